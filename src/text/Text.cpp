@@ -1,0 +1,213 @@
+#include "text/Text.h"
+
+#include <array>
+#include <cstring>
+#include <limits>
+
+namespace tavrilon::text {
+
+std::string_view TrimTrailingBlanks(std::string_view s) {
+  std::size_t end = s.size();
+  while (end > 0 && s[end - 1] == ' ') {
+    --end;
+  }
+  return s.substr(0, end);
+}
+
+std::string_view TrimLeadingBlanks(std::string_view s) {
+  std::size_t begin = 0;
+  while (begin < s.size() && s[begin] == ' ') {
+    ++begin;
+  }
+  return s.substr(begin);
+}
+
+std::string_view TrimBlanks(std::string_view s) { return TrimLeadingBlanks(TrimTrailingBlanks(s)); }
+
+std::string AsciiUpper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    c = AsciiUpper(c);
+  }
+  return out;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool EndsWithIgnoringCase(std::string_view s, std::string_view suffix) {
+  return s.size() >= suffix.size() &&
+         EqualsIgnoringCase(s.substr(s.size() - suffix.size()), suffix);
+}
+
+bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && EqualsIgnoringCase(s.substr(0, prefix.size()), prefix);
+}
+
+std::optional<std::int64_t> ParseDecimal(std::string_view s) {
+  s = TrimBlanks(s);
+  if (s.empty()) {
+    return std::nullopt;
+  }
+  std::int64_t value = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') {
+      return std::nullopt;
+    }
+    const int digit = c - '0';
+    if (value > (std::numeric_limits<std::int64_t>::max() - digit) / 10) {
+      return std::nullopt;  // no count or date is that long
+    }
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
+namespace {
+constexpr bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+}  // namespace
+
+std::size_t CharCount(std::string_view utf8) {
+  std::size_t count = 0;
+  for (char c : utf8) {
+    count += IsContinuation(c) ? 0 : 1;
+  }
+  return count;
+}
+
+std::string_view FirstChars(std::string_view utf8, std::size_t n) {
+  std::size_t i = 0;
+  for (std::size_t seen = 0; i < utf8.size(); ++i) {
+    if (!IsContinuation(utf8[i])) {
+      if (seen == n) {
+        break;
+      }
+      ++seen;
+    }
+  }
+  return utf8.substr(0, i);
+}
+
+std::string_view CharRange(std::string_view utf8, std::size_t first, std::size_t last) {
+  if (first < 1 || last < first) {
+    return {};
+  }
+  const std::size_t begin = FirstChars(utf8, first - 1).size();
+  const std::string_view rest = utf8.substr(begin);
+  return FirstChars(rest, last - first + 1);
+}
+
+bool IsAscii(std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t n = bytes.size();
+  while (n >= 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, 8);
+    if ((word & 0x8080808080808080ULL) != 0) {
+      return false;
+    }
+    p += 8;
+    n -= 8;
+  }
+  for (; n > 0; --n, ++p) {
+    if ((static_cast<unsigned char>(*p) & 0x80) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = p + bytes.size();
+  while (p < end) {
+    const unsigned char c = *p;
+    if (c < 0x80) {
+      ++p;
+      continue;
+    }
+    std::size_t extra = 0;
+    std::uint32_t code = 0;
+    std::uint32_t least = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+      extra = 1, code = c & 0x1FU, least = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      extra = 2, code = c & 0x0FU, least = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      extra = 3, code = c & 0x07U, least = 0x10000;
+    } else {
+      return false;
+    }
+    if (static_cast<std::size_t>(end - p) <= extra) {
+      return false;
+    }
+    for (std::size_t i = 1; i <= extra; ++i) {
+      if ((p[i] & 0xC0) != 0x80) {
+        return false;
+      }
+      code = (code << 6) | (p[i] & 0x3FU);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+      return false;  // overlong, beyond Unicode, or a surrogate
+    }
+    p += extra + 1;
+  }
+  return true;
+}
+
+namespace {
+// 0x80..0x9F of Windows-1252; the five unassigned bytes keep their C1 code.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendCodePoint(char32_t code, std::string& out) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}
+}  // namespace
+
+void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out) {
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      out.push_back(c);
+    } else if (b < 0xA0) {
+      AppendCodePoint(kCp1252High[b - 0x80U], out);
+    } else {
+      AppendCodePoint(b, out);
+    }
+  }
+}
+
+void DecodeLine(std::string& line) {
+  if (IsAscii(line) || IsValidUtf8(line)) {
+    return;
+  }
+  std::string converted;
+  converted.reserve(line.size() * 2);
+  AppendWindows1252AsUtf8(line, converted);
+  line.swap(converted);
+}
+
+}  // namespace tavrilon::text

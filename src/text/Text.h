@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Plain-text helpers shared by every subsystem. "Blank" is the space character
+// only: tabs and other white space are data.
+namespace tavrilon::text {
+
+std::string_view TrimBlanks(std::string_view s);
+std::string_view TrimTrailingBlanks(std::string_view s);
+std::string_view TrimLeadingBlanks(std::string_view s);
+
+constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+std::string AsciiUpper(std::string_view s);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool EndsWithIgnoringCase(std::string_view s, std::string_view suffix);
+bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix);
+
+// A decimal number with blanks around it allowed; nothing else is one.
+std::optional<std::int64_t> ParseDecimal(std::string_view s);
+
+// Text is held as UTF-8; these count and cut by characters, never bytes, so
+// that no cut splits a character.
+std::size_t CharCount(std::string_view utf8);
+std::string_view FirstChars(std::string_view utf8, std::size_t n);
+// Characters `first` to `last` (1-based, inclusive); what exists of them.
+std::string_view CharRange(std::string_view utf8, std::size_t first, std::size_t last);
+
+bool IsAscii(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
+// Appends `bytes` taken as Windows-1252, converted to UTF-8.
+void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out);
+// A line of a file: UTF-8 when it is valid UTF-8, otherwise Windows-1252.
+// Converts `line` in place to UTF-8.
+void DecodeLine(std::string& line);
+
+}  // namespace tavrilon::text

@@ -1,0 +1,49 @@
+#include "support/TestSupport.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tavrilon::test {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tavrilon-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("cannot make a temporary folder");
+  }
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+void WriteFile(const std::filesystem::path& path, std::string_view content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  if (!out) {
+    throw std::runtime_error("cannot write " + path.string());
+  }
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+std::filesystem::path SharedAdifFolder() { return TAVRILON_SHARED_ADIF; }
+std::filesystem::path SharedAdif(std::string_view name) { return SharedAdifFolder() / name; }
+std::filesystem::path ShippedDictionary() {
+  return std::filesystem::path(TAVRILON_SOURCE_DIR) / "data" / "tvadif.txt";
+}
+std::filesystem::path BinFolder() { return TAVRILON_BIN_DIR; }
+std::filesystem::path SourceFolder() { return TAVRILON_SOURCE_DIR; }
+
+}  // namespace tavrilon::test
