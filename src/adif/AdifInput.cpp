@@ -11,7 +11,9 @@ bool EndsWithTag(std::string_view line, std::string_view tag) {
   return text::EndsWithIgnoringCase(text::TrimTrailingBlanks(line), tag);
 }
 
-std::int64_t Chars(std::string_view s) { return static_cast<std::int64_t>(text::CharCount(s)); }
+std::int64_t Chars(std::string_view s) {
+  return static_cast<std::int64_t>(text::CharCount(s));
+}
 
 }  // namespace
 
@@ -36,7 +38,9 @@ InputStatus AdifInput::Open(const std::filesystem::path& log) {
   return {};
 }
 
-void AdifInput::Close() { file_.Close(); }
+void AdifInput::Close() {
+  file_.Close();
+}
 
 InputStatus AdifInput::LoadDictionary() {
   if (!LoadFieldDictionary(dictionaryFile_, fields_)) {

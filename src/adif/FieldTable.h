@@ -13,12 +13,26 @@ namespace tavrilon::adif {
 
 // The standard fields, in the order of StandardFieldSlots.
 enum class StandardField : std::size_t {
-  QsoDate, TimeOn, Call, Operator, RstSent, RstRcvd, Freq, Mode,
-  TxPwr, TimeOff, Comment, QslSent, QslRcvd, QslVia, Band, Name,
+  QsoDate,
+  TimeOn,
+  Call,
+  Operator,
+  RstSent,
+  RstRcvd,
+  Freq,
+  Mode,
+  TxPwr,
+  TimeOff,
+  Comment,
+  QslSent,
+  QslRcvd,
+  QslVia,
+  Band,
+  Name,
 };
 inline constexpr std::size_t kStandardFieldCount = 16;
 inline constexpr std::array<std::string_view, kStandardFieldCount> kStandardFieldNames = {
-    "QSO_DATE", "TIME_ON", "CALL",     "OPERATOR", "RST_SENT", "RST_RCVD", "FREQ",    "MODE",
+    "QSO_DATE", "TIME_ON",  "CALL",    "OPERATOR", "RST_SENT", "RST_RCVD", "FREQ", "MODE",
     "TX_PWR",   "TIME_OFF", "COMMENT", "QSL_SENT", "QSL_RCVD", "QSL_VIA",  "BAND", "NAME"};
 
 // The field dictionary's names and the current contact's values, slot by
@@ -60,7 +74,7 @@ class FieldTable {
   void SetValue(std::size_t slot, std::string_view value);
 
  private:
-  struct Value {
+  struct ValueRef {
     std::size_t offset = 0;
     std::size_t length = 0;
     bool owned = false;
@@ -68,7 +82,7 @@ class FieldTable {
   void Own(std::size_t slot);
 
   std::vector<std::string> names_;
-  std::vector<Value> values_;
+  std::vector<ValueRef> values_;
   std::vector<std::string> ownedValues_;
   // Slots from 1 to FieldCount that hold a value, so that a record clears
   // only what the last one set.

@@ -1,5 +1,7 @@
 #include "adif/NameIndex.h"
 
+#include <algorithm>
+
 #include "text/Text.h"
 
 namespace tavrilon::adif {
@@ -9,6 +11,7 @@ void NameIndex::Clear() {
     e.used = false;
   }
   used_ = 0;
+  longest_ = 0;
 }
 
 void NameIndex::Reserve(std::size_t names) {
@@ -58,10 +61,14 @@ void NameIndex::Add(std::string_view name, std::size_t slot) {
     e.slot = slot;
     e.used = true;
     ++used_;
+    longest_ = std::max(longest_, name.size());
   }
 }
 
 std::size_t NameIndex::Find(std::string_view name, std::size_t missing) const {
+  if (name.size() > longest_) {
+    return missing;
+  }
   const Entry& e = entries_[Probe(name, Hash(name))];
   return e.used ? e.slot : missing;
 }

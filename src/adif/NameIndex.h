@@ -32,6 +32,8 @@ class NameIndex {
 
   std::vector<Entry> entries_ = std::vector<Entry>(16);
   std::size_t used_ = 0;
+  // No longer name can match, so it is answered without hashing it.
+  std::size_t longest_ = 0;
 };
 
 }  // namespace tavrilon::adif

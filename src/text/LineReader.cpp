@@ -11,7 +11,9 @@
 
 namespace tavrilon::text {
 
-LineReader::~LineReader() { Close(); }
+LineReader::~LineReader() {
+  Close();
+}
 
 bool LineReader::Open(const std::filesystem::path& path, std::string& error) {
   Close();
@@ -19,7 +21,8 @@ bool LineReader::Open(const std::filesystem::path& path, std::string& error) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat info {};
   if (fd_ < 0 || ::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-    error = path.string() + ": " + (fd_ >= 0 && S_ISDIR(info.st_mode) ? "is a folder" : std::strerror(errno));
+    error = path.string() + ": " +
+            (fd_ >= 0 && S_ISDIR(info.st_mode) ? "is a folder" : std::strerror(errno));
     Close();
     return false;
   }
@@ -71,7 +74,9 @@ bool LineReader::Fill() {
   }
 }
 
-bool LineReader::AtEnd() { return pos_ == end_ && !Fill(); }
+bool LineReader::AtEnd() {
+  return pos_ == end_ && !Fill();
+}
 
 bool LineReader::ReadLine(std::string& line) {
   if (AtEnd()) {

@@ -22,7 +22,9 @@ std::string_view TrimLeadingBlanks(std::string_view s) {
   return s.substr(begin);
 }
 
-std::string_view TrimBlanks(std::string_view s) { return TrimLeadingBlanks(TrimTrailingBlanks(s)); }
+std::string_view TrimBlanks(std::string_view s) {
+  return TrimLeadingBlanks(TrimTrailingBlanks(s));
+}
 
 std::string AsciiUpper(std::string_view s) {
   std::string out(s);
@@ -81,7 +83,7 @@ constexpr bool IsContinuation(char c) {
 std::size_t CharCount(std::string_view utf8) {
   std::size_t count = 0;
   for (char c : utf8) {
-    count += IsContinuation(c) ? 0 : 1;
+    count += IsContinuation(c) ? 0U : 1U;
   }
   return count;
 }

@@ -14,7 +14,9 @@ std::string_view TrimBlanks(std::string_view s);
 std::string_view TrimTrailingBlanks(std::string_view s);
 std::string_view TrimLeadingBlanks(std::string_view s);
 
-constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+constexpr char AsciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 std::string AsciiUpper(std::string_view s);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoringCase(std::string_view s, std::string_view suffix);

@@ -38,12 +38,20 @@ std::string ReadFile(const std::filesystem::path& path) {
   return content.str();
 }
 
-std::filesystem::path SharedAdifFolder() { return TAVRILON_SHARED_ADIF; }
-std::filesystem::path SharedAdif(std::string_view name) { return SharedAdifFolder() / name; }
+std::filesystem::path SharedAdifFolder() {
+  return TAVRILON_SHARED_ADIF;
+}
+std::filesystem::path SharedAdif(std::string_view name) {
+  return SharedAdifFolder() / name;
+}
 std::filesystem::path ShippedDictionary() {
   return std::filesystem::path(TAVRILON_SOURCE_DIR) / "data" / "tvadif.txt";
 }
-std::filesystem::path BinFolder() { return TAVRILON_BIN_DIR; }
-std::filesystem::path SourceFolder() { return TAVRILON_SOURCE_DIR; }
+std::filesystem::path BinFolder() {
+  return TAVRILON_BIN_DIR;
+}
+std::filesystem::path SourceFolder() {
+  return TAVRILON_SOURCE_DIR;
+}
 
 }  // namespace tavrilon::test
