@@ -110,7 +110,7 @@ bool AdifInput::ReadRecordText(std::string& text) {
   if (text.empty()) {
     return true;
   }
-  std::string next;
+  std::string& next = nextLine_;
   while (!EndsWithTag(text, "<EOR>")) {
     if (!file_.ReadLine(next)) {
       text.clear();

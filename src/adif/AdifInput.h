@@ -80,6 +80,7 @@ class AdifInput {
   std::filesystem::path dictionaryFile_;
   text::LineReader file_;
   FieldTable fields_;
+  std::string nextLine_;  // kept to re-use its memory from record to record
   int lastPercent_ = -1;
 };
 

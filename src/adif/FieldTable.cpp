@@ -25,6 +25,7 @@ void FieldTable::LoadNames(const std::vector<std::string>& names) {
     names_[i] = names[i];
   }
   fieldCount_ = names.size();
+  tagCache_.clear();
 
   findIndex_.Clear();
   findIndex_.Reserve(slots);
@@ -39,14 +40,26 @@ void FieldTable::LoadNames(const std::vector<std::string>& names) {
   // Values from before this load are not the current record's.
   setSlots_.clear();
   for (std::size_t slot = 1; slot < isSet_.size(); ++slot) {
-    isSet_[slot] = false;
+    isSet_[slot] = 0;
   }
   for (std::size_t slot = 1; slot <= fieldCount_; ++slot) {
     if (values_[slot].length != 0) {
       setSlots_.push_back(slot);
-      isSet_[slot] = true;
+      isSet_[slot] = 1;
     }
   }
+}
+
+std::size_t FieldTable::LookupAndRememberTag(std::size_t position, std::string_view name) {
+  const std::size_t slot = LookupFieldSlot(name);
+  constexpr std::size_t kMostTags = 512;  // beyond that, records are not alike anyway
+  if (position < kMostTags) {
+    if (position >= tagCache_.size()) {
+      tagCache_.resize(position + 1);
+    }
+    tagCache_[position] = {std::string(name), slot};
+  }
+  return slot;
 }
 
 void FieldTable::ComputeStandardFieldSlots() {
@@ -75,7 +88,7 @@ void FieldTable::BeginRecord(std::string_view text) {
   Own(0);
   for (std::size_t slot : setSlots_) {
     values_[slot] = {};
-    isSet_[slot] = false;
+    isSet_[slot] = 0;
   }
   setSlots_.clear();
   record_.assign(text);
@@ -84,7 +97,7 @@ void FieldTable::BeginRecord(std::string_view text) {
 void FieldTable::SetValueFromRecord(std::size_t slot, std::size_t offset, std::size_t length) {
   values_[slot] = {offset, length, false};
   if (slot != 0 && !isSet_[slot]) {
-    isSet_[slot] = true;
+    isSet_[slot] = 1;
     setSlots_.push_back(slot);
   }
 }
@@ -93,7 +106,7 @@ void FieldTable::SetValue(std::size_t slot, std::string_view value) {
   ownedValues_[slot].assign(value);
   values_[slot] = {0, value.size(), true};
   if (slot != 0 && slot <= fieldCount_ && !isSet_[slot]) {
-    isSet_[slot] = true;
+    isSet_[slot] = 1;
     setSlots_.push_back(slot);
   }
 }

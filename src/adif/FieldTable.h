@@ -55,6 +55,15 @@ class FieldTable {
   std::size_t FindFieldSlot(std::string_view name) const { return findIndex_.Find(name, 0); }
   // First slot from 1 to FieldCount whose name matches; 0 when none does.
   std::size_t LookupFieldSlot(std::string_view name) const { return lookupIndex_.Find(name, 0); }
+  // LookupFieldSlot for the record's tag at `position` (0 for its first tag).
+  // Loggers write every record alike, so the tag at a position is most often
+  // the one the record before had there, in the same letters.
+  std::size_t LookupTagSlot(std::size_t position, std::string_view name) {
+    if (position < tagCache_.size() && tagCache_[position].name == name) {
+      return tagCache_[position].slot;
+    }
+    return LookupAndRememberTag(position, name);
+  }
 
   void ComputeStandardFieldSlots();
   std::size_t StandardSlot(StandardField field) const {
@@ -80,6 +89,13 @@ class FieldTable {
     bool owned = false;
   };
   void Own(std::size_t slot);
+  std::size_t LookupAndRememberTag(std::size_t position, std::string_view name);
+
+  struct CachedTag {
+    std::string name;
+    std::size_t slot = 0;
+  };
+  std::vector<CachedTag> tagCache_;
 
   std::vector<std::string> names_;
   std::vector<ValueRef> values_;
@@ -87,7 +103,7 @@ class FieldTable {
   // Slots from 1 to FieldCount that hold a value, so that a record clears
   // only what the last one set.
   std::vector<std::size_t> setSlots_;
-  std::vector<bool> isSet_;
+  std::vector<unsigned char> isSet_;  // not vector<bool>: this is touched per tag
   std::string record_;
   std::size_t fieldCount_ = 0;
   NameIndex findIndex_;

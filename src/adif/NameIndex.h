@@ -26,8 +26,9 @@ class NameIndex {
     std::size_t slot = 0;
     bool used = false;
   };
-  static std::uint64_t Hash(std::string_view name);
-  std::size_t Probe(std::string_view name, std::uint64_t hash) const;
+  // Both take the name already in capitals.
+  static std::uint64_t Hash(std::string_view upperName);
+  std::size_t Probe(std::string_view upperName) const;
   void Grow();
 
   std::vector<Entry> entries_ = std::vector<Entry>(16);

@@ -46,6 +46,7 @@ std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table) {
   NextOf nextColon(text, ':');
   NextOf nextGt(text, '>');
   NextOf nextLtInValue(text, '<');
+  std::size_t tagPosition = 0;
   for (std::size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
     if (IsEndTag(text, lt)) {
       continue;
@@ -54,7 +55,8 @@ std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table) {
     if (colon == std::string_view::npos) {
       continue;
     }
-    const std::size_t slot = table.LookupFieldSlot(text.substr(lt + 1, colon - lt - 1));
+    const std::size_t slot =
+        table.LookupTagSlot(tagPosition++, text.substr(lt + 1, colon - lt - 1));
     const std::size_t gt = nextGt.From(lt);
     if (gt == std::string_view::npos) {
       table.SetValueFromRecord(slot, 0, 0);

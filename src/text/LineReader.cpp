@@ -36,7 +36,7 @@ void LineReader::Close() {
     ::close(fd_);
   }
   fd_ = -1;
-  pos_ = end_ = 0;
+  pos_ = end_ = validEnd_ = 0;
   eof_ = false;
   error_.clear();
 }
@@ -60,6 +60,7 @@ bool LineReader::Fill() {
     if (got > 0) {
       pos_ = 0;
       end_ = static_cast<std::size_t>(got);
+      validEnd_ = ValidUtf8Prefix(std::string_view(buffer_.data(), end_));
       return true;
     }
     if (got < 0 && errno == EINTR) {
@@ -83,6 +84,7 @@ bool LineReader::ReadLine(std::string& line) {
     return false;
   }
   line.clear();
+  bool checked = true;  // the whole line lies in the checked part of the buffer
   for (;;) {
     const char* start = buffer_.data() + pos_;
     const std::size_t available = end_ - pos_;
@@ -90,11 +92,13 @@ bool LineReader::ReadLine(std::string& line) {
     if (lf != nullptr) {
       const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
       line.append(start, length);
+      checked = checked && pos_ + length <= validEnd_;
       pos_ += length + 1;
       break;
     }
     line.append(start, available);
     pos_ = end_;
+    checked = false;
     if (!Fill()) {
       break;  // the last line has no line end
     }
@@ -104,7 +108,9 @@ bool LineReader::ReadLine(std::string& line) {
   if (!line.empty() && line.back() == '\r') {
     line.pop_back();
   }
-  DecodeLine(line);
+  if (!checked) {
+    DecodeLine(line);
+  }
   return true;
 }
 

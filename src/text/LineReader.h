@@ -42,6 +42,9 @@ class LineReader {
   std::vector<char> buffer_ = std::vector<char>(std::size_t{1} << 18);
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  // The buffer's bytes before this are valid UTF-8: lines within them need
+  // no check of their own.
+  std::size_t validEnd_ = 0;
   bool eof_ = false;
   std::int64_t fileLength_ = 0;
   std::string error_;

@@ -28,12 +28,31 @@ std::optional<std::int64_t> ParseDecimal(std::string_view s);
 // Text is held as UTF-8; these count and cut by characters, never bytes, so
 // that no cut splits a character.
 std::size_t CharCount(std::string_view utf8);
-std::string_view FirstChars(std::string_view utf8, std::size_t n);
+std::string_view FirstCharsOfUtf8(std::string_view utf8, std::size_t n);
+inline std::string_view FirstChars(std::string_view utf8, std::size_t n) {
+  if (n >= utf8.size()) {
+    return utf8;  // n characters take at least n bytes
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    if (static_cast<unsigned char>(utf8[i]) >= 0x80) {
+      return FirstCharsOfUtf8(utf8, n);
+    }
+  }
+  return utf8.substr(0, n);
+}
 // Characters `first` to `last` (1-based, inclusive); what exists of them.
-std::string_view CharRange(std::string_view utf8, std::size_t first, std::size_t last);
+inline std::string_view CharRange(std::string_view utf8, std::size_t first, std::size_t last) {
+  if (first < 1 || last < first) {
+    return {};
+  }
+  const std::string_view rest = utf8.substr(FirstChars(utf8, first - 1).size());
+  return FirstChars(rest, last - first + 1);
+}
 
 bool IsAscii(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
+// How many bytes from the start are valid UTF-8, ending on a whole character.
+std::size_t ValidUtf8Prefix(std::string_view bytes);
 // Appends `bytes` taken as Windows-1252, converted to UTF-8.
 void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out);
 // A line of a file: UTF-8 when it is valid UTF-8, otherwise Windows-1252.
