@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+
+#include "adif/AdifInput.h"
+#include "settings/SettingsFile.h"
+
+namespace tavrilon {
+
+// Everything the program keeps for its whole life: the settings file and the
+// state of the runs. The desktop program and the batch tool each own one.
+class Session {
+ public:
+  Session(std::filesystem::path programFolder, std::filesystem::path settingsFile);
+
+  // What every start does first: the settings file made ready, the version
+  // written.
+  void Start();
+
+  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+  settings::SettingsFile& Settings() { return settings_; }
+  adif::AdifInput& Input() { return input_; }
+
+ private:
+  std::filesystem::path programFolder_;
+  settings::SettingsFile settings_;
+  adif::AdifInput input_;
+};
+
+}  // namespace tavrilon

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The project's two set-up commands:
+#   tools/dev.sh start   install, build, and start the program's main job
+#   tools/dev.sh test    install, build, and run every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+tools/install-deps.sh
+
+case "${1:-}" in
+  start)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+    cmake --build build -j"$jobs"
+    exec build/bin/tavrilon-batch read samples/sample.adi
+    ;;
+  test)
+    # The tests run under AddressSanitizer and UBSan, with warnings as errors.
+    cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DTAVRILON_SANITIZE=ON \
+      -DTAVRILON_WERROR=ON -DTAVRILON_BENCH=ON
+    cmake --build build-check -j"$jobs"
+    cmake --build build-check --target format-check
+    (cd build-check && ctest --output-on-failure -j"$jobs")
+
+    # A short run of each fuzz target, seeded with the real logs.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTAVRILON_SANITIZE=ON -DTAVRILON_FUZZ=ON -DTAVRILON_TESTS=OFF
+    cmake --build build-fuzz -j"$jobs" --target fuzz_adif_reader fuzz_settings_parser
+    corpus=$(mktemp -d)
+    trap 'rm -rf "$corpus"' EXIT
+    mkdir -p "$corpus/adif" "$corpus/settings"
+    cp ../shared/testdata/adif/*.adi "$corpus/adif/"
+    cp fuzz/seeds/*.ini "$corpus/settings/"
+    seconds=${TAVRILON_FUZZ_SECONDS:-30}
+    build-fuzz/fuzz/fuzz_adif_reader -max_total_time="$seconds" -max_len=8192 "$corpus/adif"
+    build-fuzz/fuzz/fuzz_settings_parser -max_total_time="$seconds" "$corpus/settings"
+    ;;
+  *)
+    echo "usage: tools/dev.sh start|test" >&2
+    exit 64
+    ;;
+esac
