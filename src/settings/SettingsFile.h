@@ -1,0 +1,66 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/IniDocument.h"
+
+namespace tavrilon::settings {
+
+struct SettingsWriteError {
+  std::filesystem::path path;
+  std::string reason;  // the system's own words
+};
+
+// The settings file: every read and write goes to the file on disk, one key
+// per call. The parse is kept while the file stays the same on disk, because
+// a label run reads some two hundred keys per contact.
+class SettingsFile {
+ public:
+  explicit SettingsFile(std::filesystem::path path);
+
+  const std::filesystem::path& Path() const { return path_; }
+  bool Exists() const;
+
+  // The default when the key or the file is missing; "" when the key is
+  // present but empty. Text that is not UTF-8 is taken as Windows-1252.
+  std::string ReadSetting(std::string_view section, std::string_view key,
+                          std::string_view defaultValue);
+
+  // Trims blanks from key and value (not from the section) and replaces the
+  // whole file at once. False when the file was not written; the first such
+  // failure is kept for the caller to tell the user once.
+  bool WriteSetting(std::string_view section, std::string_view key, std::string_view value);
+
+  const std::optional<SettingsWriteError>& FirstWriteError() const { return firstWriteError_; }
+
+ private:
+  // What tells one version of the file on disk from another.
+  struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileStamp& other) const;
+  };
+  static FileStamp StampOf(const struct stat& info);
+
+  // Brings the parse up to date with the disk. An absent file parses as
+  // empty; false, with the system's reason, when the file is there but
+  // cannot be read.
+  bool Refresh(std::string& error);
+  bool Save(std::string& error);
+  void NoteWriteError(std::string reason);
+
+  std::filesystem::path path_;
+  IniDocument document_;
+  std::optional<FileStamp> stamp_;  // of the file `document_` holds; none when not from disk
+  std::optional<SettingsWriteError> firstWriteError_;
+};
+
+}  // namespace tavrilon::settings

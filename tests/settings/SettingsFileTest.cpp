@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "settings/SettingsFile.h"
+#include "support/TestSupport.h"
+
+namespace tavrilon::settings {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  return names;
+}
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  test::TempDir dir_;
+  fs::path path_ = dir_ / "tavrilon.ini";
+};
+
+TEST_F(SettingsFileTest, ReadsBackWhatWasWrittenTrimmedAndWhole) {
+  SettingsFile settings(path_);
+  EXPECT_EQ(settings.ReadSetting("Log", "ADIFile", "none"), "none");
+  EXPECT_FALSE(settings.Exists());
+  std::string longValue;
+  for (int i = 0; i < 2000; ++i) {
+    longValue += static_cast<char>('a' + i % 26);
+  }
+  EXPECT_TRUE(settings.WriteSetting(" Log ", "  ADIFile  ", "  my log.adi  "));
+  EXPECT_TRUE(settings.WriteSetting("Log", "Empty", ""));
+  EXPECT_TRUE(settings.WriteSetting("Log", "Long", longValue));
+  EXPECT_EQ(test::ReadFile(path_), "[ Log ]\nADIFile=my log.adi\nEmpty=\nLong=" + longValue + "\n");
+  SettingsFile fresh(path_);
+  EXPECT_EQ(fresh.ReadSetting("log", "adifile", ""), "my log.adi");
+  EXPECT_EQ(fresh.ReadSetting("Log", "Empty", "not this"), "");
+  EXPECT_EQ(fresh.ReadSetting("Log", "Long", ""), longValue);
+}
+
+TEST_F(SettingsFileTest, TextThatIsNotUtf8IsWindows1252) {
+  test::WriteFile(path_,
+                  "[Return Label]\nLine1=Stra\xDF"
+                  "e 1\n");
+  EXPECT_EQ(SettingsFile(path_).ReadSetting("Return Label", "Line1", ""), "Stra\u00DFe 1");
+}
+
+TEST_F(SettingsFileTest, ReplacesTheWholeFileKeepingItsMode) {
+  test::WriteFile(path_, "; mine\n[Globals]\nMyCall=DL1ABC\n");
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  struct stat before {};
+  ASSERT_EQ(::stat(path_.c_str(), &before), 0);
+  EXPECT_TRUE(SettingsFile(path_).WriteSetting("Globals", "Version", "1.0"));
+  struct stat after {};
+  ASSERT_EQ(::stat(path_.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(test::ReadFile(path_), "; mine\n[Globals]\nMyCall=DL1ABC\nVersion=1.0\n");
+  EXPECT_EQ(FileNames(dir_.path()), std::vector<std::string>{"tavrilon.ini"});
+}
+
+TEST_F(SettingsFileTest, WritesThroughASymbolicLinkToItsFile) {
+  fs::create_directory(dir_ / "real");
+  fs::create_symlink("real/settings.ini", path_);
+  EXPECT_TRUE(SettingsFile(path_).WriteSetting("Globals", "MyCall", "DL1ABC"));
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(test::ReadFile(dir_ / "real" / "settings.ini"), "[Globals]\nMyCall=DL1ABC\n");
+  EXPECT_EQ(FileNames(dir_ / "real"), std::vector<std::string>{"settings.ini"});
+}
+
+TEST_F(SettingsFileTest, WriteWhereNoFileCanBeMadeFailsAndSaysWhy) {
+  test::WriteFile(dir_ / "file", "");
+  const struct {
+    fs::path path;
+    const char* reason;
+  } cases[] = {{dir_ / "missing" / "tavrilon.ini", "No such file or directory"},
+               {dir_ / "file" / "tavrilon.ini", "Not a directory"}};
+  for (const auto& c : cases) {
+    SettingsFile settings(c.path);
+    EXPECT_FALSE(settings.WriteSetting("Globals", "MyCall", "DL1ABC"));
+    EXPECT_FALSE(settings.WriteSetting("Globals", "Version", "1.0"));
+    ASSERT_TRUE(settings.FirstWriteError());
+    EXPECT_EQ(settings.FirstWriteError()->path, c.path);
+    EXPECT_EQ(settings.FirstWriteError()->reason, c.reason);
+    EXPECT_EQ(settings.ReadSetting("Globals", "MyCall", "unsaved"), "unsaved");
+  }
+}
+
+// A file size limit makes the write fail as a full disk would.
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_DFL);
+  }
+  rlimit old{};
+};
+
+TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileAndValue) {
+  const std::string old = "[Globals]\nMyCall=DL1ABC\n";
+  test::WriteFile(path_, old);
+  SettingsFile settings(path_);
+  ASSERT_EQ(settings.ReadSetting("Globals", "MyCall", ""), "DL1ABC");
+  {
+    const FileSizeLimit limit(old.size() + 8);
+    EXPECT_FALSE(settings.WriteSetting("Globals", "MyCall", "DL1ABC/PORTABLE"));
+  }
+  ASSERT_TRUE(settings.FirstWriteError());
+  EXPECT_EQ(settings.FirstWriteError()->reason, "File too large");
+  EXPECT_EQ(test::ReadFile(path_), old);
+  EXPECT_EQ(settings.ReadSetting("Globals", "MyCall", ""), "DL1ABC");
+  EXPECT_EQ(FileNames(dir_.path()), std::vector<std::string>{"tavrilon.ini"});
+}
+
+TEST_F(SettingsFileTest, ReadsAndWritesSeeEditsFromOutside) {
+  SettingsFile settings(path_);
+  ASSERT_TRUE(settings.WriteSetting("Globals", "MyCall", "DL1ABC"));
+  ASSERT_EQ(settings.ReadSetting("Globals", "MyCall", ""), "DL1ABC");
+
+  // Same size, same file: only the time tells, to the nanosecond. The edit
+  // is dated explicitly: within one clock tick the two writes would share it.
+  const fs::file_time_type written = fs::last_write_time(path_);
+  test::WriteFile(path_, "[Globals]\nMyCall=DL9XYZ\n");
+  fs::last_write_time(path_, written + std::chrono::nanoseconds(1));
+  EXPECT_EQ(settings.ReadSetting("Globals", "MyCall", ""), "DL9XYZ");
+
+  test::WriteFile(path_, "; by hand\n[Globals]\nMyCall=DL9XYZ\n");
+  EXPECT_TRUE(settings.WriteSetting("Globals", "Version", "1.0"));
+  EXPECT_EQ(test::ReadFile(path_), "; by hand\n[Globals]\nMyCall=DL9XYZ\nVersion=1.0\n");
+}
+
+}  // namespace
+}  // namespace tavrilon::settings
