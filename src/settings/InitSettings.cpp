@@ -1,0 +1,114 @@
+#include "settings/InitSettings.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/FirstRunSettings.h"
+#include "text/Text.h"
+
+namespace tavrilon::settings {
+
+namespace {
+
+constexpr std::string_view kRenamedField = "APP_LOGGER32_COUNTRY";
+constexpr std::string_view kRenamedFieldNow = "COUNTRY";
+constexpr std::array<std::string_view, 5> kDroppedFields = {"JCC", "JCG", "DOK", "VE_PROV",
+                                                            "SUBMODE"};
+constexpr std::size_t kColumnParts = 5;
+
+void FillIfEmpty(SettingsFile& settings, std::string_view section, std::string_view key,
+                 std::string_view value) {
+  if (settings.ReadSetting(section, key, "").empty()) {
+    settings.WriteSetting(section, key, value);
+  }
+}
+
+void UpgradeDesign(SettingsFile& settings, int design) {
+  const std::string section = DesignSection(design);
+  FillIfEmpty(settings, section, "MultiLines", "1");
+  FillIfEmpty(settings, section, "MultiDx", "0");
+  for (int field = 1; field <= kDesignFieldCount; ++field) {
+    const std::string adifKey = DesignFieldKey(field, "ADIF");
+    if (settings.ReadSetting(section, adifKey, "") == kRenamedField) {
+      settings.WriteSetting(section, adifKey, kRenamedFieldNow);
+    }
+    for (std::string_view dropped : kDroppedFields) {
+      if (settings.ReadSetting(section, adifKey, "") == dropped) {
+        settings.WriteSetting(section, adifKey, "");
+      }
+    }
+    // ADIF and Label are left alone: empty means an unused field or no caption.
+    for (std::size_t i = 2; i < kFieldAttributes.size(); ++i) {
+      FillIfEmpty(settings, section, DesignFieldKey(field, kFieldAttributes[i].name),
+                  kFieldAttributes[i].firstRunValue);
+    }
+  }
+}
+
+std::vector<std::string_view> SplitAtCommas(std::string_view value) {
+  std::vector<std::string_view> parts;
+  for (;;) {
+    const std::size_t comma = value.find(',');
+    parts.push_back(value.substr(0, comma));
+    if (comma == std::string_view::npos) {
+      return parts;
+    }
+    value.remove_prefix(comma + 1);
+  }
+}
+
+void UpgradeCustomLogColumn(SettingsFile& settings, int column) {
+  const std::string key = "column" + std::to_string(column);
+  const std::string value = settings.ReadSetting("Custom Log", key, "");
+  if (text::TrimBlanks(value).empty()) {
+    return;
+  }
+  std::vector<std::string_view> parts = SplitAtCommas(value);
+  if (parts.size() < kColumnParts) {
+    return;  // too short to rebuild: kept as the user wrote it
+  }
+  if (parts[0] == kRenamedField) {
+    parts[0] = kRenamedFieldNow;
+  }
+  for (std::string_view dropped : kDroppedFields) {
+    if (parts[0] == dropped) {
+      parts[0] = {};
+    }
+  }
+  std::string joined(parts[0]);
+  for (std::size_t i = 1; i < kColumnParts; ++i) {
+    joined += ',';
+    joined += parts[i];
+  }
+  settings.WriteSetting("Custom Log", key, joined);
+}
+
+void WriteFirstRunSettings(SettingsFile& settings) {
+  for (const SettingRow& row : FirstRunSettings()) {
+    settings.WriteSetting(row.section, row.key, row.value);
+  }
+}
+
+void Upgrade(SettingsFile& settings) {
+  FillIfEmpty(settings, "QSL Labels", "SortFile", "0");
+  for (int design = 1; design <= kDesignCount; ++design) {
+    UpgradeDesign(settings, design);
+  }
+  for (int column = 1; column <= kCustomLogColumnCount; ++column) {
+    UpgradeCustomLogColumn(settings, column);
+  }
+}
+
+}  // namespace
+
+void InitSettings(SettingsFile& settings) {
+  if (settings.Exists()) {
+    Upgrade(settings);
+  } else {
+    WriteFirstRunSettings(settings);
+  }
+}
+
+}  // namespace tavrilon::settings

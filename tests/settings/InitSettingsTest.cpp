@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/FirstRunSettings.h"
+#include "settings/InitSettings.h"
+#include "support/TestSupport.h"
+#include "text/Text.h"
+
+namespace tavrilon::settings {
+namespace {
+
+std::string FirstRunText() {
+  const test::TempDir dir;
+  SettingsFile settings(dir / "tavrilon.ini");
+  InitSettings(settings);
+  return test::ReadFile(settings.Path());
+}
+
+// Replaces the first `from` after the line "[section]".
+void ReplaceIn(std::string& text, std::string_view section, std::string_view from,
+               std::string_view to) {
+  std::string header(1, '[');
+  header.append(section).append("]\n");
+  const std::size_t start = text.find(header);
+  ASSERT_NE(start, std::string::npos) << section;
+  const std::size_t at = text.find(from, start);
+  ASSERT_NE(at, std::string::npos) << from;
+  text.replace(at, from.size(), to);
+}
+
+TEST(InitSettings, FirstRunWritesEveryKeyInTableOrder) {
+  const std::vector<SettingRow> rows = FirstRunSettings();
+  ASSERT_EQ(rows.size(), 41U + 3U * (2U + 15U * 12U));
+  std::string expected;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i == 0 || rows[i].section != rows[i - 1].section) {
+      expected += "[" + rows[i].section + "]\n";
+    }
+    expected += rows[i].key + "=" + std::string(text::TrimBlanks(rows[i].value)) + "\n";
+  }
+  const test::TempDir dir;
+  SettingsFile settings(dir / "tavrilon.ini");
+  InitSettings(settings);
+  EXPECT_EQ(test::ReadFile(settings.Path()), expected);
+  EXPECT_EQ(settings.ReadSetting("Custom Log", "column13", ""), ",,,,");
+  EXPECT_FALSE(settings.FirstWriteError());
+
+  // A current file passes the upgrade unchanged.
+  InitSettings(settings);
+  EXPECT_EQ(test::ReadFile(settings.Path()), expected);
+}
+
+TEST(InitSettings, UpgradeChangesOnlyWhatItNames) {
+  std::string old = "; kept by hand\n" + FirstRunText();
+  ReplaceIn(old, "QSL Labels", "SortFile=0\n", "Unknown=1\n; note\n");
+  ReplaceIn(old, "Custom Log", "column1=QSO_DATE,", "column1=JCC,");
+  ReplaceIn(old, "Custom Log", "TIME,31,5", "TIME,31,5,sixth");
+  ReplaceIn(old, "Custom Log", "column3=CALL,41,CALL,41,10", "column3=CALL,41");
+  ReplaceIn(old, "Custom Log", "column4=PFX,", "column4=APP_LOGGER32_COUNTRY,");
+  ReplaceIn(old, "Custom Log", "column5=FREQ,", "column5=jcc,");
+  ReplaceIn(old, "Custom Log", "column6=BAND,85,BAND,85,5", "column6=SUBMODE");
+  ReplaceIn(old, "Custom Label Layout-1", "MultiLines=1\n", "Name=Mine\nMultiLines=2\n");
+  ReplaceIn(old, "Custom Label Layout-1", "Field1ADIF=\n", "Field1ADIF=APP_LOGGER32_COUNTRY\n");
+  ReplaceIn(old, "Custom Label Layout-1", "Field2ADIF=\n", "Field2ADIF=JCC\n");
+  ReplaceIn(old, "Custom Label Layout-1", "Field3ADIF=\n", "Field3ADIF=jcc\n");
+  ReplaceIn(old, "Custom Label Layout-1", "Field4ADIF=\n", "Field4ADIF=JCC \n");
+  ReplaceIn(old, "Custom Label Layout-2", "Field15ADIF=\n", "Field15ADIF=VE_PROV\n");
+  ReplaceIn(old, "Custom Label Layout-2", "\nField5FontName=Arial\n", "\n");
+  ReplaceIn(old, "Custom Label Layout-3", "MultiDx=0\n", "");
+  ReplaceIn(old, "Custom Label Layout-3", "Field6FontSize=10\n", "Field6FontSize=\n");
+
+  std::string expected = old;
+  ReplaceIn(expected, "QSL Labels", "Unknown=1\n", "Unknown=1\nSortFile=0\n");
+  ReplaceIn(expected, "Custom Log", "column1=JCC,", "column1=,");
+  ReplaceIn(expected, "Custom Log", ",sixth", "");
+  ReplaceIn(expected, "Custom Log", "column4=APP_LOGGER32_COUNTRY,", "column4=COUNTRY,");
+  ReplaceIn(expected, "Custom Label Layout-1", "=APP_LOGGER32_COUNTRY\n", "=COUNTRY\n");
+  ReplaceIn(expected, "Custom Label Layout-1", "Field2ADIF=JCC\n", "Field2ADIF=\n");
+  ReplaceIn(expected, "Custom Label Layout-1", "Field4ADIF=JCC \n", "Field4ADIF=\n");
+  ReplaceIn(expected, "Custom Label Layout-2", "Field15ADIF=VE_PROV\n", "Field15ADIF=\n");
+  ReplaceIn(expected, "Custom Label Layout-2", "Field15MultiRpt=0\n",
+            "Field15MultiRpt=0\nField5FontName=Arial\n");
+  ReplaceIn(expected, "Custom Label Layout-3", "Field6FontSize=\n", "Field6FontSize=10\n");
+  expected += "MultiDx=0\n";
+
+  const test::TempDir dir;
+  SettingsFile settings(dir / "tavrilon.ini");
+  test::WriteFile(settings.Path(), old);
+  InitSettings(settings);
+  EXPECT_EQ(test::ReadFile(settings.Path()), expected);
+}
+
+TEST(InitSettings, UpgradeOfAnOldFileAddsDesignsWithoutFieldNamesOrCaptions) {
+  const test::TempDir dir;
+  SettingsFile settings(dir / "tavrilon.ini");
+  test::WriteFile(settings.Path(), "[QSL Labels]\nUseQRZ=TRUE\n");
+  InitSettings(settings);
+  const std::string text = test::ReadFile(settings.Path());
+  const std::string start =
+      "[QSL Labels]\nUseQRZ=TRUE\nSortFile=0\n"
+      "[Custom Label Layout-1]\nMultiLines=1\nMultiDx=0\nField1Horiz=0\n";
+  EXPECT_EQ(text.substr(0, start.size()), start);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3 + 3 * (3 + 15 * 10));
+  EXPECT_EQ(text.find("ADIF="), std::string::npos);
+  EXPECT_EQ(text.find("Label="), std::string::npos);
+  EXPECT_EQ(text.find("Custom Log"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavrilon::settings
