@@ -94,14 +94,6 @@ void FieldTable::BeginRecord(std::string_view text) {
   record_.assign(text);
 }
 
-void FieldTable::SetValueFromRecord(std::size_t slot, std::size_t offset, std::size_t length) {
-  values_[slot] = {offset, length, false};
-  if (slot != 0 && !isSet_[slot]) {
-    isSet_[slot] = 1;
-    setSlots_.push_back(slot);
-  }
-}
-
 void FieldTable::SetValue(std::size_t slot, std::string_view value) {
   ownedValues_[slot].assign(value);
   values_[slot] = {0, value.size(), true};

@@ -79,7 +79,13 @@ class FieldTable {
   // refers to, and slots 1 to FieldCount are emptied. Slot 0 keeps its value.
   void BeginRecord(std::string_view text);
   // Sets a slot to characters of the current record (no copy).
-  void SetValueFromRecord(std::size_t slot, std::size_t offset, std::size_t length);
+  void SetValueFromRecord(std::size_t slot, std::size_t offset, std::size_t length) {
+    values_[slot] = {offset, length, false};
+    if (slot != 0 && isSet_[slot] == 0) {
+      isSet_[slot] = 1;
+      setSlots_.push_back(slot);
+    }
+  }
   void SetValue(std::size_t slot, std::string_view value);
 
  private:
