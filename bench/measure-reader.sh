@@ -14,10 +14,12 @@ dict=data/tvadif.txt
 best() {  # command... -> "seconds peak_kb" of the fastest of three runs
   local bestTime="" bestMem=""
   for _ in 1 2 3; do
-    local out
-    /usr/bin/time -o "$work/time.txt" -f "%e %M" "$@" > /dev/null 2>/dev/null
-    out=$(tail -1 "$work/time.txt")
-    local t=${out% *} m=${out#* }
+    local start end m t
+    start=$(date +%s%N)
+    /usr/bin/time -o "$work/time.txt" -f "%M" "$@" > /dev/null 2>/dev/null
+    end=$(date +%s%N)
+    m=$(tail -1 "$work/time.txt")
+    t=$(awk "BEGIN{printf \"%.3f\", ($end - $start) / 1e9}")
     if [ -z "$bestTime" ] || awk "BEGIN{exit !($t < $bestTime)}"; then bestTime=$t; bestMem=$m; fi
   done
   echo "$bestTime $bestMem"
@@ -34,7 +36,7 @@ for n in 100000 1000000; do
   row() {
     local what=$1 t=$2 m=$3
     awk -v n="$n" -v mb="$mb" -v what="$what" -v t="$t" -v m="$m" -v f="$floorT" 'BEGIN{
-      printf "| %d | %d | %s | %.2f | %.0f | %.0f | %.1f | %.1f |\n", n, mb, what, t, n/t, mb/t, m/1024, t/f }'
+      printf "| %d | %d | %s | %.3f | %.0f | %.0f | %.1f | %.1f |\n", n, mb, what, t, n/t, mb/t, m/1024, t/f }'
   }
   row "floor: scan bytes for <EOR> (memchr)" "$floorT" "$floorM"
   read -r t m <<< "$(best "$bench/bench/reader-bench" reader "$log" "$dict")"; row "reader alone, logbook path" "$t" "$m"
