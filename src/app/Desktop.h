@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "session/UserInterface.h"
+
+class QWidget;
+
+namespace tavrilon::app {
+
+// Everything the windows ask of the desktop or of the person in a dialog of
+// the system's: message boxes, questions, input boxes, file dialogs, and
+// opening documents and programs. The program uses QtDesktop; tests answer
+// from a script, so that no dialog ever blocks a headless run.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+  virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
+  virtual std::optional<QString> AskText(QWidget* parent, const QString& prompt,
+                                         const QString& title) = 0;
+  // `filter` in Qt's form, "ADIF Files (*.adi *.ADI)".
+  virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& title,
+                                                const QString& folder, const QString& filter) = 0;
+  virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& title,
+                                                const QString& suggestedPath,
+                                                const QString& filter) = 0;
+  // Opens a document in the desktop's program for it; false when none could.
+  virtual bool OpenDocument(const QString& path) = 0;
+  // Starts a program and does not wait for it; false when it could not start.
+  virtual bool StartProgram(const QString& path) = 0;
+};
+
+}  // namespace tavrilon::app

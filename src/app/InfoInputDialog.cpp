@@ -1,0 +1,63 @@
+#include "app/InfoInputDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/QtText.h"
+
+namespace tavrilon::app {
+
+InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+  setObjectName(QStringLiteral("frmInfoInput"));
+  setWindowTitle(tr("Information Input"));
+  auto* layout = new QGridLayout(this);
+
+  auto* lblCallSign = new QLabel(tr("Call Sign"));
+  lblCallSign->setObjectName(QStringLiteral("lblCallSign"));
+  txtCallSign_ = new QLineEdit(ToQString(settings_.ReadSetting("Globals", "MyCall", "")));
+  txtCallSign_->setObjectName(QStringLiteral("txtCallSign"));
+  layout->addWidget(lblCallSign, 0, 0);
+  layout->addWidget(txtCallSign_, 0, 1);
+
+  auto* lblAddressDesc = new QLabel(tr("Enter your address for printing return address labels:"));
+  lblAddressDesc->setObjectName(QStringLiteral("lblAddressDesc"));
+  layout->addWidget(lblAddressDesc, 1, 0, 1, 2);
+  for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
+    const QString n = QString::number(i + 1);
+    auto* label = new QLabel(tr("Address Line %1").arg(n));
+    label->setObjectName(QStringLiteral("lblAddress") + n);
+    txtAddress_[i] = new QLineEdit(
+        ToQString(settings_.ReadSetting("Return Label", "Line" + std::to_string(i + 1), "")));
+    txtAddress_[i]->setObjectName(QStringLiteral("txtAddress") + n);
+    txtAddress_[i]->setMinimumWidth(320);
+    layout->addWidget(label, static_cast<int>(i) + 2, 0);
+    layout->addWidget(txtAddress_[i], static_cast<int>(i) + 2, 1);
+  }
+
+  auto* buttons = new QHBoxLayout;
+  auto* cmdInfoApply = new QPushButton(tr("Apply"));
+  cmdInfoApply->setObjectName(QStringLiteral("cmdInfoApply"));
+  auto* cmdInfoExit = new QPushButton(tr("Exit"));
+  cmdInfoExit->setObjectName(QStringLiteral("cmdInfoExit"));
+  buttons->addStretch();
+  buttons->addWidget(cmdInfoApply);
+  buttons->addWidget(cmdInfoExit);
+  layout->addLayout(buttons, 6, 0, 1, 2);
+  connect(cmdInfoApply, &QPushButton::clicked, this, &InfoInputDialog::Apply);
+  connect(cmdInfoExit, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void InfoInputDialog::Apply() {
+  settings_.WriteSetting("Globals", "MyCall", ToUtf8(txtCallSign_->text()));
+  for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
+    settings_.WriteSetting("Return Label", "Line" + std::to_string(i + 1),
+                           ToUtf8(txtAddress_[i]->text()));
+  }
+  close();
+}
+
+}  // namespace tavrilon::app

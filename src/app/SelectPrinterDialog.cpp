@@ -1,0 +1,55 @@
+#include "app/SelectPrinterDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/QtText.h"
+
+namespace tavrilon::app {
+
+SelectPrinterDialog::SelectPrinterDialog(settings::SettingsFile& settings,
+                                         print::PrinterChoice& printers, QWidget* parent)
+    : QDialog(parent), settings_(settings), printers_(printers) {
+  setObjectName(QStringLiteral("frmSelectPtr"));
+  setWindowTitle(tr("Select Printer"));
+  auto* layout = new QVBoxLayout(this);
+  auto* label = new QLabel(tr("Please select your preferred printer:"));
+  label->setObjectName(QStringLiteral("lblChoosePtr"));
+  layout->addWidget(label);
+
+  lstPrinter_ = new QListWidget;
+  lstPrinter_->setObjectName(QStringLiteral("lstPrinter"));
+  const std::string stored = settings_.ReadSetting("Globals", "Printer", "");
+  for (const std::string& name : printers_.Catalog().InstalledPrinters()) {
+    lstPrinter_->addItem(ToQString(name));
+    if (!stored.empty() && name == stored) {
+      lstPrinter_->setCurrentRow(lstPrinter_->count() - 1);
+    }
+  }
+  layout->addWidget(lstPrinter_);
+
+  auto* buttons = new QHBoxLayout;
+  auto* cmdApply = new QPushButton(tr("Apply"));
+  cmdApply->setObjectName(QStringLiteral("cmdApply"));
+  auto* cmdCancel = new QPushButton(tr("Cancel"));
+  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+  buttons->addStretch();
+  buttons->addWidget(cmdApply);
+  buttons->addWidget(cmdCancel);
+  layout->addLayout(buttons);
+  connect(cmdApply, &QPushButton::clicked, this, &SelectPrinterDialog::Apply);
+  connect(lstPrinter_, &QListWidget::itemDoubleClicked, this, &SelectPrinterDialog::Apply);
+  connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void SelectPrinterDialog::Apply() {
+  if (const QListWidgetItem* item = lstPrinter_->currentItem(); item && item->isSelected()) {
+    printers_.Choose(ToUtf8(item->text()), settings_);
+  }
+  close();
+}
+
+}  // namespace tavrilon::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+#include "print/PrinterChoice.h"
+#include "settings/SettingsFile.h"
+
+class QListWidget;
+
+namespace tavrilon::app {
+
+// frmSelectPtr: the printer every print run uses, remembered by device name.
+class SelectPrinterDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  SelectPrinterDialog(settings::SettingsFile& settings, print::PrinterChoice& printers,
+                      QWidget* parent = nullptr);
+
+ private:
+  void Apply();
+
+  settings::SettingsFile& settings_;
+  print::PrinterChoice& printers_;
+  QListWidget* lstPrinter_ = nullptr;
+};
+
+}  // namespace tavrilon::app

@@ -1,0 +1,28 @@
+#include "print/PrinterChoice.h"
+
+namespace tavrilon::print {
+
+bool PrinterChoice::MakeStoredPrinterCurrent(settings::SettingsFile& settings) {
+  current_ = catalog_.SystemDefaultPrinter();
+  const std::string stored = settings.ReadSetting("Globals", "Printer", "");
+  if (stored.empty()) {
+    return true;
+  }
+  for (const std::string& name : catalog_.InstalledPrinters()) {
+    if (name == stored) {
+      current_ = name;
+    }
+  }
+  return false;
+}
+
+void PrinterChoice::Choose(std::string_view deviceName, settings::SettingsFile& settings) {
+  for (const std::string& name : catalog_.InstalledPrinters()) {
+    if (name == deviceName) {
+      current_ = name;
+      settings.WriteSetting("Globals", "Printer", name);
+    }
+  }
+}
+
+}  // namespace tavrilon::print

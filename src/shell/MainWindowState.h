@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "session/UserInterface.h"
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::shell {
+
+enum class DesignOption { None, Default, Simple, Custom1, Custom2, Custom3 };
+
+// The main window's choices and the state of its controls, with what a click
+// on each control does. Every choice is written to the settings file the
+// moment it is made; selecting a control from code runs the same handler as
+// a click, so start-up writes its choices back and applies the interlocks.
+// The window shows this state; it holds none of its own.
+class MainWindowState {
+ public:
+  MainWindowState(settings::SettingsFile& settings, UserInterface& ui);
+
+  // Reads every stored choice and selects it, in the order the interlocks
+  // expect (the design before the style).
+  void Start();
+
+  void SelectLabelDesign(DesignOption option);
+  void SelectLabelStyle(int style);
+  void SelectLogLayout(bool custom);
+  void SetUseQrz(bool checked);
+  void SetSortFile(bool checked);
+  void SelectLabelStock(std::size_t index);
+  void ChooseLabelInputFile(const std::string& path);
+  void ChooseLogInputFile(const std::string& path);
+  // The "Custom Label Design n" menu entry: makes n the design being edited
+  // and asks for its name when it has none. False when no name was given.
+  bool PrepareDesignEditing(int design);
+
+  // The choices the runs read.
+  std::string OperatorCall = "Unknown";
+  std::string LogInputFile;
+  std::string LabelInputFile;
+  std::string LogLayout;
+  std::string LabelDesign;
+  int CustomDesignNumber = 1;
+  int LabelStyle = 0;
+  std::string LabelStock;
+  std::string UseQRZ;
+
+  // The controls.
+  DesignOption designOption = DesignOption::None;
+  int styleOption = 0;  // 1 to 3, 0 when none is selected
+  bool logLayoutCustom = false;
+  bool sortEnabled = true;
+  bool sortChecked = false;
+  bool qrzEnabled = true;
+  bool qrzChecked = false;
+  std::string qrzDriveText;
+  std::size_t stockIndex = 0;
+  bool labelPrintEnabled = false;
+  bool logPrintEnabled = false;
+  std::array<std::string, 3> designMenuCaptions = {"Custom Label Design 1", "Custom Label Design 2",
+                                                   "Custom Label Design 3"};
+
+  // The window's caption and the about box's version label, for `version`.
+  static std::string WindowCaption(const std::string& version);
+  static std::string AboutVersionLabel(const std::string& version);
+
+ private:
+  void WriteLabelLayout();
+
+  settings::SettingsFile& settings_;
+  UserInterface& ui_;
+};
+
+}  // namespace tavrilon::shell
