@@ -435,12 +435,16 @@ void MainWindow::ExitProgram() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   session_.Input().Close();
+  // Closing one window may delete another: hold them by guarded pointers.
+  QList<QPointer<QWidget>> windows;
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this) {
+    windows << window;
+  }
+  for (const QPointer<QWidget>& window : windows) {
+    if (window != nullptr && window != this) {
       window->close();
     }
   }
-  delete aboutBox_;
   event->accept();
 }
 

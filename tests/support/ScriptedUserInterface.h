@@ -1,0 +1,54 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "session/UserInterface.h"
+
+namespace tavrilon::test {
+
+// Records what the core shows and answers its questions from a script; an
+// unscripted question is answered No (or cancelled).
+class ScriptedUserInterface : public UserInterface {
+ public:
+  void SetStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
+  void SetProgressVisible(bool visible) override { progressVisible = visible; }
+  void SetProgressValue(int percent) override { progressValues.push_back(percent); }
+  void ShowMessage(std::string_view text, MessageIcon icon) override {
+    messages.emplace_back(text);
+    icons.push_back(icon);
+  }
+  bool AskYesNo(std::string_view text) override {
+    questions.emplace_back(text);
+    if (yesNoAnswers.empty()) {
+      return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+  }
+  std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override {
+    questions.emplace_back(std::string(title) + ": " + std::string(prompt));
+    if (textAnswers.empty()) {
+      return std::nullopt;
+    }
+    auto answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+  }
+  void LetPendingEventsRun() override { ++eventRuns; }
+
+  std::vector<std::string> statusTexts;
+  std::vector<std::string> messages;
+  std::vector<MessageIcon> icons;
+  std::vector<std::string> questions;
+  std::vector<int> progressValues;
+  bool progressVisible = false;
+  int eventRuns = 0;
+  std::deque<bool> yesNoAnswers;
+  std::deque<std::optional<std::string>> textAnswers;
+};
+
+}  // namespace tavrilon::test
