@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The project's two set-up commands:
-#   tools/dev.sh start   install, build, and start the program's main job
+#   tools/dev.sh start   install, build, and start the desktop program
 #   tools/dev.sh test    install, build, and run every test
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ case "${1:-}" in
   start)
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
     cmake --build build -j"$jobs"
-    exec build/bin/tavrilon-batch read samples/sample.adi
+    exec build/bin/tavrilon
     ;;
   test)
     # The tests run under AddressSanitizer and UBSan, with warnings as errors.

@@ -5,6 +5,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
 )
 missing=()
 for p in "${packages[@]}"; do
