@@ -1,0 +1,31 @@
+#include "app/PdfDestination.h"
+
+#include "app/Desktop.h"
+#include "app/QtText.h"
+#include "print/PdfJobPath.h"
+
+namespace tavrilon::app {
+
+std::optional<std::filesystem::path> AskPdfDestination(Desktop& desktop, QWidget* parent,
+                                                       const std::filesystem::path& inputFile,
+                                                       std::string_view job) {
+  QString suggested = ToQString(print::SuggestedPdfPath(inputFile, job).string());
+  for (;;) {
+    const auto chosen = desktop.ChooseSaveFile(parent, QStringLiteral("Save PDF"), suggested,
+                                               QStringLiteral("PDF Files (*.pdf *.PDF)"));
+    if (!chosen) {
+      return std::nullopt;
+    }
+    const std::filesystem::path target = print::WithPdfExtension(ToUtf8(*chosen));
+    if (!print::WouldOverwriteInput(target, inputFile)) {
+      return target;
+    }
+    desktop.ShowMessage(parent,
+                        ToQString("The PDF cannot be saved over the log " + inputFile.string() +
+                                  ". Please choose another name."),
+                        MessageIcon::None);
+    suggested = ToQString(print::SuggestedPdfPath(inputFile, job).string());
+  }
+}
+
+}  // namespace tavrilon::app
