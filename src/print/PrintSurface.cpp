@@ -1,0 +1,49 @@
+#include "print/PrintSurface.h"
+
+namespace tavrilon::print {
+
+void PrintSurface::SetOrientation(Orientation orientation) {
+  orientation_ = orientation;
+  OrientationChanged();
+}
+
+void PrintSurface::SetFontName(std::string_view face) {
+  if (HasFontFace(face)) {
+    font_.face = std::string(face);
+  }
+}
+
+void PrintSurface::PrintText(std::string_view text, bool lineEnd) {
+  DrawTextAt(xInches_, yInches_, text);
+  if (lineEnd) {
+    xInches_ = 0;
+    yInches_ += LineHeightInches();
+  } else {
+    xInches_ += TextWidthInches(text);
+  }
+}
+
+void PrintSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {
+  DrawLineAt(ToInches(x1), ToInches(y1), ToInches(x2), ToInches(y2), colour);
+}
+
+void PrintSurface::DrawBox(double x1, double y1, double x2, double y2, Colour colour) {
+  DrawBoxAt(ToInches(x1), ToInches(y1), ToInches(x2), ToInches(y2), colour);
+}
+
+void PrintSurface::PaintPicture(const std::filesystem::path& picture, double x, double y,
+                                double width, double height) {
+  DrawPictureAt(picture, ToInches(x), ToInches(y), ToInches(width), ToInches(height));
+}
+
+void PrintSurface::NewPage() {
+  StartNewPage();
+  xInches_ = 0;
+  yInches_ = 0;
+}
+
+void PrintSurface::EndDocument() {
+  FinishDocument();
+}
+
+}  // namespace tavrilon::print

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tavrilon::print {
+
+enum class Unit { Inches = 5, Millimetres = 6 };
+enum class Orientation { Portrait = 1, Landscape = 2 };
+// The device capabilities the layouts ask for, by their numbers.
+enum class DeviceCap { PixelsPerInchX = 88, PixelsPerInchY = 90, OffsetX = 112, OffsetY = 113 };
+
+// Colours are 32-bit values with red in the lowest byte.
+using Colour = std::uint32_t;
+inline constexpr Colour kBlack = 0;
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kBlue = 0xFF0000;
+
+// The one drawing target of all printing: a printer, a PDF file, a picture
+// of a page, or a recording for tests. It keeps the state the layouts set
+// (unit, position, font, colour, line width, orientation) and draws through
+// the device-specific operations below. Coordinates are in the current unit
+// from the top-left corner of the printable area; a new page keeps every
+// setting but the position.
+class PrintSurface {
+ public:
+  virtual ~PrintSurface() = default;
+
+  void SetUnit(Unit unit) { unit_ = unit; }
+  Unit GetUnit() const { return unit_; }
+  void SetOrientation(Orientation orientation);
+  Orientation GetOrientation() const { return orientation_; }
+
+  double CurrentX() const { return FromInches(xInches_); }
+  double CurrentY() const { return FromInches(yInches_); }
+  void SetCurrentX(double x) { xInches_ = ToInches(x); }
+  void SetCurrentY(double y) { yInches_ = ToInches(y); }
+
+  // A face the device does not have leaves the previous font in force.
+  void SetFontName(std::string_view face);
+  const std::string& FontName() const { return font_.face; }
+  void SetFontSize(double points) { font_.points = points; }
+  double FontSize() const { return font_.points; }
+  void SetBold(bool on) { font_.bold = on; }
+  bool Bold() const { return font_.bold; }
+  void SetItalic(bool on) { font_.italic = on; }
+  bool Italic() const { return font_.italic; }
+  void SetUnderline(bool on) { font_.underline = on; }
+  bool Underline() const { return font_.underline; }
+  void SetStrikethrough(bool on) { font_.strikethrough = on; }
+  bool Strikethrough() const { return font_.strikethrough; }
+
+  void SetForeColour(Colour colour) { colour_ = colour; }
+  Colour ForeColour() const { return colour_; }
+  void SetLineWidth(int width) { lineWidth_ = width; }
+  int LineWidth() const { return lineWidth_; }
+
+  // Prints at the current position (its top-left corner). Without a line end
+  // the position moves to the end of the text; with one, down by the font's
+  // line height and back to the left edge.
+  void PrintText(std::string_view text, bool lineEnd);
+  void DrawLine(double x1, double y1, double x2, double y2, Colour colour);
+  void DrawBox(double x1, double y1, double x2, double y2, Colour colour);
+  void PaintPicture(const std::filesystem::path& picture, double x, double y, double width,
+                    double height);
+  void NewPage();
+  void EndDocument();
+
+  virtual int DeviceCapability(DeviceCap cap) const = 0;
+  // The page (paper) size in twips.
+  virtual double PageWidthTwips() const = 0;
+  virtual double PageHeightTwips() const = 0;
+
+  // The font as the device draws it.
+  struct Font {
+    std::string face = "Arial";
+    double points = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
+  };
+
+ protected:
+  const Font& CurrentFont() const { return font_; }
+
+  // The device's part, in inches from the printable area's top-left corner.
+  virtual bool HasFontFace(std::string_view face) const = 0;
+  virtual double TextWidthInches(std::string_view text) const = 0;
+  virtual double LineHeightInches() const = 0;
+  virtual void DrawTextAt(double xInches, double yInches, std::string_view text) = 0;
+  virtual void DrawLineAt(double x1, double y1, double x2, double y2, Colour colour) = 0;
+  virtual void DrawBoxAt(double x1, double y1, double x2, double y2, Colour colour) = 0;
+  virtual void DrawPictureAt(const std::filesystem::path& picture, double x, double y, double width,
+                             double height) = 0;
+  virtual void StartNewPage() = 0;
+  virtual void FinishDocument() = 0;
+  virtual void OrientationChanged() {}
+
+ private:
+  double ToInches(double v) const { return unit_ == Unit::Inches ? v : v / 25.4; }
+  double FromInches(double v) const { return unit_ == Unit::Inches ? v : v * 25.4; }
+
+  Unit unit_ = Unit::Inches;
+  Orientation orientation_ = Orientation::Portrait;
+  double xInches_ = 0;
+  double yInches_ = 0;
+  Font font_;
+  Colour colour_ = kBlack;
+  int lineWidth_ = 1;
+};
+
+}  // namespace tavrilon::print
