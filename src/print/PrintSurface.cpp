@@ -42,8 +42,8 @@ void PrintSurface::NewPage() {
   yInches_ = 0;
 }
 
-void PrintSurface::EndDocument() {
-  FinishDocument();
+bool PrintSurface::EndDocument() {
+  return FinishDocument() && failure_.empty();
 }
 
 }  // namespace tavrilon::print

@@ -66,7 +66,10 @@ class PrintSurface {
   void PaintPicture(const std::filesystem::path& picture, double x, double y, double width,
                     double height);
   void NewPage();
-  void EndDocument();
+  // Ends the job and hands it to the printer. False when the job failed:
+  // Failure() then says why.
+  bool EndDocument();
+  const std::string& Failure() const { return failure_; }
 
   virtual int DeviceCapability(DeviceCap cap) const = 0;
   // The page (paper) size in twips.
@@ -96,7 +99,13 @@ class PrintSurface {
   virtual void DrawPictureAt(const std::filesystem::path& picture, double x, double y, double width,
                              double height) = 0;
   virtual void StartNewPage() = 0;
-  virtual void FinishDocument() = 0;
+  virtual bool FinishDocument() = 0;
+  // A device that cannot go on records why; the run reports it at the end.
+  void Fail(std::string reason) {
+    if (failure_.empty()) {
+      failure_ = std::move(reason);
+    }
+  }
   virtual void OrientationChanged() {}
 
  private:
@@ -110,6 +119,7 @@ class PrintSurface {
   Font font_;
   Colour colour_ = kBlack;
   int lineWidth_ = 1;
+  std::string failure_;
 };
 
 }  // namespace tavrilon::print
