@@ -1,0 +1,183 @@
+#include "qt/QtPrintSurface.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPrinter>
+
+namespace tavrilon::qt {
+
+namespace {
+
+QColor ToQColor(print::Colour c) {
+  return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU),
+                static_cast<int>((c >> 16) & 0xFFU));
+}
+
+QString ToQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+QtPrintSurface::QtPrintSurface(QPrinter& printer)
+    : printer_(&printer), device_(&printer), dpi_(printer.resolution()) {}
+
+QtPrintSurface::QtPrintSurface(QImage& image, int dotsPerInch)
+    : device_(&image), dpi_(dotsPerInch) {}
+
+QtPrintSurface::~QtPrintSurface() {
+  if (painter_.isActive()) {
+    painter_.end();
+  }
+}
+
+QString QtPrintSurface::FamilyFor(std::string_view face) {
+  if (face == "Times New Roman") {
+    return QStringLiteral("Liberation Serif");
+  }
+  if (face == "Arial") {
+    return QStringLiteral("Liberation Sans");
+  }
+  if (face == "Courier New") {
+    return QStringLiteral("Liberation Mono");
+  }
+  return ToQString(face);
+}
+
+bool QtPrintSurface::HasFontFace(std::string_view face) const {
+  return QFontDatabase::hasFamily(FamilyFor(face));
+}
+
+QFont QtPrintSurface::DeviceFont() const {
+  const Font& f = CurrentFont();
+  QFont font(FamilyFor(f.face));
+  font.setPointSizeF(f.points > 0 ? f.points : 1);
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
+  font.setUnderline(f.underline);
+  font.setStrikeOut(f.strikethrough);
+  return font;
+}
+
+double QtPrintSurface::TextWidthInches(std::string_view text) const {
+  return QFontMetricsF(DeviceFont(), device_).horizontalAdvance(ToQString(text)) / Dpi();
+}
+
+double QtPrintSurface::LineHeightInches() const {
+  return QFontMetricsF(DeviceFont(), device_).lineSpacing() / Dpi();
+}
+
+bool QtPrintSurface::Painting() {
+  if (!begun_) {
+    begun_ = true;
+    if (!painter_.begin(device_)) {
+      Fail(printer_ != nullptr && !printer_->outputFileName().isEmpty()
+               ? "the file " + printer_->outputFileName().toStdString() + " cannot be written"
+               : "the printer " + (printer_ ? printer_->printerName().toStdString() : "") +
+                     " cannot start the job");
+    } else {
+      painter_.setRenderHint(QPainter::Antialiasing);
+    }
+  }
+  return painter_.isActive();
+}
+
+QPen QtPrintSurface::Pen(print::Colour colour) const {
+  // A line setting counts screen pixels: 1/96 inch each.
+  QPen pen(ToQColor(colour));
+  pen.setWidthF(std::max(1.0, LineWidth() * Dpi() / 96.0));
+  return pen;
+}
+
+void QtPrintSurface::DrawTextAt(double xInches, double yInches, std::string_view text) {
+  if (text.empty() || !Painting()) {
+    return;
+  }
+  const QFont font = DeviceFont();
+  painter_.setFont(font);
+  painter_.setPen(ToQColor(ForeColour()));
+  const double ascent = QFontMetricsF(font, device_).ascent();
+  painter_.drawText(QPointF(xInches * Dpi(), yInches * Dpi() + ascent), ToQString(text));
+}
+
+void QtPrintSurface::DrawLineAt(double x1, double y1, double x2, double y2,
+                                print::Colour colour) {
+  if (Painting()) {
+    painter_.setPen(Pen(colour));
+    painter_.drawLine(QPointF(x1 * Dpi(), y1 * Dpi()), QPointF(x2 * Dpi(), y2 * Dpi()));
+  }
+}
+
+void QtPrintSurface::DrawBoxAt(double x1, double y1, double x2, double y2, print::Colour colour) {
+  if (Painting()) {
+    painter_.setPen(Pen(colour));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRectF(QPointF(x1 * Dpi(), y1 * Dpi()), QPointF(x2 * Dpi(), y2 * Dpi())));
+  }
+}
+
+void QtPrintSurface::DrawPictureAt(const std::filesystem::path& picture, double x, double y,
+                                   double width, double height) {
+  QImage image(QString::fromStdString(picture.string()));
+  if (!image.isNull() && Painting()) {
+    painter_.drawImage(QRectF(x * Dpi(), y * Dpi(), width * Dpi(), height * Dpi()), image);
+  }
+}
+
+void QtPrintSurface::StartNewPage() {
+  if (printer_ != nullptr && Painting()) {
+    printer_->newPage();
+  }
+}
+
+bool QtPrintSurface::FinishDocument() {
+  if (!painter_.isActive()) {
+    return true;  // nothing was drawn: no job was started
+  }
+  return painter_.end();
+}
+
+void QtPrintSurface::OrientationChanged() {
+  if (printer_ != nullptr && !begun_) {
+    printer_->setPageOrientation(GetOrientation() == print::Orientation::Landscape
+                                     ? QPageLayout::Landscape
+                                     : QPageLayout::Portrait);
+  }
+}
+
+int QtPrintSurface::DeviceCapability(print::DeviceCap cap) const {
+  switch (cap) {
+    case print::DeviceCap::PixelsPerInchX:
+    case print::DeviceCap::PixelsPerInchY:
+      return static_cast<int>(Dpi());
+    case print::DeviceCap::OffsetX:
+    case print::DeviceCap::OffsetY: {
+      if (printer_ == nullptr) {
+        return 0;
+      }
+      const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+      const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
+      const double offset = cap == print::DeviceCap::OffsetX ? page.left() - paper.left()
+                                                             : page.top() - paper.top();
+      return static_cast<int>(std::lround(offset));
+    }
+  }
+  return 0;
+}
+
+double QtPrintSurface::PageWidthTwips() const {
+  if (printer_ != nullptr) {
+    return printer_->pageLayout().fullRectPoints().width() * 20.0;
+  }
+  return device_->width() / Dpi() * 1440.0;
+}
+
+double QtPrintSurface::PageHeightTwips() const {
+  if (printer_ != nullptr) {
+    return printer_->pageLayout().fullRectPoints().height() * 20.0;
+  }
+  return device_->height() / Dpi() * 1440.0;
+}
+
+}  // namespace tavrilon::qt

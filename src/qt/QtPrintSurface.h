@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPainter>
+#include <memory>
+#include <optional>
+
+#include "print/PrintSurface.h"
+
+class QImage;
+class QPrinter;
+
+namespace tavrilon::qt {
+
+// The print surface on QPainter: over a QPrinter (a CUPS queue or our PDF
+// printer) or over a QImage (a picture of a page). On a printer the painter
+// begins at the first drawing, so a run that stops before its first label
+// starts no job.
+class QtPrintSurface : public print::PrintSurface {
+ public:
+  explicit QtPrintSurface(QPrinter& printer);
+  // A picture of a page: `image` has the page's size at `dotsPerInch`.
+  QtPrintSurface(QImage& image, int dotsPerInch);
+  ~QtPrintSurface() override;
+
+  int DeviceCapability(print::DeviceCap cap) const override;
+  double PageWidthTwips() const override;
+  double PageHeightTwips() const override;
+
+  // The font family the device draws a face in: the designs' Windows faces
+  // are drawn in their metric-compatible Liberation families.
+  static QString FamilyFor(std::string_view face);
+
+ protected:
+  bool HasFontFace(std::string_view face) const override;
+  double TextWidthInches(std::string_view text) const override;
+  double LineHeightInches() const override;
+  void DrawTextAt(double xInches, double yInches, std::string_view text) override;
+  void DrawLineAt(double x1, double y1, double x2, double y2, print::Colour colour) override;
+  void DrawBoxAt(double x1, double y1, double x2, double y2, print::Colour colour) override;
+  void DrawPictureAt(const std::filesystem::path& picture, double x, double y, double width,
+                     double height) override;
+  void StartNewPage() override;
+  bool FinishDocument() override;
+  void OrientationChanged() override;
+
+ private:
+  QFont DeviceFont() const;
+  bool Painting();
+  QPen Pen(print::Colour colour) const;
+  double Dpi() const { return dpi_; }
+
+  QPrinter* printer_ = nullptr;
+  QPaintDevice* device_ = nullptr;
+  double dpi_ = 0;
+  QPainter painter_;
+  bool begun_ = false;
+};
+
+}  // namespace tavrilon::qt
