@@ -1,0 +1,189 @@
+#include "labels/LabelSheetCustom.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "text/Text.h"
+
+namespace tavrilon::labels {
+
+namespace {
+
+// A decimal number of digits with at most one point; no sign, no exponent.
+std::optional<double> ParseNumber(std::string_view s) {
+  s = text::TrimBlanks(s);
+  bool point = false;
+  bool digit = false;
+  for (char c : s) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      digit = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digit) {
+    return std::nullopt;
+  }
+  double value = 0;
+  const char* end = s.data() + s.size();
+  const auto [stop, error] = std::from_chars(s.data(), end, value, std::chars_format::fixed);
+  if (error != std::errc() || stop != end) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<int> ParseLabelCount(std::string_view s) {
+  const auto value = ParseNumber(s);
+  if (!value || *value < 1 || *value > kMostLabelsPerLine || std::trunc(*value) != *value) {
+    return std::nullopt;
+  }
+  return static_cast<int>(*value);
+}
+
+std::string_view PartOr(const std::vector<std::string_view>& parts, std::size_t i) {
+  return i < parts.size() ? parts[i] : std::string_view();
+}
+
+}  // namespace
+
+std::string_view CustomSheetEntryHeading(CustomSheetEntry entry) {
+  switch (entry) {
+    case CustomSheetEntry::Across:
+      return "Number Across";
+    case CustomSheetEntry::Down:
+      return "Number Down";
+    case CustomSheetEntry::HorizontalPitch:
+      return "Horizontal Pitch";
+    case CustomSheetEntry::VerticalPitch:
+      return "Vertical Pitch";
+    case CustomSheetEntry::TopMargin:
+      return "Top Margin";
+    case CustomSheetEntry::LeftMargin:
+      return "Left Margin";
+  }
+  return {};
+}
+
+std::optional<int> CustomSheetNumber(std::string_view stock) {
+  for (int sheet = 1; sheet <= kCustomSheetCount; ++sheet) {
+    if (text::EqualsIgnoringCase(stock, CustomSheetName(sheet))) {
+      return sheet;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string CustomSheetName(int sheet) {
+  return "Custom " + std::to_string(sheet);
+}
+
+std::string CustomSheetKey(int sheet) {
+  return "Label-" + std::to_string(sheet);
+}
+
+std::vector<std::string_view> SplitStoredSheet(std::string_view stored) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t bar = stored.find('|'); bar != std::string_view::npos;
+       bar = stored.find('|', start)) {
+    parts.push_back(stored.substr(start, bar - start));
+    start = bar + 1;
+  }
+  parts.push_back(stored.substr(start));
+  return parts;
+}
+
+bool IsCustomSheetDefined(std::string_view stored) {
+  if (text::TrimBlanks(stored).empty()) {
+    return false;
+  }
+  const auto parts = SplitStoredSheet(stored);
+  return !text::TrimBlanks(PartOr(parts, 1)).empty() || !text::TrimBlanks(PartOr(parts, 2)).empty();
+}
+
+std::variant<LabelSheet, CustomSheetFault> ParseCustomSheet(int sheet, std::string_view stored) {
+  const auto parts = SplitStoredSheet(stored);
+  CustomSheetFault fault{sheet, {}};
+  LabelSheet result{std::string(parts[0]), 0, 0, 0, 0, 0, 0};
+  int* counts[] = {&result.across, &result.down};
+  double* lengths[] = {&result.horizontalPitch, &result.verticalPitch, &result.topMargin,
+                       &result.leftMargin};
+  for (std::size_t i = 0; i < kCustomSheetEntryCount; ++i) {
+    const auto entry = static_cast<CustomSheetEntry>(i);
+    const std::string_view part = PartOr(parts, i + 1);
+    if (text::TrimBlanks(part).empty()) {
+      fault.entries.push_back({entry, EntryProblem::Missing, std::string(part)});
+    } else if (i < 2) {
+      if (const auto count = ParseLabelCount(part)) {
+        *counts[i] = *count;
+      } else {
+        fault.entries.push_back({entry, EntryProblem::NotAWholeNumber, std::string(part)});
+      }
+    } else if (const auto length = ParseNumber(part)) {
+      *lengths[i - 2] = *length;
+    } else {
+      fault.entries.push_back({entry, EntryProblem::NotANumber, std::string(part)});
+    }
+  }
+  if (!fault.entries.empty()) {
+    return fault;
+  }
+  return result;
+}
+
+std::string CustomSheetFaultText(const CustomSheetFault& fault) {
+  std::string text = "The label sheet " + CustomSheetName(fault.sheet) + " cannot be printed on: ";
+  for (std::size_t i = 0; i < fault.entries.size(); ++i) {
+    const CustomSheetEntryFault& e = fault.entries[i];
+    if (i > 0) {
+      text += "; ";
+    }
+    text += "its ";
+    text += CustomSheetEntryHeading(e.entry);
+    switch (e.problem) {
+      case EntryProblem::Missing:
+        text += " is missing";
+        break;
+      case EntryProblem::NotANumber:
+        text += " \"" + e.stored + "\" is not a number of inches (0 or more)";
+        break;
+      case EntryProblem::NotAWholeNumber:
+        text += " \"" + e.stored + "\" is not a whole number from 1 to " +
+                std::to_string(kMostLabelsPerLine);
+        break;
+    }
+  }
+  return text + ". Correct it under SetUp, Custom Label Sheet Setup.";
+}
+
+CustomSheetEntries ReadCustomSheetEntries(int sheet, settings::SettingsFile& settings) {
+  const std::string stored = settings.ReadSetting(kCustomSheetSection, CustomSheetKey(sheet), "");
+  CustomSheetEntries entries;
+  if (text::TrimBlanks(stored).empty()) {
+    return entries;
+  }
+  const auto parts = SplitStoredSheet(stored);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i] = PartOr(parts, i + 1);
+  }
+  return entries;
+}
+
+bool WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& rows,
+                       settings::SettingsFile& settings) {
+  bool written = true;
+  for (int sheet = 1; sheet <= kCustomSheetCount; ++sheet) {
+    std::string value = CustomSheetName(sheet);
+    for (const std::string& entry : rows[static_cast<std::size_t>(sheet - 1)]) {
+      value += '|';
+      value += entry;
+    }
+    written = settings.WriteSetting(kCustomSheetSection, CustomSheetKey(sheet), value) && written;
+  }
+  return written;
+}
+
+}  // namespace tavrilon::labels

@@ -1,0 +1,35 @@
+#include "labels/LabelSheetDescription.h"
+
+#include "labels/LabelSheetCustom.h"
+#include "labels/SheetCatalogue.h"
+
+namespace tavrilon::labels {
+
+std::optional<std::string> SheetDescription(std::string_view stock,
+                                            settings::SettingsFile& settings) {
+  if (const auto description = CatalogueDescription(stock)) {
+    return std::string(*description);
+  }
+  const auto sheet = CustomSheetNumber(stock);
+  if (!sheet) {
+    return std::nullopt;
+  }
+  const std::string stored = settings.ReadSetting(kCustomSheetSection, CustomSheetKey(*sheet), "");
+  if (!IsCustomSheetDefined(stored)) {
+    return "Not Defined";
+  }
+  // The entries as stored, blanks and all, so the user sees what a run reads.
+  const auto parts = SplitStoredSheet(stored);
+  static constexpr std::string_view kLabels[kCustomSheetEntryCount] = {
+      " - A: ", "   D: ", "   HP: ", "   VP: ", "   TM: ", "   LM: "};
+  std::string description = CustomSheetName(*sheet);
+  for (std::size_t i = 0; i < kCustomSheetEntryCount; ++i) {
+    description += kLabels[i];
+    if (i + 1 < parts.size()) {
+      description += parts[i + 1];
+    }
+  }
+  return description;
+}
+
+}  // namespace tavrilon::labels

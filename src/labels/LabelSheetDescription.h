@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::labels {
+
+// The one-line description of a stock for the main window: the catalogue's
+// text, a custom sheet's stored entries, or "Not Defined" for a custom sheet
+// without them. Nothing for any other text: the window keeps what it shows.
+std::optional<std::string> SheetDescription(std::string_view stock,
+                                            settings::SettingsFile& settings);
+
+}  // namespace tavrilon::labels
