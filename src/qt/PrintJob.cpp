@@ -25,8 +25,9 @@ PrintJob::PrintJob(const std::string& deviceName,
   surface_ = std::make_unique<QtPrintSurface>(printer_);
 }
 
-void PrintJob::SetPaper(Paper paper) {
-  printer_.setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+void PrintJob::SetPaper(labels::Paper paper) {
+  printer_.setPageSize(
+      QPageSize(paper == labels::Paper::UsLetter ? QPageSize::Letter : QPageSize::A4));
   if (printer_.outputFormat() == QPrinter::PdfFormat) {
     printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }

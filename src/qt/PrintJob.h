@@ -5,11 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "labels/SheetCatalogue.h"
 #include "qt/QtPrintSurface.h"
 
 namespace tavrilon::qt {
-
-enum class Paper { Letter, A4 };
 
 // One print job on a printer of the catalogue: a CUPS queue by its device
 // name, or our PDF printer writing `pdfFile`.
@@ -19,7 +18,7 @@ class PrintJob {
            const std::string& documentName);
 
   // The sheet's paper; without one the printer's own paper stays.
-  void SetPaper(Paper paper);
+  void SetPaper(labels::Paper paper);
   print::PrintSurface& Surface() { return *surface_; }
 
  private:

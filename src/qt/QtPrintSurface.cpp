@@ -101,8 +101,7 @@ void QtPrintSurface::DrawTextAt(double xInches, double yInches, std::string_view
   painter_.drawText(QPointF(xInches * Dpi(), yInches * Dpi() + ascent), ToQString(text));
 }
 
-void QtPrintSurface::DrawLineAt(double x1, double y1, double x2, double y2,
-                                print::Colour colour) {
+void QtPrintSurface::DrawLineAt(double x1, double y1, double x2, double y2, print::Colour colour) {
   if (Painting()) {
     painter_.setPen(Pen(colour));
     painter_.drawLine(QPointF(x1 * Dpi(), y1 * Dpi()), QPointF(x2 * Dpi(), y2 * Dpi()));
@@ -158,8 +157,8 @@ int QtPrintSurface::DeviceCapability(print::DeviceCap cap) const {
       }
       const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
       const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
-      const double offset = cap == print::DeviceCap::OffsetX ? page.left() - paper.left()
-                                                             : page.top() - paper.top();
+      const double offset =
+          cap == print::DeviceCap::OffsetX ? page.left() - paper.left() : page.top() - paper.top();
       return static_cast<int>(std::lround(offset));
     }
   }
