@@ -1,10 +1,13 @@
 // tavrilon-batch: the program's runs from the command line, for scripts and tests.
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "batch/ExitStatus.h"
+#include "batch/LabelsCommand.h"
 #include "batch/ReadCommand.h"
 #include "session/Session.h"
 #include "settings/ProgramFolder.h"
@@ -23,6 +26,10 @@ constexpr const char* kUsage =
     "                                  as the label runs do) and write every record as\n"
     "                                  one JSON object per line; --count prints only the\n"
     "                                  number of records\n"
+    "  labels LOG (--pdf OUT | --printer NAME) [--stock S] [--skip N]\n"
+    "                                  print a QSL label for every contact of LOG, in the\n"
+    "                                  design and on the stock of the settings file, to\n"
+    "                                  the PDF file OUT or on the printer NAME\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -60,6 +67,51 @@ std::optional<batch::ReadOptions> ParseRead(const std::vector<std::string_view>&
   return haveLog ? std::optional(options) : std::nullopt;
 }
 
+// Takes the value after an option; false when there is none.
+bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::string& value) {
+  if (i + 1 >= args.size()) {
+    return false;
+  }
+  value = std::string(args[++i]);
+  return true;
+}
+
+std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args) {
+  batch::LabelsOptions options;
+  bool haveLog = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string value;
+    if (args[i] == "--pdf" && TakeValue(args, i, value)) {
+      options.pdf = value;
+    } else if (args[i] == "--stock" && TakeValue(args, i, value)) {
+      options.stock = value;
+    } else if (args[i] == "--skip" && TakeValue(args, i, value)) {
+      options.skip = value;
+    } else if (args[i] == "--printer" && TakeValue(args, i, value)) {
+      options.printer = value;
+    } else if (args[i].starts_with("--") || haveLog) {
+      return std::nullopt;
+    } else {
+      options.log = args[i];
+      haveLog = true;
+    }
+  }
+  if (!haveLog || (!options.pdf && !options.printer)) {
+    return std::nullopt;
+  }
+  return options;
+}
+
+// The program's folder, its settings file made ready and the version written.
+std::unique_ptr<Session> StartSession() {
+  const std::filesystem::path programFolder = settings::ProgramFolder();
+  auto session =
+      std::make_unique<Session>(programFolder, settings::DefaultSettingsFile(programFolder));
+  session->Start();
+  WarnIfSettingsUnsaved(session->Settings());
+  return session;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,17 +127,24 @@ int main(int argc, char** argv) {
     std::printf("tavrilon-batch %s\n", VersionString().c_str());
     return batch::kExitOk;
   }
-  if (args[0] != "read") {
-    return Usage("unknown command");
+  if (args[0] == "read") {
+    const auto options = ParseRead({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage("read takes [--labels] [--count] and one LOG");
+    }
+    const auto session = StartSession();
+    return batch::RunReadCommand(*options, session->Input(), stdout, stderr);
   }
-  const auto options = ParseRead({args.begin() + 1, args.end()});
-  if (!options) {
-    return Usage("read takes [--labels] [--count] and one LOG");
+  if (args[0] == "labels") {
+    const auto options = ParseLabels({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage("labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N]");
+    }
+    // Fonts and printers come from Qt; no window is ever shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const auto session = StartSession();
+    return batch::RunLabelsCommand(*options, *session);
   }
-
-  const std::filesystem::path programFolder = settings::ProgramFolder();
-  Session session(programFolder, settings::DefaultSettingsFile(programFolder));
-  session.Start();
-  WarnIfSettingsUnsaved(session.Settings());
-  return batch::RunReadCommand(*options, session.Input(), stdout, stderr);
+  return Usage("unknown command");
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdio>
+
+#include "session/UserInterface.h"
+
+namespace tavrilon::batch {
+
+// The user interface of the command line: status texts and messages go to
+// standard error, one per line; nobody is there to answer, so questions get
+// No and input boxes are cancelled.
+class ConsoleUserInterface : public UserInterface {
+ public:
+  explicit ConsoleUserInterface(std::FILE* err) : err_(err) {}
+  void SetStatusText(std::string_view text) override;
+  void SetProgressVisible(bool) override {}
+  void SetProgressValue(int) override {}
+  void ShowMessage(std::string_view text, MessageIcon icon) override;
+  bool AskYesNo(std::string_view text) override;
+  std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override;
+  void LetPendingEventsRun() override {}
+
+ private:
+  std::FILE* err_;
+};
+
+}  // namespace tavrilon::batch

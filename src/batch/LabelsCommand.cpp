@@ -1,0 +1,87 @@
+#include "batch/LabelsCommand.h"
+
+#include <cstdio>
+
+#include "batch/ConsoleUserInterface.h"
+#include "batch/ExitStatus.h"
+#include "labels/LabelRun.h"
+#include "labels/LabelStocks.h"
+#include "print/PdfJobPath.h"
+#include "print/PrinterChoice.h"
+#include "qt/PrintJob.h"
+#include "qt/QtPrinterCatalog.h"
+#include "text/Text.h"
+
+namespace tavrilon::batch {
+
+namespace {
+
+// The stock the main window has chosen: "QSL Labels"/"LabelType" as an index
+// of the stock list, the first stock when it is none.
+std::string StoredStock(settings::SettingsFile& settings) {
+  const auto index = text::ParseDecimal(settings.ReadSetting("QSL Labels", "LabelType", "0"));
+  if (!index || *index < 0 || static_cast<std::size_t>(*index) >= labels::kLabelStocks.size()) {
+    return std::string(labels::kLabelStocks[0]);
+  }
+  return std::string(labels::kLabelStocks[static_cast<std::size_t>(*index)]);
+}
+
+}  // namespace
+
+int RunLabelsCommand(const LabelsOptions& options, Session& session) {
+  settings::SettingsFile& settings = session.Settings();
+  std::string printer = options.printer.value_or(std::string(print::kPdfPrinterName));
+  if (printer == print::kPdfPrinterName && !options.pdf) {
+    std::fprintf(stderr, "The PDF printer needs --pdf OUT: where to write the labels.\n");
+    return kExitUsage;
+  }
+  if (options.pdf && print::WouldOverwriteInput(*options.pdf, options.log)) {
+    std::fprintf(stderr, "The PDF cannot be written over the log %s.\n",
+                 options.log.string().c_str());
+    return kExitUsage;
+  }
+  if (options.printer) {
+    qt::QtPrinterCatalog catalog;
+    bool installed = false;
+    for (const std::string& name : catalog.InstalledPrinters()) {
+      installed = installed || name == printer;
+    }
+    if (!installed) {
+      std::fprintf(stderr, "There is no printer named \"%s\".\n", printer.c_str());
+      return kExitInputMissing;
+    }
+  }
+
+  labels::LabelRunChoices choices;
+  choices.labelInputFile = options.log.string();
+  choices.labelStock = options.stock.value_or(StoredStock(settings));
+  choices.labelDesign = settings.ReadSetting("QSL Labels", "LabelLayOut", "");
+  const auto style = text::ParseDecimal(settings.ReadSetting("QSL Labels", "LabelSet", "1"));
+  choices.labelStyle = style && *style >= 1 && *style <= 3 ? static_cast<int>(*style) : 1;
+
+  ConsoleUserInterface ui(stderr);
+  labels::LabelRun run(session.Input(), settings, ui);
+  std::optional<qt::PrintJob> job;
+  std::string skip = options.skip;
+  const labels::LabelRunOutcome outcome =
+      run.PrintLabelRun(choices, skip, [&]() -> print::PrintSurface* {
+        job.emplace(printer, options.pdf, "Tavrilon QSL labels");
+        if (const auto paper = labels::StockPaper(choices.labelStock)) {
+          job->SetPaper(*paper);
+        }
+        return &job->Surface();
+      });
+  switch (outcome) {
+    case labels::LabelRunOutcome::Printed:
+      return kExitOk;
+    case labels::LabelRunOutcome::DictionaryMissing:
+      ReportDictionaryMissing(stderr);
+      return kExitDictionaryMissing;
+    case labels::LabelRunOutcome::Stopped:
+    case labels::LabelRunOutcome::Cancelled:
+      break;
+  }
+  return kExitInputMissing;
+}
+
+}  // namespace tavrilon::batch
