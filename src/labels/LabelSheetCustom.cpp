@@ -172,18 +172,16 @@ CustomSheetEntries ReadCustomSheetEntries(int sheet, settings::SettingsFile& set
   return entries;
 }
 
-bool WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& rows,
+void WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& rows,
                        settings::SettingsFile& settings) {
-  bool written = true;
   for (int sheet = 1; sheet <= kCustomSheetCount; ++sheet) {
     std::string value = CustomSheetName(sheet);
     for (const std::string& entry : rows[static_cast<std::size_t>(sheet - 1)]) {
       value += '|';
       value += entry;
     }
-    written = settings.WriteSetting(kCustomSheetSection, CustomSheetKey(sheet), value) && written;
+    settings.WriteSetting(kCustomSheetSection, CustomSheetKey(sheet), value);
   }
-  return written;
 }
 
 }  // namespace tavrilon::labels

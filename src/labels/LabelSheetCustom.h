@@ -73,8 +73,8 @@ std::string CustomSheetFaultText(const CustomSheetFault& fault);
 CustomSheetEntries ReadCustomSheetEntries(int sheet, settings::SettingsFile& settings);
 
 // Stores the three sheets from the setup dialog's rows, as typed: nothing is
-// checked here, a run says what is wrong. False when a write failed.
-bool WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& rows,
+// checked here, a run says what is wrong.
+void WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& rows,
                        settings::SettingsFile& settings);
 
 }  // namespace tavrilon::labels

@@ -1,0 +1,85 @@
+#include "app/CustomLabelSheetDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/QtText.h"
+
+namespace tavrilon::app {
+
+namespace {
+
+struct Column {
+  const char* box;      // the text boxes are txtCL<n><box>
+  const char* heading;  // the heading's label name
+  const char* tip;
+};
+constexpr Column kColumns[labels::kCustomSheetEntryCount] = {
+    {"Across", "lblNumberAcross", "Enter number of Labels across the page"},
+    {"Down", "lblNumberDown", "Enter number of Labels down the page"},
+    {"Horiz", "lblHorizPitch", "Enter Horizontal Pitch (in inches)"},
+    {"Vert", "lblVertPitch", "Enter Vertical Pitch (in inches)"},
+    {"TopMarg", "lblTopMargin", "Enter Top Margin (in inches)"},
+    {"LeftMarg", "lblLeftMargin", "Enter Left Margin (in inches)"},
+};
+
+}  // namespace
+
+CustomLabelSheetDialog::CustomLabelSheetDialog(settings::SettingsFile& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+  setObjectName(QStringLiteral("frmCustLabel"));
+  setWindowTitle(tr("Custom Label Sheet Setup"));
+  auto* layout = new QGridLayout(this);
+
+  for (std::size_t c = 0; c < labels::kCustomSheetEntryCount; ++c) {
+    auto* heading = new QLabel(
+        ToQString(labels::CustomSheetEntryHeading(static_cast<labels::CustomSheetEntry>(c))));
+    heading->setObjectName(QString::fromLatin1(kColumns[c].heading));
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading, 0, static_cast<int>(c) + 1);
+  }
+  for (int sheet = 1; sheet <= labels::kCustomSheetCount; ++sheet) {
+    const QString n = QString::number(sheet);
+    auto* caption = new QLabel(tr("Custom Label %1").arg(n));
+    caption->setObjectName(QStringLiteral("lblCustomLabel") + n);
+    layout->addWidget(caption, sheet, 0);
+    const labels::CustomSheetEntries stored = labels::ReadCustomSheetEntries(sheet, settings_);
+    auto& row = boxes_[static_cast<std::size_t>(sheet - 1)];
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      row[c] = new QLineEdit(ToQString(stored[c]));
+      row[c]->setObjectName(QStringLiteral("txtCL") + n + QString::fromLatin1(kColumns[c].box));
+      row[c]->setToolTip(tr(kColumns[c].tip));
+      row[c]->setMaximumWidth(110);
+      layout->addWidget(row[c], sheet, static_cast<int>(c) + 1);
+    }
+  }
+
+  auto* buttons = new QHBoxLayout;
+  auto* cmdLabelApply = new QPushButton(tr("Apply"));
+  cmdLabelApply->setObjectName(QStringLiteral("cmdLabelApply"));
+  auto* cmdlabelEnd = new QPushButton(tr("Exit"));
+  cmdlabelEnd->setObjectName(QStringLiteral("cmdlabelEnd"));
+  buttons->addStretch();
+  buttons->addWidget(cmdLabelApply);
+  buttons->addWidget(cmdlabelEnd);
+  layout->addLayout(buttons, labels::kCustomSheetCount + 1, 0, 1,
+                    static_cast<int>(labels::kCustomSheetEntryCount) + 1);
+  connect(cmdLabelApply, &QPushButton::clicked, this, &CustomLabelSheetDialog::Apply);
+  connect(cmdlabelEnd, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void CustomLabelSheetDialog::Apply() {
+  std::array<labels::CustomSheetEntries, labels::kCustomSheetCount> rows;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t c = 0; c < rows[r].size(); ++c) {
+      rows[r][c] = ToUtf8(boxes_[r][c]->text());
+    }
+  }
+  labels::WriteCustomSheets(rows, settings_);
+  close();
+}
+
+}  // namespace tavrilon::app

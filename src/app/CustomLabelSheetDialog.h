@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "labels/LabelSheetCustom.h"
+#include "settings/SettingsFile.h"
+
+class QLineEdit;
+
+namespace tavrilon::app {
+
+// frmCustLabel: the six entries of each of the three custom label sheets,
+// shown as stored and stored as typed.
+class CustomLabelSheetDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CustomLabelSheetDialog(settings::SettingsFile& settings, QWidget* parent = nullptr);
+
+ private:
+  void Apply();
+
+  settings::SettingsFile& settings_;
+  std::array<std::array<QLineEdit*, labels::kCustomSheetEntryCount>, labels::kCustomSheetCount>
+      boxes_{};
+};
+
+}  // namespace tavrilon::app
