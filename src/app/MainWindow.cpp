@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "app/AboutDialog.h"
+#include "app/CustomLabelSheetDialog.h"
 #include "app/Desktop.h"
 #include "app/InfoInputDialog.h"
 #include "app/Pictures.h"
@@ -232,7 +233,8 @@ void MainWindow::BuildMenus() {
   QMenu* setUp = menu("mnuSetUp", tr("SetUp"));
   connect(entry(setUp, "mnuInfo", tr("Your Information")), &QAction::triggered, this,
           &MainWindow::OpenInfoDialog);
-  entry(setUp, "mnuCustom_Label_Setup", tr("Custom Label Sheet Setup"));
+  connect(entry(setUp, "mnuCustom_Label_Setup", tr("Custom Label Sheet Setup")),
+          &QAction::triggered, this, &MainWindow::OpenCustomSheetDialog);
   setUp->addSeparator();
   const char* designNames[] = {"mnuCustom_Label_Layout", "mnuCustom_Label_Layout2",
                                "mnuCustom_Label_Layout3"};
@@ -323,6 +325,7 @@ void MainWindow::Refresh() {
     const QSignalBlocker blocker(lstAveryLab_);
     lstAveryLab_->setCurrentRow(static_cast<int>(state_.stockIndex));
   }
+  txtLabelInfo_->setPlainText(ToQString(state_.labelInfoText));
 
   cmdPrintLbl_->setEnabled(state_.labelPrintEnabled);
   for (QToolButton* button : {cmdPrintLog_, cmdPrintPartLog_, cmdPrintLogPage_, cmdCvttoHTML_}) {
@@ -397,6 +400,10 @@ void MainWindow::OpenPrinterDialog() {
 
 void MainWindow::OpenInfoDialog() {
   OpenOnce<InfoInputDialog>(infoDialog_, session_.Settings());
+}
+
+void MainWindow::OpenCustomSheetDialog() {
+  OpenOnce<CustomLabelSheetDialog>(customSheetDialog_, session_.Settings());
 }
 
 void MainWindow::OpenAboutBox() {

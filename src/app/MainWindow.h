@@ -72,6 +72,7 @@ class MainWindow : public QMainWindow, public UserInterface {
   void ChooseInputFile(bool labels);
   void OpenPrinterDialog();
   void OpenInfoDialog();
+  void OpenCustomSheetDialog();
   void OpenAboutBox();
   void EditDesign(int design);
   void EditSettingsFile();
@@ -111,6 +112,7 @@ class MainWindow : public QMainWindow, public UserInterface {
   std::array<QAction*, 3> designMenus_{};
   QPointer<QWidget> printerDialog_;
   QPointer<QWidget> infoDialog_;
+  QPointer<QWidget> customSheetDialog_;
   QPointer<AboutDialog> aboutBox_;
 };
 

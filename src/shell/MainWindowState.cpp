@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "labels/LabelSheetDescription.h"
 #include "labels/LabelStocks.h"
 #include "settings/FirstRunSettings.h"
 #include "text/Text.h"
@@ -172,6 +173,10 @@ void MainWindowState::SelectLabelStock(std::size_t index) {
   stockIndex = index;
   LabelStock = std::string(labels::kLabelStocks.at(index));
   settings_.WriteSetting(kLabels, "LabelType", std::to_string(index));
+  // A stock with no description leaves the previous one showing.
+  if (auto description = labels::SheetDescription(LabelStock, settings_)) {
+    labelInfoText = std::move(*description);
+  }
 }
 
 void MainWindowState::ChooseLabelInputFile(const std::string& path) {

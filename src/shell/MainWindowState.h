@@ -57,6 +57,7 @@ class MainWindowState {
   bool qrzChecked = false;
   std::string qrzDriveText;
   std::size_t stockIndex = 0;
+  std::string labelInfoText;  // the chosen stock's description
   bool labelPrintEnabled = false;
   bool logPrintEnabled = false;
   std::array<std::string, 3> designMenuCaptions = {"Custom Label Design 1", "Custom Label Design 2",

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -167,6 +168,55 @@ TEST_F(MainWindowTest, ChoosingAStockStoresItsIndex) {
   Find<QListWidget>("lstAveryLab")->setCurrentRow(30);
   EXPECT_EQ(Setting("QSL Labels", "LabelType"), "30");
   EXPECT_EQ(window_->State().LabelStock, "Custom 1");
+}
+
+TEST_F(MainWindowTest, TheLabelInformationFollowsTheChosenStock) {
+  StartWindow();
+  auto* info = Find<QPlainTextEdit>("txtLabelInfo");
+  EXPECT_EQ(info->toPlainText(),
+            QStringLiteral("5160 - A: 3   D: 10   HP: 2.80   VP: 1.0   TM: 0.45   LM: .15"));
+  Find<QListWidget>("lstAveryLab")->setCurrentRow(27);
+  EXPECT_EQ(info->toPlainText(),
+            QStringLiteral("L7162 - A: 2   D: 8   HP: 4.0   VP: 1.33   TM: 0.54   LM: 0.18"));
+  Find<QListWidget>("lstAveryLab")->setCurrentRow(32);
+  EXPECT_EQ(info->toPlainText(), QStringLiteral("Not Defined"));
+  EXPECT_TRUE(desktop_.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, CustomSheetsAreSetUpInOneDialogAndDescribedWhenNextPicked) {
+  {
+    settings::SettingsFile settings(settingsPath_);
+    settings.WriteSetting("Custom Label", "Label-2", "Custom 2|3|10|2.8|1|0.5|0.15");
+    settings.WriteSetting("QSL Labels", "LabelType", "31");
+  }
+  StartWindow();
+  auto* info = Find<QPlainTextEdit>("txtLabelInfo");
+  EXPECT_EQ(info->toPlainText(),
+            QStringLiteral("Custom 2 - A: 3   D: 10   HP: 2.8   VP: 1   TM: 0.5   LM: 0.15"));
+
+  Find<QAction>("mnuCustom_Label_Setup")->trigger();
+  QWidget* dialog = TopLevel("frmCustLabel");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(dialog->isModal());
+  Find<QAction>("mnuCustom_Label_Setup")->trigger();  // raised, not opened twice
+  int open = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    open += w->objectName() == QLatin1String("frmCustLabel") && w->isVisible() ? 1 : 0;
+  }
+  EXPECT_EQ(open, 1);
+
+  for (const char* box : {"Across", "Down", "Horiz", "Vert", "TopMarg", "LeftMarg"}) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtCL2") + QString::fromLatin1(box))->clear();
+  }
+  QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdLabelApply")),
+                    Qt::LeftButton);
+  EXPECT_EQ(Setting("Custom Label", "Label-2"), "Custom 2||||||");
+  EXPECT_EQ(TopLevel("frmCustLabel"), nullptr);
+  EXPECT_EQ(info->toPlainText(),  // not refreshed by the dialog
+            QStringLiteral("Custom 2 - A: 3   D: 10   HP: 2.8   VP: 1   TM: 0.5   LM: 0.15"));
+  Find<QListWidget>("lstAveryLab")->setCurrentRow(0);
+  Find<QListWidget>("lstAveryLab")->setCurrentRow(31);
+  EXPECT_EQ(info->toPlainText(), QStringLiteral("Not Defined"));
 }
 
 TEST_F(MainWindowTest, InputFileDialogsKeepTheFileOnCancelAndTakeAChosenOne) {

@@ -194,6 +194,18 @@ TEST_F(MainWindowStateTest, ADesignNameBecomesItsMenuCaptionNowAndAfterARestart)
   EXPECT_EQ(state.designMenuCaptions[2], "Custom Label Design 3");
 }
 
+TEST_F(MainWindowStateTest, TheLabelInformationFollowsTheChosenStock) {
+  settings_.WriteSetting("Custom Label", "Label-2", "Custom 2|3|10|2.8|1|0.5|0.15");
+  settings_.WriteSetting("QSL Labels", "LabelType", "20");
+  MainWindowState state = Restart();
+  EXPECT_EQ(state.labelInfoText, "8386 - A: 1   D: 2  HP: 6.0   VP: 4.5   TM: 1.3   LM: 1.3");
+  state.SelectLabelStock(30);
+  EXPECT_EQ(state.labelInfoText, "Not Defined");
+  state.SelectLabelStock(31);
+  EXPECT_EQ(state.labelInfoText, "Custom 2 - A: 3   D: 10   HP: 2.8   VP: 1   TM: 0.5   LM: 0.15");
+  EXPECT_TRUE(ui_.messages.empty());  // describing an undefined sheet is no error
+}
+
 TEST_F(MainWindowStateTest, CaptionsCarryTheVersion) {
   EXPECT_EQ(MainWindowState::WindowCaption("2.0.5"), "Tavrilon  Version 2.0.5");
   EXPECT_EQ(MainWindowState::AboutVersionLabel("2.0.5"), "     2.0.5");
