@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "batch/BatchTestSupport.h"
+#include "batch/PdfReading.h"
+
+namespace tavrilon::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kContacts = 40;
+constexpr int kSkip = 5;
+
+// Calls that no other text of a label contains.
+std::string CallOf(int i) { return "ZZ" + std::to_string(i) + "QSL"; }
+
+std::string LogOfContacts() {
+  std::string log = "Labels end to end\n<EOH>\n";
+  for (int i = 1; i <= kContacts; ++i) {
+    log += "<CALL:" + std::to_string(CallOf(i).size()) + ">" + CallOf(i) +
+           "<QSO_DATE:8>20240105<TIME_ON:4>1402<BAND:3>20m<RST_SENT:3>599<MODE:2>CW<EOR>\n";
+  }
+  return log;
+}
+
+// Where stock 5160 puts contact i (from 1) after the skipped labels: page,
+// and the label's top left corner in inches.
+struct Spot {
+  int page;
+  double left;
+  double top;
+};
+Spot SpotOf(int i) {
+  const int label = kSkip + i - 1;
+  const int onPage = label % 30;
+  return {label / 30 + 1, 0.15 + (onPage % 3) * 2.8, 0.45 + (onPage / 3) * 1.0};
+}
+
+class LabelsCommandTest : public ::testing::Test {
+ protected:
+  LabelsCommandTest() { WriteFile(folder_ / "log.adi", LogOfContacts()); }
+  BatchFolder folder_;
+};
+
+TEST_F(LabelsCommandTest, PrintsEveryCallInItsLabelOnALetterPage) {
+  const BatchRun run =
+      folder_.Run("labels log.adi --pdf out.pdf --stock 5160 --skip " + std::to_string(kSkip));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find(std::to_string(kContacts) + " Labels Submitted to the Printer"),
+            std::string::npos)
+      << run.err;
+
+  const std::vector<PdfWord> words = ReadPdfWords(folder_ / "out.pdf");
+  ASSERT_FALSE(words.empty()) << "pdftotext read nothing";
+  for (int i = 1; i <= kContacts; ++i) {
+    const auto word = std::find_if(words.begin(), words.end(),
+                                   [&](const PdfWord& w) { return w.text == CallOf(i); });
+    ASSERT_NE(word, words.end()) << CallOf(i);
+    const Spot spot = SpotOf(i);
+    EXPECT_EQ(word->page, spot.page) << CallOf(i);
+    EXPECT_NEAR(word->xMin / 72, spot.left, 0.02) << CallOf(i);
+    EXPECT_NEAR(word->yMin / 72, spot.top, 0.02) << CallOf(i);
+    EXPECT_LT(word->xMax / 72, spot.left + 2.8) << CallOf(i) << " runs out of its label";
+    EXPECT_LT(word->yMax / 72, spot.top + 1.0) << CallOf(i) << " runs out of its label";
+  }
+  // The first call: column 3, row 2.
+  EXPECT_NEAR(SpotOf(1).left, 0.15 + 2 * 2.8, 1e-9);
+  EXPECT_NEAR(SpotOf(1).top, 1.45, 1e-9);
+
+  const PageImage page = RenderPdfPage(folder_ / "out.pdf", 1, 50);
+  EXPECT_EQ(page.width, 425);  // 8.5 by 11 inches
+  EXPECT_EQ(page.height, 550);
+}
+
+TEST_F(LabelsCommandTest, RefusesToWriteOverTheLogAndReportsWhatIsWrong) {
+  BatchRun run = folder_.Run("labels log.adi --pdf log.adi");
+  EXPECT_EQ(run.status, 64);
+  EXPECT_EQ(ReadFile(folder_ / "log.adi"), LogOfContacts());
+  run = folder_.Run("labels log.adi --pdf out.pdf --stock 9999");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("The label sheet \"9999\" is not known."), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder_ / "out.pdf")) << "no document for a run that cannot print";
+  run = folder_.Run("labels missing.adi --pdf out.pdf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Label file does not exist"), std::string::npos);
+  run = folder_.Run("labels log.adi --pdf out.pdf --printer \"No Such Printer\"");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(folder_.Run("labels log.adi").status, 64);
+}
+
+// The same job through a real CUPS queue (cups-pdf), when the test command
+// has set one up: the same labels in the same places.
+TEST_F(LabelsCommandTest, ACupsQueuePrintsTheSameLabels) {
+  const char* queue = std::getenv("TAVRILON_CUPS_QUEUE");
+  const char* outputDir = std::getenv("TAVRILON_CUPS_PDF_DIR");
+  if (queue == nullptr || outputDir == nullptr) {
+    GTEST_SKIP() << "no CUPS queue set up (TAVRILON_CUPS_QUEUE)";
+  }
+  const auto started = fs::file_time_type::clock::now();
+  const std::string skip = " --stock 5160 --skip " + std::to_string(kSkip);
+  ASSERT_EQ(folder_.Run("labels log.adi --pdf own.pdf" + skip).status, 0);
+  const BatchRun run = folder_.Run(std::string("labels log.adi --printer '") + queue + "'" + skip);
+  ASSERT_EQ(run.status, 0) << run.err;
+
+  fs::path printed;
+  for (int wait = 0; wait < 600 && printed.empty(); ++wait) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(outputDir, ec)) {
+      if (entry.path().extension() == ".pdf" && entry.last_write_time() >= started &&
+          entry.path().filename().string().find("Tavrilon") != std::string::npos) {
+        printed = entry.path();
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_FALSE(printed.empty()) << "the queue wrote no PDF to " << outputDir;
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let it finish writing
+
+  constexpr int kDpi = 100;
+  for (int pageNumber : {1, 2}) {
+    const PageImage own = RenderPdfPage(folder_ / "own.pdf", pageNumber, kDpi);
+    const PageImage cups = RenderPdfPage(printed, pageNumber, kDpi);
+    ASSERT_EQ(cups.width, own.width);
+    ASSERT_EQ(cups.height, own.height);
+    for (int i = 1; i <= kContacts; ++i) {
+      const Spot spot = SpotOf(i);
+      if (spot.page != pageNumber) {
+        continue;
+      }
+      const int left = static_cast<int>(spot.left * kDpi);
+      const int top = static_cast<int>(spot.top * kDpi);
+      const auto a = own.BlueInk(left, top, left + 280, top + 100);
+      const auto b = cups.BlueInk(left, top, left + 280, top + 100);
+      ASSERT_LE(a.left, a.right) << CallOf(i) << ": no call on our own PDF";
+      ASSERT_LE(b.left, b.right) << CallOf(i) << ": no call through CUPS";
+      EXPECT_NEAR(a.left, b.left, 2) << CallOf(i);  // 0.02 inch
+      EXPECT_NEAR(a.top, b.top, 2) << CallOf(i);
+      EXPECT_NEAR(a.right, b.right, 2) << CallOf(i);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavrilon::test
