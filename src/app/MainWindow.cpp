@@ -27,12 +27,15 @@
 #include "app/CustomLabelSheetDialog.h"
 #include "app/Desktop.h"
 #include "app/InfoInputDialog.h"
+#include "app/PdfDestination.h"
 #include "app/Pictures.h"
 #include "app/QtText.h"
 #include "app/SelectPrinterDialog.h"
 #include "app/WindowPlacement.h"
 #include "labels/LabelStocks.h"
+#include "labels/SheetCatalogue.h"
 #include "print/PrinterChoice.h"
+#include "qt/PrintJob.h"
 #include "version/VersionString.h"
 
 namespace tavrilon::app {
@@ -67,7 +70,8 @@ MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop
       session_(session),
       printers_(printers),
       desktop_(desktop),
-      state_(session.Settings(), *this) {
+      state_(session.Settings(), *this),
+      labelRun_(session.Input(), session.Settings(), *this) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(PictureIcon(Picture::Program));
   BuildControls();
@@ -228,7 +232,8 @@ void MainWindow::BuildMenus() {
   entry(print, "mnuPrint", tr("Print Log Book"));
   entry(print, "mnuPrintLogPage", tr("Print Log by Page"));
   entry(print, "mnuPartial", tr("Print Partial Log"));
-  entry(print, "mnuQSLlabel", tr("Print QSL Label"));
+  connect(entry(print, "mnuQSLlabel", tr("Print QSL Label")), &QAction::triggered, this,
+          [this] { PrintLabels(false); });
 
   QMenu* setUp = menu("mnuSetUp", tr("SetUp"));
   connect(entry(setUp, "mnuInfo", tr("Your Information")), &QAction::triggered, this,
@@ -289,6 +294,7 @@ void MainWindow::Connect() {
     }
   });
   connect(cmdExit_, &QToolButton::clicked, this, &MainWindow::ExitProgram);
+  connect(cmdPrintLbl_, &QToolButton::clicked, this, [this] { PrintLabels(true); });
 }
 
 void MainWindow::Refresh() {
@@ -438,6 +444,48 @@ void MainWindow::OpenHelp() {
 
 void MainWindow::ExitProgram() {
   close();
+}
+
+void MainWindow::PrintLabels(bool askForPrinter) {
+  if (askForPrinter && session_.Settings().ReadSetting("Globals", "Printer", "").empty()) {
+    OpenPrinterDialog();
+    return;
+  }
+  const labels::LabelRunChoices choices{state_.LabelInputFile, state_.LabelStock,
+                                        state_.LabelDesign, state_.LabelStyle};
+  std::string skip = ToUtf8(txtLabelSkip_->text());
+  std::optional<qt::PrintJob> job;
+  const labels::LabelRunOutcome outcome =
+      labelRun_.PrintLabelRun(choices, skip, [&]() -> print::PrintSurface* {
+        const std::string& printer = printers_.Current();
+        std::optional<std::filesystem::path> pdf;
+        if (printer == print::kPdfPrinterName) {
+          pdf = AskPdfDestination(desktop_, this, choices.labelInputFile, "labels");
+          if (!pdf) {
+            return nullptr;
+          }
+        }
+        job.emplace(printer, pdf, "Tavrilon QSL labels");
+        if (const auto paper = labels::StockPaper(choices.labelStock)) {
+          job->SetPaper(*paper);
+        }
+        return &job->Surface();
+      });
+  txtLabelSkip_->setText(ToQString(skip));
+  if (outcome == labels::LabelRunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+  }
+}
+
+void MainWindow::EndForMissingDictionary() {
+  std::string message;
+  for (std::string_view line : adif::kDictionaryMissingLines) {
+    message += message.empty() ? "" : "\n";
+    message += line;
+  }
+  ShowMessage(message, MessageIcon::Critical);
+  close();
+  QCoreApplication::exit(2);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 
+#include "labels/LabelRun.h"
 #include "session/Session.h"
 #include "session/UserInterface.h"
 #include "shell/MainWindowState.h"
@@ -78,11 +79,17 @@ class MainWindow : public QMainWindow, public UserInterface {
   void EditSettingsFile();
   void OpenHelp();
   void ExitProgram();
+  // "Print QSL Labels": the button first asks for a printer when none is
+  // stored; the menu entry does not.
+  void PrintLabels(bool askForPrinter);
+  // Without the field dictionary nothing can be read: say so and end.
+  void EndForMissingDictionary();
 
   Session& session_;
   print::PrinterChoice& printers_;
   Desktop& desktop_;
   shell::MainWindowState state_;
+  labels::LabelRun labelRun_;
   bool unsavedSettingsReported_ = false;
 
   QPushButton* cmdLabelFileName_ = nullptr;

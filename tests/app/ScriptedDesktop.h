@@ -12,7 +12,10 @@ namespace tavrilon::test {
 // Answers the windows' dialogs from a script and records what they showed.
 class ScriptedDesktop : public app::Desktop {
  public:
-  void ShowMessage(QWidget*, const QString& text, MessageIcon) override { messages << text; }
+  void ShowMessage(QWidget*, const QString& text, MessageIcon icon) override {
+    messages << text;
+    icons << icon;
+  }
   bool AskYesNo(QWidget*, const QString& text) override {
     questions << text;
     return false;
@@ -41,6 +44,7 @@ class ScriptedDesktop : public app::Desktop {
   }
 
   QStringList messages;
+  QList<MessageIcon> icons;
   QStringList questions;
   QStringList fileDialogs;
   QStringList openedDocuments;
