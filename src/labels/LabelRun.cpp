@@ -26,10 +26,12 @@ bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
   switch (lookup.status) {
     case SheetLookupStatus::Found:
       break;
-    case SheetLookupStatus::NotInCatalogue:
-      ui_.ShowMessage("The label sheet \"" + std::string(stock) +
-                      "\" is not known. Please choose a label sheet from the list.");
+    case SheetLookupStatus::NotInCatalogue: {
+      std::string message = "The label sheet \"";
+      message.append(stock).append("\" is not known. Please choose a label sheet from the list.");
+      ui_.ShowMessage(message);
       return false;
+    }
     case SheetLookupStatus::CustomNotDefined:
       return false;  // the lookup has said so
     case SheetLookupStatus::CustomIncomplete:
@@ -37,7 +39,7 @@ bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
       return false;
   }
   if (labelSkip.empty()) {
-    labelSkip = "0";
+    labelSkip.assign(1, '0');  // not = "0": GCC 12 warns wrongly of an overlap
   }
   if (!SkipCount(labelSkip)) {
     ui_.ShowMessage("The Number of Labels to skip must be a whole number from 0 to " +
