@@ -6,6 +6,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+  poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
 )
 missing=()
 for p in "${packages[@]}"; do

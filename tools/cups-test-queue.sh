@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Starts the CUPS scheduler when it is not running and adds a queue,
+# TavrilonTestQueue, that prints into PDF files (cups-pdf) under
+# /var/spool/cups-pdf/USER, for the end-to-end printing tests.
+set -euo pipefail
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || exit 1
+  sudo="sudo"
+fi
+if ! lpstat -r >/dev/null 2>&1; then
+  $sudo cupsd
+  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+lpstat -r >/dev/null 2>&1 || exit 1
+$sudo sed -i 's|^Out .*|Out /var/spool/cups-pdf/${USER}|' /etc/cups/cups-pdf.conf
+if ! lpstat -p TavrilonTestQueue >/dev/null 2>&1; then
+  $sudo lpadmin -p TavrilonTestQueue -v cups-pdf:/ \
+    -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
+fi
+lpstat -p TavrilonTestQueue >/dev/null 2>&1
