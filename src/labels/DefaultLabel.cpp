@@ -28,7 +28,9 @@ void MoveDown(PrintSurface& surface, double inches) {
   surface.SetCurrentY(surface.CurrentY() + inches);
 }
 
-std::string_view FirstName(std::string_view name) { return name.substr(0, name.find(' ')); }
+std::string_view FirstName(std::string_view name) {
+  return name.substr(0, name.find(' '));
+}
 
 }  // namespace
 

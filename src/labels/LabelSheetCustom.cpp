@@ -1,6 +1,5 @@
 #include "labels/LabelSheetCustom.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "text/Text.h"
@@ -9,34 +8,8 @@ namespace tavrilon::labels {
 
 namespace {
 
-// A decimal number of digits with at most one point; no sign, no exponent.
-std::optional<double> ParseNumber(std::string_view s) {
-  s = text::TrimBlanks(s);
-  bool point = false;
-  bool digit = false;
-  for (char c : s) {
-    if (c == '.' && !point) {
-      point = true;
-    } else if (c >= '0' && c <= '9') {
-      digit = true;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!digit) {
-    return std::nullopt;
-  }
-  double value = 0;
-  const char* end = s.data() + s.size();
-  const auto [stop, error] = std::from_chars(s.data(), end, value, std::chars_format::fixed);
-  if (error != std::errc() || stop != end) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 std::optional<int> ParseLabelCount(std::string_view s) {
-  const auto value = ParseNumber(s);
+  const auto value = text::ParseNumber(s);
   if (!value || *value < 1 || *value > kMostLabelsPerLine || std::trunc(*value) != *value) {
     return std::nullopt;
   }
@@ -85,15 +58,7 @@ std::string CustomSheetKey(int sheet) {
 }
 
 std::vector<std::string_view> SplitStoredSheet(std::string_view stored) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t bar = stored.find('|'); bar != std::string_view::npos;
-       bar = stored.find('|', start)) {
-    parts.push_back(stored.substr(start, bar - start));
-    start = bar + 1;
-  }
-  parts.push_back(stored.substr(start));
-  return parts;
+  return text::Split(stored, '|');
 }
 
 bool IsCustomSheetDefined(std::string_view stored) {
@@ -122,7 +87,7 @@ std::variant<LabelSheet, CustomSheetFault> ParseCustomSheet(int sheet, std::stri
       } else {
         fault.entries.push_back({entry, EntryProblem::NotAWholeNumber, std::string(part)});
       }
-    } else if (const auto length = ParseNumber(part)) {
+    } else if (const auto length = text::ParseNumber(part)) {
       *lengths[i - 2] = *length;
     } else {
       fault.entries.push_back({entry, EntryProblem::NotANumber, std::string(part)});

@@ -47,25 +47,13 @@ void UpgradeDesign(SettingsFile& settings, int design) {
   }
 }
 
-std::vector<std::string_view> SplitAtCommas(std::string_view value) {
-  std::vector<std::string_view> parts;
-  for (;;) {
-    const std::size_t comma = value.find(',');
-    parts.push_back(value.substr(0, comma));
-    if (comma == std::string_view::npos) {
-      return parts;
-    }
-    value.remove_prefix(comma + 1);
-  }
-}
-
 void UpgradeCustomLogColumn(SettingsFile& settings, int column) {
   const std::string key = "column" + std::to_string(column);
   const std::string value = settings.ReadSetting("Custom Log", key, "");
   if (text::TrimBlanks(value).empty()) {
     return;
   }
-  std::vector<std::string_view> parts = SplitAtCommas(value);
+  std::vector<std::string_view> parts = text::Split(value, ',');
   if (parts.size() < kColumnParts) {
     return;  // too short to rebuild: kept as the user wrote it
   }

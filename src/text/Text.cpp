@@ -1,6 +1,7 @@
 #include "text/Text.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
 
 namespace tavrilon::text {
@@ -70,6 +71,43 @@ std::optional<std::int64_t> ParseDecimal(std::string_view s) {
     }
   }
   return value;
+}
+
+std::optional<double> ParseNumber(std::string_view s) {
+  s = TrimBlanks(s);
+  bool point = false;
+  bool digit = false;
+  for (char c : s) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      digit = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digit) {
+    return std::nullopt;
+  }
+  double value = 0;
+  const char* end = s.data() + s.size();
+  const auto [stop, error] = std::from_chars(s.data(), end, value, std::chars_format::fixed);
+  if (error != std::errc() || stop != end) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::vector<std::string_view> Split(std::string_view s, char separator) {
+  std::vector<std::string_view> pieces;
+  std::size_t start = 0;
+  for (std::size_t at = s.find(separator); at != std::string_view::npos;
+       at = s.find(separator, start)) {
+    pieces.push_back(s.substr(start, at - start));
+    start = at + 1;
+  }
+  pieces.push_back(s.substr(start));
+  return pieces;
 }
 
 namespace {

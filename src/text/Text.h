@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Plain-text helpers shared by every subsystem. "Blank" is the space character
 // only: tabs and other white space are data.
@@ -24,6 +25,13 @@ bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix);
 
 // A decimal number with blanks around it allowed; nothing else is one.
 std::optional<std::int64_t> ParseDecimal(std::string_view s);
+
+// A number of digits with at most one decimal point (".15", "2.8", "3."),
+// blanks around it allowed; no sign, no exponent.
+std::optional<double> ParseNumber(std::string_view s);
+
+// Split at every `separator`; empty pieces are kept.
+std::vector<std::string_view> Split(std::string_view s, char separator);
 
 // Text is held as UTF-8; these count and cut by characters, never bytes, so
 // that no cut splits a character.

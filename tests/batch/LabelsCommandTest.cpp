@@ -17,7 +17,9 @@ constexpr int kContacts = 40;
 constexpr int kSkip = 5;
 
 // Calls that no other text of a label contains.
-std::string CallOf(int i) { return "ZZ" + std::to_string(i) + "QSL"; }
+std::string CallOf(int i) {
+  return "ZZ" + std::to_string(i) + "QSL";
+}
 
 std::string LogOfContacts() {
   std::string log = "Labels end to end\n<EOH>\n";

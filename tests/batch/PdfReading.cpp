@@ -29,8 +29,8 @@ std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& pdf) {
     if (std::regex_search(line, kPage)) {
       ++page;
     } else if (std::regex_search(line, m, kWord)) {
-      words.push_back({page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]),
-                       m[5]});
+      words.push_back(
+          {page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
     }
   }
   return words;
@@ -38,9 +38,9 @@ std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& pdf) {
 
 PageImage RenderPdfPage(const std::filesystem::path& pdf, int page, int dpi) {
   const std::string prefix = pdf.string() + "-page";
-  const std::string command = "pdftoppm -r " + std::to_string(dpi) + " -f " +
-                              std::to_string(page) + " -l " + std::to_string(page) +
-                              " -singlefile '" + pdf.string() + "' '" + prefix + "'";
+  const std::string command = "pdftoppm -r " + std::to_string(dpi) + " -f " + std::to_string(page) +
+                              " -l " + std::to_string(page) + " -singlefile '" + pdf.string() +
+                              "' '" + prefix + "'";
   PageImage image;
   if (std::system(command.c_str()) != 0) {
     return image;
@@ -52,7 +52,8 @@ PageImage RenderPdfPage(const std::filesystem::path& pdf, int page, int dpi) {
   in.get();
   image.rgb.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) *
                    3);
-  in.read(reinterpret_cast<char*>(image.rgb.data()), static_cast<std::streamsize>(image.rgb.size()));
+  in.read(reinterpret_cast<char*>(image.rgb.data()),
+          static_cast<std::streamsize>(image.rgb.size()));
   return image;
 }
 

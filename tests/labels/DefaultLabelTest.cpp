@@ -1,9 +1,8 @@
-#include "labels/DefaultLabel.h"
-
 #include <gtest/gtest.h>
 
 #include "adif/AdifTestSupport.h"
 #include "adif/QsoParser.h"
+#include "labels/DefaultLabel.h"
 #include "labels/LabelSheet.h"
 #include "print/RecordingSurface.h"
 
@@ -28,7 +27,9 @@ std::vector<std::string> TextsOf(const RecordingSurface& surface) {
   return texts;
 }
 
-double LineHeight(double points) { return points * 1.2 / 72; }  // the recording metric
+double LineHeight(double points) {
+  return points * 1.2 / 72;
+}  // the recording metric
 
 TEST(DefaultLabel, DrawsTheLabelToThePoint) {
   RecordingSurface surface;

@@ -87,3 +87,30 @@ TEST(Text, ComparesWithoutRegardToCase) {
 
 }  // namespace
 }  // namespace tavrilon::text
+
+namespace tavrilon::text {
+namespace {
+
+TEST(Text, NumbersAreDigitsWithOnePoint) {
+  struct Case {
+    std::string_view text;
+    std::optional<double> value;
+  } cases[] = {{"2.8", 2.8},         {" .15 ", 0.15},       {"3.", 3.0},
+               {"10", 10.0},         {"", std::nullopt},    {".", std::nullopt},
+               {"-1", std::nullopt}, {"1e3", std::nullopt}, {"1.2.3", std::nullopt},
+               {"2,8", std::nullopt}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseNumber(c.text), c.value) << c.text;
+  }
+}
+
+TEST(Text, SplitKeepsEmptyPieces) {
+  using V = std::vector<std::string_view>;
+  EXPECT_EQ(Split("a,,b", ','), (V{"a", "", "b"}));
+  EXPECT_EQ(Split("", ','), (V{""}));
+  EXPECT_EQ(Split(",", ','), (V{"", ""}));
+  EXPECT_EQ(Split("Custom 2||||||", '|').size(), 7U);
+}
+
+}  // namespace
+}  // namespace tavrilon::text
