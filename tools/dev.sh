@@ -22,8 +22,8 @@ case "${1:-}" in
     cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DTAVRILON_SANITIZE=ON \
       -DTAVRILON_WERROR=ON -DTAVRILON_BENCH=ON
     cmake --build build-check -j"$jobs"
-    cmake --build build-check --target format-check
     (cd build-check && ctest --output-on-failure -j"$jobs")
+    cmake --build build-check --target format-check
 
     # A short run of each fuzz target, seeded with the real logs.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
