@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::logbook {
+
+// One column of the logbook: which field, where its values and heading
+// start (mm), and how many characters of a value are printed. An empty
+// field prints no values, though its heading is still printed.
+struct LogColumn {
+  std::string AdifField;
+  double DataLeft = 0;
+  std::string Heading;
+  double HeadingLeft = 0;
+  std::size_t Length = 0;
+};
+
+// The column table shared by the printed logbook and the HTML page: rows 0
+// to 20 are laid out, in order.
+class ColumnTable {
+ public:
+  static constexpr std::size_t kRows = 23;
+  static constexpr std::size_t kLaidOut = 21;
+  static constexpr double kDefaultGridRight = 240;
+
+  void LoadDefaultColumns();
+  // "Custom Log": "Grid" and "column1" to "column21", each
+  // "field,data left,heading,heading left,length".
+  void LoadCustomColumns(settings::SettingsFile& settings);
+
+  const LogColumn& Row(std::size_t row) const { return rows_.at(row); }
+  double GridRight() const { return gridRight_; }
+
+ private:
+  std::array<LogColumn, kRows> rows_;
+  double gridRight_ = kDefaultGridRight;
+};
+
+}  // namespace tavrilon::logbook
