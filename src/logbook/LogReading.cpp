@@ -3,7 +3,7 @@
 namespace tavrilon::logbook {
 
 LogReadOutcome ReadLogForRun(adif::AdifInput& input, UserInterface& ui, const std::string& logFile,
-                             const std::function<void()>& beforeRecords,
+                             const std::function<bool()>& beforeRecords,
                              const std::function<void(const std::string&)>& record) {
   input.CharsRead = 0;
   if (!adif::AdifInput::LogFileExists(logFile)) {
@@ -16,7 +16,11 @@ LogReadOutcome ReadLogForRun(adif::AdifInput& input, UserInterface& ui, const st
   }
   ui.SetProgressVisible(true);
   ui.SetProgressValue(0);
-  beforeRecords();
+  if (!beforeRecords()) {
+    input.Close();
+    ui.SetProgressVisible(false);
+    return LogReadOutcome::Stopped;
+  }
   const adif::InputStatus status =
       input.ReadLogbookRecords(record, [&ui](int percent) { ui.SetProgressValue(percent); });
   input.Close();
