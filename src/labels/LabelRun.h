@@ -26,9 +26,7 @@ enum class LabelRunOutcome {
   DictionaryMissing,  // the caller must end the program
 };
 
-// Asked for the print document once the run knows it will print; nothing
-// when the user cancelled (for example the PDF printer's file dialog).
-using SurfaceSource = std::function<print::PrintSurface*()>;
+using print::SurfaceSource;
 
 // The label print run and its state, which lives from one run to the next.
 class LabelRun {

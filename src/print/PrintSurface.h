@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -121,5 +122,13 @@ class PrintSurface {
   int lineWidth_ = 1;
   std::string failure_;
 };
+
+}  // namespace tavrilon::print
+
+namespace tavrilon::print {
+
+// Asked for the print document once a run knows it will print; nothing when
+// the user cancelled (for example the PDF printer's file dialog).
+using SurfaceSource = std::function<PrintSurface*()>;
 
 }  // namespace tavrilon::print

@@ -1,0 +1,124 @@
+#include "logbook/LogbookRun.h"
+
+#include <optional>
+
+#include "logbook/LogReading.h"
+#include "print/LaserPRT.h"
+#include "text/Text.h"
+
+namespace tavrilon::logbook {
+
+LogbookRun::LogbookRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
+                       Clock clock)
+    : input_(input), settings_(settings), ui_(ui), clock_(std::move(clock)) {}
+
+bool LogbookRun::LogIncluded() {
+  switch (Mode) {
+    case LogMode::Full:
+    case LogMode::Html:
+      return true;
+    case LogMode::Page:
+      if (Page.PageNumber > Page.StartPage) {
+        return true;
+      }
+      ++Page.RowsOnPage;  // a left-out page fills as a printed one would
+      return false;
+    case LogMode::Part:
+      break;
+  }
+  const std::int64_t date = input_.QsoDateNumber;
+  const std::string_view time =
+      text::FirstChars(input_.Fields().StandardValue(adif::StandardField::TimeOn), 5);
+  bool included = false;
+  if (Range.BeginDate.empty()) {
+    included = true;
+  } else {
+    const std::int64_t begin = text::ParseDecimal(Range.BeginDate).value_or(0);
+    if (date == begin) {
+      included = time >= Range.BeginTime;
+    } else if (date > begin) {
+      included = true;
+    }
+  }
+  if (!Range.EndDate.empty()) {
+    const std::int64_t end = text::ParseDecimal(Range.EndDate).value_or(0);
+    if ((date == end && time > Range.EndTime) || date > end) {
+      included = false;
+    }
+  }
+  return included;
+}
+
+LogbookOutcome LogbookRun::PrintLog(const LogbookChoices& choices,
+                                    const print::SurfaceSource& surfaceSource) {
+  ui_.SetStatusText("Printing Log");
+  Page.PageNumber = 0;
+  Page.RowsOnPage = 99;
+  Page.RowsPerPage = 33;
+  Page.PrintedCount = 0;
+
+  ColumnTable columns;
+  print::PrintSurface* surface = nullptr;
+  std::optional<LogPageLayout> layout;
+  bool cancelled = false;
+  const LogReadOutcome read = ReadLogForRun(
+      input_, ui_, choices.logInputFile,
+      [&] {
+        const std::string upper = text::AsciiUpper(choices.logLayout);
+        if (upper == "CUSTOM") {
+          columns.LoadCustomColumns(settings_);
+        } else if (upper == "DEFAULT") {
+          columns.LoadDefaultColumns();
+        } else {
+          ui_.ShowMessage("Please select Log Layout.");
+          return false;
+        }
+        surface = surfaceSource();
+        if (surface == nullptr) {
+          cancelled = true;
+          ui_.SetStatusText("Printing Cancelled");
+          return false;
+        }
+        print::LaserPRT::SetOrientation(*surface, 1);
+        layout.emplace(*surface, columns, Page, choices.operatorCall, choices.logLayout,
+                       ShortDate(clock_()));
+        ui_.SetStatusText("Formatting Log");
+        return true;
+      },
+      [&](const std::string& record) {
+        layout->PrintLogRow(input_, record, [this] { return LogIncluded(); });
+        std::string status = "QSO ";
+        status.append(std::to_string(Page.PrintedCount))
+            .append("  Page ")
+            .append(std::to_string(Page.PageNumber));
+        ui_.SetStatusText(status);
+      });
+  switch (read) {
+    case LogReadOutcome::Read:
+      break;
+    case LogReadOutcome::DictionaryMissing:
+      return LogbookOutcome::DictionaryMissing;
+    case LogReadOutcome::Stopped:
+      return cancelled ? LogbookOutcome::Cancelled : LogbookOutcome::Stopped;
+    case LogReadOutcome::Missing:
+    case LogReadOutcome::CannotRead:
+      return LogbookOutcome::Stopped;
+  }
+  ui_.SetStatusText("Submitting Log to Printer");
+  if (!surface->EndDocument()) {
+    ui_.SetStatusText("Printing Failed");
+    ui_.ShowMessage("The logbook could not be printed: " + surface->Failure());
+    Page.PrintedCount = 0;
+    return LogbookOutcome::Stopped;
+  }
+  std::string status = "Printing Complete -> ";
+  status.append(std::to_string(Page.PrintedCount))
+      .append(" QSOs Submitted to ")
+      .append(std::to_string(Page.PageNumber))
+      .append(" pages.");
+  ui_.SetStatusText(status);
+  Page.PrintedCount = 0;
+  return LogbookOutcome::Printed;
+}
+
+}  // namespace tavrilon::logbook
