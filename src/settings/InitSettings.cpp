@@ -92,11 +92,13 @@ void Upgrade(SettingsFile& settings) {
 }  // namespace
 
 void InitSettings(SettingsFile& settings) {
+  settings.BeginBatch();
   if (settings.Exists()) {
     Upgrade(settings);
   } else {
     WriteFirstRunSettings(settings);
   }
+  settings.EndBatch();
 }
 
 }  // namespace tavrilon::settings

@@ -146,7 +146,8 @@ std::string SettingsFile::ReadSetting(std::string_view section, std::string_view
                                       std::string_view defaultValue) {
   std::string error;
   std::optional<std::string> value;
-  if (Refresh(error)) {
+  // While a batch has unsaved writes the parse is newer than the disk.
+  if (batchUnsaved_ || Refresh(error)) {
     value = document_.Get(section, key);
   }
   if (!value) {
@@ -159,7 +160,7 @@ std::string SettingsFile::ReadSetting(std::string_view section, std::string_view
 bool SettingsFile::WriteSetting(std::string_view section, std::string_view key,
                                 std::string_view value) {
   std::string error;
-  if (!Refresh(error)) {
+  if (!batchUnsaved_ && !Refresh(error)) {
     // Writing now would lose what the file holds.
     NoteWriteError(std::move(error));
     return false;
@@ -168,8 +169,29 @@ bool SettingsFile::WriteSetting(std::string_view section, std::string_view key,
     NoteWriteError("the name or the value does not fit on one line");
     return false;
   }
+  if (batchDepth_ > 0) {
+    batchUnsaved_ = true;
+    return true;
+  }
   if (!Save(error)) {
     stamp_.reset();  // the parse holds what the disk does not
+    NoteWriteError(std::move(error));
+    return false;
+  }
+  return true;
+}
+
+bool SettingsFile::EndBatch() {
+  if (batchDepth_ > 0 && --batchDepth_ > 0) {
+    return true;
+  }
+  if (!batchUnsaved_) {
+    return true;
+  }
+  batchUnsaved_ = false;
+  std::string error;
+  if (!Save(error)) {
+    stamp_.reset();
     NoteWriteError(std::move(error));
     return false;
   }

@@ -39,6 +39,13 @@ class SettingsFile {
 
   const std::optional<SettingsWriteError>& FirstWriteError() const { return firstWriteError_; }
 
+  // Writes made while a batch is open go into the parse and reach the disk
+  // together when it closes: the first start writes hundreds of keys, and
+  // replacing the file (and waiting for the disk) once for each took
+  // seconds. A failure is kept as any failed write is.
+  void BeginBatch() { ++batchDepth_; }
+  bool EndBatch();
+
  private:
   // What tells one version of the file on disk from another.
   struct FileStamp {
@@ -61,6 +68,8 @@ class SettingsFile {
   IniDocument document_;
   std::optional<FileStamp> stamp_;  // of the file `document_` holds; none when not from disk
   std::optional<SettingsWriteError> firstWriteError_;
+  int batchDepth_ = 0;
+  bool batchUnsaved_ = false;
 };
 
 }  // namespace tavrilon::settings

@@ -145,3 +145,33 @@ TEST_F(SettingsFileTest, ReadsAndWritesSeeEditsFromOutside) {
 
 }  // namespace
 }  // namespace tavrilon::settings
+
+namespace tavrilon::settings {
+namespace {
+
+TEST(SettingsBatch, WritesReachTheDiskTogetherWhenTheBatchCloses) {
+  test::TempDir dir;
+  SettingsFile settings(dir / "tavrilon.ini");
+  settings.BeginBatch();
+  EXPECT_TRUE(settings.WriteSetting("Globals", "MyCall", "W1AW"));
+  EXPECT_TRUE(settings.WriteSetting("Log", "LogLayOut", "CUSTOM"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "tavrilon.ini"));
+  EXPECT_EQ(settings.ReadSetting("Globals", "mycall", ""), "W1AW");  // reads see the batch
+  EXPECT_TRUE(settings.EndBatch());
+  EXPECT_EQ(test::ReadFile(dir / "tavrilon.ini"),
+            "[Globals]\nMyCall=W1AW\n[Log]\nLogLayOut=CUSTOM\n");
+}
+
+TEST(SettingsBatch, ABatchThatCannotBeSavedIsReported) {
+  test::TempDir dir;
+  SettingsFile settings(dir / "missing folder" / "tavrilon.ini");
+  settings.BeginBatch();
+  settings.WriteSetting("Globals", "MyCall", "W1AW");
+  EXPECT_FALSE(settings.FirstWriteError());
+  EXPECT_FALSE(settings.EndBatch());
+  ASSERT_TRUE(settings.FirstWriteError());
+  EXPECT_FALSE(settings.FirstWriteError()->reason.empty());
+}
+
+}  // namespace
+}  // namespace tavrilon::settings
