@@ -6,10 +6,6 @@
 #include "batch/ExitStatus.h"
 #include "labels/LabelRun.h"
 #include "labels/LabelStocks.h"
-#include "print/PdfJobPath.h"
-#include "print/PrinterChoice.h"
-#include "qt/PrintJob.h"
-#include "qt/QtPrinterCatalog.h"
 #include "text/Text.h"
 
 namespace tavrilon::batch {
@@ -30,26 +26,8 @@ std::string StoredStock(settings::SettingsFile& settings) {
 
 int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   settings::SettingsFile& settings = session.Settings();
-  std::string printer = options.printer.value_or(std::string(print::kPdfPrinterName));
-  if (printer == print::kPdfPrinterName && !options.pdf) {
-    std::fprintf(stderr, "The PDF printer needs --pdf OUT: where to write the labels.\n");
-    return kExitUsage;
-  }
-  if (options.pdf && print::WouldOverwriteInput(*options.pdf, options.log)) {
-    std::fprintf(stderr, "The PDF cannot be written over the log %s.\n",
-                 options.log.string().c_str());
-    return kExitUsage;
-  }
-  if (options.printer) {
-    qt::QtPrinterCatalog catalog;
-    bool installed = false;
-    for (const std::string& name : catalog.InstalledPrinters()) {
-      installed = installed || name == printer;
-    }
-    if (!installed) {
-      std::fprintf(stderr, "There is no printer named \"%s\".\n", printer.c_str());
-      return kExitInputMissing;
-    }
+  if (const auto status = CheckPrintTarget(options.target, options.log)) {
+    return *status;
   }
 
   labels::LabelRunChoices choices;
@@ -63,14 +41,10 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   labels::LabelRun run(session.Input(), settings, ui);
   std::optional<qt::PrintJob> job;
   std::string skip = options.skip;
-  const labels::LabelRunOutcome outcome =
-      run.PrintLabelRun(choices, skip, [&]() -> print::PrintSurface* {
-        job.emplace(printer, options.pdf, "Tavrilon QSL labels");
-        if (const auto paper = labels::StockPaper(choices.labelStock)) {
-          job->SetPaper(*paper);
-        }
-        return &job->Surface();
-      });
+  const labels::LabelRunOutcome outcome = run.PrintLabelRun(
+      choices, skip,
+      PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
+                       labels::StockPaper(choices.labelStock)));
   switch (outcome) {
     case labels::LabelRunOutcome::Printed:
       return kExitOk;

@@ -4,16 +4,16 @@
 #include <optional>
 #include <string>
 
+#include "batch/PrintTarget.h"
 #include "session/Session.h"
 
 namespace tavrilon::batch {
 
 struct LabelsOptions {
   std::filesystem::path log;
-  std::optional<std::filesystem::path> pdf;
+  PrintTarget target;
   std::optional<std::string> stock;
   std::string skip = "0";
-  std::optional<std::string> printer;
 };
 
 // Prints QSL labels for every contact of the log as the window's command
