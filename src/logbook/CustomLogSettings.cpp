@@ -1,0 +1,64 @@
+#include "logbook/CustomLogSettings.h"
+
+#include "text/LineReader.h"
+#include "text/Text.h"
+
+namespace tavrilon::logbook {
+
+std::string CustomLogColumnKey(std::size_t column) {
+  std::string key("column");
+  key.append(std::to_string(column));
+  return key;
+}
+
+CustomLogSetup OpenCustomLogSetup(settings::SettingsFile& settings) {
+  CustomLogSetup setup;
+  setup.grid = settings.ReadSetting(kCustomLogSection, "Grid", "");
+  if (text::TrimBlanks(setup.grid).empty()) {
+    setup.grid.assign(kDefaultGrid);
+    settings.WriteSetting(kCustomLogSection, "Grid", setup.grid);
+  }
+  for (std::size_t c = 0; c < kCustomLogColumns; ++c) {
+    const std::string stored =
+        settings.ReadSetting(kCustomLogSection, CustomLogColumnKey(c + 1), "");
+    if (text::TrimBlanks(stored).empty()) {
+      continue;
+    }
+    const auto parts = text::Split(stored, ',');
+    for (std::size_t p = 0; p < kColumnPartCount && p < parts.size(); ++p) {
+      setup.columns[c][p] = parts[p];
+    }
+  }
+  return setup;
+}
+
+void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& settings) {
+  for (std::size_t c = 0; c < kCustomLogColumns; ++c) {
+    const ColumnParts& parts = setup.columns[c];
+    std::string value = parts[0];
+    for (std::size_t p = 1; p < kColumnPartCount; ++p) {
+      value += ',';
+      value += parts[p];
+    }
+    settings.WriteSetting(kCustomLogSection, CustomLogColumnKey(c + 1), value);
+  }
+  settings.WriteSetting(kCustomLogSection, "Grid", setup.grid);
+}
+
+std::vector<std::string> ReadFieldChoices(const std::filesystem::path& dictionaryFile) {
+  std::vector<std::string> choices;
+  text::LineReader reader;
+  std::string error;
+  if (!reader.Open(dictionaryFile, error)) {
+    return choices;
+  }
+  std::string line;
+  while (reader.ReadLine(line)) {
+    if (!text::TrimBlanks(line).empty()) {
+      choices.push_back(line);
+    }
+  }
+  return choices;
+}
+
+}  // namespace tavrilon::logbook

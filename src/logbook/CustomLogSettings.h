@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::logbook {
+
+// The custom logbook layout as the setup dialog shows and stores it: section
+// "Custom Log", "column1" to "column21" each the five parts joined by ",",
+// and "Grid". Every part stays text, exactly as typed; the page layout makes
+// numbers of them.
+
+inline constexpr std::string_view kCustomLogSection = "Custom Log";
+inline constexpr std::size_t kCustomLogColumns = 21;
+inline constexpr std::string_view kDefaultGrid = "250";
+
+enum class ColumnPart { AdifField, DataLeft, Heading, HeadingLeft, Length };
+inline constexpr std::size_t kColumnPartCount = 5;
+using ColumnParts = std::array<std::string, kColumnPartCount>;
+
+struct CustomLogSetup {
+  std::array<ColumnParts, kCustomLogColumns> columns;
+  std::string grid;
+};
+
+std::string CustomLogColumnKey(std::size_t column);  // 1-based: "column7"
+
+// What the setup dialog opens with. A blank column gives empty parts, a
+// short one empty parts where it has none, and parts beyond the fifth are
+// not shown. A missing or blank "Grid" is stored as "250" here and now, so
+// that the frame keeps its edge even when the user leaves without applying.
+CustomLogSetup OpenCustomLogSetup(settings::SettingsFile& settings);
+
+// Stores every column and then "Grid", nothing checked: a heading typed with
+// a comma is stored with it, and is read back as two parts.
+void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& settings);
+
+// The choices of a field list: each line of the dictionary that is not
+// blank, as read, in file order. None when the file cannot be opened; the runs
+// that need the dictionary say that it is missing.
+std::vector<std::string> ReadFieldChoices(const std::filesystem::path& dictionaryFile);
+
+}  // namespace tavrilon::logbook
