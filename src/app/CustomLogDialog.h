@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <filesystem>
+
+#include "logbook/CustomLogSettings.h"
+#include "settings/SettingsFile.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace tavrilon::app {
+
+// frmCustLog: the 21 columns of the custom logbook and the frame's right
+// edge, shown as stored and stored as typed. The field lists offer the
+// dictionary beside the program.
+class CustomLogDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  CustomLogDialog(settings::SettingsFile& settings, const std::filesystem::path& programFolder,
+                  QWidget* parent = nullptr);
+
+ private:
+  void Apply();
+
+  settings::SettingsFile& settings_;
+  std::array<QComboBox*, logbook::kCustomLogColumns> fieldLists_{};
+  // Data start, heading, heading start and length of each column.
+  std::array<std::array<QLineEdit*, logbook::kColumnPartCount - 1>, logbook::kCustomLogColumns>
+      boxes_{};
+  QLineEdit* txtCustLogGrid_ = nullptr;
+};
+
+}  // namespace tavrilon::app
