@@ -25,6 +25,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/CustomLabelSheetDialog.h"
+#include "app/CustomLogDialog.h"
 #include "app/Desktop.h"
 #include "app/InfoInputDialog.h"
 #include "app/PdfDestination.h"
@@ -249,7 +250,8 @@ void MainWindow::BuildMenus() {
     connect(designMenus_[i], &QAction::triggered, this, [this, design] { EditDesign(design); });
   }
   setUp->addSeparator();
-  entry(setUp, "mnuCustom_Log_Setup", tr("Custom Log Setup"));
+  connect(entry(setUp, "mnuCustom_Log_Setup", tr("Custom Log Setup")), &QAction::triggered, this,
+          &MainWindow::OpenCustomLogDialog);
 
   QMenu* tools = menu("mnuTools", tr("Tools"));
   connect(entry(tools, "mnuEditIni", tr("Edit Tavrilon.ini")), &QAction::triggered, this,
@@ -410,6 +412,10 @@ void MainWindow::OpenInfoDialog() {
 
 void MainWindow::OpenCustomSheetDialog() {
   OpenOnce<CustomLabelSheetDialog>(customSheetDialog_, session_.Settings());
+}
+
+void MainWindow::OpenCustomLogDialog() {
+  OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.ProgramFolder());
 }
 
 void MainWindow::OpenAboutBox() {

@@ -74,6 +74,7 @@ class MainWindow : public QMainWindow, public UserInterface {
   void OpenPrinterDialog();
   void OpenInfoDialog();
   void OpenCustomSheetDialog();
+  void OpenCustomLogDialog();
   void OpenAboutBox();
   void EditDesign(int design);
   void EditSettingsFile();
@@ -120,6 +121,7 @@ class MainWindow : public QMainWindow, public UserInterface {
   QPointer<QWidget> printerDialog_;
   QPointer<QWidget> infoDialog_;
   QPointer<QWidget> customSheetDialog_;
+  QPointer<QWidget> customLogDialog_;
   QPointer<AboutDialog> aboutBox_;
 };
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "app/CustomLogDialog.h"
@@ -259,6 +260,32 @@ TEST_F(CustomLogDialogTest, CaptionsHeadingsAndTipsInThreeBlocks) {
   EXPECT_LT(at(7).x(), at(8).x());
   EXPECT_LT(at(14).x(), at(15).x());
   EXPECT_EQ(at(14).y(), at(7).y());
+}
+
+TEST_F(MainWindowTest, CustomLogSetupOpensOnceCentredAndNotModal) {
+  std::filesystem::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt");
+  StartWindow();
+  Find<QAction>("mnuCustom_Log_Setup")->trigger();
+  QWidget* dialog = TopLevel("frmCustLog");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(dialog->isModal());
+  EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("txtCG1SLD"))->text(),
+            QStringLiteral("11"));
+  EXPECT_GT(dialog->findChild<QComboBox*>(QStringLiteral("cboCG1ADIF"))->count(), 1)
+      << "the dictionary beside the program";
+  // Centred before it is shown; the frame it gets then moves it a few pixels.
+  const QPoint centre = dialog->screen()->geometry().center();
+  EXPECT_NEAR(dialog->frameGeometry().center().x(), centre.x(), 4);
+  EXPECT_NEAR(dialog->frameGeometry().center().y(), centre.y(), 4);
+
+  Find<QAction>("mnuCustom_Log_Setup")->trigger();  // raised, not opened twice
+  int open = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    open += w->objectName() == QLatin1String("frmCustLog") && w->isVisible() ? 1 : 0;
+  }
+  EXPECT_EQ(open, 1);
+  QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdLogExit")), Qt::LeftButton);
+  EXPECT_EQ(TopLevel("frmCustLog"), nullptr);
 }
 
 }  // namespace
