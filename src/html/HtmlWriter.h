@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+#include "adif/AdifInput.h"
+#include "html/HtmlSink.h"
+#include "logbook/LogColumns.h"
+
+namespace tavrilon::html {
+
+// The logbook as one web page: the head with the operator's call and the
+// creation time, one table row per contact in the columns of the logbook,
+// and the foot. Every line ends in CR LF.
+class HtmlWriter {
+ public:
+  HtmlWriter(HtmlSink& sink, const logbook::ColumnTable& columns);
+
+  // The head, the table's start and its heading row: the columns' headings
+  // when `logLayout` is exactly "CUSTOM", their field names otherwise.
+  // `createdOn` is shown in local time as MM/DD/YYYY HH:MM:SS.
+  void HtmlWriteHead(std::string_view operatorCall, std::string_view logLayout,
+                     std::chrono::system_clock::time_point createdOn);
+  // Parses the record and writes it as one row.
+  void HtmlWriteRow(adif::AdifInput& input, std::string_view record);
+  void HtmlWriteFoot();
+
+ private:
+  HtmlSink& sink_;
+  const logbook::ColumnTable& columns_;
+  std::string text_;  // kept to re-use its memory from row to row
+};
+
+}  // namespace tavrilon::html
