@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/ExitStatus.h"
+#include "batch/HtmlCommand.h"
 #include "batch/LabelsCommand.h"
 #include "batch/ReadCommand.h"
 #include "session/Session.h"
@@ -30,6 +31,9 @@ constexpr const char* kUsage =
     "                                  print a QSL label for every contact of LOG, in the\n"
     "                                  design and on the stock of the settings file, to\n"
     "                                  the PDF file OUT or on the printer NAME\n"
+    "  html LOG                        write LOG as an HTML page beside it (its extension\n"
+    "                                  replaced by .html) in the log layout of the\n"
+    "                                  settings file\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -145,6 +149,13 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const auto session = StartSession();
     return batch::RunLabelsCommand(*options, *session);
+  }
+  if (args[0] == "html") {
+    if (args.size() != 2 || args[1].starts_with("--")) {
+      return Usage("html takes one LOG");
+    }
+    const auto session = StartSession();
+    return batch::RunHtmlCommand(args[1], *session);
   }
   return Usage("unknown command");
 }

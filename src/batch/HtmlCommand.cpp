@@ -1,0 +1,29 @@
+#include "batch/HtmlCommand.h"
+
+#include <cstdio>
+
+#include "batch/ConsoleUserInterface.h"
+#include "batch/ExitStatus.h"
+#include "html/HtmlExport.h"
+
+namespace tavrilon::batch {
+
+int RunHtmlCommand(const std::filesystem::path& log, Session& session) {
+  settings::SettingsFile& settings = session.Settings();
+  const logbook::LogbookChoices choices{log.string(),
+                                        settings.ReadSetting("Log", "LogLayOut", "DEFAULT"),
+                                        settings.ReadSetting("Globals", "MyCall", "Unknown")};
+  ConsoleUserInterface ui(stderr);
+  switch (html::ConvertLogToHtml(session.Input(), settings, ui, choices, SystemClock())) {
+    case html::HtmlExportOutcome::Written:
+      return kExitOk;
+    case html::HtmlExportOutcome::DictionaryMissing:
+      ReportDictionaryMissing(stderr);
+      return kExitDictionaryMissing;
+    case html::HtmlExportOutcome::Stopped:
+      break;
+  }
+  return kExitInputMissing;
+}
+
+}  // namespace tavrilon::batch
