@@ -33,6 +33,7 @@
 #include "app/QtText.h"
 #include "app/SelectPrinterDialog.h"
 #include "app/WindowPlacement.h"
+#include "html/HtmlExport.h"
 #include "labels/LabelStocks.h"
 #include "labels/SheetCatalogue.h"
 #include "print/PrinterChoice.h"
@@ -256,7 +257,8 @@ void MainWindow::BuildMenus() {
   QMenu* tools = menu("mnuTools", tr("Tools"));
   connect(entry(tools, "mnuEditIni", tr("Edit Tavrilon.ini")), &QAction::triggered, this,
           &MainWindow::EditSettingsFile);
-  entry(tools, "mnuCvttoHTML", tr("Convert Log to HTML"));
+  connect(entry(tools, "mnuCvttoHTML", tr("Convert Log to HTML")), &QAction::triggered, this,
+          &MainWindow::ConvertLogToHtml);
 
   QMenu* help = menu("mnuHelpFile", tr("Help"));
   connect(entry(help, "mnuHelp", tr("Help")), &QAction::triggered, this, &MainWindow::OpenHelp);
@@ -297,6 +299,7 @@ void MainWindow::Connect() {
   });
   connect(cmdExit_, &QToolButton::clicked, this, &MainWindow::ExitProgram);
   connect(cmdPrintLbl_, &QToolButton::clicked, this, [this] { PrintLabels(true); });
+  connect(cmdCvttoHTML_, &QToolButton::clicked, this, &MainWindow::ConvertLogToHtml);
 }
 
 void MainWindow::Refresh() {
@@ -479,6 +482,14 @@ void MainWindow::PrintLabels(bool askForPrinter) {
       });
   txtLabelSkip_->setText(ToQString(skip));
   if (outcome == labels::LabelRunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+  }
+}
+
+void MainWindow::ConvertLogToHtml() {
+  const logbook::LogbookChoices choices{state_.LogInputFile, state_.LogLayout, state_.OperatorCall};
+  if (html::ConvertLogToHtml(session_.Input(), session_.Settings(), *this, choices,
+                             SystemClock()) == html::HtmlExportOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
 }

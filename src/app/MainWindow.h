@@ -83,6 +83,8 @@ class MainWindow : public QMainWindow, public UserInterface {
   // "Print QSL Labels": the button first asks for a printer when none is
   // stored; the menu entry does not.
   void PrintLabels(bool askForPrinter);
+  // "Convert Log to HTML": the page beside the log; no printer is needed.
+  void ConvertLogToHtml();
   // Without the field dictionary nothing can be read: say so and end.
   void EndForMissingDictionary();
 
