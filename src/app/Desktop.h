@@ -31,6 +31,8 @@ class Desktop {
   virtual bool OpenDocument(const QString& path) = 0;
   // Starts a program and does not wait for it; false when it could not start.
   virtual bool StartProgram(const QString& path) = 0;
+  // Ends the program with `status` once the current command returns.
+  virtual void EndProgram(int status) = 0;
 };
 
 }  // namespace tavrilon::app

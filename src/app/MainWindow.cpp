@@ -24,10 +24,12 @@
 #include <QVBoxLayout>
 
 #include "app/AboutDialog.h"
+#include "app/BeginLogDialog.h"
 #include "app/CustomLabelSheetDialog.h"
 #include "app/CustomLogDialog.h"
 #include "app/Desktop.h"
 #include "app/InfoInputDialog.h"
+#include "app/LogPageDialog.h"
 #include "app/PdfDestination.h"
 #include "app/Pictures.h"
 #include "app/QtText.h"
@@ -73,7 +75,8 @@ MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop
       printers_(printers),
       desktop_(desktop),
       state_(session.Settings(), *this),
-      labelRun_(session.Input(), session.Settings(), *this) {
+      labelRun_(session.Input(), session.Settings(), *this),
+      logbookRun_(session.Input(), session.Settings(), *this, SystemClock()) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(PictureIcon(Picture::Program));
   BuildControls();
@@ -231,9 +234,12 @@ void MainWindow::BuildMenus() {
   connect(entry(file, "mnuExit", tr("Exit")), &QAction::triggered, this, &MainWindow::ExitProgram);
 
   QMenu* print = menu("mnuPhead", tr("Print"));
-  entry(print, "mnuPrint", tr("Print Log Book"));
-  entry(print, "mnuPrintLogPage", tr("Print Log by Page"));
-  entry(print, "mnuPartial", tr("Print Partial Log"));
+  connect(entry(print, "mnuPrint", tr("Print Log Book")), &QAction::triggered, this,
+          [this] { PrintLogbook(logbook::LogMode::Full, false); });
+  connect(entry(print, "mnuPrintLogPage", tr("Print Log by Page")), &QAction::triggered, this,
+          [this] { PrintLogbook(logbook::LogMode::Page, false); });
+  connect(entry(print, "mnuPartial", tr("Print Partial Log")), &QAction::triggered, this,
+          [this] { PrintLogbook(logbook::LogMode::Part, false); });
   connect(entry(print, "mnuQSLlabel", tr("Print QSL Label")), &QAction::triggered, this,
           [this] { PrintLabels(false); });
 
@@ -300,6 +306,12 @@ void MainWindow::Connect() {
   connect(cmdExit_, &QToolButton::clicked, this, &MainWindow::ExitProgram);
   connect(cmdPrintLbl_, &QToolButton::clicked, this, [this] { PrintLabels(true); });
   connect(cmdCvttoHTML_, &QToolButton::clicked, this, &MainWindow::ConvertLogToHtml);
+  connect(cmdPrintLog_, &QToolButton::clicked, this,
+          [this] { PrintLogbook(logbook::LogMode::Full, true); });
+  connect(cmdPrintPartLog_, &QToolButton::clicked, this,
+          [this] { PrintLogbook(logbook::LogMode::Part, true); });
+  connect(cmdPrintLogPage_, &QToolButton::clicked, this,
+          [this] { PrintLogbook(logbook::LogMode::Page, true); });
 }
 
 void MainWindow::Refresh() {
@@ -464,24 +476,74 @@ void MainWindow::PrintLabels(bool askForPrinter) {
                                         state_.LabelDesign, state_.LabelStyle};
   std::string skip = ToUtf8(txtLabelSkip_->text());
   std::optional<qt::PrintJob> job;
-  const labels::LabelRunOutcome outcome =
-      labelRun_.PrintLabelRun(choices, skip, [&]() -> print::PrintSurface* {
-        const std::string& printer = printers_.Current();
-        std::optional<std::filesystem::path> pdf;
-        if (printer == print::kPdfPrinterName) {
-          pdf = AskPdfDestination(desktop_, this, choices.labelInputFile, "labels");
-          if (!pdf) {
-            return nullptr;
-          }
-        }
-        job.emplace(printer, pdf, "Tavrilon QSL labels");
-        if (const auto paper = labels::StockPaper(choices.labelStock)) {
-          job->SetPaper(*paper);
-        }
-        return &job->Surface();
-      });
+  const labels::LabelRunOutcome outcome = labelRun_.PrintLabelRun(
+      choices, skip,
+      PrintDocument(job, choices.labelInputFile, "labels", labels::StockPaper(choices.labelStock)));
   txtLabelSkip_->setText(ToQString(skip));
   if (outcome == labels::LabelRunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+  }
+}
+
+print::SurfaceSource MainWindow::PrintDocument(std::optional<qt::PrintJob>& job,
+                                               const std::string& inputFile,
+                                               std::string_view jobName,
+                                               std::optional<labels::Paper> paper) {
+  return [this, &job, inputFile, jobName, paper]() -> print::PrintSurface* {
+    const std::string& printer = printers_.Current();
+    std::optional<std::filesystem::path> pdf;
+    if (printer == print::kPdfPrinterName) {
+      pdf = AskPdfDestination(desktop_, this, inputFile, jobName);
+      if (!pdf) {
+        return nullptr;
+      }
+    }
+    std::string document = "Tavrilon ";
+    document.append(jobName);
+    job.emplace(printer, pdf, document);
+    if (paper) {
+      job->SetPaper(*paper);
+    }
+    return &job->Surface();
+  };
+}
+
+void MainWindow::PrintLogbook(logbook::LogMode mode, bool askForPrinter) {
+  if (askForPrinter && session_.Settings().ReadSetting("Globals", "Printer", "").empty()) {
+    OpenPrinterDialog();
+    return;
+  }
+  logbookRun_.Mode = mode;
+  if (mode == logbook::LogMode::Part) {
+    BeginLogDialog dialog(this);
+    dialog.adjustSize();
+    CentreWindow(dialog);
+    dialog.exec();
+    logbookRun_.Range = dialog.Range();
+    if (!logbookRun_.Range.RangeChosen) {
+      logbookRun_.Range = {};
+      return;
+    }
+  } else if (mode == logbook::LogMode::Page) {
+    LogPageDialog dialog(this);
+    dialog.adjustSize();
+    CentreWindow(dialog);
+    dialog.exec();
+    logbookRun_.Page.FromPageMode = dialog.Choice().FromPageMode;
+    logbookRun_.Page.StartPage = dialog.Choice().StartPage;
+    if (!logbookRun_.Page.FromPageMode) {
+      logbookRun_.Page.StartPage = 0;
+      return;
+    }
+  }
+  std::optional<qt::PrintJob> job;
+  const logbook::LogbookOutcome outcome =
+      logbookRun_.PrintLog({state_.LogInputFile, state_.LogLayout, state_.OperatorCall},
+                           PrintDocument(job, state_.LogInputFile, "logbook", std::nullopt));
+  logbookRun_.Range = {};
+  logbookRun_.Page.StartPage = 0;
+  logbookRun_.Page.FromPageMode = false;
+  if (outcome == logbook::LogbookOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
 }
@@ -502,7 +564,7 @@ void MainWindow::EndForMissingDictionary() {
   }
   ShowMessage(message, MessageIcon::Critical);
   close();
-  QCoreApplication::exit(2);
+  desktop_.EndProgram(2);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

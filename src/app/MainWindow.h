@@ -5,6 +5,8 @@
 #include <array>
 
 #include "labels/LabelRun.h"
+#include "logbook/LogbookRun.h"
+#include "qt/PrintJob.h"
 #include "session/Session.h"
 #include "session/UserInterface.h"
 #include "shell/MainWindowState.h"
@@ -87,12 +89,20 @@ class MainWindow : public QMainWindow, public UserInterface {
   void ConvertLogToHtml();
   // Without the field dictionary nothing can be read: say so and end.
   void EndForMissingDictionary();
+  // The logbook commands: the buttons first ask for a printer when none is
+  // stored; "Part" and "Page" first ask for the range or the start page.
+  void PrintLogbook(logbook::LogMode mode, bool askForPrinter);
+  // The print document of a run, made when the run asks for it: on the PDF
+  // printer after asking where the file goes.
+  print::SurfaceSource PrintDocument(std::optional<qt::PrintJob>& job, const std::string& inputFile,
+                                     std::string_view jobName, std::optional<labels::Paper> paper);
 
   Session& session_;
   print::PrinterChoice& printers_;
   Desktop& desktop_;
   shell::MainWindowState state_;
   labels::LabelRun labelRun_;
+  logbook::LogbookRun logbookRun_;
   bool unsavedSettingsReported_ = false;
 
   QPushButton* cmdLabelFileName_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/QtDesktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -50,6 +51,10 @@ bool QtDesktop::OpenDocument(const QString& path) {
 
 bool QtDesktop::StartProgram(const QString& path) {
   return QProcess::startDetached(path, {});
+}
+
+void QtDesktop::EndProgram(int status) {
+  QCoreApplication::exit(status);
 }
 
 }  // namespace tavrilon::app

@@ -17,6 +17,7 @@ class QtDesktop : public Desktop {
                                         const QString& filter) override;
   bool OpenDocument(const QString& path) override;
   bool StartProgram(const QString& path) override;
+  void EndProgram(int status) override;
 };
 
 }  // namespace tavrilon::app

@@ -9,6 +9,7 @@
 #include "batch/ExitStatus.h"
 #include "batch/HtmlCommand.h"
 #include "batch/LabelsCommand.h"
+#include "batch/LogbookCommand.h"
 #include "batch/ReadCommand.h"
 #include "session/Session.h"
 #include "settings/ProgramFolder.h"
@@ -31,6 +32,11 @@ constexpr const char* kUsage =
     "                                  print a QSL label for every contact of LOG, in the\n"
     "                                  design and on the stock of the settings file, to\n"
     "                                  the PDF file OUT or on the printer NAME\n"
+    "  logbook LOG (--pdf OUT | --printer NAME) [--from-page N |\n"
+    "          --begin YYYYMMDD [--begin-time HHMM] --end YYYYMMDD [--end-time HHMM]]\n"
+    "                                  print the logbook of LOG: all of it, from page N,\n"
+    "                                  or the contacts of a date and time range (either\n"
+    "                                  end may be left out)\n"
     "  html LOG                        write LOG as an HTML page beside it (its extension\n"
     "                                  replaced by .html) in the log layout of the\n"
     "                                  settings file\n"
@@ -86,13 +92,13 @@ std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_vi
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string value;
     if (args[i] == "--pdf" && TakeValue(args, i, value)) {
-      options.pdf = value;
+      options.target.pdf = value;
     } else if (args[i] == "--stock" && TakeValue(args, i, value)) {
       options.stock = value;
     } else if (args[i] == "--skip" && TakeValue(args, i, value)) {
       options.skip = value;
     } else if (args[i] == "--printer" && TakeValue(args, i, value)) {
-      options.printer = value;
+      options.target.printer = value;
     } else if (args[i].starts_with("--") || haveLog) {
       return std::nullopt;
     } else {
@@ -100,7 +106,43 @@ std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_vi
       haveLog = true;
     }
   }
-  if (!haveLog || (!options.pdf && !options.printer)) {
+  if (!haveLog || (!options.target.pdf && !options.target.printer)) {
+    return std::nullopt;
+  }
+  return options;
+}
+
+std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_view>& args) {
+  batch::LogbookOptions options;
+  bool haveLog = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string value;
+    if (args[i] == "--pdf" && TakeValue(args, i, value)) {
+      options.target.pdf = value;
+    } else if (args[i] == "--printer" && TakeValue(args, i, value)) {
+      options.target.printer = value;
+    } else if (args[i] == "--from-page" && TakeValue(args, i, value)) {
+      options.fromPage = value;
+    } else if (args[i] == "--begin" && TakeValue(args, i, value)) {
+      options.beginDate = value;
+    } else if (args[i] == "--begin-time" && TakeValue(args, i, value)) {
+      options.beginTime = value;
+    } else if (args[i] == "--end" && TakeValue(args, i, value)) {
+      options.endDate = value;
+    } else if (args[i] == "--end-time" && TakeValue(args, i, value)) {
+      options.endTime = value;
+    } else if (args[i].starts_with("--") || haveLog) {
+      return std::nullopt;
+    } else {
+      options.log = args[i];
+      haveLog = true;
+    }
+  }
+  const bool range = options.beginDate || options.endDate;
+  const bool timesWithoutDates =
+      (options.beginTime && !options.beginDate) || (options.endTime && !options.endDate);
+  if (!haveLog || (!options.target.pdf && !options.target.printer) || (options.fromPage && range) ||
+      timesWithoutDates) {
     return std::nullopt;
   }
   return options;
@@ -149,6 +191,18 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const auto session = StartSession();
     return batch::RunLabelsCommand(*options, *session);
+  }
+  if (args[0] == "logbook") {
+    const auto options = ParseLogbook({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage(
+          "logbook takes one LOG, --pdf OUT or --printer NAME, and either --from-page N or "
+          "--begin/--end dates with their times");
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const auto session = StartSession();
+    return batch::RunLogbookCommand(*options, *session);
   }
   if (args[0] == "html") {
     if (args.size() != 2 || args[1].starts_with("--")) {

@@ -57,6 +57,7 @@ TEST_F(ConvertToHtmlTest, WithoutTheDictionaryTheProgramSaysSoAndEnds) {
   EXPECT_TRUE(desktop_.messages[0].startsWith(QStringLiteral("     TVADIF.txt file not found.")));
   EXPECT_EQ(desktop_.icons[0], MessageIcon::Critical);
   EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(desktop_.endStatus, 2);
   EXPECT_EQ(test::ReadFile(dir_ / "mylog.html"), "older");
 }
 

@@ -86,6 +86,7 @@ TEST_F(PrintLabelsTest, WithoutTheDictionaryTheProgramSaysSoAndEnds) {
                            "without the latest TVADIF.txt file."));
   EXPECT_EQ(desktop_.icons[0], MessageIcon::Critical);
   EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(desktop_.endStatus, 2);
   EXPECT_TRUE(desktop_.fileDialogs.isEmpty());
 }
 

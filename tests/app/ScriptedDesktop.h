@@ -42,6 +42,7 @@ class ScriptedDesktop : public app::Desktop {
     startedPrograms << path;
     return true;
   }
+  void EndProgram(int status) override { endStatus = status; }
 
   QStringList messages;
   QList<MessageIcon> icons;
@@ -52,6 +53,7 @@ class ScriptedDesktop : public app::Desktop {
   std::deque<std::optional<QString>> textAnswers;
   std::deque<std::optional<QString>> fileAnswers;
   bool documentsOpen = true;
+  std::optional<int> endStatus;
 
  private:
   static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
