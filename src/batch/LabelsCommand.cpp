@@ -41,10 +41,10 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   labels::LabelRun run(session.Input(), settings, ui);
   std::optional<qt::PrintJob> job;
   std::string skip = options.skip;
-  const labels::LabelRunOutcome outcome = run.PrintLabelRun(
-      choices, skip,
-      PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
-                       labels::StockPaper(choices.labelStock)));
+  const labels::LabelRunOutcome outcome =
+      run.PrintLabelRun(choices, skip,
+                        PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
+                                         labels::StockPaper(choices.labelStock)));
   switch (outcome) {
     case labels::LabelRunOutcome::Printed:
       return kExitOk;

@@ -55,9 +55,9 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
     run.Page.StartPage = choice.StartPage;
   } else if (options.beginDate || options.endDate) {
     run.Mode = logbook::LogMode::Part;
-    run.Range = logbook::ConfirmRange(options.beginDate.value_or(""),
-                                      options.beginTime.value_or(""),
-                                      options.endDate.value_or(""), options.endTime.value_or(""));
+    run.Range =
+        logbook::ConfirmRange(options.beginDate.value_or(""), options.beginTime.value_or(""),
+                              options.endDate.value_or(""), options.endTime.value_or(""));
   }
 
   const logbook::LogbookChoices choices{options.log.string(),

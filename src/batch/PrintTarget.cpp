@@ -17,8 +17,7 @@ std::string PrinterOf(const PrintTarget& target) {
 
 }  // namespace
 
-std::optional<int> CheckPrintTarget(const PrintTarget& target,
-                                    const std::filesystem::path& input) {
+std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input) {
   const std::string printer = PrinterOf(target);
   if (printer == print::kPdfPrinterName && !target.pdf) {
     std::fprintf(stderr, "The PDF printer needs --pdf OUT: the file to write.\n");

@@ -24,7 +24,6 @@ std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesy
 
 // The run's print document, made when the run asks for it.
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,
-                                      std::string documentName,
-                                      std::optional<labels::Paper> paper);
+                                      std::string documentName, std::optional<labels::Paper> paper);
 
 }  // namespace tavrilon::batch
