@@ -41,12 +41,7 @@ HtmlExportOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFil
                                    const Clock& clock) {
   ui.SetStatusText("Printing Log");
   logbook::ColumnTable columns;
-  const std::string layout = text::AsciiUpper(choices.logLayout);
-  if (layout == "CUSTOM") {
-    columns.LoadCustomColumns(settings);
-  } else if (layout == "DEFAULT") {
-    columns.LoadDefaultColumns();
-  } else {
+  if (!columns.LoadColumnsFor(choices.logLayout, settings)) {
     ui.ShowMessage("Please select Log Layout.");
     return HtmlExportOutcome::Stopped;
   }

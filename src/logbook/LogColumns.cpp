@@ -34,6 +34,18 @@ void ColumnTable::LoadDefaultColumns() {
   gridRight_ = kDefaultGridRight;
 }
 
+bool ColumnTable::LoadColumnsFor(std::string_view logLayout, settings::SettingsFile& settings) {
+  const std::string layout = text::AsciiUpper(logLayout);
+  if (layout == "CUSTOM") {
+    LoadCustomColumns(settings);
+  } else if (layout == "DEFAULT") {
+    LoadDefaultColumns();
+  } else {
+    return false;
+  }
+  return true;
+}
+
 void ColumnTable::LoadCustomColumns(settings::SettingsFile& settings) {
   rows_ = {};
   gridRight_ = text::ParseNumber(settings.ReadSetting("Custom Log", "Grid", "250")).value_or(250);

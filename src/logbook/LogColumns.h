@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "settings/SettingsFile.h"
 
@@ -31,6 +32,9 @@ class ColumnTable {
   // "Custom Log": "Grid" and "column1" to "column21", each
   // "field,data left,heading,heading left,length".
   void LoadCustomColumns(settings::SettingsFile& settings);
+  // By the log layout setting in capitals: "CUSTOM" or "DEFAULT". False for
+  // any other layout, which the caller reports.
+  bool LoadColumnsFor(std::string_view logLayout, settings::SettingsFile& settings);
 
   const LogColumn& Row(std::size_t row) const { return rows_.at(row); }
   double GridRight() const { return gridRight_; }

@@ -64,12 +64,7 @@ LogbookOutcome LogbookRun::PrintLog(const LogbookChoices& choices,
   const LogReadOutcome read = ReadLogForRun(
       input_, ui_, choices.logInputFile,
       [&] {
-        const std::string upper = text::AsciiUpper(choices.logLayout);
-        if (upper == "CUSTOM") {
-          columns.LoadCustomColumns(settings_);
-        } else if (upper == "DEFAULT") {
-          columns.LoadDefaultColumns();
-        } else {
+        if (!columns.LoadColumnsFor(choices.logLayout, settings_)) {
           ui_.ShowMessage("Please select Log Layout.");
           return false;
         }
