@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "app/Desktop.h"
+#include "app/DialogButtons.h"
 #include "app/Pictures.h"
 #include "app/QtText.h"
 #include "shell/SystemInformation.h"
@@ -51,15 +52,11 @@ AboutDialog::AboutDialog(Desktop& desktop, QWidget* parent) : QDialog(parent), d
   line->setFrameShape(QFrame::HLine);
   layout->addWidget(line, 3, 0, 1, 2);
 
-  auto* buttons = new QHBoxLayout;
-  auto* cmdOK = new QPushButton(tr("OK"));
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  auto* cmdSysInfo = new QPushButton(tr("&System Info..."));
-  cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdSysInfo);
-  layout->addLayout(buttons, 4, 0, 1, 2);
+  const ButtonRow buttons =
+      MakeButtonRow({{"cmdOK", tr("OK")}, {"cmdSysInfo", tr("&System Info...")}});
+  layout->addLayout(buttons.layout, 4, 0, 1, 2);
+  QPushButton* cmdOK = buttons.buttons[0];
+  QPushButton* cmdSysInfo = buttons.buttons[1];
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
   connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
 }

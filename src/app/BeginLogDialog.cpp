@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace tavrilon::app {
@@ -51,16 +52,11 @@ BeginLogDialog::BeginLogDialog(QWidget* parent) : QDialog(parent) {
     box->installEventFilter(this);
   }
 
-  auto* buttons = new QHBoxLayout;
-  auto* cmdOK = new QPushButton(tr("Enter"));
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  const ButtonRow buttons = MakeButtonRow({{"cmdOK", tr("Enter")}, {"cmdCXPartial", tr("Cancel")}});
+  layout->addLayout(buttons.layout, 3, 0, 1, 3);
+  QPushButton* cmdOK = buttons.buttons[0];
+  QPushButton* cmdCXPartial = buttons.buttons[1];
   cmdOK->setDefault(true);
-  auto* cmdCXPartial = new QPushButton(tr("Cancel"));
-  cmdCXPartial->setObjectName(QStringLiteral("cmdCXPartial"));
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdCXPartial);
-  layout->addLayout(buttons, 3, 0, 1, 3);
   connect(cmdOK, &QPushButton::clicked, this, &BeginLogDialog::Enter);
   connect(cmdCXPartial, &QPushButton::clicked, this, [this] {
     range_ = {};

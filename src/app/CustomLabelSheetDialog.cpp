@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace tavrilon::app {
@@ -57,15 +58,14 @@ CustomLabelSheetDialog::CustomLabelSheetDialog(settings::SettingsFile& settings,
     }
   }
 
-  auto* buttons = new QHBoxLayout;
-  auto* cmdLabelApply = new QPushButton(tr("Apply"));
-  cmdLabelApply->setObjectName(QStringLiteral("cmdLabelApply"));
-  auto* cmdlabelEnd = new QPushButton(tr("Exit"));
-  cmdlabelEnd->setObjectName(QStringLiteral("cmdlabelEnd"));
-  buttons->addStretch();
-  buttons->addWidget(cmdLabelApply);
-  buttons->addWidget(cmdlabelEnd);
-  layout->addLayout(buttons, labels::kCustomSheetCount + 1, 0, 1,
+  const ButtonRow buttons =
+      MakeButtonRow({{"cmdLabelApply", tr("Apply")}, {"cmdlabelEnd", tr("Exit")}});
+  QPushButton* cmdLabelApply = buttons.buttons[0];
+  QPushButton* cmdlabelEnd = buttons.buttons[1];
+  // Return ends typing in a box; it must not store and close the window.
+  cmdLabelApply->setAutoDefault(false);
+  cmdlabelEnd->setAutoDefault(false);
+  layout->addLayout(buttons.layout, labels::kCustomSheetCount + 1, 0, 1,
                     static_cast<int>(labels::kCustomSheetEntryCount) + 1);
   connect(cmdLabelApply, &QPushButton::clicked, this, &CustomLabelSheetDialog::Apply);
   connect(cmdlabelEnd, &QPushButton::clicked, this, &QDialog::close);

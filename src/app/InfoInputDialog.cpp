@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace tavrilon::app {
@@ -38,15 +39,11 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, QWidget* pare
     layout->addWidget(txtAddress_[i], static_cast<int>(i) + 2, 1);
   }
 
-  auto* buttons = new QHBoxLayout;
-  auto* cmdInfoApply = new QPushButton(tr("Apply"));
-  cmdInfoApply->setObjectName(QStringLiteral("cmdInfoApply"));
-  auto* cmdInfoExit = new QPushButton(tr("Exit"));
-  cmdInfoExit->setObjectName(QStringLiteral("cmdInfoExit"));
-  buttons->addStretch();
-  buttons->addWidget(cmdInfoApply);
-  buttons->addWidget(cmdInfoExit);
-  layout->addLayout(buttons, 6, 0, 1, 2);
+  const ButtonRow buttons =
+      MakeButtonRow({{"cmdInfoApply", tr("Apply")}, {"cmdInfoExit", tr("Exit")}});
+  layout->addLayout(buttons.layout, 6, 0, 1, 2);
+  QPushButton* cmdInfoApply = buttons.buttons[0];
+  QPushButton* cmdInfoExit = buttons.buttons[1];
   connect(cmdInfoApply, &QPushButton::clicked, this, &InfoInputDialog::Apply);
   connect(cmdInfoExit, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace tavrilon::app {
@@ -21,16 +22,12 @@ LogPageDialog::LogPageDialog(QWidget* parent) : QDialog(parent) {
   txtPageNbr_->setObjectName(QStringLiteral("txtPageNbr"));
   layout->addWidget(txtPageNbr_);
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton(tr("Enter"));
-  ok->setObjectName(QStringLiteral("cmdPrintLogPageOK"));
+  const ButtonRow buttons =
+      MakeButtonRow({{"cmdPrintLogPageOK", tr("Enter")}, {"cmdPrintLogPageCx", tr("Cancel")}});
+  layout->addLayout(buttons.layout);
+  QPushButton* ok = buttons.buttons[0];
+  QPushButton* cancel = buttons.buttons[1];
   ok->setDefault(true);
-  auto* cancel = new QPushButton(tr("Cancel"));
-  cancel->setObjectName(QStringLiteral("cmdPrintLogPageCx"));
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {
     choice_ = logbook::ConfirmStartPage(ToUtf8(txtPageNbr_->text()));
     accept();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "app/QtText.h"
 
 namespace tavrilon::app {
@@ -31,15 +32,10 @@ SelectPrinterDialog::SelectPrinterDialog(settings::SettingsFile& settings,
   }
   layout->addWidget(lstPrinter_);
 
-  auto* buttons = new QHBoxLayout;
-  auto* cmdApply = new QPushButton(tr("Apply"));
-  cmdApply->setObjectName(QStringLiteral("cmdApply"));
-  auto* cmdCancel = new QPushButton(tr("Cancel"));
-  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  buttons->addStretch();
-  buttons->addWidget(cmdApply);
-  buttons->addWidget(cmdCancel);
-  layout->addLayout(buttons);
+  const ButtonRow buttons = MakeButtonRow({{"cmdApply", tr("Apply")}, {"cmdCancel", tr("Cancel")}});
+  layout->addLayout(buttons.layout);
+  QPushButton* cmdApply = buttons.buttons[0];
+  QPushButton* cmdCancel = buttons.buttons[1];
   connect(cmdApply, &QPushButton::clicked, this, &SelectPrinterDialog::Apply);
   connect(lstPrinter_, &QListWidget::itemDoubleClicked, this, &SelectPrinterDialog::Apply);
   connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);

@@ -33,6 +33,8 @@ CustomLogSetup OpenCustomLogSetup(settings::SettingsFile& settings) {
 }
 
 void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& settings) {
+  // Twenty-two keys, one replacement of the file.
+  settings.BeginBatch();
   for (std::size_t c = 0; c < kCustomLogColumns; ++c) {
     const ColumnParts& parts = setup.columns[c];
     std::string value = parts[0];
@@ -43,6 +45,7 @@ void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& se
     settings.WriteSetting(kCustomLogSection, CustomLogColumnKey(c + 1), value);
   }
   settings.WriteSetting(kCustomLogSection, "Grid", setup.grid);
+  settings.EndBatch();
 }
 
 std::vector<std::string> ReadFieldChoices(const std::filesystem::path& dictionaryFile) {
