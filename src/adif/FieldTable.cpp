@@ -25,6 +25,7 @@ void FieldTable::LoadNames(const std::vector<std::string>& names) {
     names_[i] = names[i];
   }
   fieldCount_ = names.size();
+  ++generation_;
   tagCache_.clear();
 
   findIndex_.Clear();

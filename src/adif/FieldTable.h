@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -49,6 +50,8 @@ class FieldTable {
   // Stores the dictionary's lines, already trimmed, from slot 0 on.
   void LoadNames(const std::vector<std::string>& names);
   std::size_t FieldCount() const { return fieldCount_; }
+  // Changes with every load, so that slots looked up earlier can be known stale.
+  std::uint64_t Generation() const { return generation_; }
   std::size_t SlotCount() const { return names_.size(); }
 
   // First slot from 0 whose name matches in capitals; 0 when none does.
@@ -112,6 +115,7 @@ class FieldTable {
   std::vector<unsigned char> isSet_;  // not vector<bool>: this is touched per tag
   std::string record_;
   std::size_t fieldCount_ = 0;
+  std::uint64_t generation_ = 0;
   NameIndex findIndex_;
   NameIndex lookupIndex_;
 };

@@ -84,6 +84,7 @@ void HtmlWriter::HtmlWriteHead(std::string_view operatorCall, std::string_view l
 void HtmlWriter::HtmlWriteRow(adif::AdifInput& input, std::string_view record) {
   input.ParseQsoRecord(record);
   const adif::FieldTable& fields = input.Fields();
+  const logbook::ColumnSlots& slots = slots_.For(columns_, fields);
   std::string& out = text_;
   out.clear();
   EndLine(out, "<TR>");
@@ -92,8 +93,7 @@ void HtmlWriter::HtmlWriteRow(adif::AdifInput& input, std::string_view record) {
     if (column.AdifField.empty()) {
       continue;
     }
-    const std::string_view value =
-        text::FirstChars(fields.Value(fields.FindFieldSlot(column.AdifField)), column.Length);
+    const std::string_view value = text::FirstChars(fields.Value(slots[row]), column.Length);
     if (value.empty()) {
       out.append(kCellStart).append("&nbsp").append(kCellEnd);
     } else {

@@ -30,6 +30,7 @@ class HtmlWriter {
   HtmlSink& sink_;
   const logbook::ColumnTable& columns_;
   std::string text_;  // kept to re-use its memory from row to row
+  logbook::ColumnSlotCache slots_;
 };
 
 }  // namespace tavrilon::html

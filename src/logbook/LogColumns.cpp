@@ -20,6 +20,7 @@ std::size_t WholeNumber(std::string_view text) {
 }  // namespace
 
 void ColumnTable::LoadDefaultColumns() {
+  ++generation_;
   rows_ = {};
   const LogColumn columns[] = {
       {"QSO_DATE", 11, "DATE", 11, 11},      {"TIME_ON", 31, "TIME", 31, 5},
@@ -47,6 +48,7 @@ bool ColumnTable::LoadColumnsFor(std::string_view logLayout, settings::SettingsF
 }
 
 void ColumnTable::LoadCustomColumns(settings::SettingsFile& settings) {
+  ++generation_;
   rows_ = {};
   gridRight_ = text::ParseNumber(settings.ReadSetting("Custom Log", "Grid", "250")).value_or(250);
   for (std::size_t row = 0; row < kLaidOut; ++row) {
@@ -63,6 +65,21 @@ void ColumnTable::LoadCustomColumns(settings::SettingsFile& settings) {
     rows_[row] = {std::string(text::TrimBlanks(part(0))), Number(part(1)), std::string(part(2)),
                   Number(part(3)), WholeNumber(part(4))};
   }
+}
+
+const ColumnSlots& ColumnSlotCache::For(const ColumnTable& columns,
+                                        const adif::FieldTable& fields) {
+  if (!found_ || columnsGeneration_ != columns.Generation() ||
+      fieldsGeneration_ != fields.Generation()) {
+    for (std::size_t row = 0; row < ColumnTable::kLaidOut; ++row) {
+      const std::string& field = columns.Row(row).AdifField;
+      slots_[row] = field.empty() ? 0 : fields.FindFieldSlot(field);
+    }
+    columnsGeneration_ = columns.Generation();
+    fieldsGeneration_ = fields.Generation();
+    found_ = true;
+  }
+  return slots_;
 }
 
 }  // namespace tavrilon::logbook

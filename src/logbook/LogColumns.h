@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "adif/FieldTable.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::logbook {
@@ -37,11 +39,29 @@ class ColumnTable {
   bool LoadColumnsFor(std::string_view logLayout, settings::SettingsFile& settings);
 
   const LogColumn& Row(std::size_t row) const { return rows_.at(row); }
+  // Changes with every load.
+  std::uint64_t Generation() const { return generation_; }
   double GridRight() const { return gridRight_; }
 
  private:
   std::array<LogColumn, kRows> rows_;
   double gridRight_ = kDefaultGridRight;
+  std::uint64_t generation_ = 0;
+};
+
+// The field table slots of the columns' fields (0 for a column without a
+// field), looked up again only when the columns or the dictionary were
+// loaded anew: a million contacts would look each name up a million times.
+using ColumnSlots = std::array<std::size_t, ColumnTable::kLaidOut>;
+class ColumnSlotCache {
+ public:
+  const ColumnSlots& For(const ColumnTable& columns, const adif::FieldTable& fields);
+
+ private:
+  ColumnSlots slots_{};
+  std::uint64_t columnsGeneration_ = 0;
+  std::uint64_t fieldsGeneration_ = 0;
+  bool found_ = false;
 };
 
 }  // namespace tavrilon::logbook

@@ -70,12 +70,13 @@ void LogPageLayout::PrintLogRow(adif::AdifInput& input, const std::string& recor
   }
   ++state_.PrintedCount;
   const adif::FieldTable& fields = input.Fields();
+  const ColumnSlots& slots = slots_.For(columns_, fields);
   for (std::size_t row = 0; row < ColumnTable::kLaidOut; ++row) {
     const LogColumn& column = columns_.Row(row);
     if (column.AdifField.empty()) {
       continue;
     }
-    const std::string_view value = fields.Value(fields.FindFieldSlot(column.AdifField));
+    const std::string_view value = fields.Value(slots[row]);
     prt::PrintAt(surface_, kMillimetres, 21 + 5.0 * state_.RowsOnPage, column.DataLeft,
                  text::FirstChars(value, column.Length), "None", 8, print::kBlack);
   }

@@ -41,6 +41,7 @@ class LogPageLayout {
   std::string operatorCall_;
   std::string logLayout_;
   std::string printDate_;
+  ColumnSlotCache slots_;
 };
 
 }  // namespace tavrilon::logbook

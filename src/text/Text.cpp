@@ -248,6 +248,47 @@ void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out) {
   }
 }
 
+DecodedChar DecodeUtf8At(std::string_view s, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(s[i]);
+  std::size_t size = 0;
+  char32_t code = 0;
+  char32_t least = 0;  // below it the form is overlong
+  if (lead < 0x80) {
+    return {lead, 1};
+  }
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    size = 2, code = lead & 0x1FU, least = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    size = 3, code = lead & 0x0FU, least = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    size = 4, code = lead & 0x07U, least = 0x10000;
+  } else {
+    return {};
+  }
+  for (std::size_t k = 1; k < size; ++k) {
+    if (i + k >= s.size() || !IsContinuation(s[i + k])) {
+      return {};
+    }
+    code = (code << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3FU);
+  }
+  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+    return {};
+  }
+  return {code, size};
+}
+
+unsigned char Windows1252Byte(char32_t code) {
+  if (code >= 0xA0 && code <= 0xFF) {
+    return static_cast<unsigned char>(code);
+  }
+  for (std::size_t b = 0; b < kCp1252High.size(); ++b) {
+    if (kCp1252High[b] == code) {
+      return static_cast<unsigned char>(0x80 + b);
+    }
+  }
+  return 0;
+}
+
 void DecodeLine(std::string& line) {
   if (IsValidUtf8(line)) {
     return;

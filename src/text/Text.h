@@ -63,6 +63,16 @@ bool IsValidUtf8(std::string_view bytes);
 std::size_t ValidUtf8Prefix(std::string_view bytes);
 // Appends `bytes` taken as Windows-1252, converted to UTF-8.
 void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out);
+// The character that starts at byte `i` of UTF-8 text; a byte that starts no
+// well-formed character stands for U+FFFD on its own.
+struct DecodedChar {
+  char32_t code = 0xFFFD;
+  std::size_t size = 1;
+};
+DecodedChar DecodeUtf8At(std::string_view utf8, std::size_t i);
+// The Windows-1252 byte of a character above ASCII; 0 when it has none.
+unsigned char Windows1252Byte(char32_t code);
+
 // A line of a file: UTF-8 when it is valid UTF-8, otherwise Windows-1252.
 // Converts `line` in place to UTF-8.
 void DecodeLine(std::string& line);
