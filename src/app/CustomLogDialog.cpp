@@ -79,6 +79,8 @@ CustomLogDialog::CustomLogDialog(settings::SettingsFile& settings,
       heading->setToolTip(tr(kParts[p].tip));
       heading->setAlignment(Qt::AlignCenter);
       heading->setWordWrap(true);
+      // A grid gives a wrapped label the height of one line: room for three.
+      heading->setMinimumHeight(heading->fontMetrics().lineSpacing() * 3);
       layout->addWidget(heading, 0, block * kGridColumnsPerBlock + 1 + static_cast<int>(p));
     }
   }
@@ -102,6 +104,7 @@ CustomLogDialog::CustomLogDialog(settings::SettingsFile& settings,
     list->addItems(choices);
     if (!stored.columns[c][0].empty()) {
       list->setCurrentText(ToQString(stored.columns[c][0]));
+      list->lineEdit()->setCursorPosition(0);  // a narrow box shows a name's start
     }
     layout->addWidget(list, row, left + 1);
     fieldLists_[c] = list;

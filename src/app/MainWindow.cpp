@@ -172,6 +172,8 @@ void MainWindow::BuildControls() {
   right->addWidget(Named(new QLabel(tr("Label Information:")), "lblLabelInfo"));
   txtLabelInfo_ = Named(new QPlainTextEdit, "txtLabelInfo");
   txtLabelInfo_->setReadOnly(true);
+  // Break the description between its entries only, never inside ".15".
+  txtLabelInfo_->setWordWrapMode(QTextOption::WordWrap);
   txtLabelInfo_->setMaximumHeight(90);
   right->addWidget(txtLabelInfo_);
   auto* skipRow = new QHBoxLayout;
