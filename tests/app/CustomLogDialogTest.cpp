@@ -19,10 +19,6 @@ namespace {
 
 constexpr const char* kBoxes[] = {"SLD", "CH", "SLH", "LoF"};
 
-int Pixels(const QWidget& widget, int twips) {
-  return qRound(twips * widget.logicalDpiX() / 1440.0);
-}
-
 class CustomLogDialogTest : public ::testing::Test {
  protected:
   ~CustomLogDialogTest() override { CloseTopLevels(); }
@@ -173,45 +169,6 @@ TEST_F(CustomLogDialogTest, ApplyWithEveryRowClearedWritesSeparatorsOnly) {
     EXPECT_EQ(Stored("column" + std::to_string(column)), ",,,,") << column;
   }
   EXPECT_EQ(Stored("Grid"), "250");
-}
-
-TEST_F(CustomLogDialogTest, ATypedNameIsNotAddedToTheList) {
-  test::WriteFile(dir_ / "tvadif.txt", "Field names\nCALL\n");
-  Open();
-  List(4)->setFocus();
-  List(4)->lineEdit()->selectAll();
-  QTest::keyClicks(List(4)->lineEdit(), QStringLiteral("MY_GRIDSQUARE"));
-  QTest::keyClick(List(4)->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(List(4)->currentText(), QStringLiteral("MY_GRIDSQUARE"));
-  EXPECT_EQ(Items(4), QStringList({" ", "Field names", "CALL"}));
-  EXPECT_TRUE(dialog_->isVisible());  // Return does not close the window
-  Click("cmdLogApply");
-  EXPECT_EQ(Stored("column4"), "MY_GRIDSQUARE,,,,");
-}
-
-TEST_F(CustomLogDialogTest, AListIsNarrowWideWhenDroppedAndKeepsItsTextAsTip) {
-  test::WriteFile(dir_ / "tvadif.txt", "Field names\nCALL\nAPP_TAVRILON_VERY_LONG_FIELD_NAME\n");
-  Open();
-  QComboBox* list = List(5);
-  EXPECT_NEAR(list->width(), Pixels(*list, 1215), 1);
-  EXPECT_EQ(list->toolTip(), QString());
-
-  list->showPopup();
-  QAbstractItemView* view = list->view();
-  ASSERT_TRUE(view->isVisible());
-  EXPECT_GE(view->width(), Pixels(*list, 3000));
-  const QRect item = view->visualRect(list->model()->index(3, 0));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-  EXPECT_FALSE(view->isVisible());
-  EXPECT_EQ(list->currentText(), QStringLiteral("APP_TAVRILON_VERY_LONG_FIELD_NAME"));
-  EXPECT_EQ(list->toolTip(), QStringLiteral("APP_TAVRILON_VERY_LONG_FIELD_NAME"));
-  EXPECT_NEAR(list->width(), Pixels(*list, 1215), 1);
-
-  list->setEditText(QStringLiteral("TYPED"));
-  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(list, &leave);
-  EXPECT_EQ(list->toolTip(), QStringLiteral("TYPED"));
-  EXPECT_EQ(List(6)->toolTip(), QString());  // each list its own
 }
 
 TEST_F(CustomLogDialogTest, CaptionsHeadingsAndTipsInThreeBlocks) {

@@ -55,39 +55,6 @@ class HtmlWriterTest : public ::testing::Test {
   HtmlWriter writer_{sink_, columns_};
 };
 
-TEST_F(HtmlWriterTest, TheHeadIsItsTwentyLinesWithTheCallAndTheCreationTime) {
-  writer_.HtmlWriteHead("W1AW", "DEFAULT", test::CreatedOn());
-  const std::vector<std::string> expected = {
-      "<html>",
-      " ",
-      "<head>",
-      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
-      "<title>W1AW Logbook</title>",
-      "</head>",
-      " ",
-      "<body background bgcolor=\"#FFFFFF\" text=\"#003399\" link=\"#3366FF\" "
-      "vlink=\"#9900FF\" alink=\"#000066\">",
-      " ",
-      "<!--mstheme--><font face=\"Century Gothic, Arial, Helvetica\">",
-      "<p ALIGN=center><b><font face=\"Arial\" size=\"5\">W1AW Logbook <b><font size=\"2\">"
-      "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Created on: 06/12/2026 14:05:09",
-      "</font><font face=\"Arial\" size=\"3\"",
-      "S-Type=\"REGENERATED\" S-Format=\"%m/%d/%Y %H:%M\"<!--webbot",
-      "bot=\"Timestamp\" I-CheckSum=\"26219\" endspan -->",
-      "</font></b></p>",
-      "<p><font face=\"Courier New\" size=\"2\">",
-      " ",
-      "<TABLE WIDTH=\"85%\"ALIGN=center BORDER=\"1\">",
-      "<TR>",
-  };
-  const std::vector<std::string> lines = Lines(sink_.text);
-  ASSERT_EQ(lines.size(), 20u);
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
-  }
-  EXPECT_TRUE(lines[19].ends_with("</TR>"));
-}
-
 TEST_F(HtmlWriterTest, TheDateAndTimeHaveTwoDigitsForMonthDayHourMinuteAndSecond) {
   using namespace std::chrono;
   writer_.HtmlWriteHead("W1AW", "DEFAULT", sys_days{year{2024} / 1 / 5} + hours{3} + minutes{4});
@@ -201,23 +168,6 @@ TEST_F(HtmlWriterTest, EveryRecordIsARowAndEachRowHasOnlyItsOwnValues) {
   const std::vector<std::string> second = RowCells("<CALL:4>K1JT<EOR>");
   EXPECT_EQ(second[2], "K1JT");
   EXPECT_EQ(second[10], "&nbsp") << "the comment of the record before";
-}
-
-TEST_F(HtmlWriterTest, TheFootClosesThePageWithTheVersionAndTheNotice) {
-  writer_.HtmlWriteFoot();
-  const std::vector<std::string> expected = {
-      "</TABLE>",
-      "</font></p>",
-      "<p ALIGN=left><b><font face=\"Arial\" size=\"1\">Created by Tavrilon version: " +
-          VersionString() + "<br>",
-      "<ALIGN=left><b><font face=\"Arial\" size=\"1\">"
-      "Tavrilon - QSL labels and logbooks for radio amateurs </p>",
-      "<!--mstheme--></font>",
-      "</body>",
-      "</html>",
-  };
-  EXPECT_EQ(Lines(sink_.text), expected);
-  EXPECT_EQ(VersionString().find(' '), std::string::npos) << "major.minor.revision only";
 }
 
 }  // namespace
