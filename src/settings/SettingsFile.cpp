@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 #include <system_error>
 
+#include "files/ReplacingFile.h"
 #include "text/Text.h"
 
 namespace tavrilon::settings {
@@ -16,59 +16,6 @@ namespace {
 
 std::string Reason(int error) {
   return std::system_category().message(error);
-}
-
-// A symbolic link stays a link: the file it leads to is the one replaced.
-std::optional<std::filesystem::path> FinalTarget(std::filesystem::path path, std::string& error) {
-  constexpr int kMaxLinks = 40;  // as the kernel allows
-  for (int links = 0; links < kMaxLinks; ++links) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-      return path;
-    }
-    std::filesystem::path next = std::filesystem::read_symlink(path, ec);
-    if (ec) {
-      error = ec.message();
-      return std::nullopt;
-    }
-    path = next.is_absolute() ? std::move(next) : path.parent_path() / next;
-  }
-  error = Reason(ELOOP);
-  return std::nullopt;
-}
-
-// A new file in the target's folder, so that renaming it over the target
-// cannot cross file systems. -1 with errno set when none can be made.
-int CreateFileBeside(const std::filesystem::path& target, std::string& name) {
-  std::random_device random;
-  constexpr int kAttempts = 100;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    std::string file = ".";
-    file += target.filename().string();
-    file += '.';
-    file += std::to_string(random());
-    file += ".tmp";
-    name = (target.parent_path() / file).string();
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) {
-      return fd;
-    }
-  }
-  return -1;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 bool ReadAll(int fd, std::string& bytes) {
@@ -199,39 +146,18 @@ bool SettingsFile::EndBatch() {
 }
 
 bool SettingsFile::Save(std::string& error) {
-  const std::optional<std::filesystem::path> target = FinalTarget(path_, error);
-  if (!target) {
+  files::ReplacingFile file(path_);
+  if (!file.Open()) {
+    error = file.Failure();
     return false;
   }
-  struct stat old {};
-  const bool replacing = ::stat(target->c_str(), &old) == 0;
-  std::string tempName;
-  const int fd = CreateFileBeside(*target, tempName);
-  if (fd < 0) {
-    error = Reason(errno);
+  file.Write(document_.Serialize());
+  const std::optional<struct stat> written = file.Commit(true);
+  if (!written) {
+    error = file.Failure();
     return false;
   }
-  if (replacing) {
-    // Fails only where one mode holds for the whole file system: nothing to keep then.
-    ::fchmod(fd, old.st_mode & 07777);
-  }
-  struct stat written {};
-  int failure = 0;
-  if (!WriteAll(fd, document_.Serialize()) || ::fdatasync(fd) != 0 || ::fstat(fd, &written) != 0) {
-    failure = errno;
-  }
-  if (::close(fd) != 0 && failure == 0) {
-    failure = errno;
-  }
-  if (failure == 0 && ::rename(tempName.c_str(), target->c_str()) != 0) {
-    failure = errno;
-  }
-  if (failure != 0) {
-    ::unlink(tempName.c_str());
-    error = Reason(failure);
-    return false;
-  }
-  stamp_ = StampOf(written);
+  stamp_ = StampOf(*written);
   return true;
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrilon::files {
+
+// A file written beside its place under a name of its own and renamed over
+// it only when whole, so that a crash or a full disk never leaves half a
+// file. A symbolic link stays a link (the file it leads to is replaced), and
+// the replaced file's permissions are kept. What is never committed is
+// removed.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(std::filesystem::path target);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  // False, with Failure() saying why, when no file can be made.
+  bool Open();
+  // Buffered; after a failure it does nothing, and Commit reports the failure.
+  void Write(std::string_view bytes);
+  // Moves the finished file into place, first waiting for the disk when
+  // `sync`. Answers the file's status as written, or nothing, with Failure()
+  // saying why, when it is not in place.
+  std::optional<struct stat> Commit(bool sync);
+  const std::string& Failure() const { return failure_; }
+
+ private:
+  bool Flush();
+  void Fail(std::string reason);
+  void Discard();
+
+  std::filesystem::path target_;
+  std::string tempName_;
+  int fd_ = -1;
+  std::string buffer_;
+  std::string failure_;
+};
+
+}  // namespace tavrilon::files
