@@ -161,53 +161,31 @@ bool IsAscii(std::string_view bytes) {
 }
 
 std::size_t ValidUtf8Prefix(std::string_view bytes) {
-  const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
-  const auto* end = begin + bytes.size();
-  const auto* p = begin;
-  while (p < end) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
     // Runs of plain ASCII, the bulk of every log, a word at a time.
-    while (end - p >= 8) {
+    while (bytes.size() - i >= 8) {
       std::uint64_t word = 0;
-      std::memcpy(&word, p, 8);
+      std::memcpy(&word, bytes.data() + i, 8);
       if ((word & 0x8080808080808080ULL) != 0) {
         break;
       }
-      p += 8;
+      i += 8;
     }
-    if (p == end) {
+    if (i == bytes.size()) {
       break;
     }
-    const unsigned char c = *p;
-    if (c < 0x80) {
-      ++p;
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
       continue;
     }
-    std::size_t extra = 0;
-    std::uint32_t code = 0;
-    std::uint32_t least = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-      extra = 1, code = c & 0x1FU, least = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      extra = 2, code = c & 0x0FU, least = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      extra = 3, code = c & 0x07U, least = 0x10000;
-    } else {
-      break;
+    const DecodedChar decoded = DecodeUtf8At(bytes, i);
+    if (decoded.size == 1) {
+      break;  // no well-formed character starts here
     }
-    if (static_cast<std::size_t>(end - p) <= extra) {
-      break;
-    }
-    bool continuationsOk = true;
-    for (std::size_t i = 1; i <= extra; ++i) {
-      continuationsOk = continuationsOk && (p[i] & 0xC0) == 0x80;
-      code = (code << 6) | (p[i] & 0x3FU);
-    }
-    if (!continuationsOk || code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-      break;  // overlong, beyond Unicode, or a surrogate
-    }
-    p += extra + 1;
+    i += decoded.size;
   }
-  return static_cast<std::size_t>(p - begin);
+  return i;
 }
 
 bool IsValidUtf8(std::string_view bytes) {
