@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the CUPS scheduler when it is not running and adds a queue,
-# TavrilonTestQueue, that prints into PDF files (cups-pdf) under
-# /var/spool/cups-pdf/USER, for the end-to-end printing tests.
+# TavrilonTestQueue, that prints into PDF files (cups-pdf), for the
+# end-to-end printing tests. Prints the folder where the queue's files land
+# (cups-pdf's "Out" setting, as configured), and fails when there is no queue.
 set -euo pipefail
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -13,9 +14,13 @@ if ! lpstat -r >/dev/null 2>&1; then
   for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 lpstat -r >/dev/null 2>&1 || exit 1
-$sudo sed -i 's|^Out .*|Out /var/spool/cups-pdf/${USER}|' /etc/cups/cups-pdf.conf
 if ! lpstat -p TavrilonTestQueue >/dev/null 2>&1; then
   $sudo lpadmin -p TavrilonTestQueue -v cups-pdf:/ \
     -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
 fi
 lpstat -p TavrilonTestQueue >/dev/null 2>&1
+out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
+out=${out:-'${HOME}/PDF'}
+out=${out//'${HOME}'/$HOME}
+out=${out//'${USER}'/$(id -un)}
+echo "$out"

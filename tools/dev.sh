@@ -15,9 +15,11 @@ case "${1:-}" in
     exec build/bin/tavrilon
     ;;
   test)
-    tools/cups-test-queue.sh && export TAVRILON_CUPS_QUEUE=TavrilonTestQueue \
-      TAVRILON_CUPS_PDF_DIR="/var/spool/cups-pdf/$(id -un)" ||
+    if cups_out=$(tools/cups-test-queue.sh); then
+      export TAVRILON_CUPS_QUEUE=TavrilonTestQueue TAVRILON_CUPS_PDF_DIR="$cups_out"
+    else
       echo "No CUPS queue: the test through a real printer queue is skipped." >&2
+    fi
     # The tests run under AddressSanitizer and UBSan, with warnings as errors.
     cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DTAVRILON_SANITIZE=ON \
       -DTAVRILON_WERROR=ON -DTAVRILON_BENCH=ON
