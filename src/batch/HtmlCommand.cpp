@@ -4,15 +4,14 @@
 
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
+#include "batch/LogbookCommand.h"
 #include "html/HtmlExport.h"
 
 namespace tavrilon::batch {
 
 int RunHtmlCommand(const std::filesystem::path& log, Session& session) {
   settings::SettingsFile& settings = session.Settings();
-  const logbook::LogbookChoices choices{log.string(),
-                                        settings.ReadSetting("Log", "LogLayOut", "DEFAULT"),
-                                        settings.ReadSetting("Globals", "MyCall", "Unknown")};
+  const logbook::LogbookChoices choices = StoredLogbookChoices(log, settings);
   ConsoleUserInterface ui(stderr);
   switch (html::ConvertLogToHtml(session.Input(), settings, ui, choices, SystemClock())) {
     case html::HtmlExportOutcome::Written:

@@ -45,17 +45,7 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
       run.PrintLabelRun(choices, skip,
                         PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
                                          labels::StockPaper(choices.labelStock)));
-  switch (outcome) {
-    case labels::LabelRunOutcome::Printed:
-      return kExitOk;
-    case labels::LabelRunOutcome::DictionaryMissing:
-      ReportDictionaryMissing(stderr);
-      return kExitDictionaryMissing;
-    case labels::LabelRunOutcome::Stopped:
-    case labels::LabelRunOutcome::Cancelled:
-      break;
-  }
-  return kExitInputMissing;
+  return ExitStatusOf(outcome);
 }
 
 }  // namespace tavrilon::batch

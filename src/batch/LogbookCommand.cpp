@@ -33,6 +33,12 @@ bool RangeIsAccepted(const LogbookOptions& options) {
 
 }  // namespace
 
+logbook::LogbookChoices StoredLogbookChoices(const std::filesystem::path& log,
+                                             settings::SettingsFile& settings) {
+  return {log.string(), settings.ReadSetting("Log", "LogLayOut", "DEFAULT"),
+          settings.ReadSetting("Globals", "mycall", "Unknown")};
+}
+
 int RunLogbookCommand(const LogbookOptions& options, Session& session) {
   if (const auto status = CheckPrintTarget(options.target, options.log)) {
     return *status;
@@ -60,21 +66,10 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
                               options.endDate.value_or(""), options.endTime.value_or(""));
   }
 
-  const logbook::LogbookChoices choices{options.log.string(),
-                                        settings.ReadSetting("Log", "LogLayOut", "DEFAULT"),
-                                        settings.ReadSetting("Globals", "mycall", "Unknown")};
+  const logbook::LogbookChoices choices = StoredLogbookChoices(options.log, settings);
   std::optional<qt::PrintJob> job;
-  switch (run.PrintLog(choices, PrintDocumentFor(options.target, job, "Tavrilon logbook", {}))) {
-    case logbook::LogbookOutcome::Printed:
-      return kExitOk;
-    case logbook::LogbookOutcome::DictionaryMissing:
-      ReportDictionaryMissing(stderr);
-      return kExitDictionaryMissing;
-    case logbook::LogbookOutcome::Stopped:
-    case logbook::LogbookOutcome::Cancelled:
-      break;
-  }
-  return kExitInputMissing;
+  return ExitStatusOf(
+      run.PrintLog(choices, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})));
 }
 
 }  // namespace tavrilon::batch

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "batch/PrintTarget.h"
+#include "logbook/LogbookRun.h"
 #include "session/Session.h"
 
 namespace tavrilon::batch {
@@ -18,6 +19,11 @@ struct LogbookOptions {
   std::optional<std::string> endDate;
   std::optional<std::string> endTime;
 };
+
+// The log with the layout and the operator's call the settings file holds,
+// as the window reads them: for the printed logbook and the HTML page.
+logbook::LogbookChoices StoredLogbookChoices(const std::filesystem::path& log,
+                                             settings::SettingsFile& settings);
 
 // Prints the logbook as the window's commands do: the whole log, from a page,
 // or a date and time range, in the log layout of the settings file. Answers

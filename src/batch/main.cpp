@@ -1,6 +1,8 @@
 // tavrilon-batch: the program's runs from the command line, for scripts and tests.
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -86,66 +88,63 @@ bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::s
   return true;
 }
 
-std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args) {
-  batch::LabelsOptions options;
+// Options that take a value, each with what to do with it.
+using ValueOptions = std::vector<std::pair<std::string_view, std::function<void(std::string)>>>;
+
+// One LOG and any of `options`, each with its value; false for anything else.
+bool ParseLogAndOptions(const std::vector<std::string_view>& args, std::filesystem::path& log,
+                        const ValueOptions& options) {
   bool haveLog = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    const auto option = std::find_if(options.begin(), options.end(),
+                                     [&](const auto& o) { return o.first == args[i]; });
     std::string value;
-    if (args[i] == "--pdf" && TakeValue(args, i, value)) {
-      options.target.pdf = value;
-    } else if (args[i] == "--stock" && TakeValue(args, i, value)) {
-      options.stock = value;
-    } else if (args[i] == "--skip" && TakeValue(args, i, value)) {
-      options.skip = value;
-    } else if (args[i] == "--printer" && TakeValue(args, i, value)) {
-      options.target.printer = value;
+    if (option != options.end() && TakeValue(args, i, value)) {
+      option->second(std::move(value));
     } else if (args[i].starts_with("--") || haveLog) {
-      return std::nullopt;
+      return false;
     } else {
-      options.log = args[i];
+      log = args[i];
       haveLog = true;
     }
   }
-  if (!haveLog || (!options.target.pdf && !options.target.printer)) {
+  return haveLog;
+}
+
+// --pdf and --printer: where a print run goes.
+ValueOptions TargetOptions(batch::PrintTarget& target) {
+  return {{"--pdf", [&target](std::string v) { target.pdf = std::move(v); }},
+          {"--printer", [&target](std::string v) { target.printer = std::move(v); }}};
+}
+
+std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args) {
+  batch::LabelsOptions o;
+  ValueOptions options = TargetOptions(o.target);
+  options.push_back({"--stock", [&o](std::string v) { o.stock = std::move(v); }});
+  options.push_back({"--skip", [&o](std::string v) { o.skip = std::move(v); }});
+  if (!ParseLogAndOptions(args, o.log, options) || (!o.target.pdf && !o.target.printer)) {
     return std::nullopt;
   }
-  return options;
+  return o;
 }
 
 std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_view>& args) {
-  batch::LogbookOptions options;
-  bool haveLog = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string value;
-    if (args[i] == "--pdf" && TakeValue(args, i, value)) {
-      options.target.pdf = value;
-    } else if (args[i] == "--printer" && TakeValue(args, i, value)) {
-      options.target.printer = value;
-    } else if (args[i] == "--from-page" && TakeValue(args, i, value)) {
-      options.fromPage = value;
-    } else if (args[i] == "--begin" && TakeValue(args, i, value)) {
-      options.beginDate = value;
-    } else if (args[i] == "--begin-time" && TakeValue(args, i, value)) {
-      options.beginTime = value;
-    } else if (args[i] == "--end" && TakeValue(args, i, value)) {
-      options.endDate = value;
-    } else if (args[i] == "--end-time" && TakeValue(args, i, value)) {
-      options.endTime = value;
-    } else if (args[i].starts_with("--") || haveLog) {
-      return std::nullopt;
-    } else {
-      options.log = args[i];
-      haveLog = true;
-    }
+  batch::LogbookOptions o;
+  ValueOptions options = TargetOptions(o.target);
+  options.push_back({"--from-page", [&o](std::string v) { o.fromPage = std::move(v); }});
+  options.push_back({"--begin", [&o](std::string v) { o.beginDate = std::move(v); }});
+  options.push_back({"--begin-time", [&o](std::string v) { o.beginTime = std::move(v); }});
+  options.push_back({"--end", [&o](std::string v) { o.endDate = std::move(v); }});
+  options.push_back({"--end-time", [&o](std::string v) { o.endTime = std::move(v); }});
+  if (!ParseLogAndOptions(args, o.log, options)) {
+    return std::nullopt;
   }
-  const bool range = options.beginDate || options.endDate;
-  const bool timesWithoutDates =
-      (options.beginTime && !options.beginDate) || (options.endTime && !options.endDate);
-  if (!haveLog || (!options.target.pdf && !options.target.printer) || (options.fromPage && range) ||
+  const bool timesWithoutDates = (o.beginTime && !o.beginDate) || (o.endTime && !o.endDate);
+  if ((!o.target.pdf && !o.target.printer) || (o.fromPage && (o.beginDate || o.endDate)) ||
       timesWithoutDates) {
     return std::nullopt;
   }
-  return options;
+  return o;
 }
 
 // The program's folder, its settings file made ready and the version written.
