@@ -51,15 +51,24 @@ bool ReplacingFile::Open() {
   if (target_.empty()) {
     return false;  // the links could not be followed: Failure() says why
   }
+  struct stat old {};
+  const bool replacing = ::stat(target_.c_str(), &old) == 0;
+  if (replacing && !S_ISREG(old.st_mode)) {
+    // A rename would put a text file where a device, a FIFO or a folder was.
+    Fail(S_ISDIR(old.st_mode) ? "it is a folder" : "it is not a regular file");
+    return false;
+  }
+  if (replacing && (old.st_mode & 0222) == 0) {
+    Fail("the file is read-only");
+    return false;
+  }
   std::random_device random;
   constexpr int kAttempts = 100;
   int error = 0;
   for (int attempt = 0; attempt < kAttempts && fd_ < 0; ++attempt) {
     // In the target's folder, so the rename cannot cross file systems; not
     // named after the target, so a name of the longest length still fits.
-    std::string name = ".tavrilon-";
-    name.append(std::to_string(random())).append(".tmp");
-    tempName_ = (target_.parent_path() / name).string();
+    tempName_ = (target_.parent_path() / TemporaryFileName(random())).string();
     fd_ = ::open(tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     error = errno;
     if (fd_ < 0 && error != EEXIST) {
@@ -71,12 +80,22 @@ bool ReplacingFile::Open() {
     Fail(Reason(error));
     return false;
   }
-  if (struct stat old{}; ::stat(target_.c_str(), &old) == 0) {
+  guard_.emplace(tempName_);
+  if (replacing) {
     // Fails only where one mode holds for the whole file system: nothing to keep then.
     ::fchmod(fd_, old.st_mode & 07777);
   }
   buffer_.reserve(kFlushAt * 2);
   return true;
+}
+
+std::filesystem::path ReplacingFile::HandOver() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  handedOver_ = !tempName_.empty();
+  return tempName_;
 }
 
 void ReplacingFile::Write(std::string_view bytes) {
@@ -107,6 +126,14 @@ bool ReplacingFile::Flush() {
 }
 
 std::optional<struct stat> ReplacingFile::Commit(bool sync) {
+  if (handedOver_ && !tempName_.empty()) {
+    // The other writer has closed it; open it again to wait for the disk.
+    fd_ = ::open(tempName_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+      Fail(Reason(errno));
+      return std::nullopt;
+    }
+  }
   if (fd_ < 0 || !Flush()) {
     return std::nullopt;
   }
@@ -122,6 +149,7 @@ std::optional<struct stat> ReplacingFile::Commit(bool sync) {
     return std::nullopt;
   }
   tempName_.clear();
+  guard_.reset();
   return written;
 }
 
@@ -141,6 +169,7 @@ void ReplacingFile::Discard() {
     ::unlink(tempName_.c_str());
     tempName_.clear();
   }
+  guard_.reset();
   buffer_.clear();
 }
 

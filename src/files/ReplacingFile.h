@@ -7,13 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "files/TemporaryFiles.h"
+
 namespace tavrilon::files {
 
 // A file written beside its place under a name of its own and renamed over
 // it only when whole, so that a crash or a full disk never leaves half a
 // file. A symbolic link stays a link (the file it leads to is replaced), and
-// the replaced file's permissions are kept. What is never committed is
-// removed.
+// the replaced file's permissions are kept. Only a regular file is replaced,
+// and never one without write permission. What is never committed is
+// removed, also when SIGINT or SIGTERM ends the process (see
+// RemoveTemporaryFilesOnSignal).
 class ReplacingFile {
  public:
   explicit ReplacingFile(std::filesystem::path target);
@@ -23,6 +27,9 @@ class ReplacingFile {
 
   // False, with Failure() saying why, when no file can be made.
   bool Open();
+  // For a writer that opens the file by its name: the temporary file, which
+  // this object no longer writes; Commit still moves it into place.
+  std::filesystem::path HandOver();
   // Buffered; after a failure it does nothing, and Commit reports the failure.
   void Write(std::string_view bytes);
   // Moves the finished file into place, first waiting for the disk when
@@ -38,7 +45,9 @@ class ReplacingFile {
 
   std::filesystem::path target_;
   std::string tempName_;
+  std::optional<TemporaryFileGuard> guard_;
   int fd_ = -1;
+  bool handedOver_ = false;
   std::string buffer_;
   std::string failure_;
 };
