@@ -9,7 +9,9 @@ namespace {
 
 void BM_ParseQsoRecord(benchmark::State& state) {
   tavrilon::adif::FieldTable table;
-  if (!tavrilon::adif::LoadFieldDictionary(TAVRILON_DICTIONARY, table)) {
+  std::string fault;
+  if (tavrilon::adif::LoadFieldDictionary(TAVRILON_DICTIONARY, table, fault) !=
+      tavrilon::adif::DictionaryLoad::Loaded) {
     state.SkipWithError("no dictionary");
     return;
   }

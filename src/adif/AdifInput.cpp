@@ -15,14 +15,25 @@ std::int64_t Chars(std::string_view s) {
   return static_cast<std::int64_t>(text::CharCount(s));
 }
 
+// Where the first <EOR> at or after `from` ends; npos when there is none.
+std::size_t EndOfFirstEor(std::string_view text, std::size_t from) {
+  for (std::size_t at = text.find('<', from); at != std::string_view::npos;
+       at = text.find('<', at + 1)) {
+    if (text::StartsWithIgnoringCase(text.substr(at), "<EOR>")) {
+      return at + 5;
+    }
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace
 
-AdifInput::AdifInput(std::filesystem::path dictionaryFile)
-    : dictionaryFile_(std::move(dictionaryFile)) {}
+AdifInput::AdifInput(std::filesystem::path dictionaryFile, std::size_t recordLimit)
+    : dictionaryFile_(std::move(dictionaryFile)), file_(recordLimit) {}
 
 bool AdifInput::LogFileExists(const std::filesystem::path& path) {
   std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
+  return std::filesystem::exists(path, ec);
 }
 
 InputStatus AdifInput::Open(const std::filesystem::path& log) {
@@ -30,6 +41,10 @@ InputStatus AdifInput::Open(const std::filesystem::path& log) {
   CurrentLine.clear();
   CharsRead = 0;
   lastPercent_ = -1;
+  logPath_ = log;
+  restOfLine_.clear();
+  recordLine_ = 0;
+  recordTooLong_ = false;
   if (!file_.Open(log, error)) {
     LogFileLength = 0;
     return {InputProblem::CannotRead, error};
@@ -43,13 +58,27 @@ void AdifInput::Close() {
 }
 
 InputStatus AdifInput::LoadDictionary() {
-  if (!LoadFieldDictionary(dictionaryFile_, fields_)) {
-    return {InputProblem::DictionaryMissing, dictionaryFile_.string()};
+  switch (LoadFieldDictionary(dictionaryFile_, fields_, dictionaryFault_)) {
+    case DictionaryLoad::Loaded:
+      dictionaryFault_.clear();
+      break;
+    case DictionaryLoad::Missing:
+      dictionaryFault_.clear();
+      return {InputProblem::DictionaryMissing, dictionaryFile_.string()};
+    case DictionaryLoad::Unusable:
+      return {InputProblem::DictionaryMissing, dictionaryFault_};
   }
   return {};
 }
 
 InputStatus AdifInput::EndStatus() const {
+  if (recordTooLong_ || file_.LineTooLong()) {
+    const std::int64_t line = recordLine_ != 0 ? recordLine_ : file_.LineNumber();
+    return {InputProblem::CannotRead, "the record that begins on line " + std::to_string(line) +
+                                          " of " + logPath_.string() + " is longer than " +
+                                          text::SizeText(file_.LineLimit()) +
+                                          "; no log holds records that long"};
+  }
   if (file_.Failed()) {
     return {InputProblem::CannotRead, file_.Error()};
   }
@@ -106,22 +135,49 @@ InputStatus AdifInput::SkipToFirstRecord(std::string& firstLine) {
   return EndStatus();
 }
 
+bool AdifInput::ReadLine(std::string& line) {
+  if (restOfLine_.empty()) {
+    return file_.ReadLine(line);
+  }
+  line.swap(restOfLine_);
+  restOfLine_.clear();
+  return true;
+}
+
 bool AdifInput::ReadRecordText(std::string& text) {
   if (text.empty()) {
     return true;
   }
+  recordLine_ = file_.LineNumber();
   std::string& next = nextLine_;
-  while (!EndsWithTag(text, "<EOR>")) {
+  std::size_t end = EndOfFirstEor(text, 0);
+  while (end == std::string::npos) {
     if (!file_.ReadLine(next)) {
       text.clear();
       return false;
     }
+    if (text.size() + 1 + next.size() > file_.LineLimit()) {
+      recordTooLong_ = true;
+      std::string().swap(text);  // both give their memory back
+      std::string().swap(next);
+      return false;
+    }
+    // Every line loses its trailing blanks before the next is joined, the
+    // first too: where a record begins must not change its text.
+    const std::size_t joined = text::TrimTrailingBlanks(text).size() + 1;
+    text.resize(joined - 1);
     text += ' ';
     text += next;
     const std::string_view trimmed = text::TrimBlanks(text);
     const auto lead = static_cast<std::size_t>(trimmed.data() - text.data());
     text.resize(lead + trimmed.size());
     text.erase(0, lead);
+    end = EndOfFirstEor(text, joined > lead ? joined - lead : 0);
+  }
+  recordLine_ = 0;
+  if (!text::TrimBlanks(std::string_view(text).substr(end)).empty()) {
+    restOfLine_.assign(text, end);
+    text.resize(end);
   }
   return true;
 }
@@ -143,7 +199,7 @@ void AdifInput::ReportProgress(const ProgressSink& progress) {
 
 InputStatus AdifInput::ReadLabelRecords(const std::function<void()>& step,
                                         const ProgressSink& progress) {
-  while (!file_.AtEnd()) {
+  for (;;) {
     if (!CurrentLine.empty()) {
       if (!ReadRecordText(CurrentLine)) {
         break;  // the file ended inside a record: no contact
@@ -151,16 +207,14 @@ InputStatus AdifInput::ReadLabelRecords(const std::function<void()>& step,
       step();
       CurrentLine.clear();
     }
-    if (!file_.ReadLine(CurrentLine)) {
+    const bool counted = !restOfLine_.empty();  // its line was counted whole
+    if (!ReadLine(CurrentLine)) {
       break;
     }
-    CharsRead += Chars(CurrentLine);
-    ReportProgress(progress);
-  }
-  // The last line of the file, when it is a whole record of its own.
-  if (!CurrentLine.empty() && EndsWithTag(CurrentLine, "<EOR>")) {
-    step();
-    CurrentLine.clear();
+    if (!counted) {
+      CharsRead += Chars(CurrentLine);
+      ReportProgress(progress);
+    }
   }
   return EndStatus();
 }
@@ -169,13 +223,13 @@ InputStatus AdifInput::ReadLogbookRecords(const std::function<void(const std::st
                                           const ProgressSink& progress) {
   std::string text;
   bool headerPassed = false;
-  while (!file_.AtEnd()) {
+  while (!AtEnd()) {
     if (!headerPassed) {
       if (InputStatus status = SkipToFirstRecord(text); !status.Ok()) {
         return status;
       }
       headerPassed = true;
-    } else if (!file_.ReadLine(text)) {
+    } else if (!ReadLine(text)) {
       break;
     }
     if (!ReadRecordText(text)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -28,17 +29,22 @@ using ProgressSink = std::function<void(int percent)>;
 // reads its records and closes it.
 class AdifInput {
  public:
-  explicit AdifInput(std::filesystem::path dictionaryFile);
+  // Bounds a line and a record text alike: a record is at least a line.
+  static constexpr std::size_t kRecordLimit = text::LineReader::kLineLimit;
 
+  explicit AdifInput(std::filesystem::path dictionaryFile, std::size_t recordLimit = kRecordLimit);
+
+  // Anything at the path counts, a folder too: Open then says what it is.
   static bool LogFileExists(const std::filesystem::path& path);
 
   // Opens a log for reading by lines, takes LogFileLength and starts with an
   // empty CurrentLine and CharsRead 0.
   InputStatus Open(const std::filesystem::path& log);
   void Close();
-  // The file has no lines left.
-  bool AtEnd() { return file_.AtEnd(); }
-  bool ReadLine(std::string& line) { return file_.ReadLine(line); }
+  // The file has no lines left, nor text left after an <EOR>.
+  bool AtEnd() { return restOfLine_.empty() && file_.AtEnd(); }
+  // The text that followed an <EOR> on its line comes first, as a line.
+  bool ReadLine(std::string& line);
 
   // The label runs' header skip: past the line that ends with <EOH>, then the
   // dictionary and the standard slots. A log without <EOH> is read from its
@@ -49,8 +55,10 @@ class AdifInput {
   // and is not a header line (empty at the end of the file).
   InputStatus SkipToFirstRecord(std::string& firstLine);
 
-  // Joins lines onto `text` until it ends with <EOR>. False when the file
-  // ends first: then the text is no record and is emptied.
+  // Joins lines onto `text` until it holds <EOR>. The record ends at the
+  // first one; any text after it, unless only blanks, is left for ReadLine.
+  // False when the file ends first or the record grows past the limit: then
+  // the text is no record and is emptied.
   bool ReadRecordText(std::string& text);
 
   void ParseQsoRecord(std::string_view text);
@@ -62,6 +70,10 @@ class AdifInput {
   // each non-empty record text.
   InputStatus ReadLogbookRecords(const std::function<void(const std::string&)>& record,
                                  const ProgressSink& progress);
+
+  // Why the last load found the dictionary unusable; empty when it was
+  // loaded or missing. The program ends over both (see DictionaryStopText).
+  const std::string& DictionaryFault() const { return dictionaryFault_; }
 
   FieldTable& Fields() { return fields_; }
   const FieldTable& Fields() const { return fields_; }
@@ -78,9 +90,14 @@ class AdifInput {
   void ReportProgress(const ProgressSink& progress);
 
   std::filesystem::path dictionaryFile_;
+  std::string dictionaryFault_;
   text::LineReader file_;
   FieldTable fields_;
   std::string nextLine_;  // kept to re-use its memory from record to record
+  std::filesystem::path logPath_;
+  std::string restOfLine_;
+  std::int64_t recordLine_ = 0;  // where the record being joined began; 0 between records
+  bool recordTooLong_ = false;
   int lastPercent_ = -1;
 };
 

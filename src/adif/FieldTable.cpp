@@ -104,11 +104,18 @@ void FieldTable::SetValue(std::size_t slot, std::string_view value) {
   }
 }
 
-bool LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table) {
+DictionaryLoad LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table,
+                                   std::string& fault) {
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(dictionaryFile, ec))) {
+    return DictionaryLoad::Missing;
+  }
+  // The reader's errors name the file.
   text::LineReader reader;
   std::string error;
   if (!reader.Open(dictionaryFile, error)) {
-    return false;
+    fault = "The field dictionary " + error;
+    return DictionaryLoad::Unusable;
   }
   std::vector<std::string> names;
   std::string line;
@@ -116,10 +123,29 @@ bool LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable
     names.emplace_back(text::TrimBlanks(line));
   }
   if (reader.Failed()) {
-    return false;
+    fault = "The field dictionary " + reader.Error();
+    return DictionaryLoad::Unusable;
+  }
+  // A run without these would report every contact empty as if all were well.
+  FieldTable loaded;
+  loaded.LoadNames(names);
+  for (std::string_view needed : {"CALL", "QSO_DATE", "TIME_ON"}) {
+    if (loaded.FindFieldSlot(needed) == 0) {
+      fault = "The field dictionary " + dictionaryFile.string() +
+              " does not name the fields CALL, QSO_DATE and TIME_ON, which every run needs.";
+      return DictionaryLoad::Unusable;
+    }
   }
   table.LoadNames(names);
-  return true;
+  return DictionaryLoad::Loaded;
+}
+
+std::string DictionaryStopText(std::string_view fault) {
+  std::string text(fault.empty() ? kDictionaryMissingLines[0] : fault);
+  for (std::size_t i = 1; i < std::size(kDictionaryMissingLines); ++i) {
+    text.append("\n").append(kDictionaryMissingLines[i]);
+  }
+  return text;
 }
 
 }  // namespace tavrilon::adif

@@ -120,14 +120,21 @@ class FieldTable {
   NameIndex lookupIndex_;
 };
 
-// Reads the dictionary file into the table. False when the file is missing
-// or cannot be read.
-bool LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table);
+// Reads the dictionary file into the table. Unusable, with `fault` saying
+// why and naming the file, when it cannot be read or lacks the fields every
+// run needs; the table is then left as it was.
+enum class DictionaryLoad { Loaded, Missing, Unusable };
+DictionaryLoad LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table,
+                                   std::string& fault);
 
 // The three lines shown when the dictionary is missing.
 inline constexpr std::string_view kDictionaryMissingLines[] = {
     "     TVADIF.txt file not found.", "Tavrilon will not function properly",
     "without the latest TVADIF.txt file."};
+// What the program says before it ends for want of a dictionary: the three
+// lines, or with a `fault` of a dictionary that is there, the fault in place
+// of the first line. Lines are joined by "\n".
+std::string DictionaryStopText(std::string_view fault);
 inline constexpr std::string_view kDictionaryFileName = "tvadif.txt";
 
 }  // namespace tavrilon::adif

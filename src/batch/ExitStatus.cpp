@@ -4,10 +4,8 @@
 
 namespace tavrilon::batch {
 
-void ReportDictionaryMissing(std::FILE* err) {
-  for (std::string_view line : adif::kDictionaryMissingLines) {
-    std::fprintf(err, "%.*s\n", static_cast<int>(line.size()), line.data());
-  }
+void ReportDictionaryMissing(std::FILE* err, const adif::AdifInput& input) {
+  std::fprintf(err, "%s\n", adif::DictionaryStopText(input.DictionaryFault()).c_str());
 }
 
 }  // namespace tavrilon::batch

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "adif/AdifInput.h"
+
 namespace tavrilon::batch {
 
 inline constexpr int kExitOk = 0;
@@ -9,18 +11,20 @@ inline constexpr int kExitInputMissing = 1;  // the log is missing or cannot be 
 inline constexpr int kExitDictionaryMissing = 2;
 inline constexpr int kExitUsage = 64;
 
-// The dictionary's three-line message; the program cannot go on without it.
-void ReportDictionaryMissing(std::FILE* err);
+// The dictionary's message, missing or unusable; the program cannot go on
+// without it.
+void ReportDictionaryMissing(std::FILE* err, const adif::AdifInput& input);
 
 // The exit status of a print run's outcome (labels or logbook): 0 printed,
-// 2 without the dictionary (said here), 1 when the run said why it stopped.
+// 2 without a usable dictionary (said here), 1 when the run said why it
+// stopped.
 template <typename Outcome>
-int ExitStatusOf(Outcome outcome) {
+int ExitStatusOf(Outcome outcome, const adif::AdifInput& input) {
   if (outcome == Outcome::Printed) {
     return kExitOk;
   }
   if (outcome == Outcome::DictionaryMissing) {
-    ReportDictionaryMissing(stderr);
+    ReportDictionaryMissing(stderr, input);
     return kExitDictionaryMissing;
   }
   return kExitInputMissing;

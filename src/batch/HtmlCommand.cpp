@@ -17,7 +17,7 @@ int RunHtmlCommand(const std::filesystem::path& log, Session& session) {
     case html::HtmlExportOutcome::Written:
       return kExitOk;
     case html::HtmlExportOutcome::DictionaryMissing:
-      ReportDictionaryMissing(stderr);
+      ReportDictionaryMissing(stderr, session.Input());
       return kExitDictionaryMissing;
     case html::HtmlExportOutcome::Stopped:
       break;

@@ -95,7 +95,7 @@ int RunReadCommand(const ReadOptions& options, adif::AdifInput& input, std::FILE
     case adif::InputProblem::None:
       break;
     case adif::InputProblem::DictionaryMissing:
-      ReportDictionaryMissing(err);
+      ReportDictionaryMissing(err, input);
       return kExitDictionaryMissing;
     case adif::InputProblem::CannotRead:
       std::fprintf(err, "Cannot read the log: %s\n", status.detail.c_str());

@@ -13,9 +13,13 @@ namespace fs = std::filesystem;
 using tavrilon::test::TempDir;
 using tavrilon::test::WriteFile;
 
+// Far above every real log's longest record, yet cheap for a test to pass.
+constexpr std::size_t kTestLimit = std::size_t{1} << 16;
+
 // What one read of a log gave: the calls in order, and the reader's status.
 struct Reading {
   std::vector<std::string> calls;
+  std::vector<std::string> contacts;  // the fields that tell contacts apart
   InputStatus status;
   std::vector<int> progress;
 };
@@ -33,6 +37,10 @@ class AdifInputTest : public ::testing::Test {
     const auto call = [this, &reading](std::string_view text) {
       input_.ParseQsoRecord(text);
       reading.calls.emplace_back(test::ValueOf(input_.Fields(), "CALL"));
+      std::string& contact = reading.contacts.emplace_back();
+      for (const char* name : {"CALL", "QSO_DATE", "TIME_ON", "BAND", "MODE"}) {
+        contact.append(test::ValueOf(input_.Fields(), name)).append("|");
+      }
     };
     const ProgressSink progress = [&reading](int percent) { reading.progress.push_back(percent); };
     if (labelPath) {
@@ -53,7 +61,7 @@ class AdifInputTest : public ::testing::Test {
   }
 
   TempDir dir_;
-  AdifInput input_{dir_ / "tvadif.txt"};
+  AdifInput input_{dir_ / "tvadif.txt", kTestLimit};
 };
 
 using Calls = std::vector<std::string>;
@@ -61,55 +69,79 @@ using Calls = std::vector<std::string>;
 struct LogCase {
   const char* why;
   std::string_view content;
-  Calls labelCalls;    // read as the label runs do
-  Calls logbookCalls;  // read as the logbook does
+  Calls calls;                  // by both paths, which agree on every field
+  int stopsAtRecordOfLine = 0;  // a record over the limit begins there
 };
 
+std::string Utf16Le(std::string_view ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : ascii) {
+    bytes.append({c, '\0'});
+  }
+  return bytes;
+}
+
 TEST_F(AdifInputTest, ReadsRecordsByBothPaths) {
+  const std::string utf16 = Utf16Le("<EOH>\r\n<CALL:4>W1AW<BAND:3>20m<EOR>\r\n");
+  const std::string longLine(kTestLimit / 2, 'x');
+  const std::string longJoin =
+      "<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT\n" + longLine + "\n" + longLine;
+  const std::string longOne = "<EOH>\n<CALL:4>W1AW<EOR>\n" + longLine + longLine + "<EOR>";
   const LogCase cases[] = {
-      {"header, then one record per line",
+      {"header, then one record per line; the logbook joins the version tag's line to record 1",
        "Exported\n<ADIF_VER:5>3.1.0\n<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT<EOR>\n",
-       {"W1AW", "K1JT"},
-       {"W1AW", "K1JT"}},  // the logbook joins the version tag's line to record 1
+       {"W1AW", "K1JT"}},
       {"last record ends the file without a line end",
        "<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT<EOR>",
-       {"W1AW", "K1JT"},
        {"W1AW", "K1JT"}},
       {"a record over three lines is joined by single blanks; a line's own blanks stay",
        "<eoh>\n<call:4>W1AW\n   <band:3>20m\n<eor>\n",
-       {"W1AW    "},
        {"W1AW    "}},
       {"header text and <eoh> on the record's line",
        "WSJT-X ADIF Export<eoh>\n<call:4>W1AW <eor>\n",
-       {"W1AW "},
        {"W1AW "}},
       {"last record without <EOR> is dropped",
        "<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT\n",
-       {"W1AW"},
        {"W1AW"}},
       {"a tag after the last record is no contact",
        "<EOH>\n<CALL:4>W1AW<EOR>\n<APP_LoTW_EOF>\n",
-       {"W1AW"},
        {"W1AW"}},
-      {"no header and no <EOH>: read from the first line",
-       " <CALL:4>W1AW<EOR>",
-       {"W1AW"},
-       {"W1AW"}},
-      {"empty log", "", {}, {}},
-      {"header only", "Nothing here\n<EOH>\n", {}, {}},
+      {"no header and no <EOH>: read from the first line", " <CALL:4>W1AW<EOR>", {"W1AW"}},
+      {"empty log", "", {}},
+      {"header only", "Nothing here\n<EOH>\n", {}},
       {"blank lines between records",
        "<EOH>\n\n<CALL:4>W1AW<EOR>\n\n\n<CALL:4>K1JT<EOR>\n\n",
-       {"W1AW", "K1JT"},
        {"W1AW", "K1JT"}},
-      {"CR LF line ends", "<EOH>\r\n<CALL:4>W1AW<EOR>\r\n", {"W1AW"}, {"W1AW"}},
+      {"CR LF line ends", "<EOH>\r\n<CALL:4>W1AW<EOR>\r\n", {"W1AW"}},
+      {"CR line ends",
+       "Exported\r<EOH>\r<CALL:4>W1AW<MODE:2>CW<EOR>\r<CALL:4>K1JT\r<EOR>\r",
+       {"W1AW", "K1JT "}},
+      {"byte-order mark before a log without a header",
+       "\xEF\xBB\xBF<CALL:4>W1AW<QSO_DATE:8>20240102<EOR>\n<CALL:4>K1JT<EOR>\n",
+       {"W1AW", "K1JT"}},
+      {"UTF-16", utf16, {"W1AW"}},
+      {"several records on a line, the last going on to the next line",
+       "<EOH>\n<CALL:4>W1AW<EOR><call:4>K1AB<eor> <CALL:4>K1JT\n<TIME_ON:4>1200<EOR> \n",
+       {"W1AW", "K1AB", "K1JT "}},
+      {"a record joined past the limit", longJoin, {"W1AW"}, 3},
+      {"a line past the limit", longOne, {"W1AW"}, 3},
   };
   for (const LogCase& c : cases) {
     const Reading labels = ReadText(c.content, true);
-    EXPECT_TRUE(labels.status.Ok()) << c.why;
-    EXPECT_EQ(labels.calls, c.labelCalls) << c.why << " (label path)";
     const Reading logbook = ReadText(c.content, false);
-    EXPECT_TRUE(logbook.status.Ok()) << c.why;
-    EXPECT_EQ(logbook.calls, c.logbookCalls) << c.why << " (logbook path)";
+    for (const Reading& r : {labels, logbook}) {
+      EXPECT_EQ(r.calls, c.calls) << c.why;
+      if (c.stopsAtRecordOfLine == 0) {
+        EXPECT_TRUE(r.status.Ok()) << c.why << ": " << r.status.detail;
+      } else {
+        EXPECT_EQ(r.status.problem, InputProblem::CannotRead) << c.why;
+        EXPECT_EQ(r.status.detail,
+                  "the record that begins on line " + std::to_string(c.stopsAtRecordOfLine) +
+                      " of " + (dir_ / "log.adi").string() +
+                      " is longer than 65536 bytes; no log holds records that long");
+      }
+    }
+    EXPECT_EQ(labels.contacts, logbook.contacts) << c.why;
   }
 }
 
@@ -147,9 +179,11 @@ TEST_F(AdifInputTest, MissingDictionaryIsReportedByBothPaths) {
 }
 
 TEST_F(AdifInputTest, AFolderIsNoLog) {
-  EXPECT_FALSE(AdifInput::LogFileExists(dir_.path()));
+  EXPECT_TRUE(AdifInput::LogFileExists(dir_.path()));  // so that Open can say what it is
   EXPECT_FALSE(AdifInput::LogFileExists(dir_ / "missing.adi"));
-  EXPECT_EQ(Read(dir_.path(), false).status.problem, InputProblem::CannotRead);
+  const Reading r = Read(dir_.path(), false);
+  EXPECT_EQ(r.status.problem, InputProblem::CannotRead);
+  EXPECT_EQ(r.status.detail, dir_.path().string() + ": is a folder");
 }
 
 // Every real log: read without harm by both paths, with the records counted.
@@ -184,6 +218,7 @@ TEST_F(AdifInputTest, ReadsTheRealLogsOfOtherPrograms) {
     const Reading logbook = Read(path, false);
     ASSERT_TRUE(logbook.status.Ok()) << log.file;
     EXPECT_EQ(logbook.calls.size(), log.logbookRecords) << log.file;
+    EXPECT_EQ(labels.contacts, logbook.contacts) << log.file;
     ++checked;
   }
   std::size_t present = 0;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <set>
 
@@ -68,17 +69,59 @@ TEST(FieldTable, GrowsToHoldALongDictionary) {
 
 TEST(FieldTable, LoadsTheDictionaryFileTrimmed) {
   tavrilon::test::TempDir dir;
-  tavrilon::test::WriteFile(dir / "tvadif.txt", "note\r\n  CALL  \r\n\r\nband\r\n");
+  tavrilon::test::WriteFile(dir / "tvadif.txt", "note\r\n  CALL  \r\n\r\nqso_date\rTIME_ON\n");
   FieldTable table;
-  ASSERT_TRUE(LoadFieldDictionary(dir / "tvadif.txt", table));
-  EXPECT_EQ(table.FieldCount(), 4U);
+  std::string fault;
+  ASSERT_EQ(LoadFieldDictionary(dir / "tvadif.txt", table, fault), DictionaryLoad::Loaded) << fault;
+  EXPECT_EQ(table.FieldCount(), 5U);
   EXPECT_EQ(table.Name(1), "CALL");
-  EXPECT_FALSE(LoadFieldDictionary(dir / "missing.txt", table));
+  EXPECT_EQ(table.Name(3), "qso_date");  // a lone CR ends a line too
+}
+
+// A dictionary that is there but cannot serve is told apart from a missing
+// one, names the file, and leaves the table as it was.
+TEST(FieldTable, RefusesADictionaryThatCannotServe) {
+  tavrilon::test::TempDir dir;
+  std::filesystem::create_directory(dir / "folder.txt");
+  ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+  tavrilon::test::WriteFile(dir / "empty.txt", "");
+  tavrilon::test::WriteFile(dir / "binary.txt", std::string("\x7f"
+                                                            "ELF\0\x01\x02\xff",
+                                                            8));
+  tavrilon::test::WriteFile(dir / "nocall.txt", "note\nQSO_DATE\nTIME_ON\nBAND\n");
+  const struct {
+    const char* file;
+    DictionaryLoad load;
+    const char* says;
+  } cases[] = {
+      {"missing.txt", DictionaryLoad::Missing, ""},
+      {"folder.txt", DictionaryLoad::Unusable, "is a folder"},
+      {"fifo.txt", DictionaryLoad::Unusable, "is not a regular file"},  // and no hang
+      {"empty.txt", DictionaryLoad::Unusable, "does not name the fields CALL"},
+      {"binary.txt", DictionaryLoad::Unusable, "does not name the fields CALL"},
+      {"nocall.txt", DictionaryLoad::Unusable, "does not name the fields CALL"},
+  };
+  for (const auto& c : cases) {
+    FieldTable table;
+    table.LoadNames({"note", "CALL"});
+    std::string fault;
+    EXPECT_EQ(LoadFieldDictionary(dir / c.file, table, fault), c.load) << c.file;
+    EXPECT_NE(fault.find(c.says), std::string::npos) << c.file << ": " << fault;
+    if (c.load == DictionaryLoad::Unusable) {
+      EXPECT_NE(fault.find((dir / c.file).string()), std::string::npos) << fault;
+    }
+    EXPECT_EQ(table.FindFieldSlot("CALL"), 1U) << c.file;
+  }
+  EXPECT_EQ(DictionaryStopText("").substr(0, 31), "     TVADIF.txt file not found.");
+  EXPECT_EQ(DictionaryStopText("X is bad."),
+            "X is bad.\nTavrilon will not function properly\nwithout the latest TVADIF.txt file.");
 }
 
 TEST(FieldTable, ShippedDictionaryServesEveryPart) {
   FieldTable table;
-  ASSERT_TRUE(LoadFieldDictionary(tavrilon::test::ShippedDictionary(), table));
+  std::string fault;
+  ASSERT_EQ(LoadFieldDictionary(tavrilon::test::ShippedDictionary(), table, fault),
+            DictionaryLoad::Loaded);
   EXPECT_EQ(table.FieldCount(), 180U);  // a note, then 179 fields of ADIF 3.1.7
   table.ComputeStandardFieldSlots();
   for (std::size_t i = 0; i < kStandardFieldCount; ++i) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -10,30 +11,60 @@ namespace {
 
 using test::WriteFile;
 using V = std::vector<std::string>;
+using namespace std::string_view_literals;
 
-std::vector<std::string> Lines(std::string_view content) {
+std::vector<std::string> Lines(std::string_view content,
+                               std::size_t bufferBytes = LineReader::kBufferBytes) {
   test::TempDir dir;
   WriteFile(dir / "f.txt", content);
-  LineReader reader;
+  LineReader reader(LineReader::kLineLimit, bufferBytes);
   std::string error;
   EXPECT_TRUE(reader.Open(dir / "f.txt", error)) << error;
   std::vector<std::string> lines;
   std::string line;
   while (reader.ReadLine(line)) {
     lines.push_back(line);
+    EXPECT_EQ(reader.LineNumber(), static_cast<std::int64_t>(lines.size()));
   }
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_FALSE(reader.Failed());
   return lines;
 }
 
-TEST(LineReader, SplitsAtLfAndCrLf) {
-  EXPECT_EQ(Lines("a\nb\r\nc"), (V{"a", "b", "c"}));
-  EXPECT_EQ(Lines("a\n"), (V{"a"}));  // a final line end starts no line
-  EXPECT_EQ(Lines("a\n\n"), (V{"a", ""}));
-  EXPECT_EQ(Lines(""), V{});
-  EXPECT_EQ(Lines("a\rb\n"), (V{"a\rb"}));      // a lone CR is data
-  EXPECT_EQ(Lines("a<eor>\r"), (V{"a<eor>"}));  // CR LF cut short at the end
+TEST(LineReader, SplitsAtEveryLineEndAndTakesOffByteOrderMarks) {
+  const struct {
+    std::string_view content;
+    V lines;
+  } cases[] = {
+      {"a\nb\r\nc", {"a", "b", "c"}},
+      {"a\n", {"a"}},  // a final line end starts no line
+      {"a\n\n", {"a", ""}},
+      {"", {}},
+      {"a\rb\r\r\nc\r", {"a", "b", "", "c"}},
+      {"\xEF\xBB\xBF<eoh>\n\xEF\xBB\xBF", {"<eoh>", "\xEF\xBB\xBF"}},  // only the first is a mark
+      {"\xFF\xFE"
+       "a\0\r\0\n\0\xDF\0\x3D\xD8\x00\xDE\r\0"sv,
+       {"a", "\xC3\x9F\xF0\x9F\x98\x80"}},
+      {"\xFE\xFF"
+       "\0a\0\n\xD8\x3D\xDE\x00"sv,
+       {"a", "\xF0\x9F\x98\x80"}},
+      // Surrogates without their partner, and a byte that ends no unit.
+      {"\xFF\xFE"
+       "\x3D\xD8"
+       "b\0\x00\xDE\n\0\x3D\xD8"
+       "c"sv,
+       {"\xEF\xBF\xBD"
+        "b\xEF\xBF\xBD",
+        "\xEF\xBF\xBD\xEF\xBF\xBD"}},
+  };
+  for (const auto& c : cases) {
+    // Small buffers cut CR LF, surrogate pairs and UTF-16 units across reads.
+    for (const std::size_t bufferBytes :
+         {LineReader::kBufferBytes, std::size_t{1}, std::size_t{3}}) {
+      EXPECT_EQ(Lines(c.content, bufferBytes), c.lines)
+          << testing::PrintToString(c.content) << " " << bufferBytes;
+    }
+  }
 }
 
 TEST(LineReader, ReadsLinesLongerThanItsBuffer) {
@@ -55,21 +86,43 @@ TEST(LineReader, ReportsWhatCannotBeOpened) {
   EXPECT_FALSE(reader.Open(dir / "missing.adi", error));
   EXPECT_NE(error.find("missing.adi"), std::string::npos);
   EXPECT_FALSE(reader.Open(dir.path(), error));
-  EXPECT_NE(error.find("folder"), std::string::npos);
+  EXPECT_EQ(error, dir.path().string() + ": is a folder");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(reader.Open(dir / "fifo", error));  // at once: no writer is waited for
+  EXPECT_EQ(error, (dir / "fifo").string() + ": is not a regular file");
+}
+
+TEST(LineReader, StopsAtALineOverTheLimit) {
+  test::TempDir dir;
+  WriteFile(dir / "f.txt", "abcd\r\nabcde\nx\n");
+  LineReader reader(4, 3);
+  std::string error, line;
+  ASSERT_TRUE(reader.Open(dir / "f.txt", error));
+  ASSERT_TRUE(reader.ReadLine(line));
+  EXPECT_EQ(line, "abcd");
+  EXPECT_FALSE(reader.ReadLine(line));
+  EXPECT_TRUE(reader.LineTooLong());
+  EXPECT_EQ(reader.Error(), (dir / "f.txt").string() + ": line 2 is longer than 4 bytes");
+  EXPECT_TRUE(reader.AtEnd());
 }
 
 TEST(LineReader, RewindsToTheFirstLine) {
   test::TempDir dir;
-  WriteFile(dir / "f.txt", "one\ntwo\n");
+  WriteFile(dir / "f.txt", "\xEF\xBB\xBFone\ntwo\n");
   LineReader reader;
   std::string error, line;
   ASSERT_TRUE(reader.Open(dir / "f.txt", error));
-  EXPECT_EQ(reader.FileLength(), 8);
+  EXPECT_EQ(reader.FileLength(), 11);
   while (reader.ReadLine(line)) {
   }
   ASSERT_TRUE(reader.Rewind());
   ASSERT_TRUE(reader.ReadLine(line));
   EXPECT_EQ(line, "one");
+  EXPECT_EQ(reader.LineNumber(), 1);
+  // A UTF-16 file's length counts its units, as its characters are counted.
+  WriteFile(dir / "f.txt", "\xFF\xFEo\0k\0"sv);
+  ASSERT_TRUE(reader.Open(dir / "f.txt", error));
+  EXPECT_EQ(reader.FileLength(), 3);
 }
 
 }  // namespace
