@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "adif/FieldTable.h"
+#include "files/TemporaryFiles.h"
 #include "settings/InitSettings.h"
 #include "version/VersionString.h"
 
@@ -12,8 +13,14 @@ Session::Session(std::filesystem::path programFolder, std::filesystem::path sett
       input_(programFolder_ / adif::kDictionaryFileName) {}
 
 void Session::Start() {
+  files::RemoveLeftoverTemporaryFiles(settings_.Path().parent_path());
   settings::InitSettings(settings_);
   settings_.WriteSetting("Globals", "Version", VersionString());
+}
+
+std::vector<std::filesystem::path> Session::OwnFiles() const {
+  return {settings_.Path(), programFolder_ / adif::kDictionaryFileName, programFolder_ / "tavrilon",
+          programFolder_ / "tavrilon-batch", programFolder_ / "Tavrilon-Help.pdf"};
 }
 
 }  // namespace tavrilon

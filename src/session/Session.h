@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "adif/AdifInput.h"
 #include "settings/SettingsFile.h"
@@ -20,6 +21,9 @@ class Session {
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   settings::SettingsFile& Settings() { return settings_; }
   adif::AdifInput& Input() { return input_; }
+  // What a print must never be written over: the settings file, the
+  // dictionary, and the program's own files.
+  std::vector<std::filesystem::path> OwnFiles() const;
 
  private:
   std::filesystem::path programFolder_;

@@ -79,6 +79,10 @@ bool IniDocument::NameEqual::operator()(std::string_view a, std::string_view b) 
 }
 
 IniDocument::IniDocument(std::string_view text) {
+  if (constexpr std::string_view kBom = "\xEF\xBB\xBF"; text.starts_with(kBom)) {
+    byteOrderMark_ = kBom;
+    text.remove_prefix(kBom.size());
+  }
   const std::size_t firstBreak = text.find('\n');
   if (firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r') {
     lineEnd_ = "\r\n";
@@ -170,7 +174,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
 }
 
 std::string IniDocument::Serialize() const {
-  std::string out;
+  std::string out(byteOrderMark_);
   for (const std::string& line : preamble_) {
     out += line;
   }

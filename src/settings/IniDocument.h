@@ -31,6 +31,7 @@ class IniDocument {
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Serialize() const;
+  std::size_t SectionCount() const { return sections_.size(); }
 
  private:
   // Hashing and comparing that ignore ASCII case, looked up by string_view.
@@ -64,6 +65,8 @@ class IniDocument {
   std::vector<Section> sections_;
   NameMap<std::size_t> sectionIndex_;  // first section of each name
   std::string lineEnd_ = "\n";
+  // A byte-order mark some editors put first: kept, but not part of a line.
+  std::string_view byteOrderMark_;
 };
 
 }  // namespace tavrilon::settings

@@ -93,7 +93,7 @@ void Upgrade(SettingsFile& settings) {
 
 void InitSettings(SettingsFile& settings) {
   settings.BeginBatch();
-  if (settings.Exists()) {
+  if (settings.Exists() && !settings.HoldsNoSettings()) {
     Upgrade(settings);
   } else {
     WriteFirstRunSettings(settings);

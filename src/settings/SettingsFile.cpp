@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
+#include "files/RegularFile.h"
 #include "files/ReplacingFile.h"
 #include "text/Text.h"
 
@@ -16,23 +18,6 @@ namespace {
 
 std::string Reason(int error) {
   return std::system_category().message(error);
-}
-
-bool ReadAll(int fd, std::string& bytes) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) {
-      return true;
-    }
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    bytes.append(buffer, static_cast<std::size_t>(got));
-  }
 }
 
 }  // namespace
@@ -70,14 +55,13 @@ bool SettingsFile::Refresh(std::string& error) {
   }
   stamp_.reset();
   document_ = IniDocument();
-  const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = files::OpenRegularFileForReading(path_, error);
   if (fd < 0) {
-    error = Reason(errno);
     return false;
   }
   // The stamp of the very file read: a change while reading shows next time.
   std::string text;
-  const bool read = ::fstat(fd, &info) == 0 && ReadAll(fd, text);
+  const bool read = ::fstat(fd, &info) == 0 && files::ReadAll(fd, text);
   const int readError = errno;
   ::close(fd);
   if (!read) {
@@ -87,6 +71,11 @@ bool SettingsFile::Refresh(std::string& error) {
   document_ = IniDocument(text);
   stamp_ = StampOf(info);
   return true;
+}
+
+bool SettingsFile::HoldsNoSettings() {
+  std::string error;
+  return Refresh(error) && document_.SectionCount() == 0;
 }
 
 std::string SettingsFile::ReadSetting(std::string_view section, std::string_view key,
@@ -110,10 +99,12 @@ bool SettingsFile::WriteSetting(std::string_view section, std::string_view key,
   if (!batchUnsaved_ && !Refresh(error)) {
     // Writing now would lose what the file holds.
     NoteWriteError(std::move(error));
+    batchFailed_ = batchDepth_ > 0;
     return false;
   }
   if (!document_.Set(section, text::TrimBlanks(key), text::TrimBlanks(value))) {
     NoteWriteError("the name or the value does not fit on one line");
+    batchFailed_ = batchDepth_ > 0;
     return false;
   }
   if (batchDepth_ > 0) {
@@ -132,8 +123,9 @@ bool SettingsFile::EndBatch() {
   if (batchDepth_ > 0 && --batchDepth_ > 0) {
     return true;
   }
+  const bool failed = std::exchange(batchFailed_, false);
   if (!batchUnsaved_) {
-    return true;
+    return !failed;
   }
   batchUnsaved_ = false;
   std::string error;
@@ -142,10 +134,22 @@ bool SettingsFile::EndBatch() {
     NoteWriteError(std::move(error));
     return false;
   }
-  return true;
+  return !failed;
 }
 
 bool SettingsFile::Save(std::string& error) {
+  // The configuration folder is made at the first write, so that a folder
+  // that cannot be made is reported with its own reason.
+  if (const auto folder = path_.parent_path(); !folder.empty()) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+      std::filesystem::create_directories(folder, ec);
+      if (ec) {
+        error = "the folder " + folder.string() + " cannot be made: " + ec.message();
+        return false;
+      }
+    }
+  }
   files::ReplacingFile file(path_);
   if (!file.Open()) {
     error = file.Failure();
@@ -162,8 +166,9 @@ bool SettingsFile::Save(std::string& error) {
 }
 
 void SettingsFile::NoteWriteError(std::string reason) {
+  lastWriteError_ = SettingsWriteError{path_, std::move(reason)};
   if (!firstWriteError_) {
-    firstWriteError_ = SettingsWriteError{path_, std::move(reason)};
+    firstWriteError_ = lastWriteError_;
   }
 }
 

@@ -26,6 +26,9 @@ class SettingsFile {
 
   const std::filesystem::path& Path() const { return path_; }
   bool Exists() const;
+  // True for a file without a single section (empty, or blank lines only):
+  // it gets the whole first-run table, as a missing file does.
+  bool HoldsNoSettings();
 
   // The default when the key or the file is missing; "" when the key is
   // present but empty. Text that is not UTF-8 is taken as Windows-1252.
@@ -38,11 +41,17 @@ class SettingsFile {
   bool WriteSetting(std::string_view section, std::string_view key, std::string_view value);
 
   const std::optional<SettingsWriteError>& FirstWriteError() const { return firstWriteError_; }
+  // The latest failure, for a dialog that must say why its Apply failed.
+  const std::optional<SettingsWriteError>& LastWriteError() const { return lastWriteError_; }
+  // Whoever told the user marks it, so that the user is told once.
+  bool WriteErrorReported() const { return writeErrorReported_; }
+  void MarkWriteErrorReported() { writeErrorReported_ = true; }
 
   // Writes made while a batch is open go into the parse and reach the disk
   // together when it closes: the first start writes hundreds of keys, and
   // replacing the file (and waiting for the disk) once for each took
-  // seconds. A failure is kept as any failed write is.
+  // seconds. A failure is kept as any failed write is; EndBatch is false
+  // when any write of the batch failed.
   void BeginBatch() { ++batchDepth_; }
   bool EndBatch();
 
@@ -68,8 +77,11 @@ class SettingsFile {
   IniDocument document_;
   std::optional<FileStamp> stamp_;  // of the file `document_` holds; none when not from disk
   std::optional<SettingsWriteError> firstWriteError_;
+  std::optional<SettingsWriteError> lastWriteError_;
+  bool writeErrorReported_ = false;
   int batchDepth_ = 0;
   bool batchUnsaved_ = false;
+  bool batchFailed_ = false;
 };
 
 }  // namespace tavrilon::settings

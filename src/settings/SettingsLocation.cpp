@@ -6,6 +6,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "files/RegularFile.h"
+#include "files/ReplacingFile.h"
+
 namespace tavrilon::settings {
 
 namespace {
@@ -34,18 +37,45 @@ std::filesystem::path LocateSettingsFile(
   return programFolder / kFileName;
 }
 
-std::filesystem::path DefaultSettingsFile(const std::filesystem::path& programFolder) {
-  std::filesystem::path file = LocateSettingsFile(
+SettingsPlace TakeOverSettingsFile(const std::filesystem::path& programFolder,
+                                   const std::filesystem::path& chosen) {
+  const std::filesystem::path old = programFolder / kFileName;
+  std::error_code ec;
+  if (chosen == old || std::filesystem::exists(chosen, ec) ||
+      !std::filesystem::is_regular_file(old, ec)) {
+    return {chosen, {}};
+  }
+  std::string reason;
+  std::string bytes;
+  if (files::ReadRegularFile(old, bytes, reason)) {
+    std::filesystem::create_directories(chosen.parent_path(), ec);
+    files::ReplacingFile copy(chosen);
+    if (ec) {
+      reason = "the folder " + chosen.parent_path().string() + " cannot be made: " + ec.message();
+    } else if (copy.Open()) {
+      copy.Write(bytes);
+      if (copy.Commit(true)) {
+        return {chosen, "The folder " + programFolder.string() +
+                            " cannot be written, so your settings now live in " + chosen.string() +
+                            ", copied from " + old.string() + "."};
+      }
+    }
+    if (reason.empty()) {
+      reason = copy.Failure();
+    }
+  }
+  return {old, "Your settings in " + old.string() + " could not be copied to " + chosen.string() +
+                   ": " + reason + "\nTavrilon reads them where they are, but cannot change them."};
+}
+
+SettingsPlace DefaultSettingsFile(const std::filesystem::path& programFolder) {
+  const std::filesystem::path chosen = LocateSettingsFile(
       programFolder,
       [](const std::filesystem::path& folder) {
         return ::access(folder.c_str(), W_OK | X_OK) == 0;
       },
       std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  if (file.parent_path() != programFolder) {
-    std::error_code ec;  // a folder that cannot be made shows at the first write
-    std::filesystem::create_directories(file.parent_path(), ec);
-  }
-  return file;
+  return TakeOverSettingsFile(programFolder, chosen);
 }
 
 }  // namespace tavrilon::settings

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace tavrilon::settings {
 
@@ -13,8 +14,20 @@ std::filesystem::path LocateSettingsFile(
     const std::function<bool(const std::filesystem::path&)>& folderWritable,
     const char* xdgConfigHome, const char* home);
 
-// The same from this process's environment; makes the configuration folder
-// when it is the one chosen.
-std::filesystem::path DefaultSettingsFile(const std::filesystem::path& programFolder);
+// Where the settings live, and what the user must be told about it once.
+struct SettingsPlace {
+  std::filesystem::path file;
+  std::string notice;
+};
+
+// The settings file `chosen` in place of the program folder's one: when the
+// program's folder holds a settings file and `chosen` does not exist yet,
+// `chosen` starts as a copy of it, so the stored call and choices go on;
+// when that copy cannot be made, the program folder's file stays in use.
+SettingsPlace TakeOverSettingsFile(const std::filesystem::path& programFolder,
+                                   const std::filesystem::path& chosen);
+
+// The same from this process's environment.
+SettingsPlace DefaultSettingsFile(const std::filesystem::path& programFolder);
 
 }  // namespace tavrilon::settings
