@@ -6,9 +6,9 @@
 
 namespace tavrilon::app {
 
-std::optional<std::filesystem::path> AskPdfDestination(Desktop& desktop, QWidget* parent,
-                                                       const std::filesystem::path& inputFile,
-                                                       std::string_view job) {
+std::optional<std::filesystem::path> AskPdfDestination(
+    Desktop& desktop, QWidget* parent, const std::filesystem::path& inputFile, std::string_view job,
+    const std::vector<std::filesystem::path>& ownFiles) {
   QString suggested = ToQString(print::SuggestedPdfPath(inputFile, job).string());
   for (;;) {
     const auto chosen = desktop.ChooseSaveFile(parent, QStringLiteral("Save PDF"), suggested,
@@ -17,12 +17,11 @@ std::optional<std::filesystem::path> AskPdfDestination(Desktop& desktop, QWidget
       return std::nullopt;
     }
     const std::filesystem::path target = print::WithPdfExtension(ToUtf8(*chosen));
-    if (!print::WouldOverwriteInput(target, inputFile)) {
+    const auto fault = print::PdfDestinationFault(target, inputFile, ownFiles);
+    if (!fault) {
       return target;
     }
-    desktop.ShowMessage(parent,
-                        ToQString("The PDF cannot be saved over the log " + inputFile.string() +
-                                  ". Please choose another name."),
+    desktop.ShowMessage(parent, ToQString(*fault + " Please choose another name."),
                         MessageIcon::None);
     suggested = ToQString(print::SuggestedPdfPath(inputFile, job).string());
   }

@@ -26,7 +26,7 @@ std::string StoredStock(settings::SettingsFile& settings) {
 
 int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   settings::SettingsFile& settings = session.Settings();
-  if (const auto status = CheckPrintTarget(options.target, options.log)) {
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
     return *status;
   }
 
@@ -45,7 +45,7 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
       run.PrintLabelRun(choices, skip,
                         PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
                                          labels::StockPaper(choices.labelStock)));
-  return ExitStatusOf(outcome);
+  return ExitStatusOf(outcome, session.Input());
 }
 
 }  // namespace tavrilon::batch

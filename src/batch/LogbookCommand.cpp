@@ -40,7 +40,7 @@ logbook::LogbookChoices StoredLogbookChoices(const std::filesystem::path& log,
 }
 
 int RunLogbookCommand(const LogbookOptions& options, Session& session) {
-  if (const auto status = CheckPrintTarget(options.target, options.log)) {
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
     return *status;
   }
   if (!RangeIsAccepted(options)) {
@@ -69,7 +69,8 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
   const logbook::LogbookChoices choices = StoredLogbookChoices(options.log, settings);
   std::optional<qt::PrintJob> job;
   return ExitStatusOf(
-      run.PrintLog(choices, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})));
+      run.PrintLog(choices, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})),
+      session.Input());
 }
 
 }  // namespace tavrilon::batch

@@ -17,15 +17,18 @@ std::string PrinterOf(const PrintTarget& target) {
 
 }  // namespace
 
-std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input) {
+std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input,
+                                    const std::vector<std::filesystem::path>& ownFiles) {
   const std::string printer = PrinterOf(target);
   if (printer == print::kPdfPrinterName && !target.pdf) {
     std::fprintf(stderr, "The PDF printer needs --pdf OUT: the file to write.\n");
     return kExitUsage;
   }
-  if (target.pdf && print::WouldOverwriteInput(*target.pdf, input)) {
-    std::fprintf(stderr, "The PDF cannot be written over the log %s.\n", input.string().c_str());
-    return kExitUsage;
+  if (target.pdf) {
+    if (const auto fault = print::PdfDestinationFault(*target.pdf, input, ownFiles)) {
+      std::fprintf(stderr, "%s\n", fault->c_str());
+      return kExitUsage;
+    }
   }
   if (target.printer) {
     bool installed = false;

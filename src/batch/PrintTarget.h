@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "labels/SheetCatalogue.h"
 #include "print/PrintSurface.h"
@@ -17,10 +18,12 @@ struct PrintTarget {
   std::optional<std::string> printer;
 };
 
-// Checks the target for a run over `input` (the PDF never over the input, a
-// printer that is installed), telling why on standard error. Answers the
-// exit status to end with, or nothing when the run may go on.
-std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input);
+// Checks the target for a run over `input` before a record is read: a PDF
+// file that may be written (never the input or one of `ownFiles`), a printer
+// that is installed. Tells why on standard error; answers the exit status to
+// end with, or nothing when the run may go on.
+std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input,
+                                    const std::vector<std::filesystem::path>& ownFiles);
 
 // The run's print document, made when the run asks for it.
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,

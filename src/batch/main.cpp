@@ -13,6 +13,7 @@
 #include "batch/LabelsCommand.h"
 #include "batch/LogbookCommand.h"
 #include "batch/ReadCommand.h"
+#include "files/TemporaryFiles.h"
 #include "session/Session.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsLocation.h"
@@ -150,8 +151,11 @@ std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_
 // The program's folder, its settings file made ready and the version written.
 std::unique_ptr<Session> StartSession() {
   const std::filesystem::path programFolder = settings::ProgramFolder();
-  auto session =
-      std::make_unique<Session>(programFolder, settings::DefaultSettingsFile(programFolder));
+  const settings::SettingsPlace place = settings::DefaultSettingsFile(programFolder);
+  if (!place.notice.empty()) {
+    std::fprintf(stderr, "%s\n", place.notice.c_str());
+  }
+  auto session = std::make_unique<Session>(programFolder, place.file);
   session->Start();
   WarnIfSettingsUnsaved(session->Settings());
   return session;
@@ -160,6 +164,7 @@ std::unique_ptr<Session> StartSession() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  files::RemoveTemporaryFilesOnSignal();
   std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) {
     return Usage("no command given");

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "files/TemporaryFiles.h"
 #include "html/HtmlPageFile.h"
 #include "html/HtmlWriter.h"
 #include "logbook/LogColumns.h"
@@ -56,6 +57,8 @@ HtmlExportOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFil
     return HtmlExportOutcome::Stopped;
   }
 
+  // Pages of exports that were killed would otherwise lie beside it for good.
+  files::RemoveLeftoverTemporaryFiles(pagePath.parent_path());
   HtmlPageFile page(pagePath);
   HtmlWriter writer(page, columns);
   const logbook::LogReadOutcome read = logbook::ReadLogForRun(

@@ -76,17 +76,11 @@ void LabelRun::BeginDesignLabel(print::PrintSurface& surface) {
   }
 }
 
-void LabelRun::FinishRecordLoop() {
-  ui_.SetProgressValue(100);
-  ui_.SetStatusText(std::to_string(LabelCount) + " Labels Submitted to the Printer");
-}
-
-void LabelRun::PrintDefaultLabels(print::PrintSurface& surface, const LabelRunChoices& choices,
-                                  std::string& labelSkip) {
+adif::InputStatus LabelRun::PrintDefaultLabels(print::PrintSurface& surface,
+                                               const LabelRunChoices& choices,
+                                               std::string& labelSkip) {
   print::LaserPRT::SetOrientation(surface, 0);
-  if (!PrepareLabelSheet(surface, choices.labelStock, kDefaultLabelFace, 8, labelSkip)) {
-    return;
-  }
+  PrepareLabelSheet(surface, choices.labelStock, kDefaultLabelFace, 8, labelSkip);
   const adif::InputStatus status = input_.ReadLabelRecords(
       [&] {
         ++LabelCount;
@@ -97,10 +91,8 @@ void LabelRun::PrintDefaultLabels(print::PrintSurface& surface, const LabelRunCh
         input_.CurrentLine.clear();
       },
       [this](int percent) { ui_.SetProgressValue(percent); });
-  if (!status.Ok()) {
-    ui_.ShowMessage("The label file could not be read to its end: " + status.detail);
-  }
-  FinishRecordLoop();
+  ui_.SetProgressValue(100);
+  return status;
 }
 
 LabelRunOutcome LabelRun::PrintLabelRun(const LabelRunChoices& choices, std::string& labelSkip,
@@ -155,13 +147,32 @@ LabelRunOutcome LabelRun::PrintLabelRun(const LabelRunChoices& choices, std::str
     ui_.SetStatusText("Printing Cancelled");
     return finish(LabelRunOutcome::Cancelled);
   }
-  PrintDefaultLabels(*surface, choices, labelSkip);
-  input_.Close();
-  if (!surface->EndDocument()) {
+  const auto failed = [&](const std::string& message) {
+    surface->DiscardDocument();
     ui_.SetStatusText("Printing Failed");
-    ui_.ShowMessage("The labels could not be printed: " + surface->Failure());
+    ui_.ShowMessage(message);
+    return finish(LabelRunOutcome::Stopped);
+  };
+  if (!surface->Failure().empty()) {
+    return failed("The labels could not be printed: " + surface->Failure());
+  }
+  const adif::InputStatus read = PrintDefaultLabels(*surface, choices, labelSkip);
+  input_.Close();
+  if (!read.Ok()) {
+    return failed("The label file could not be read to its end, so nothing was printed: " +
+                  read.detail);
+  }
+  if (LabelCount == 0) {
+    surface->DiscardDocument();
+    ui_.SetStatusText("Nothing Printed");
+    ui_.ShowMessage("The label file " + choices.labelInputFile +
+                    " holds no contacts; nothing was printed.");
     return finish(LabelRunOutcome::Stopped);
   }
+  if (!surface->EndDocument()) {
+    return failed("The labels could not be printed: " + surface->Failure());
+  }
+  ui_.SetStatusText(std::to_string(LabelCount) + " Labels Submitted to the Printer");
   return finish(LabelRunOutcome::Printed);
 }
 

@@ -56,9 +56,9 @@ class LabelRun {
   // The sheet and the skip count, checked before a print document is asked
   // for, so that a run that cannot print starts none.
   bool CheckSheet(std::string_view stock, std::string& labelSkip);
-  void PrintDefaultLabels(print::PrintSurface& surface, const LabelRunChoices& choices,
-                          std::string& labelSkip);
-  void FinishRecordLoop();
+  // Progress ends at 100; the status of the reading is answered.
+  adif::InputStatus PrintDefaultLabels(print::PrintSurface& surface, const LabelRunChoices& choices,
+                                       std::string& labelSkip);
 
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;

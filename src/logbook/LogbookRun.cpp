@@ -49,6 +49,16 @@ bool LogbookRun::LogIncluded() {
   return included;
 }
 
+std::string LogbookRun::NothingToPrint(const std::string& logFile) const {
+  std::string message = "The log " + logFile + " holds no contacts";
+  if (Mode == LogMode::Part) {
+    message += " in the chosen range";
+  } else if (Mode == LogMode::Page) {
+    message += " from page " + std::to_string(Page.StartPage + 1) + " on";
+  }
+  return message + "; nothing was printed.";
+}
+
 LogbookOutcome LogbookRun::PrintLog(const LogbookChoices& choices,
                                     const print::SurfaceSource& surfaceSource) {
   ui_.SetStatusText("Printing Log");
@@ -74,6 +84,11 @@ LogbookOutcome LogbookRun::PrintLog(const LogbookChoices& choices,
           ui_.SetStatusText("Printing Cancelled");
           return false;
         }
+        if (!surface->Failure().empty()) {
+          ui_.SetStatusText("Printing Failed");
+          ui_.ShowMessage("The logbook could not be printed: " + surface->Failure());
+          return false;
+        }
         print::LaserPRT::SetOrientation(*surface, 1);
         layout.emplace(*surface, columns, Page, choices.operatorCall, choices.logLayout,
                        ShortDate(clock_()));
@@ -88,6 +103,9 @@ LogbookOutcome LogbookRun::PrintLog(const LogbookChoices& choices,
             .append(std::to_string(Page.PageNumber));
         ui_.SetStatusText(status);
       });
+  if (read != LogReadOutcome::Read && surface != nullptr) {
+    surface->DiscardDocument();
+  }
   switch (read) {
     case LogReadOutcome::Read:
       break;
@@ -98,6 +116,12 @@ LogbookOutcome LogbookRun::PrintLog(const LogbookChoices& choices,
     case LogReadOutcome::Missing:
     case LogReadOutcome::CannotRead:
       return LogbookOutcome::Stopped;
+  }
+  if (Page.PrintedCount == 0) {
+    surface->DiscardDocument();
+    ui_.SetStatusText("Nothing Printed");
+    ui_.ShowMessage(NothingToPrint(choices.logInputFile));
+    return LogbookOutcome::Stopped;
   }
   ui_.SetStatusText("Submitting Log to Printer");
   if (!surface->EndDocument()) {

@@ -42,6 +42,8 @@ class LogbookRun {
   LogPageState Page;
 
  private:
+  std::string NothingToPrint(const std::string& logFile) const;
+
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
   UserInterface& ui_;

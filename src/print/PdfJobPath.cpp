@@ -1,6 +1,10 @@
 #include "print/PdfJobPath.h"
 
+#include <unistd.h>
+
 #include <string>
+
+#include "files/RegularFile.h"
 
 namespace tavrilon::print {
 
@@ -30,6 +34,36 @@ bool WouldOverwriteInput(const std::filesystem::path& target, const std::filesys
   }
   return std::filesystem::weakly_canonical(target, ec) ==
          std::filesystem::weakly_canonical(input, ec);
+}
+
+std::optional<std::string> PdfDestinationFault(const std::filesystem::path& target,
+                                               const std::filesystem::path& input,
+                                               const std::vector<std::filesystem::path>& ownFiles) {
+  if (target.empty()) {
+    return "No file was named for the PDF.";
+  }
+  if (WouldOverwriteInput(target, input)) {
+    return "The PDF cannot be written over the log " + input.string() + ".";
+  }
+  for (const std::filesystem::path& own : ownFiles) {
+    if (WouldOverwriteInput(target, own)) {
+      return "The PDF cannot be written over " + own.string() + ": Tavrilon needs that file.";
+    }
+  }
+  const std::string cannot = "The PDF cannot be written to " + target.string() + ": ";
+  if (const std::string fault = files::NotARegularFile(target); !fault.empty()) {
+    return cannot + "it " + fault + ".";
+  }
+  const std::filesystem::path folder =
+      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    return cannot + "the folder " + folder.string() + " does not exist.";
+  }
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    return cannot + "the folder " + folder.string() + " cannot be written.";
+  }
+  return std::nullopt;
 }
 
 }  // namespace tavrilon::print

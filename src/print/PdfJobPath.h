@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrilon::print {
 
@@ -15,5 +18,14 @@ std::filesystem::path WithPdfExtension(std::filesystem::path chosen);
 
 // A PDF must never replace the log it is printed from.
 bool WouldOverwriteInput(const std::filesystem::path& target, const std::filesystem::path& input);
+
+// Why a PDF may not be written at `target`, as a sentence; nothing when it
+// may. Checked before a run reads its first record: the file must be named,
+// lie in a folder that exists and can be written, be a regular file when it
+// exists, and be neither the log nor one of `ownFiles` (the settings file,
+// the dictionary, the programs).
+std::optional<std::string> PdfDestinationFault(const std::filesystem::path& target,
+                                               const std::filesystem::path& input,
+                                               const std::vector<std::filesystem::path>& ownFiles);
 
 }  // namespace tavrilon::print

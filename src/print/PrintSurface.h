@@ -70,7 +70,18 @@ class PrintSurface {
   // Ends the job and hands it to the printer. False when the job failed:
   // Failure() then says why.
   bool EndDocument();
+  // Ends a job that printed nothing worth having: nothing reaches the
+  // printer and no file is written.
+  void DiscardDocument() { AbandonDocument(); }
   const std::string& Failure() const { return failure_; }
+  // A device that cannot go on records why; the run reports it. A surface
+  // that failed before its first drawing (a PDF file that cannot be made)
+  // is handed to the run failed, so the run stops before reading the log.
+  void Fail(std::string reason) {
+    if (failure_.empty()) {
+      failure_ = std::move(reason);
+    }
+  }
 
   virtual int DeviceCapability(DeviceCap cap) const = 0;
   // The page (paper) size in twips.
@@ -101,12 +112,7 @@ class PrintSurface {
                              double height) = 0;
   virtual void StartNewPage() = 0;
   virtual bool FinishDocument() = 0;
-  // A device that cannot go on records why; the run reports it at the end.
-  void Fail(std::string reason) {
-    if (failure_.empty()) {
-      failure_ = std::move(reason);
-    }
-  }
+  virtual void AbandonDocument() = 0;
   virtual void OrientationChanged() {}
 
  private:

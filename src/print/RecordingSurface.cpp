@@ -77,4 +77,8 @@ bool RecordingSurface::FinishDocument() {
   return true;
 }
 
+void RecordingSurface::AbandonDocument() {
+  Record(Kind::DiscardDocument, 0, 0, 0, 0, {});
+}
+
 }  // namespace tavrilon::print

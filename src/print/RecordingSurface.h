@@ -14,7 +14,7 @@ namespace tavrilon::print {
 // 0.6 of the font size wide, a line 1.2 of it high.
 class RecordingSurface : public PrintSurface {
  public:
-  enum class Kind { Text, Line, Box, Picture, NewPage, EndDocument };
+  enum class Kind { Text, Line, Box, Picture, NewPage, EndDocument, DiscardDocument };
   struct Operation {
     Kind kind;
     int page;
@@ -58,6 +58,7 @@ class RecordingSurface : public PrintSurface {
                      double height) override;
   void StartNewPage() override;
   bool FinishDocument() override;
+  void AbandonDocument() override;
 
  private:
   void Record(Kind kind, double x, double y, double x2, double y2, std::string text);

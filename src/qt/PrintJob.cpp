@@ -4,6 +4,8 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
+#include "files/TemporaryFiles.h"
+#include "print/PdfFileCheck.h"
 #include "print/PrinterChoice.h"
 
 namespace tavrilon::qt {
@@ -11,9 +13,19 @@ namespace tavrilon::qt {
 PrintJob::PrintJob(const std::string& deviceName,
                    const std::optional<std::filesystem::path>& pdfFile,
                    const std::string& documentName) {
+  std::string failure;
   if (deviceName == print::kPdfPrinterName || pdfFile) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(QString::fromStdString(pdfFile ? pdfFile->string() : ""));
+    pdfTarget_ = pdfFile.value_or(std::filesystem::path());
+    files::RemoveLeftoverTemporaryFiles(pdfTarget_.parent_path());
+    pdf_.emplace(pdfTarget_);
+    if (pdfTarget_.empty() || !pdf_->Open()) {
+      failure = "the file " + pdfTarget_.string() + " cannot be written: " +
+                (pdfTarget_.empty() ? std::string("no file was named") : pdf_->Failure());
+    } else {
+      pdfWritten_ = pdf_->HandOver();
+    }
+    printer_.setOutputFileName(QString::fromStdString(pdfWritten_.string()));
     // Paper and printable area are one: labels land where the sheet has them.
     printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   } else {
@@ -22,7 +34,24 @@ PrintJob::PrintJob(const std::string& deviceName,
   printer_.setFullPage(false);
   printer_.setDocName(QString::fromStdString(documentName));
   printer_.setCreator(QStringLiteral("Tavrilon"));
-  surface_ = std::make_unique<QtPrintSurface>(printer_);
+  surface_ = std::make_unique<QtPrintSurface>(
+      printer_, [this](std::string& reason) { return !pdf_ || CommitPdf(reason); });
+  if (!failure.empty()) {
+    surface_->Fail(std::move(failure));
+  }
+}
+
+bool PrintJob::CommitPdf(std::string& reason) {
+  const std::string cannot = "the file " + pdfTarget_.string() + " could not be written: ";
+  if (std::string fault = print::PdfFileFault(pdfWritten_); !fault.empty()) {
+    reason = cannot + fault;
+    return false;
+  }
+  if (!pdf_->Commit(true)) {
+    reason = cannot + pdf_->Failure();
+    return false;
+  }
+  return true;
 }
 
 void PrintJob::SetPaper(labels::Paper paper) {

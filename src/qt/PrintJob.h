@@ -5,13 +5,17 @@
 #include <optional>
 #include <string>
 
+#include "files/ReplacingFile.h"
 #include "labels/SheetCatalogue.h"
 #include "qt/QtPrintSurface.h"
 
 namespace tavrilon::qt {
 
 // One print job on a printer of the catalogue: a CUPS queue by its device
-// name, or our PDF printer writing `pdfFile`.
+// name, or our PDF printer writing `pdfFile`. The PDF is written beside its
+// place and moved there only when the document ended whole, so a run that
+// fails (a full disk, a folder gone, a signal) leaves an older file as it
+// was. When the file cannot even be begun, the surface comes failed.
 class PrintJob {
  public:
   PrintJob(const std::string& deviceName, const std::optional<std::filesystem::path>& pdfFile,
@@ -22,7 +26,12 @@ class PrintJob {
   print::PrintSurface& Surface() { return *surface_; }
 
  private:
+  bool CommitPdf(std::string& reason);
+
   QPrinter printer_{QPrinter::HighResolution};
+  std::optional<files::ReplacingFile> pdf_;
+  std::filesystem::path pdfTarget_;
+  std::filesystem::path pdfWritten_;
   std::unique_ptr<QtPrintSurface> surface_;
 };
 

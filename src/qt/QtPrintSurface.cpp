@@ -20,19 +20,24 @@ QString ToQString(std::string_view s) {
 
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer)
-    : printer_(&printer), device_(&printer), dpi_(printer.resolution()) {}
+QtPrintSurface::QtPrintSurface(QPrinter& printer, EndCheck whenEnded)
+    : printer_(&printer),
+      device_(&printer),
+      dpi_(printer.resolution()),
+      whenEnded_(std::move(whenEnded)) {}
 
 QtPrintSurface::QtPrintSurface(QImage& image, int dotsPerInch)
     : device_(&image), dpi_(dotsPerInch) {}
 
 QtPrintSurface::~QtPrintSurface() {
-  if (painter_.isActive()) {
-    painter_.end();
-  }
+  // A job its run did not end is no job: nothing of it may reach a printer.
+  AbandonDocument();
 }
 
 QString QtPrintSurface::FamilyFor(std::string_view face) {
+  if (QString own = ToQString(face); QFontDatabase::hasFamily(own)) {
+    return own;
+  }
   if (face == "Times New Roman") {
     return QStringLiteral("Liberation Serif");
   }
@@ -49,9 +54,17 @@ bool QtPrintSurface::HasFontFace(std::string_view face) const {
   return QFontDatabase::hasFamily(FamilyFor(face));
 }
 
+const QString& QtPrintSurface::Family() const {
+  if (family_.isEmpty() || familyFace_ != CurrentFont().face) {
+    familyFace_ = CurrentFont().face;
+    family_ = FamilyFor(familyFace_);
+  }
+  return family_;
+}
+
 QFont QtPrintSurface::DeviceFont() const {
   const Font& f = CurrentFont();
-  QFont font(FamilyFor(f.face));
+  QFont font(Family());
   font.setPointSizeF(f.points > 0 ? f.points : 1);
   font.setBold(f.bold);
   font.setItalic(f.italic);
@@ -69,6 +82,9 @@ double QtPrintSurface::LineHeightInches() const {
 }
 
 bool QtPrintSurface::Painting() {
+  if (!begun_ && !Failure().empty()) {
+    begun_ = true;  // a job that could not be set up draws nothing
+  }
   if (!begun_) {
     begun_ = true;
     if (!painter_.begin(device_)) {
@@ -134,7 +150,24 @@ bool QtPrintSurface::FinishDocument() {
   if (!painter_.isActive()) {
     return true;  // nothing was drawn: no job was started
   }
-  return painter_.end();
+  if (!painter_.end()) {
+    return false;
+  }
+  std::string reason;
+  if (whenEnded_ && !whenEnded_(reason)) {
+    Fail(std::move(reason));
+    return false;
+  }
+  return true;
+}
+
+void QtPrintSurface::AbandonDocument() {
+  if (painter_.isActive()) {
+    if (printer_ != nullptr) {
+      printer_->abort();
+    }
+    painter_.end();
+  }
 }
 
 void QtPrintSurface::OrientationChanged() {

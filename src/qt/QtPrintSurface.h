@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPainter>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "print/PrintSurface.h"
 
@@ -17,7 +19,10 @@ namespace tavrilon::qt {
 // starts no job.
 class QtPrintSurface : public print::PrintSurface {
  public:
-  explicit QtPrintSurface(QPrinter& printer);
+  // `whenEnded` runs once the painter has ended a document that was drawn
+  // on; false, with the reason, when the document is not accepted after all.
+  using EndCheck = std::function<bool(std::string& reason)>;
+  explicit QtPrintSurface(QPrinter& printer, EndCheck whenEnded = {});
   // A picture of a page: `image` has the page's size at `dotsPerInch`.
   QtPrintSurface(QImage& image, int dotsPerInch);
   ~QtPrintSurface() override;
@@ -26,8 +31,9 @@ class QtPrintSurface : public print::PrintSurface {
   double PageWidthTwips() const override;
   double PageHeightTwips() const override;
 
-  // The font family the device draws a face in: the designs' Windows faces
-  // are drawn in their metric-compatible Liberation families.
+  // The font family the device draws a face in: the face itself when it is
+  // installed, else the designs' Windows faces in their metric-compatible
+  // Liberation families.
   static QString FamilyFor(std::string_view face);
 
  protected:
@@ -41,10 +47,13 @@ class QtPrintSurface : public print::PrintSurface {
                      double height) override;
   void StartNewPage() override;
   bool FinishDocument() override;
+  void AbandonDocument() override;
   void OrientationChanged() override;
 
  private:
   QFont DeviceFont() const;
+  // FamilyFor of the current face; the font database is asked once a face.
+  const QString& Family() const;
   bool Painting();
   QPen Pen(print::Colour colour) const;
   double Dpi() const { return dpi_; }
@@ -54,6 +63,9 @@ class QtPrintSurface : public print::PrintSurface {
   double dpi_ = 0;
   QPainter painter_;
   bool begun_ = false;
+  EndCheck whenEnded_;
+  mutable std::string familyFace_;
+  mutable QString family_;
 };
 
 }  // namespace tavrilon::qt

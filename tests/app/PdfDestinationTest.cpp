@@ -7,24 +7,28 @@
 namespace tavrilon::app {
 namespace {
 
-TEST(PdfDestination, OffersANameFromTheLogAndRefusesTheLogItself) {
+TEST(PdfDestination, OffersANameFromTheLogAndRefusesTheLogAndTheProgramsFiles) {
   test::TempDir dir;
   test::WriteFile(dir / "mylog.adi", "<EOH>\n");
+  test::WriteFile(dir / "tavrilon.ini", "[Globals]\n");
   test::ScriptedDesktop desktop;
   desktop.fileAnswers = {QString::fromStdString((dir / "mylog.adi").string()),
+                         QString::fromStdString((dir / "tavrilon.ini").string()),
                          QString::fromStdString((dir / "out").string())};
-  const auto chosen = AskPdfDestination(desktop, nullptr, dir / "mylog.adi", "labels");
+  const auto chosen =
+      AskPdfDestination(desktop, nullptr, dir / "mylog.adi", "labels", {dir / "tavrilon.ini"});
   ASSERT_TRUE(chosen);
   EXPECT_EQ(*chosen, dir / "out.pdf");
-  ASSERT_EQ(desktop.fileDialogs.size(), 2);
+  ASSERT_EQ(desktop.fileDialogs.size(), 3);
   EXPECT_EQ(
       desktop.fileDialogs[0],
       QStringLiteral("Save PDF | ") + QString::fromStdString((dir / "mylog-labels.pdf").string()));
-  ASSERT_EQ(desktop.messages.size(), 1);
-  EXPECT_TRUE(desktop.messages[0].contains(QStringLiteral("cannot be saved over the log")));
+  ASSERT_EQ(desktop.messages.size(), 2);
+  EXPECT_TRUE(desktop.messages[0].contains(QStringLiteral("cannot be written over the log")));
+  EXPECT_TRUE(desktop.messages[1].contains(QStringLiteral("Tavrilon needs that file")));
   EXPECT_EQ(test::ReadFile(dir / "mylog.adi"), "<EOH>\n");
 
-  EXPECT_FALSE(AskPdfDestination(desktop, nullptr, dir / "mylog.adi", "labels"));  // cancelled
+  EXPECT_FALSE(AskPdfDestination(desktop, nullptr, dir / "mylog.adi", "labels", {}));  // cancelled
 }
 
 }  // namespace

@@ -93,7 +93,8 @@ TEST_F(PrintLogbookTest, ThePartialLogAsksForTheRangeFirst) {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
   });
   Find<QToolButton>("cmdPrintPartLog")->click();
-  EXPECT_EQ(Status(), QStringLiteral("Printing Complete -> 0 QSOs Submitted to 1 pages."));
+  EXPECT_EQ(Status(), QStringLiteral("Nothing Printed"));
+  EXPECT_TRUE(desktop_.messages.back().contains(QStringLiteral("no contacts in the chosen range")));
 }
 
 TEST_F(PrintLogbookTest, CancellingTheRangeOrAPageBelowOnePrintsNothing) {

@@ -161,12 +161,18 @@ TEST_F(LogbookRunTest, FromPageThreeAHundredContactsGiveTwoSheetsNumberedThreeAn
   EXPECT_EQ(ui_.statusTexts.back(), "Printing Complete -> 34 QSOs Submitted to 4 pages.");
 }
 
-TEST_F(LogbookRunTest, ARangeThatMatchesNothingStillPrintsOnePage) {
+// An empty page is no logbook: it is not sent, and nothing claims it was.
+TEST_F(LogbookRunTest, ARangeThatMatchesNothingPrintsNothingAndSaysSo) {
   run_.Range = ConfirmRange("20250101", "", "", "");
-  ASSERT_EQ(Print(Contacts(5), LogMode::Part), LogbookOutcome::Printed);
+  ASSERT_EQ(Print(Contacts(5), LogMode::Part), LogbookOutcome::Stopped);
   EXPECT_TRUE(RowTexts().empty());
-  EXPECT_EQ(TextsAt(225, 195), std::vector<std::string>{"Page 1"});
-  EXPECT_EQ(ui_.statusTexts.back(), "Printing Complete -> 0 QSOs Submitted to 1 pages.");
+  ASSERT_FALSE(surface_.operations.empty());
+  EXPECT_EQ(surface_.operations.back().kind, print::RecordingSurface::Kind::DiscardDocument);
+  EXPECT_EQ(ui_.statusTexts.back(), "Nothing Printed");
+  ASSERT_EQ(ui_.messages.size(), 1U);
+  EXPECT_NE(ui_.messages[0].find("holds no contacts in the chosen range; nothing was printed."),
+            std::string::npos)
+      << ui_.messages[0];
 }
 
 TEST_F(LogbookRunTest, TheRangeTakesItsEndsByDateAndTime) {
