@@ -42,10 +42,10 @@ BeginLogDialog::BeginLogDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QGridLayout(this);
   layout->addWidget(Label(tr("YYYYMMDD"), "lblDateFormat"), 0, 1);
   layout->addWidget(Label(tr("HHMM"), "lblTimeFormat"), 0, 2);
-  layout->addWidget(Label(tr("Enter Beginning Date && Time"), "lblBegin"), 1, 0);
+  layout->addWidget(Label(tr("Enter Beginning Date & Time"), "lblBegin"), 1, 0);
   layout->addWidget(txtBeginDate_, 1, 1);
   layout->addWidget(txtBeginTime_, 1, 2);
-  layout->addWidget(Label(tr("Enter Ending Date && Time"), "lblEnd"), 2, 0);
+  layout->addWidget(Label(tr("Enter Ending Date & Time"), "lblEnd"), 2, 0);
   layout->addWidget(txtEndDate_, 2, 1);
   layout->addWidget(txtEndTime_, 2, 2);
   for (QLineEdit* box : {txtBeginDate_, txtBeginTime_, txtEndDate_, txtEndTime_}) {

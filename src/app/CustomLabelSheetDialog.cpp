@@ -8,6 +8,7 @@
 
 #include "app/DialogButtons.h"
 #include "app/QtText.h"
+#include "app/SettingsApply.h"
 
 namespace tavrilon::app {
 
@@ -29,8 +30,9 @@ constexpr Column kColumns[labels::kCustomSheetEntryCount] = {
 
 }  // namespace
 
-CustomLabelSheetDialog::CustomLabelSheetDialog(settings::SettingsFile& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+CustomLabelSheetDialog::CustomLabelSheetDialog(settings::SettingsFile& settings, Desktop& desktop,
+                                               QWidget* parent)
+    : QDialog(parent), settings_(settings), desktop_(desktop) {
   setObjectName(QStringLiteral("frmCustLabel"));
   setWindowTitle(tr("Custom Label Sheet Setup"));
   auto* layout = new QGridLayout(this);
@@ -78,8 +80,10 @@ void CustomLabelSheetDialog::Apply() {
       rows[r][c] = ToUtf8(boxes_[r][c]->text());
     }
   }
-  labels::WriteCustomSheets(rows, settings_);
-  close();
+  if (ApplySettings(settings_, desktop_, this,
+                    [&] { labels::WriteCustomSheets(rows, settings_); })) {
+    close();
+  }
 }
 
 }  // namespace tavrilon::app

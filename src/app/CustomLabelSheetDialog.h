@@ -10,18 +10,22 @@ class QLineEdit;
 
 namespace tavrilon::app {
 
+class Desktop;
+
 // frmCustLabel: the six entries of each of the three custom label sheets,
 // shown as stored and stored as typed.
 class CustomLabelSheetDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CustomLabelSheetDialog(settings::SettingsFile& settings, QWidget* parent = nullptr);
+  CustomLabelSheetDialog(settings::SettingsFile& settings, Desktop& desktop,
+                         QWidget* parent = nullptr);
 
  private:
   void Apply();
 
   settings::SettingsFile& settings_;
+  Desktop& desktop_;
   std::array<std::array<QLineEdit*, labels::kCustomSheetEntryCount>, labels::kCustomSheetCount>
       boxes_{};
 };

@@ -10,6 +10,7 @@
 
 #include "adif/FieldTable.h"
 #include "app/QtText.h"
+#include "app/SettingsApply.h"
 
 namespace tavrilon::app {
 
@@ -66,8 +67,9 @@ class FieldList : public QComboBox {
 }  // namespace
 
 CustomLogDialog::CustomLogDialog(settings::SettingsFile& settings,
-                                 const std::filesystem::path& programFolder, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+                                 const std::filesystem::path& programFolder, Desktop& desktop,
+                                 QWidget* parent)
+    : QDialog(parent), settings_(settings), desktop_(desktop) {
   setObjectName(QStringLiteral("frmCustLog"));
   setWindowTitle(tr("Custom Log Setup"));
   auto* layout = new QGridLayout(this);
@@ -150,8 +152,10 @@ void CustomLogDialog::Apply() {
     }
   }
   setup.grid = ToUtf8(txtCustLogGrid_->text());
-  logbook::WriteCustomLogSetup(setup, settings_);
-  close();
+  if (ApplySettings(settings_, desktop_, this,
+                    [&] { logbook::WriteCustomLogSetup(setup, settings_); })) {
+    close();
+  }
 }
 
 }  // namespace tavrilon::app

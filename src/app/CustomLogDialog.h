@@ -12,6 +12,8 @@ class QLineEdit;
 
 namespace tavrilon::app {
 
+class Desktop;
+
 // frmCustLog: the 21 columns of the custom logbook and the frame's right
 // edge, shown as stored and stored as typed. The field lists offer the
 // dictionary beside the program.
@@ -20,12 +22,13 @@ class CustomLogDialog : public QDialog {
 
  public:
   CustomLogDialog(settings::SettingsFile& settings, const std::filesystem::path& programFolder,
-                  QWidget* parent = nullptr);
+                  Desktop& desktop, QWidget* parent = nullptr);
 
  private:
   void Apply();
 
   settings::SettingsFile& settings_;
+  Desktop& desktop_;
   std::array<QComboBox*, logbook::kCustomLogColumns> fieldLists_{};
   // Data start, heading, heading start and length of each column.
   std::array<std::array<QLineEdit*, logbook::kColumnPartCount - 1>, logbook::kCustomLogColumns>

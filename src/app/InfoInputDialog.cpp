@@ -8,11 +8,13 @@
 
 #include "app/DialogButtons.h"
 #include "app/QtText.h"
+#include "app/SettingsApply.h"
 
 namespace tavrilon::app {
 
-InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desktop,
+                                 QWidget* parent)
+    : QDialog(parent), settings_(settings), desktop_(desktop) {
   setObjectName(QStringLiteral("frmInfoInput"));
   setWindowTitle(tr("Information Input"));
   auto* layout = new QGridLayout(this);
@@ -49,12 +51,15 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, QWidget* pare
 }
 
 void InfoInputDialog::Apply() {
-  settings_.WriteSetting("Globals", "MyCall", ToUtf8(txtCallSign_->text()));
-  for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
-    settings_.WriteSetting("Return Label", "Line" + std::to_string(i + 1),
-                           ToUtf8(txtAddress_[i]->text()));
+  if (ApplySettings(settings_, desktop_, this, [this] {
+        settings_.WriteSetting("Globals", "MyCall", ToUtf8(txtCallSign_->text()));
+        for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
+          settings_.WriteSetting("Return Label", "Line" + std::to_string(i + 1),
+                                 ToUtf8(txtAddress_[i]->text()));
+        }
+      })) {
+    close();
   }
-  close();
 }
 
 }  // namespace tavrilon::app

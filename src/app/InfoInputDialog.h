@@ -9,17 +9,20 @@ class QLineEdit;
 
 namespace tavrilon::app {
 
+class Desktop;
+
 // frmInfoInput: the operator's call sign and the return address.
 class InfoInputDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit InfoInputDialog(settings::SettingsFile& settings, QWidget* parent = nullptr);
+  InfoInputDialog(settings::SettingsFile& settings, Desktop& desktop, QWidget* parent = nullptr);
 
  private:
   void Apply();
 
   settings::SettingsFile& settings_;
+  Desktop& desktop_;
   QLineEdit* txtCallSign_ = nullptr;
   std::array<QLineEdit*, 4> txtAddress_{};
 };

@@ -362,9 +362,10 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::ReportUnsavedSettings() {
-  const auto& failure = session_.Settings().FirstWriteError();
-  if (failure && !unsavedSettingsReported_) {
-    unsavedSettingsReported_ = true;
+  settings::SettingsFile& settings = session_.Settings();
+  const auto& failure = settings.FirstWriteError();
+  if (failure && !settings.WriteErrorReported()) {
+    settings.MarkWriteErrorReported();
     ShowMessage("Your settings could not be saved to " + failure->path.string() + ": " +
                     failure->reason + "\nTavrilon goes on, but will not remember your choices.",
                 MessageIcon::None);
@@ -420,19 +421,20 @@ void OpenOnce(QPointer<QWidget>& slot, Args&&... args) {
 }  // namespace
 
 void MainWindow::OpenPrinterDialog() {
-  OpenOnce<SelectPrinterDialog>(printerDialog_, session_.Settings(), printers_);
+  OpenOnce<SelectPrinterDialog>(printerDialog_, session_.Settings(), printers_, desktop_);
 }
 
 void MainWindow::OpenInfoDialog() {
-  OpenOnce<InfoInputDialog>(infoDialog_, session_.Settings());
+  OpenOnce<InfoInputDialog>(infoDialog_, session_.Settings(), desktop_);
 }
 
 void MainWindow::OpenCustomSheetDialog() {
-  OpenOnce<CustomLabelSheetDialog>(customSheetDialog_, session_.Settings());
+  OpenOnce<CustomLabelSheetDialog>(customSheetDialog_, session_.Settings(), desktop_);
 }
 
 void MainWindow::OpenCustomLogDialog() {
-  OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.ProgramFolder());
+  OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.ProgramFolder(),
+                            desktop_);
 }
 
 void MainWindow::OpenAboutBox() {
@@ -495,7 +497,7 @@ print::SurfaceSource MainWindow::PrintDocument(std::optional<qt::PrintJob>& job,
     const std::string& printer = printers_.Current();
     std::optional<std::filesystem::path> pdf;
     if (printer == print::kPdfPrinterName) {
-      pdf = AskPdfDestination(desktop_, this, inputFile, jobName);
+      pdf = AskPdfDestination(desktop_, this, inputFile, jobName, session_.OwnFiles());
       if (!pdf) {
         return nullptr;
       }
@@ -559,12 +561,7 @@ void MainWindow::ConvertLogToHtml() {
 }
 
 void MainWindow::EndForMissingDictionary() {
-  std::string message;
-  for (std::string_view line : adif::kDictionaryMissingLines) {
-    message += message.empty() ? "" : "\n";
-    message += line;
-  }
-  ShowMessage(message, MessageIcon::Critical);
+  ShowMessage(adif::DictionaryStopText(session_.Input().DictionaryFault()), MessageIcon::Critical);
   close();
   desktop_.EndProgram(2);
 }

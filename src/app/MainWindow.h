@@ -103,7 +103,6 @@ class MainWindow : public QMainWindow, public UserInterface {
   shell::MainWindowState state_;
   labels::LabelRun labelRun_;
   logbook::LogbookRun logbookRun_;
-  bool unsavedSettingsReported_ = false;
 
   QPushButton* cmdLabelFileName_ = nullptr;
   QLabel* lblLabelFileName_ = nullptr;

@@ -8,12 +8,14 @@
 
 #include "app/DialogButtons.h"
 #include "app/QtText.h"
+#include "app/SettingsApply.h"
 
 namespace tavrilon::app {
 
 SelectPrinterDialog::SelectPrinterDialog(settings::SettingsFile& settings,
-                                         print::PrinterChoice& printers, QWidget* parent)
-    : QDialog(parent), settings_(settings), printers_(printers) {
+                                         print::PrinterChoice& printers, Desktop& desktop,
+                                         QWidget* parent)
+    : QDialog(parent), settings_(settings), printers_(printers), desktop_(desktop) {
   setObjectName(QStringLiteral("frmSelectPtr"));
   setWindowTitle(tr("Select Printer"));
   auto* layout = new QVBoxLayout(this);
@@ -42,10 +44,12 @@ SelectPrinterDialog::SelectPrinterDialog(settings::SettingsFile& settings,
 }
 
 void SelectPrinterDialog::Apply() {
-  if (const QListWidgetItem* item = lstPrinter_->currentItem(); item && item->isSelected()) {
-    printers_.Choose(ToUtf8(item->text()), settings_);
+  const QListWidgetItem* item = lstPrinter_->currentItem();
+  if (item == nullptr || !item->isSelected() || ApplySettings(settings_, desktop_, this, [&] {
+        printers_.Choose(ToUtf8(item->text()), settings_);
+      })) {
+    close();
   }
-  close();
 }
 
 }  // namespace tavrilon::app

@@ -9,19 +9,22 @@ class QListWidget;
 
 namespace tavrilon::app {
 
+class Desktop;
+
 // frmSelectPtr: the printer every print run uses, remembered by device name.
 class SelectPrinterDialog : public QDialog {
   Q_OBJECT
 
  public:
   SelectPrinterDialog(settings::SettingsFile& settings, print::PrinterChoice& printers,
-                      QWidget* parent = nullptr);
+                      Desktop& desktop, QWidget* parent = nullptr);
 
  private:
   void Apply();
 
   settings::SettingsFile& settings_;
   print::PrinterChoice& printers_;
+  Desktop& desktop_;
   QListWidget* lstPrinter_ = nullptr;
 };
 

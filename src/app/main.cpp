@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "app/QtDesktop.h"
+#include "files/TemporaryFiles.h"
 #include "qt/QtPrinterCatalog.h"
 #include "session/Session.h"
 #include "settings/ProgramFolder.h"
@@ -12,8 +13,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavrilon"));
 
+  tavrilon::files::RemoveTemporaryFilesOnSignal();
   const std::filesystem::path programFolder = tavrilon::settings::ProgramFolder();
-  tavrilon::Session session(programFolder, tavrilon::settings::DefaultSettingsFile(programFolder));
+  const tavrilon::settings::SettingsPlace place =
+      tavrilon::settings::DefaultSettingsFile(programFolder);
+  tavrilon::Session session(programFolder, place.file);
   session.Start();
 
   tavrilon::qt::QtPrinterCatalog catalog;
@@ -21,5 +25,8 @@ int main(int argc, char** argv) {
   tavrilon::app::QtDesktop desktop;
   tavrilon::app::MainWindow window(session, printers, desktop);
   window.Start();
+  if (!place.notice.empty()) {
+    desktop.ShowMessage(&window, QString::fromStdString(place.notice), tavrilon::MessageIcon::None);
+  }
   return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/CustomLabelSheetDialog.h"
+#include "app/ScriptedDesktop.h"
 #include "support/TestSupport.h"
 
 namespace tavrilon::app {
@@ -16,7 +17,7 @@ constexpr const char* kBoxes[] = {"Across", "Down", "Horiz", "Vert", "TopMarg", 
 class CustomLabelSheetDialogTest : public ::testing::Test {
  protected:
   CustomLabelSheetDialog& Open() {
-    dialog_ = std::make_unique<CustomLabelSheetDialog>(settings_);
+    dialog_ = std::make_unique<CustomLabelSheetDialog>(settings_, desktop_);
     dialog_->show();
     return *dialog_;
   }
@@ -43,6 +44,7 @@ class CustomLabelSheetDialogTest : public ::testing::Test {
 
   test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
+  test::ScriptedDesktop desktop_;
   std::unique_ptr<CustomLabelSheetDialog> dialog_;
 };
 

@@ -24,7 +24,7 @@ class CustomLogDialogTest : public ::testing::Test {
   ~CustomLogDialogTest() override { CloseTopLevels(); }
 
   CustomLogDialog& Open() {
-    dialog_ = std::make_unique<CustomLogDialog>(settings_, dir_.path());
+    dialog_ = std::make_unique<CustomLogDialog>(settings_, dir_.path(), desktop_);
     dialog_->show();
     return *dialog_;
   }
@@ -65,6 +65,7 @@ class CustomLogDialogTest : public ::testing::Test {
 
   test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
+  test::ScriptedDesktop desktop_;
   std::unique_ptr<CustomLogDialog> dialog_;
 };
 

@@ -350,10 +350,11 @@ TEST_F(MainWindowTest, HelpAndSettingsOpenInTheDesktopsPrograms) {
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnce) {
-  settingsPath_ = dir_ / "no such folder" / "tavrilon.ini";
+  test::WriteFile(dir_ / "not a folder", "");
+  settingsPath_ = dir_ / "not a folder" / "tavrilon.ini";
   StartWindow();
   ASSERT_EQ(desktop_.messages.size(), 1);
-  EXPECT_TRUE(desktop_.messages[0].contains(QStringLiteral("no such folder/tavrilon.ini")))
+  EXPECT_TRUE(desktop_.messages[0].contains(QStringLiteral("not a folder/tavrilon.ini")))
       << desktop_.messages[0].toStdString();
   Find<QRadioButton>("optLogLayCust")->click();
   EXPECT_EQ(desktop_.messages.size(), 1);
