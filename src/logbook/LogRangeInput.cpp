@@ -19,8 +19,36 @@ std::string FourDigits(std::string_view time) {
   return text;
 }
 
+}  // namespace
+
+std::optional<std::string> AcceptedTime(std::string_view text) {
+  if (text.empty()) {
+    return std::string();
+  }
+  std::string time(text);
+  if (text::CharCount(time) == 5 && time[2] == ':') {
+    time.erase(2, 1);
+  }
+  if (time.size() > 4 || !AllDigits(time)) {
+    return std::nullopt;
+  }
+  const auto value = text::ParseDecimal(time);
+  if (!value || *value > 2400) {
+    return std::nullopt;
+  }
+  return FourDigits(time);
+}
+
+namespace {
+
+// Every time reaches the range through AcceptedTime, so "15:00" and "1500"
+// are one time; the boxes and the options are checked before, so a time
+// that is not accepted does not come here.
 std::string HoursAndMinutes(std::string_view time) {
-  const std::string digits = time.empty() ? std::string("0000") : FourDigits(time);
+  std::string digits = AcceptedTime(time).value_or(std::string());
+  if (digits.empty()) {
+    digits = "0000";
+  }
   std::string text = digits.substr(0, 2);
   text += ':';
   text += digits.substr(2, 2);
@@ -42,24 +70,6 @@ bool IsAcceptedDate(std::string_view text) {
   return year >= 1 && std::chrono::year_month_day(std::chrono::year(year),
                                                   std::chrono::month(month), std::chrono::day(day))
                           .ok();
-}
-
-std::optional<std::string> AcceptedTime(std::string_view text) {
-  if (text.empty()) {
-    return std::string();
-  }
-  std::string time(text);
-  if (text::CharCount(time) == 5 && time[2] == ':') {
-    time.erase(2, 1);
-  }
-  if (time.size() > 4 || !AllDigits(time)) {
-    return std::nullopt;
-  }
-  const auto value = text::ParseDecimal(time);
-  if (!value || *value > 2400) {
-    return std::nullopt;
-  }
-  return FourDigits(time);
 }
 
 LogRange ConfirmRange(std::string_view beginDate, std::string_view beginTime,
