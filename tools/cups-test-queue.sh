@@ -9,11 +9,13 @@ if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || exit 1
   sudo="sudo"
 fi
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r exits 0 also when it says "scheduler is not running": ask its words.
+running() { lpstat -r 2>/dev/null | grep -q '^scheduler is running'; }
+if ! running; then
   $sudo cupsd
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 50); do running && break; sleep 0.1; done
 fi
-lpstat -r >/dev/null 2>&1 || exit 1
+running || { echo "The CUPS scheduler could not be started." >&2; exit 1; }
 if ! lpstat -p TavrilonTestQueue >/dev/null 2>&1; then
   $sudo lpadmin -p TavrilonTestQueue -v cups-pdf:/ \
     -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null

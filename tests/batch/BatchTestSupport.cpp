@@ -13,8 +13,9 @@ BatchFolder::BatchFolder() {
 }
 
 BatchRun BatchFolder::Run(const std::string& args) const {
-  const std::string command = "cd '" + dir_.path().string() + "' && ./tavrilon-batch " + args +
-                              " > stdout.txt 2> stderr.txt";
+  // A run that hangs (a FIFO opened for reading) fails the test instead.
+  const std::string command = "cd '" + dir_.path().string() + "' && timeout 120 ./tavrilon-batch " +
+                              args + " > stdout.txt 2> stderr.txt";
   BatchRun run;
   const int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
