@@ -17,7 +17,10 @@ using test::Lines;
 class HtmlWriterTest : public ::testing::Test {
  protected:
   HtmlWriterTest() {
-    EXPECT_TRUE(adif::LoadFieldDictionary(tavrilon::test::ShippedDictionary(), input_.Fields()));
+    std::string fault;
+    EXPECT_EQ(
+        adif::LoadFieldDictionary(tavrilon::test::ShippedDictionary(), input_.Fields(), fault),
+        adif::DictionaryLoad::Loaded);
     input_.Fields().ComputeStandardFieldSlots();
     columns_.LoadDefaultColumns();
   }
