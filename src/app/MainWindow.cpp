@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
@@ -64,6 +65,15 @@ QToolButton* ToolButton(const char* name, Picture picture, const char* tip) {
   button->setIconSize(QSize(32, 32));
   button->setToolTip(QString::fromLatin1(tip));
   return button;
+}
+
+// The stock description breaks between its entries only: Qt's line breaking
+// would part "LM: .15" after the point, and a name from its value.
+QString EntriesKeptWhole(QString description) {
+  static const QRegularExpression pointBeforeDigit(QStringLiteral("\\.(?=\\d)"));
+  description.replace(QStringLiteral(": "), QStringLiteral(":") + QChar(0x00A0));
+  description.replace(pointBeforeDigit, QStringLiteral(".") + QChar(0x2060));
+  return description;
 }
 
 }  // namespace
@@ -350,7 +360,7 @@ void MainWindow::Refresh() {
     const QSignalBlocker blocker(lstAveryLab_);
     lstAveryLab_->setCurrentRow(static_cast<int>(state_.stockIndex));
   }
-  txtLabelInfo_->setPlainText(ToQString(state_.labelInfoText));
+  txtLabelInfo_->setPlainText(EntriesKeptWhole(ToQString(state_.labelInfoText)));
 
   cmdPrintLbl_->setEnabled(state_.labelPrintEnabled);
   for (QToolButton* button : {cmdPrintLog_, cmdPrintPartLog_, cmdPrintLogPage_, cmdCvttoHTML_}) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -161,10 +162,7 @@ std::unique_ptr<Session> StartSession() {
   return session;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  files::RemoveTemporaryFilesOnSignal();
+int Run(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) {
     return Usage("no command given");
@@ -216,4 +214,17 @@ int main(int argc, char** argv) {
     return batch::RunHtmlCommand(args[1], *session);
   }
   return Usage("unknown command");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  files::RemoveTemporaryFilesOnSignal();
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Caught here so that the runs' files unwind: no half file is left.
+    std::fprintf(stderr, "tavrilon-batch: out of memory; nothing was finished.\n");
+    return batch::kExitInputMissing;
+  }
 }

@@ -104,16 +104,26 @@ TEST_F(MainWindowTest, ChoosingAStockStoresItsIndex) {
   EXPECT_EQ(window_->State().LabelStock, "Custom 1");
 }
 
+// The description as read: the box keeps each entry whole with a no-break
+// space after a colon (plain text gives it back as a blank) and a word
+// joiner after a point before a digit.
+QString Shown(const QPlainTextEdit* info) {
+  QString text = info->toPlainText();
+  return text.remove(QChar(0x2060)).replace(QChar(0x00A0), QLatin1Char(' '));
+}
+
 TEST_F(MainWindowTest, TheLabelInformationFollowsTheChosenStock) {
   StartWindow();
   auto* info = Find<QPlainTextEdit>("txtLabelInfo");
-  EXPECT_EQ(info->toPlainText(),
+  EXPECT_EQ(Shown(info),
             QStringLiteral("5160 - A: 3   D: 10   HP: 2.80   VP: 1.0   TM: 0.45   LM: .15"));
+  EXPECT_TRUE(
+      info->toPlainText().endsWith(QStringLiteral(".") + QChar(0x2060) + QStringLiteral("15")));
   Find<QListWidget>("lstAveryLab")->setCurrentRow(27);
-  EXPECT_EQ(info->toPlainText(),
+  EXPECT_EQ(Shown(info),
             QStringLiteral("L7162 - A: 2   D: 8   HP: 4.0   VP: 1.33   TM: 0.54   LM: 0.18"));
   Find<QListWidget>("lstAveryLab")->setCurrentRow(32);
-  EXPECT_EQ(info->toPlainText(), QStringLiteral("Not Defined"));
+  EXPECT_EQ(Shown(info), QStringLiteral("Not Defined"));
   EXPECT_TRUE(desktop_.messages.isEmpty());
 }
 
@@ -125,7 +135,7 @@ TEST_F(MainWindowTest, CustomSheetsAreSetUpInOneDialogAndDescribedWhenNextPicked
   }
   StartWindow();
   auto* info = Find<QPlainTextEdit>("txtLabelInfo");
-  EXPECT_EQ(info->toPlainText(),
+  EXPECT_EQ(Shown(info),
             QStringLiteral("Custom 2 - A: 3   D: 10   HP: 2.8   VP: 1   TM: 0.5   LM: 0.15"));
 
   Find<QAction>("mnuCustom_Label_Setup")->trigger();
@@ -146,11 +156,11 @@ TEST_F(MainWindowTest, CustomSheetsAreSetUpInOneDialogAndDescribedWhenNextPicked
                     Qt::LeftButton);
   EXPECT_EQ(Setting("Custom Label", "Label-2"), "Custom 2||||||");
   EXPECT_EQ(TopLevel("frmCustLabel"), nullptr);
-  EXPECT_EQ(info->toPlainText(),  // not refreshed by the dialog
+  EXPECT_EQ(Shown(info),  // not refreshed by the dialog
             QStringLiteral("Custom 2 - A: 3   D: 10   HP: 2.8   VP: 1   TM: 0.5   LM: 0.15"));
   Find<QListWidget>("lstAveryLab")->setCurrentRow(0);
   Find<QListWidget>("lstAveryLab")->setCurrentRow(31);
-  EXPECT_EQ(info->toPlainText(), QStringLiteral("Not Defined"));
+  EXPECT_EQ(Shown(info), QStringLiteral("Not Defined"));
 }
 
 TEST_F(MainWindowTest, InputFileDialogsKeepTheFileOnCancelAndTakeAChosenOne) {
@@ -359,6 +369,39 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnce) {
   Find<QRadioButton>("optLogLayCust")->click();
   EXPECT_EQ(desktop_.messages.size(), 1);
   EXPECT_TRUE(Find<QRadioButton>("optLogLayCust")->isChecked());  // the program goes on
+}
+
+// Apply in a dialog whose keys the settings file cannot take says so at once
+// and keeps the dialog, with what was typed, open.
+TEST_F(MainWindowTest, ApplyThatCannotBeSavedSaysWhyAndStaysOpen) {
+  StartWindow();
+  CloseTopLevels();
+  window_->show();
+  std::filesystem::permissions(settingsPath_, std::filesystem::perms::owner_read);
+  const struct {
+    const char* menu;
+    const char* dialog;
+    const char* apply;
+  } dialogs[] = {{"mnuPrinterSetup", "frmSelectPtr", "cmdApply"},
+                 {"mnuInfo", "frmInfoInput", "cmdInfoApply"},
+                 {"mnuCustom_Label_Setup", "frmCustLabel", "cmdLabelApply"},
+                 {"mnuCustom_Log_Setup", "frmCustLog", "cmdLogApply"}};
+  for (const auto& d : dialogs) {
+    Find<QAction>(d.menu)->trigger();
+    QWidget* dialog = TopLevel(d.dialog);
+    ASSERT_NE(dialog, nullptr) << d.dialog;
+    if (auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstPrinter"))) {
+      list->setCurrentRow(0);
+    }
+    const auto shown = desktop_.messages.size();
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(d.apply)),
+                      Qt::LeftButton);
+    ASSERT_EQ(desktop_.messages.size(), shown + 1) << d.dialog;
+    EXPECT_TRUE(desktop_.messages.back().contains(
+        QString::fromStdString(settingsPath_.string() + ": the file is read-only")))
+        << desktop_.messages.back().toStdString();
+    EXPECT_TRUE(dialog->isVisible()) << d.dialog;
+  }
 }
 
 TEST_F(MainWindowTest, ExitClosesEveryWindow) {
