@@ -1,5 +1,8 @@
 #include "adif/AdifInput.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "adif/QsoParser.h"
 #include "text/Text.h"
 
@@ -16,12 +19,21 @@ std::int64_t Chars(std::string_view s) {
 }
 
 // Where the first <EOR> at or after `from` ends; npos when there is none.
+// Every tag of every record passes here, so the test is written out.
 std::size_t EndOfFirstEor(std::string_view text, std::size_t from) {
-  for (std::size_t at = text.find('<', from); at != std::string_view::npos;
-       at = text.find('<', at + 1)) {
-    if (text::StartsWithIgnoringCase(text.substr(at), "<EOR>")) {
-      return at + 5;
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* at = begin + std::min(from, text.size());
+  while (end - at >= 5) {
+    at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at - 4)));
+    if (at == nullptr) {
+      break;
     }
+    if (at[4] == '>' && text::AsciiUpper(at[1]) == 'E' && text::AsciiUpper(at[2]) == 'O' &&
+        text::AsciiUpper(at[3]) == 'R') {
+      return static_cast<std::size_t>(at - begin) + 5;
+    }
+    ++at;
   }
   return std::string_view::npos;
 }
