@@ -24,8 +24,9 @@ PrintJob::PrintJob(const std::string& deviceName,
                 (pdfTarget_.empty() ? std::string("no file was named") : pdf_->Failure());
     } else {
       pdfWritten_ = pdf_->HandOver();
+      // Only a name: an empty one would turn the job back to the system's printer.
+      printer_.setOutputFileName(QString::fromStdString(pdfWritten_.string()));
     }
-    printer_.setOutputFileName(QString::fromStdString(pdfWritten_.string()));
     // Paper and printable area are one: labels land where the sheet has them.
     printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   } else {
