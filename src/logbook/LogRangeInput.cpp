@@ -19,6 +19,20 @@ std::string FourDigits(std::string_view time) {
   return text;
 }
 
+// Every time reaches the range through AcceptedTime, so "15:00" and "1500"
+// are one time; the boxes and the options are checked before, so a time
+// that is not accepted does not come here.
+std::string HoursAndMinutes(std::string_view time) {
+  std::string digits = AcceptedTime(time).value_or(std::string());
+  if (digits.empty()) {
+    digits = "0000";
+  }
+  std::string text = digits.substr(0, 2);
+  text += ':';
+  text += digits.substr(2, 2);
+  return text;
+}
+
 }  // namespace
 
 std::optional<std::string> AcceptedTime(std::string_view text) {
@@ -38,24 +52,6 @@ std::optional<std::string> AcceptedTime(std::string_view text) {
   }
   return FourDigits(time);
 }
-
-namespace {
-
-// Every time reaches the range through AcceptedTime, so "15:00" and "1500"
-// are one time; the boxes and the options are checked before, so a time
-// that is not accepted does not come here.
-std::string HoursAndMinutes(std::string_view time) {
-  std::string digits = AcceptedTime(time).value_or(std::string());
-  if (digits.empty()) {
-    digits = "0000";
-  }
-  std::string text = digits.substr(0, 2);
-  text += ':';
-  text += digits.substr(2, 2);
-  return text;
-}
-
-}  // namespace
 
 bool IsAcceptedDate(std::string_view text) {
   if (text.empty()) {

@@ -93,10 +93,10 @@ void Upgrade(SettingsFile& settings) {
 
 void InitSettings(SettingsFile& settings) {
   settings.BeginBatch();
-  if (settings.Exists() && !settings.HoldsNoSettings()) {
-    Upgrade(settings);
-  } else {
+  if (settings.HoldsNoSettings()) {
     WriteFirstRunSettings(settings);
+  } else {
+    Upgrade(settings);
   }
   settings.EndBatch();
 }

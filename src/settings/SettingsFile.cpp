@@ -33,11 +33,6 @@ SettingsFile::FileStamp SettingsFile::StampOf(const struct stat& info) {
 
 SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-bool SettingsFile::Exists() const {
-  std::error_code ec;
-  return std::filesystem::exists(path_, ec);
-}
-
 bool SettingsFile::Refresh(std::string& error) {
   struct stat info {};
   if (::stat(path_.c_str(), &info) != 0) {

@@ -25,9 +25,8 @@ class SettingsFile {
   explicit SettingsFile(std::filesystem::path path);
 
   const std::filesystem::path& Path() const { return path_; }
-  bool Exists() const;
-  // True for a file without a single section (empty, or blank lines only):
-  // it gets the whole first-run table, as a missing file does.
+  // True for a missing file and for one without a single section (empty,
+  // or blank lines only): both get the whole first-run table.
   bool HoldsNoSettings();
 
   // The default when the key or the file is missing; "" when the key is

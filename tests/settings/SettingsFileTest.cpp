@@ -31,7 +31,7 @@ class SettingsFileTest : public ::testing::Test {
 TEST_F(SettingsFileTest, ReadsBackWhatWasWrittenTrimmedAndWhole) {
   SettingsFile settings(path_);
   EXPECT_EQ(settings.ReadSetting("Log", "ADIFile", "none"), "none");
-  EXPECT_FALSE(settings.Exists());
+  EXPECT_FALSE(fs::exists(path_));
   std::string longValue;
   for (int i = 0; i < 2000; ++i) {
     longValue += static_cast<char>('a' + i % 26);
