@@ -1,10 +1,5 @@
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "adif/FieldTable.h"
 
 namespace tavrilon::adif::test {

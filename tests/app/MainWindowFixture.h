@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
+#include <QLabel>
+#include <QTest>
 #include <memory>
 
 #include "app/MainWindow.h"
@@ -21,25 +23,33 @@ class FakeCatalog : public print::PrinterCatalog {
   std::string SystemDefaultPrinter() const override { return "Office_Laser"; }
 };
 
-inline QWidget* TopLevel(const char* name) {
+// The open windows named `name`, and the first of them.
+inline QList<QWidget*> OpenWindows(const char* name) {
+  QList<QWidget*> open;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->objectName() == QLatin1String(name) && w->isVisible()) {
-      return w;
+      open << w;
     }
   }
-  return nullptr;
+  return open;
+}
+inline QWidget* TopLevel(const char* name) {
+  const QList<QWidget*> open = OpenWindows(name);
+  return open.isEmpty() ? nullptr : open.front();
+}
+
+template <typename T>
+T* Child(const QObject* parent, const QString& name) {
+  T* widget = parent->findChild<T*>(name);
+  EXPECT_NE(widget, nullptr) << name.toStdString();
+  return widget;
+}
+inline void Click(const QObject* parent, const char* button) {
+  QTest::mouseClick(Child<QAbstractButton>(parent, button), Qt::LeftButton);
 }
 
 inline void CloseTopLevels() {
-  QList<QPointer<QWidget>> windows;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    windows << w;
-  }
-  for (const QPointer<QWidget>& w : windows) {
-    if (w != nullptr) {
-      w->close();
-    }
-  }
+  QApplication::closeAllWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
 }
@@ -59,16 +69,29 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
-  template <typename T>
-  T* Find(const char* name) {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+  // A start with the dictionary, `log` as the input file of labels and
+  // logbook, and the PDF printer stored unless told otherwise.
+  void StartWithLog(const std::string& log, bool printerStored = true) {
+    std::filesystem::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt",
+                               std::filesystem::copy_options::overwrite_existing);
+    test::WriteFile(dir_ / "mylog.adi", log);
+    StartWindow();
+    for (const char* section : {"Log", "QSL Labels"}) {
+      session_->Settings().WriteSetting(section, "ADIFile", (dir_ / "mylog.adi").string());
+    }
+    session_->Settings().WriteSetting("Globals", "Printer", printerStored ? "Tavrilon PDF" : "");
+    StartWindow();
   }
 
+  template <typename T>
+  T* Find(const char* name) {
+    return Child<T>(window_.get(), name);
+  }
+  QString Status() { return Find<QLabel>("StatusText")->text(); }
   std::string Setting(const char* section, const char* key) {
     return session_->Settings().ReadSetting(section, key, "<missing>");
   }
+  QString Path(const char* name) { return QString::fromStdString((dir_ / name).string()); }
 
   test::TempDir dir_;
   std::filesystem::path settingsPath_ = dir_ / "tavrilon.ini";

@@ -16,12 +16,8 @@ class ScriptedDesktop : public app::Desktop {
     messages << text;
     icons << icon;
   }
-  bool AskYesNo(QWidget*, const QString& text) override {
-    questions << text;
-    return false;
-  }
-  std::optional<QString> AskText(QWidget*, const QString& prompt, const QString& title) override {
-    questions << title + ": " + prompt;
+  bool AskYesNo(QWidget*, const QString&) override { return false; }
+  std::optional<QString> AskText(QWidget*, const QString&, const QString&) override {
     return Next(textAnswers);
   }
   std::optional<QString> ChooseOpenFile(QWidget*, const QString& title, const QString&,
@@ -36,32 +32,26 @@ class ScriptedDesktop : public app::Desktop {
   }
   bool OpenDocument(const QString& path) override {
     openedDocuments << path;
-    return documentsOpen;
-  }
-  bool StartProgram(const QString& path) override {
-    startedPrograms << path;
     return true;
   }
+  bool StartProgram(const QString&) override { return true; }
   void EndProgram(int status) override { endStatus = status; }
 
   QStringList messages;
   QList<MessageIcon> icons;
-  QStringList questions;
   QStringList fileDialogs;
   QStringList openedDocuments;
-  QStringList startedPrograms;
   std::deque<std::optional<QString>> textAnswers;
   std::deque<std::optional<QString>> fileAnswers;
-  bool documentsOpen = true;
   std::optional<int> endStatus;
 
  private:
   static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-    if (answers.empty()) {
-      return std::nullopt;
+    std::optional<QString> answer;
+    if (!answers.empty()) {
+      answer = answers.front();
+      answers.pop_front();
     }
-    auto answer = answers.front();
-    answers.pop_front();
     return answer;
   }
 };

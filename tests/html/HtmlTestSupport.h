@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -18,36 +16,14 @@ class StringSink : public HtmlSink {
   std::string text;
 };
 
-// The page's lines, each of which must end in CR LF; a CR or LF anywhere
-// else fails the test.
-inline std::vector<std::string> Lines(std::string_view page) {
-  std::vector<std::string> lines;
-  while (!page.empty()) {
-    const std::size_t end = page.find("\r\n");
-    EXPECT_NE(end, std::string_view::npos) << "a line without CR LF: " << page;
-    const std::string_view line = page.substr(0, end);
-    EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << line;
-    lines.emplace_back(line);
-    page.remove_prefix(end == std::string_view::npos ? page.size() : end + 2);
-  }
-  return lines;
-}
-
-// The texts of the cells of one line of the table.
-inline std::vector<std::string> Cells(std::string_view line) {
+// The texts of the table cells of a page or part of one, in order.
+inline std::vector<std::string> Cells(std::string_view page) {
   constexpr std::string_view kStart = "<TD ALIGN=center><FONT SIZE=\"2\">";
-  constexpr std::string_view kEnd = "</font/></TD>";
   std::vector<std::string> cells;
-  for (std::size_t at = line.find(kStart); at != std::string_view::npos;
-       at = line.find(kStart, at)) {
+  for (std::size_t at = page.find(kStart); at != std::string_view::npos;
+       at = page.find(kStart, at)) {
     at += kStart.size();
-    const std::size_t end = line.find(kEnd, at);
-    if (end == std::string_view::npos) {
-      ADD_FAILURE() << "a cell without its end: " << line;
-      break;
-    }
-    cells.emplace_back(line.substr(at, end - at));
-    at = end + kEnd.size();
+    cells.emplace_back(page.substr(at, page.find("</font/></TD>", at) - at));
   }
   return cells;
 }

@@ -31,24 +31,19 @@ class LabelRunTest : public ::testing::Test {
     choices_ = {(dir_ / "log.adi").string(), std::move(stock), std::move(design), 1};
     skip_ = std::move(skip);
     surfaceAsked_ = false;
+    surface_.operations.clear();
     return run_.PrintLabelRun(choices_, skip_, [this]() -> print::PrintSurface* {
       surfaceAsked_ = true;
       return cancel_ ? nullptr : &surface_;
     });
   }
 
-  // The calls printed, with the page and the label's top left corner.
-  struct Placed {
-    std::string call;
-    int page;
-    double x;
-    double y;
-  };
-  std::vector<Placed> Calls() const {
-    std::vector<Placed> calls;
+  // The calls printed: each label's first text.
+  std::vector<const RecordingSurface::Operation*> Calls() const {
+    std::vector<const RecordingSurface::Operation*> calls;
     for (const auto* text : surface_.Texts()) {
       if (text->font.points == 15 && text->font.bold) {
-        calls.push_back({text->text, text->page, text->x, text->y});
+        calls.push_back(text);
       }
     }
     return calls;
@@ -56,7 +51,7 @@ class LabelRunTest : public ::testing::Test {
 
   test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_ / "tvadif.txt"};
+  adif::AdifInput input_{dir_ / "tvadif.txt", std::size_t{1} << 16};
   test::ScriptedUserInterface ui_;
   LabelRun run_{input_, settings_, ui_};
   RecordingSurface surface_;
@@ -70,124 +65,80 @@ TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
   ASSERT_EQ(Run(Contacts(26), "5160", "5"), LabelRunOutcome::Printed);
   const auto calls = Calls();
   ASSERT_EQ(calls.size(), 26U);
+  EXPECT_EQ(calls[0]->text, "K001X");
   // The sixth label of the sheet: column 3, row 2.
-  EXPECT_NEAR(calls[0].x, 0.15 + 2 * 2.8, 1e-6);
-  EXPECT_NEAR(calls[0].y, 0.45 + 1, 1e-6);
-  EXPECT_EQ(calls[0].page, 1);
-  // The 25th contact is the last label of the first sheet, the 26th the first of the next.
-  EXPECT_EQ(calls[24].page, 1);
-  EXPECT_NEAR(calls[24].x, 0.15 + 2 * 2.8, 1e-6);
-  EXPECT_NEAR(calls[24].y, 0.45 + 9, 1e-6);
-  EXPECT_EQ(calls[25].page, 2);
-  EXPECT_NEAR(calls[25].x, 0.15, 1e-6);
-  EXPECT_NEAR(calls[25].y, 0.45, 1e-6);
+  EXPECT_NEAR(calls[0]->x, 0.15 + 2 * 2.8, 1e-6);
+  EXPECT_NEAR(calls[0]->y, 0.45 + 1, 1e-6);
+  // The 25th contact fills the first sheet; the 26th begins the next.
+  EXPECT_EQ(calls[25]->page, 2);
+  EXPECT_NEAR(calls[25]->x, 0.15, 1e-6);
+  EXPECT_NEAR(calls[25]->y, 0.45, 1e-6);
   EXPECT_EQ(ui_.statusTexts.back(), "26 Labels Submitted to the Printer");
   EXPECT_EQ(ui_.progressValues.back(), 100);
   EXPECT_EQ(surface_.operations.back().kind, RecordingSurface::Kind::EndDocument);
-}
 
-TEST_F(LabelRunTest, AnEmptySkipBoxIsFilledWithZero) {
+  // The next run counts from one again; an empty skip box is filled with 0.
+  ui_.statusTexts.clear();
   ASSERT_EQ(Run(Contacts(1), "5160", ""), LabelRunOutcome::Printed);
   EXPECT_EQ(skip_, "0");
-  EXPECT_NEAR(Calls().at(0).x, 0.15, 1e-6);
+  EXPECT_EQ(ui_.statusTexts, (std::vector<std::string>{"Printing Labels", "Label 1",
+                                                       "1 Labels Submitted to the Printer"}));
+  EXPECT_NEAR(Calls().at(0)->x, 0.15, 1e-6);
+  EXPECT_NEAR(Calls().at(0)->y, 0.45, 1e-6);
 }
 
-TEST_F(LabelRunTest, SkippingAWholeSheetLeavesAPageBlank) {
-  ASSERT_EQ(Run(Contacts(1), "5160", "30"), LabelRunOutcome::Printed);
-  EXPECT_EQ(Calls().at(0).page, 2);
-  EXPECT_NEAR(Calls().at(0).x, 0.15, 1e-6);
-}
-
-TEST_F(LabelRunTest, RecordsAtTheEndOfTheFileArePrintedOnce) {
-  ASSERT_EQ(Run("<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT<EOR>"), LabelRunOutcome::Printed);
-  ASSERT_EQ(Calls().size(), 2U);
-  EXPECT_EQ(Calls()[1].call, "K1JT");
-  EXPECT_EQ(ui_.statusTexts.back(), "2 Labels Submitted to the Printer");
-  ASSERT_EQ(Run("<EOH>\n<CALL:4>W1AW<EOR>\n"), LabelRunOutcome::Printed);
-  EXPECT_EQ(ui_.statusTexts.back(), "1 Labels Submitted to the Printer");
-}
-
-TEST_F(LabelRunTest, EveryRunCountsFromOne) {
-  Run(Contacts(12));
-  ui_.statusTexts.clear();
-  Run(Contacts(2));
-  EXPECT_EQ(ui_.statusTexts, (std::vector<std::string>{"Printing Labels", "Label 1", "Label 2",
-                                                       "2 Labels Submitted to the Printer"}));
-}
-
-TEST_F(LabelRunTest, NoLabelIsPlacedWithoutACompleteSheetAndNoDocumentIsStarted) {
-  struct Case {
-    const char* why;
+// A document is asked for only with a complete sheet and skip count, and is
+// thrown away when the log gives no label or cannot be read to its end.
+TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
+  settings_.WriteSetting("Custom Label", "Label-1", "Custom 1|3||2.8|1|0.45|0.15");
+  const std::string tooLong =
+      "<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT" + std::string(std::size_t{1} << 16, 'x') + "<EOR>";
+  const struct {
     std::string stock;
     std::string skip;
-    std::string design;
-    const char* message;  // the start of it
+    const char* says;                        // part of the one message shown
+    const char* status = "Printing Labels";  // the last status text
+    std::string design = "DEFAULT";
+    std::string log = Contacts(3);
   } cases[] = {
-      {"unknown stock", "9999", "0", "DEFAULT", "The label sheet \"9999\" is not known."},
-      {"custom sheet not defined", "Custom 2", "0", "DEFAULT",
-       "You have not defined a custom label."},
-      {"skip not a whole number", "5160", "2.5", "DEFAULT",
-       "The Number of Labels to skip must be a whole number"},
-      {"skip of letters", "5160", "five", "DEFAULT",
-       "The Number of Labels to skip must be a whole number"},
-      {"no design", "5160", "0", "", "Please select Label Design."},
+      {"Custom 4", "0", "The label sheet \"Custom 4\" is not known."},
+      {"custom 2", "0", "You have not defined a custom label."},
+      {"Custom 1", "0", "Custom 1 cannot be printed on: its Number Down is missing"},
+      {"5160", "2.5", "must be a whole number from 0 to 32767"},
+      {"5160", "32768", "must be a whole number from 0 to 32767"},
+      {"5160", "0", "Please select Label Design.", "Printing Labels", ""},
+      {"5160", "0", " holds no contacts; nothing was printed.", "Nothing Printed", "DEFAULT",
+       "Header only\n<EOH>\n"},
+      {"5160", "0", "could not be read to its end, so nothing was printed", "Printing Failed",
+       "DEFAULT", tooLong},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ui_.messages.clear();
-    EXPECT_EQ(Run(Contacts(3), c.stock, c.skip, c.design), LabelRunOutcome::Stopped) << c.why;
-    EXPECT_FALSE(surfaceAsked_) << c.why;
-    ASSERT_EQ(ui_.messages.size(), 1U) << c.why;
-    EXPECT_EQ(ui_.messages[0].rfind(c.message, 0), 0U) << c.why << ": " << ui_.messages[0];
+    EXPECT_EQ(Run(c.log, c.stock, c.skip, c.design), LabelRunOutcome::Stopped) << c.says;
+    ASSERT_EQ(ui_.messages.size(), 1U) << c.says;
+    EXPECT_NE(ui_.messages[0].find(c.says), std::string::npos) << ui_.messages[0];
+    EXPECT_EQ(ui_.statusTexts.back(), c.status) << c.says;
+    const bool begun = std::string_view(c.status) != "Printing Labels";
+    EXPECT_EQ(surfaceAsked_, begun) << c.says;
+    EXPECT_EQ(!surface_.operations.empty() &&
+                  surface_.operations.back().kind == RecordingSurface::Kind::DiscardDocument,
+              begun)
+        << c.says;
   }
-  EXPECT_TRUE(surface_.operations.empty());
 }
 
-TEST_F(LabelRunTest, AnIncompleteCustomSheetSaysWhatToFix) {
-  settings_.WriteSetting("Custom Label", "Label-1", "Custom 1|3||2.8|1|0.45|0.15");
-  EXPECT_EQ(Run(Contacts(1), "Custom 1"), LabelRunOutcome::Stopped);
-  ASSERT_EQ(ui_.messages.size(), 1U);
-  EXPECT_FALSE(surfaceAsked_);
-  EXPECT_NE(ui_.messages[0].find("Custom 1"), std::string::npos) << ui_.messages[0];
-}
-
-TEST_F(LabelRunTest, ACustomSheetPrintsWhereItsNumbersSay) {
-  settings_.WriteSetting("Custom Label", "Label-3", "Custom 3|2|5|4|2|0.5|0.25");
-  ASSERT_EQ(Run(Contacts(3), "Custom 3"), LabelRunOutcome::Printed);
-  const auto calls = Calls();
-  EXPECT_NEAR(calls[2].x, 0.25, 1e-6);
-  EXPECT_NEAR(calls[2].y, 0.5 + 2, 1e-6);
-}
-
-TEST_F(LabelRunTest, AMissingLabelFileStopsBeforeAnything) {
+TEST_F(LabelRunTest, AMissingLabelFileOrDictionaryOrACancelStopsBeforePrinting) {
   choices_ = {(dir_ / "gone.adi").string(), "5160", "DEFAULT", 1};
   EXPECT_EQ(run_.PrintLabelRun(choices_, skip_, [] { return nullptr; }), LabelRunOutcome::Stopped);
   EXPECT_EQ(ui_.messages, std::vector<std::string>{"Label file does not exist"});
-  EXPECT_EQ(ui_.statusTexts.back(), "Printing Labels");
-}
 
-TEST_F(LabelRunTest, AMissingDictionaryIsLeftToTheCaller) {
-  fs::remove(dir_ / "tvadif.txt");
-  EXPECT_EQ(Run(Contacts(1)), LabelRunOutcome::DictionaryMissing);
-  EXPECT_FALSE(surfaceAsked_);
-}
-
-TEST_F(LabelRunTest, ACancelledDocumentPrintsNothing) {
   cancel_ = true;
   EXPECT_EQ(Run(Contacts(2)), LabelRunOutcome::Cancelled);
   EXPECT_TRUE(surface_.operations.empty());
-}
 
-TEST_F(LabelRunTest, TheRealLogsPrintOneLabelPerContact) {
-  for (const char* log : {"wsjtx-2.6.1_wsjtx_log.adi", "qrz_logbook_utf8.adi", "xlog.adi",
-                          "no_header_pota.adi", "logger32_sync_record.adi"}) {
-    surface_.operations.clear();
-    choices_ = {test::SharedAdif(log).string(), "5160", "DEFAULT", 1};
-    ASSERT_EQ(run_.PrintLabelRun(choices_, skip_, [this] { return &surface_; }),
-              LabelRunOutcome::Printed)
-        << log;
-    EXPECT_EQ(static_cast<int>(Calls().size()), run_.LabelCount) << log;
-    EXPECT_GT(run_.LabelCount, 0) << log;
-  }
+  fs::remove(dir_ / "tvadif.txt");
+  EXPECT_EQ(Run(Contacts(1)), LabelRunOutcome::DictionaryMissing);  // the caller ends the program
+  EXPECT_FALSE(surfaceAsked_);
 }
 
 }  // namespace

@@ -1,120 +1,58 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "print/LaserPRT.h"
 #include "print/RecordingSurface.h"
 
 namespace tavrilon::print {
 namespace {
 
-struct Settings {
-  Unit unit;
-  int line;
-  double size;
-  bool bold;
-  bool italic;
-  Colour colour;
-  bool operator==(const Settings&) const = default;
-};
-
-Settings Of(const PrintSurface& s) {
-  return {s.GetUnit(), s.LineWidth(), s.FontSize(), s.Bold(), s.Italic(), s.ForeColour()};
-}
-
-TEST(LaserPRT, PrintAtStylesOneCallAtATime) {
-  struct Case {
-    const char* style;
-    bool bold;
-    bool italic;
-  } cases[] = {{"b", true, false},      {"BOLD", true, false},  {"i", false, true},
-               {"Italic", false, true}, {"None", false, false}, {"", false, false},
-               {"bolder", false, false}};
-  for (const Case& c : cases) {
-    RecordingSurface surface;
-    LaserPRT::PrintAt(surface, "MILLIMETERS", 21, 11, "W1AW", c.style, 8, kBlack);
-    const auto* text = surface.Texts().at(0);
-    EXPECT_EQ(text->font.bold, c.bold) << c.style;
-    EXPECT_EQ(text->font.italic, c.italic) << c.style;
-    EXPECT_EQ(text->unit, Unit::Millimetres);
-    EXPECT_DOUBLE_EQ(text->x, 11);
-    EXPECT_DOUBLE_EQ(text->y, 21);
-  }
-}
-
-TEST(LaserPRT, EveryRoutinePutsBackWhatItChanged) {
-  RecordingSurface surface;
-  surface.SetUnit(Unit::Inches);
-  surface.SetFontSize(12);
-  surface.SetForeColour(kBlue);
-  surface.SetLineWidth(3);
-  const Settings before = Of(surface);
-  LaserPRT::PrintAt(surface, "6", 10, 10, "x", "B", 20, kRed);
-  EXPECT_EQ(Of(surface), before);
-  EXPECT_EQ(surface.Texts().at(0)->font.points, 20);
-  EXPECT_EQ(surface.Texts().at(0)->colour, kRed);
-  LaserPRT::DrawBox(surface, "millimeters", 10, 10, 190, 270);
-  EXPECT_EQ(Of(surface), before);
-  EXPECT_EQ(surface.operations.back().lineWidth, 2);
-  LaserPRT::DrawRule(surface, "MILLIMETERS", 10, 10, 260, 0.2);
-  EXPECT_EQ(Of(surface), before);
-  EXPECT_EQ(surface.operations.back().lineWidth, 1);
-}
-
-TEST(LaserPRT, PrintAtWithSizeZeroKeepsTheSizeInForce) {
+TEST(LaserPRT, EachRoutineDrawsInItsOwnStyleAndPutsBackWhatItChanged) {
   RecordingSurface surface;
   surface.SetFontSize(9);
+  surface.SetForeColour(kBlue);
+  surface.SetLineWidth(3);
+  const auto settings = [&] {
+    return std::tuple(surface.GetUnit(), surface.LineWidth(), surface.FontSize(), surface.Bold(),
+                      surface.Italic(), surface.ForeColour());
+  };
+  const auto before = settings();
+  // Bold or italic by name or letter in any case; any other style is plain.
+  for (const auto& [style, bold, italic] :
+       {std::tuple("b", true, false), std::tuple("Italic", false, true),
+        std::tuple("bolder", false, false)}) {
+    LaserPRT::PrintAt(surface, "MILLIMETERS", 21, 11, "W1AW", style, 20, kRed);
+    const auto& t = surface.operations.back();
+    EXPECT_EQ(std::tuple(t.font.bold, t.font.italic, t.unit, t.font.points, t.colour),
+              std::tuple(bold, italic, Unit::Millimetres, 20.0, kRed))
+        << style;
+  }
   LaserPRT::PrintAt(surface, "6", 0, 0, "x", "", 0, kBlack);
-  EXPECT_EQ(surface.Texts().at(0)->font.points, 9);
+  EXPECT_EQ(surface.operations.back().font.points, 9) << "a size of 0 keeps the size in force";
+  LaserPRT::DrawBox(surface, "millimeters", 10, 10, 190, 270);
+  const auto box = surface.operations.back();
+  EXPECT_EQ(std::tuple(box.lineWidth, box.unit), std::tuple(2, Unit::Millimetres));
+  LaserPRT::DrawRule(surface, "5", 2, 1, 3, 0.2);  // horizontal below a height of 1
+  const auto h = surface.operations.back();
+  LaserPRT::DrawRule(surface, "5", 2, 1, 3, 5);  // else vertical
+  const auto v = surface.operations.back();
+  EXPECT_EQ(std::tuple(h.lineWidth, h.x2, h.y2, v.x2, v.y2), std::tuple(1, 4.0, 2.0, 1.0, 7.0));
+  LaserPRT::SetUnits(surface, "twips");  // not a unit: changes nothing
+  EXPECT_EQ(settings(), before);
 }
 
-TEST(LaserPRT, RulesAreHorizontalBelowAHeightOfOne) {
-  RecordingSurface surface;
-  LaserPRT::DrawRule(surface, "MILLIMETERS", 20, 10, 250, 0.2);
-  LaserPRT::DrawRule(surface, "MILLIMETERS", 20, 40, 250, 5);
-  const auto& horizontal = surface.operations.at(0);
-  EXPECT_DOUBLE_EQ(horizontal.x2, 260);
-  EXPECT_DOUBLE_EQ(horizontal.y2, 20);
-  const auto& vertical = surface.operations.at(1);
-  EXPECT_DOUBLE_EQ(vertical.x2, 40);
-  EXPECT_DOUBLE_EQ(vertical.y2, 25);
-}
-
-TEST(LaserPRT, UnitSelectors) {
+TEST(LaserPRT, UnitsByNameInAnyCaseOrByNumberAndOnlyFacesTheDeviceHas) {
   EXPECT_EQ(LaserPRT::ParseUnitSelector("inches"), Unit::Inches);
   EXPECT_EQ(LaserPRT::ParseUnitSelector("5"), Unit::Inches);
   EXPECT_EQ(LaserPRT::ParseUnitSelector("Millimeters"), Unit::Millimetres);
   EXPECT_EQ(LaserPRT::ParseUnitSelector("6"), Unit::Millimetres);
   EXPECT_EQ(LaserPRT::ParseUnitSelector("points"), std::nullopt);
   RecordingSurface surface;
-  surface.SetUnit(Unit::Millimetres);
-  LaserPRT::SetUnits(surface, "twips");
-  EXPECT_EQ(surface.GetUnit(), Unit::Millimetres);
-  LaserPRT::SetOrientation(surface, 1);
-  EXPECT_EQ(surface.GetOrientation(), Orientation::Landscape);
-  LaserPRT::SetOrientation(surface, 0);
-  EXPECT_EQ(surface.GetOrientation(), Orientation::Portrait);
-}
-
-TEST(PrintSurface, AFaceTheDeviceLacksLeavesTheFontInForce) {
-  RecordingSurface surface;
-  LaserPRT::SetFont(surface, "Times New Roman", 8);
-  LaserPRT::SetFont(surface, "Comic Papyrus", 0);
-  EXPECT_EQ(surface.FontName(), "Times New Roman");
-  EXPECT_EQ(surface.FontSize(), 8);
-}
-
-TEST(PrintSurface, TextMovesThePositionAlongOrDownToTheLeftEdge) {
-  RecordingSurface surface;
-  surface.SetFontSize(10);
-  surface.SetCurrentX(1);
-  surface.SetCurrentY(2);
-  surface.PrintText("abc", false);
-  EXPECT_DOUBLE_EQ(surface.CurrentX(), 1 + 3 * 10 * 0.6 / 72);
-  EXPECT_DOUBLE_EQ(surface.CurrentY(), 2);
-  surface.PrintText("", true);
-  EXPECT_DOUBLE_EQ(surface.CurrentX(), 0);
-  EXPECT_DOUBLE_EQ(surface.CurrentY(), 2 + 10 * 1.2 / 72);
-  surface.SetUnit(Unit::Millimetres);
-  EXPECT_NEAR(surface.CurrentY(), (2 + 10 * 1.2 / 72) * 25.4, 1e-9);
+  LaserPRT::SetFont(surface, "Times New Roman", 10);
+  LaserPRT::SetFont(surface, "Comic Papyrus", 0);  // a face it lacks, and no size
+  EXPECT_EQ(std::tuple(surface.FontName(), surface.FontSize()),
+            std::tuple("Times New Roman", 10.0));
 }
 
 }  // namespace

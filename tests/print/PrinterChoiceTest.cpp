@@ -6,46 +6,30 @@
 namespace tavrilon::print {
 namespace {
 
-class FakeCatalog : public PrinterCatalog {
- public:
+struct FakeCatalog : PrinterCatalog {
   std::vector<std::string> InstalledPrinters() const override {
     return {"Office_Laser", std::string(kPdfPrinterName)};
   }
   std::string SystemDefaultPrinter() const override { return "Office_Laser"; }
 };
 
-class PrinterChoiceTest : public ::testing::Test {
- protected:
-  test::TempDir dir_;
-  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  FakeCatalog catalog_;
-};
-
-TEST_F(PrinterChoiceTest, NoStoredPrinterAsksForTheDialog) {
-  PrinterChoice choice(catalog_);
-  EXPECT_TRUE(choice.MakeStoredPrinterCurrent(settings_));
-  EXPECT_EQ(choice.Current(), "Office_Laser");
-}
-
-TEST_F(PrinterChoiceTest, AChosenPrinterIsStoredAndCurrentAgainAtTheNextStart) {
-  PrinterChoice choice(catalog_);
-  choice.Choose(kPdfPrinterName, settings_);
+TEST(PrinterChoice, TheStoredPrinterIsCurrentWhileInstalledAndOnlyAnInstalledOneIsStored) {
+  test::TempDir dir;
+  settings::SettingsFile settings(dir / "tavrilon.ini");
+  FakeCatalog catalog;
+  PrinterChoice choice(catalog);
+  EXPECT_TRUE(choice.MakeStoredPrinterCurrent(settings)) << "none stored: the dialog is wanted";
+  choice.Choose(kPdfPrinterName, settings);
   EXPECT_EQ(choice.Current(), kPdfPrinterName);
-  EXPECT_EQ(settings_.ReadSetting("Globals", "Printer", ""), kPdfPrinterName);
-
-  PrinterChoice nextStart(catalog_);
-  EXPECT_FALSE(nextStart.MakeStoredPrinterCurrent(settings_));
+  PrinterChoice nextStart(catalog);
+  EXPECT_FALSE(nextStart.MakeStoredPrinterCurrent(settings));
   EXPECT_EQ(nextStart.Current(), kPdfPrinterName);
-}
 
-TEST_F(PrinterChoiceTest, APrinterNoLongerInstalledLeavesTheDefaultAndChangesNothing) {
-  settings_.WriteSetting("Globals", "Printer", "Old_Inkjet");
-  PrinterChoice choice(catalog_);
-  EXPECT_FALSE(choice.MakeStoredPrinterCurrent(settings_));
-  EXPECT_EQ(choice.Current(), "Office_Laser");
-  choice.Choose("Old_Inkjet", settings_);
-  EXPECT_EQ(choice.Current(), "Office_Laser");
-  EXPECT_EQ(settings_.ReadSetting("Globals", "Printer", ""), "Old_Inkjet");
+  settings.WriteSetting("Globals", "Printer", "Old_Inkjet");  // since removed
+  EXPECT_FALSE(nextStart.MakeStoredPrinterCurrent(settings));
+  EXPECT_EQ(nextStart.Current(), "Office_Laser");
+  nextStart.Choose("Old_Inkjet", settings);
+  EXPECT_EQ(settings.ReadSetting("Globals", "Printer", ""), "Old_Inkjet");
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace {
 using namespace std::string_view_literals;
 
 TEST(IniDocument, GivesBackAnyTextItDidNotChange) {
-  for (std::string_view text :
-       {""sv, "[a]\r\nk=v\r\n"sv, "[a]\nk=v"sv, "[a]\nk=v\r"sv, "x=y\n[a"sv,
-        "; c\n\n [a] \n k = v \nno equals\n[A]\nk=w\n"sv, "\0[\xff]=\n\r\r\n\n"sv}) {
+  for (std::string_view text : {""sv, "[a]\r\nk=v\r\n"sv, "[a]\nk=v"sv, "[a]\nk=v\r"sv, "x=y\n[a"sv,
+                                "; c\n\n [a] \n k = v \nno equals\n[A]\nk=w\n"sv,
+                                "\0[\xff]=\n\r\r\n\n"sv, "\xEF\xBB\xBF[a]\nk=v\n"sv}) {
     EXPECT_EQ(IniDocument(text).Serialize(), text);
   }
 }
@@ -44,6 +44,7 @@ TEST(IniDocument, Get) {
       {"CR LF", "[Log]\r\nk=v\r\n", "Log", "k", "v"},
       {"text after the bracket", "[Log] ; old\nk=v\n", "Log", "k", "v"},
       {"a bracket left open", "[Log\nk=v\n", "Log", "k", std::nullopt},
+      {"a byte-order mark first", "\xEF\xBB\xBF[Log]\nk=v\n", "Log", "k", "v"},
   };
   for (const GetCase& c : cases) {
     EXPECT_EQ(IniDocument(c.text).Get(c.section, c.key), c.expected) << c.why;

@@ -5,10 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/FirstRunSettings.h"
 #include "settings/InitSettings.h"
 #include "support/TestSupport.h"
-#include "text/Text.h"
 
 namespace tavrilon::settings {
 namespace {
@@ -32,26 +30,22 @@ void ReplaceIn(std::string& text, std::string_view section, std::string_view fro
   text.replace(at, from.size(), to);
 }
 
-TEST(InitSettings, FirstRunWritesEveryKeyInTableOrder) {
-  const std::vector<SettingRow> rows = FirstRunSettings();
-  ASSERT_EQ(rows.size(), 41U + 3U * (2U + 15U * 12U));
-  std::string expected;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (i == 0 || rows[i].section != rows[i - 1].section) {
-      expected += "[" + rows[i].section + "]\n";
-    }
-    expected += rows[i].key + "=" + std::string(text::TrimBlanks(rows[i].value)) + "\n";
+// A missing file, an empty one and one of blank lines all get every key,
+// one a line; a current file then passes the upgrade unchanged.
+TEST(InitSettings, FirstRunWritesEveryKey) {
+  const std::string expected = FirstRunText();
+  EXPECT_EQ(std::count(expected.begin(), expected.end(), '='), 41 + 3 * (2 + 15 * 12));
+  EXPECT_NE(expected.find("\ncolumn13=,,,,\n"), std::string::npos);
+  for (const char* before : {"", "\n\n"}) {
+    const test::TempDir dir;
+    SettingsFile settings(dir / "tavrilon.ini");
+    test::WriteFile(settings.Path(), before);
+    InitSettings(settings);
+    EXPECT_EQ(test::ReadFile(settings.Path()), before + expected);
+    InitSettings(settings);
+    EXPECT_EQ(test::ReadFile(settings.Path()), before + expected);
+    EXPECT_FALSE(settings.FirstWriteError());
   }
-  const test::TempDir dir;
-  SettingsFile settings(dir / "tavrilon.ini");
-  InitSettings(settings);
-  EXPECT_EQ(test::ReadFile(settings.Path()), expected);
-  EXPECT_EQ(settings.ReadSetting("Custom Log", "column13", ""), ",,,,");
-  EXPECT_FALSE(settings.FirstWriteError());
-
-  // A current file passes the upgrade unchanged.
-  InitSettings(settings);
-  EXPECT_EQ(test::ReadFile(settings.Path()), expected);
 }
 
 TEST(InitSettings, UpgradeChangesOnlyWhatItNames) {

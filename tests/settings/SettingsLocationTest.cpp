@@ -34,13 +34,6 @@ TEST(SettingsLocation, BesideTheProgramElseInTheUsersConfiguration) {
   }
 }
 
-TEST(SettingsLocation, DefaultIsBesideAWritableProgram) {
-  const test::TempDir dir;
-  const SettingsPlace place = DefaultSettingsFile(dir.path());
-  EXPECT_EQ(place.file, dir / "tavrilon.ini");
-  EXPECT_EQ(place.notice, "");
-}
-
 // The settings of a program folder that can no longer be written go on in
 // the configuration folder, once, and the user is told where they now live.
 TEST(SettingsLocation, TheConfigurationFileStartsAsACopyOfTheProgramFolders) {

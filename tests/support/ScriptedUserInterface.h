@@ -9,25 +9,17 @@
 
 namespace tavrilon::test {
 
-// Records what the core shows and answers its questions from a script; an
-// unscripted question is answered No (or cancelled).
+// Records what the core shows and asks. Yes/no questions are answered No;
+// text questions from the script, cancelled when it has run out.
 class ScriptedUserInterface : public UserInterface {
  public:
   void SetStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
   void SetProgressVisible(bool visible) override { progressVisible = visible; }
   void SetProgressValue(int percent) override { progressValues.push_back(percent); }
-  void ShowMessage(std::string_view text, MessageIcon icon) override {
-    messages.emplace_back(text);
-    icons.push_back(icon);
-  }
+  void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
   bool AskYesNo(std::string_view text) override {
     questions.emplace_back(text);
-    if (yesNoAnswers.empty()) {
-      return false;
-    }
-    const bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
+    return false;
   }
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override {
     questions.emplace_back(std::string(title) + ": " + std::string(prompt));
@@ -38,16 +30,13 @@ class ScriptedUserInterface : public UserInterface {
     textAnswers.pop_front();
     return answer;
   }
-  void LetPendingEventsRun() override { ++eventRuns; }
+  void LetPendingEventsRun() override {}
 
   std::vector<std::string> statusTexts;
   std::vector<std::string> messages;
-  std::vector<MessageIcon> icons;
   std::vector<std::string> questions;
   std::vector<int> progressValues;
   bool progressVisible = false;
-  int eventRuns = 0;
-  std::deque<bool> yesNoAnswers;
   std::deque<std::optional<std::string>> textAnswers;
 };
 

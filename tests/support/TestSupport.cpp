@@ -47,9 +47,6 @@ std::filesystem::path SharedAdif(std::string_view name) {
 std::filesystem::path ShippedDictionary() {
   return std::filesystem::path(TAVRILON_SOURCE_DIR) / "data" / "tvadif.txt";
 }
-std::filesystem::path BinFolder() {
-  return TAVRILON_BIN_DIR;
-}
 std::filesystem::path SourceFolder() {
   return TAVRILON_SOURCE_DIR;
 }

@@ -28,7 +28,6 @@ std::filesystem::path SharedAdif(std::string_view name);
 std::filesystem::path SharedAdifFolder();
 // The dictionary the program ships.
 std::filesystem::path ShippedDictionary();
-std::filesystem::path BinFolder();
 std::filesystem::path SourceFolder();
 
 }  // namespace tavrilon::test

@@ -78,13 +78,6 @@ TEST(Text, DecodesInvalidUtf8AsWindows1252) {
   EXPECT_EQ(utf8, "Gro\xC3\x9F");
 }
 
-TEST(Text, ComparesWithoutRegardToCase) {
-  EXPECT_TRUE(EndsWithIgnoringCase("abc<eor>", "<EOR>"));
-  EXPECT_FALSE(EndsWithIgnoringCase("or>", "<EOR>"));
-  EXPECT_TRUE(EqualsIgnoringCase("Call", "CALL"));
-  EXPECT_FALSE(EqualsIgnoringCase("Call", "CALLS"));
-}
-
 }  // namespace
 }  // namespace tavrilon::text
 
