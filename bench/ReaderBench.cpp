@@ -66,25 +66,12 @@ int main(int argc, char** argv) {
     if (!input.Open(argv[2]).Ok()) {
       return 1;
     }
-    tavrilon::adif::InputStatus status;
-    if (mode == "labels") {
-      status = input.StartAdifInput();
-      if (status.Ok()) {
-        status = input.ReadLabelRecords(
-            [&] {
-              input.ParseQsoRecord(input.CurrentLine);
-              ++records;
-            },
-            {});
-      }
-    } else {
-      status = input.ReadLogbookRecords(
-          [&](const std::string& text) {
-            input.ParseQsoRecord(text);
-            ++records;
-          },
-          {});
+    tavrilon::adif::InputStatus status =
+        mode == "labels" ? input.StartAdifInput() : input.SkipToFirstRecord();
+    while (status.Ok() && input.NextRecord() != nullptr) {
+      ++records;
     }
+    status = status.Ok() ? input.ReadStatus() : status;
     if (!status.Ok()) {
       return 1;
     }

@@ -30,15 +30,14 @@ struct Workspace {
 };
 
 void ReadBothWays(const fs::path& log, tavrilon::adif::AdifInput& input) {
-  if (input.Open(log).Ok() && input.StartAdifInput().Ok()) {
-    input.ReadLabelRecords([&] { input.ParseQsoRecord(input.CurrentLine); }, [](int) {});
+  for (const bool labelPath : {true, false}) {
+    if (input.Open(log).Ok() &&
+        (labelPath ? input.StartAdifInput() : input.SkipToFirstRecord()).Ok()) {
+      while (input.NextRecord() != nullptr) {
+      }
+    }
+    input.Close();
   }
-  input.Close();
-  if (input.Open(log).Ok()) {
-    input.ReadLogbookRecords([&](const std::string& text) { input.ParseQsoRecord(text); },
-                             [](int) {});
-  }
-  input.Close();
 }
 
 }  // namespace
@@ -48,7 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static tavrilon::adif::AdifInput input(workspace.folder / "tvadif.txt");
   const std::string bytes(reinterpret_cast<const char*>(data), size);
 
-  tavrilon::adif::ParseQsoRecord(bytes, input.Fields());
+  static tavrilon::adif::FieldTable table = [] {
+    tavrilon::adif::FieldTable loaded;
+    std::string fault;
+    tavrilon::adif::LoadFieldDictionary(workspace.folder / "tvadif.txt", loaded, fault);
+    loaded.ComputeStandardFieldSlots();
+    return loaded;
+  }();
+  tavrilon::adif::ParseQsoRecord(bytes, table);
 
   const fs::path log = workspace.folder / "log.adi";
   std::ofstream(log, std::ios::binary | std::ios::trunc) << bytes;

@@ -50,23 +50,27 @@ bool AdifInput::LogFileExists(const std::filesystem::path& path) {
 
 InputStatus AdifInput::Open(const std::filesystem::path& log) {
   std::string error;
-  CurrentLine.clear();
-  CharsRead = 0;
-  lastPercent_ = -1;
+  line_.clear();
+  charsRead_ = 0;
   logPath_ = log;
   restOfLine_.clear();
   recordLine_ = 0;
   recordTooLong_ = false;
   if (!file_.Open(log, error)) {
-    LogFileLength = 0;
     return {InputProblem::CannotRead, error};
   }
-  LogFileLength = file_.FileLength();
   return {};
 }
 
 void AdifInput::Close() {
   file_.Close();
+}
+
+int ReadProgress::Percent() const {
+  if (fileLength <= 0) {
+    return 0;
+  }
+  return static_cast<int>(std::clamp<std::int64_t>(charsRead * 100 / fileLength, 0, 100));
 }
 
 InputStatus AdifInput::LoadDictionary() {
@@ -83,7 +87,7 @@ InputStatus AdifInput::LoadDictionary() {
   return {};
 }
 
-InputStatus AdifInput::EndStatus() const {
+InputStatus AdifInput::ReadStatus() const {
   if (recordTooLong_ || file_.LineTooLong()) {
     const std::int64_t line = recordLine_ != 0 ? recordLine_ : file_.LineNumber();
     return {InputProblem::CannotRead, "the record that begins on line " + std::to_string(line) +
@@ -98,53 +102,49 @@ InputStatus AdifInput::EndStatus() const {
 }
 
 InputStatus AdifInput::StartAdifInput() {
-  InputStatus status = SkipAdifHeader();
-  if (status.Ok()) {
-    fields_.ComputeStandardFieldSlots();
-  }
-  return status;
-}
-
-InputStatus AdifInput::SkipAdifHeader() {
-  while (!EndsWithTag(CurrentLine, "<EOH>")) {
-    if (!file_.ReadLine(CurrentLine)) {
+  while (!EndsWithTag(line_, "<EOH>")) {
+    if (!file_.ReadLine(line_)) {
       // No <EOH> anywhere: the log has no header.
       if (file_.Failed()) {
-        return EndStatus();
+        return ReadStatus();
       }
       if (!file_.Rewind()) {
         return {InputProblem::CannotRead, "cannot go back to the start of the log"};
       }
-      CurrentLine.clear();
-      CharsRead = 0;
+      line_.clear();
+      charsRead_ = 0;
       break;
     }
-    CharsRead += Chars(CurrentLine);
+    charsRead_ += Chars(line_);
   }
   if (InputStatus status = LoadDictionary(); !status.Ok()) {
     return status;
   }
-  if (text::AsciiUpper(CurrentLine) == "<EOH>") {
-    CurrentLine.clear();
+  if (text::AsciiUpper(line_) == "<EOH>") {
+    line_.clear();
   }
+  fields_.ComputeStandardFieldSlots();
   return {};
 }
 
-InputStatus AdifInput::SkipToFirstRecord(std::string& firstLine) {
-  firstLine.clear();
-  std::string line;
-  while (file_.ReadLine(line)) {
-    if (!text::TrimBlanks(line).empty() && !EndsWithTag(line, "<EOH>") &&
-        text::TrimLeadingBlanks(line).starts_with('<')) {
-      firstLine.swap(line);
+InputStatus AdifInput::SkipToFirstRecord() {
+  line_.clear();
+  if (file_.AtEnd()) {
+    return ReadStatus();
+  }
+  while (file_.ReadLine(line_)) {
+    if (!text::TrimBlanks(line_).empty() && !EndsWithTag(line_, "<EOH>") &&
+        text::TrimLeadingBlanks(line_).starts_with('<')) {
+      charsRead_ += Chars(line_);
       break;
     }
+    line_.clear();
   }
   if (InputStatus status = LoadDictionary(); !status.Ok()) {
     return status;
   }
   fields_.ComputeStandardFieldSlots();
-  return EndStatus();
+  return ReadStatus();
 }
 
 bool AdifInput::ReadLine(std::string& line) {
@@ -157,9 +157,6 @@ bool AdifInput::ReadLine(std::string& line) {
 }
 
 bool AdifInput::ReadRecordText(std::string& text) {
-  if (text.empty()) {
-    return true;
-  }
   recordLine_ = file_.LineNumber();
   std::string& next = nextLine_;
   std::size_t end = EndOfFirstEor(text, 0);
@@ -194,66 +191,22 @@ bool AdifInput::ReadRecordText(std::string& text) {
   return true;
 }
 
-void AdifInput::ParseQsoRecord(std::string_view text) {
-  QsoDateNumber = adif::ParseQsoRecord(text, fields_);
-}
-
-void AdifInput::ReportProgress(const ProgressSink& progress) {
-  if (!progress || LogFileLength <= 0) {
-    return;
-  }
-  const auto percent = static_cast<int>(CharsRead * 100 / LogFileLength);
-  if (percent != lastPercent_) {
-    lastPercent_ = percent;
-    progress(percent);
-  }
-}
-
-InputStatus AdifInput::ReadLabelRecords(const std::function<void()>& step,
-                                        const ProgressSink& progress) {
-  for (;;) {
-    if (!CurrentLine.empty()) {
-      if (!ReadRecordText(CurrentLine)) {
-        break;  // the file ended inside a record: no contact
-      }
-      step();
-      CurrentLine.clear();
-    }
+const QsoRecord* AdifInput::NextRecord() {
+  while (line_.empty()) {
     const bool counted = !restOfLine_.empty();  // its line was counted whole
-    if (!ReadLine(CurrentLine)) {
-      break;
+    if (!ReadLine(line_)) {
+      return nullptr;
     }
     if (!counted) {
-      CharsRead += Chars(CurrentLine);
-      ReportProgress(progress);
+      charsRead_ += Chars(line_);
     }
   }
-  return EndStatus();
-}
-
-InputStatus AdifInput::ReadLogbookRecords(const std::function<void(const std::string&)>& record,
-                                          const ProgressSink& progress) {
-  std::string text;
-  bool headerPassed = false;
-  while (!AtEnd()) {
-    if (!headerPassed) {
-      if (InputStatus status = SkipToFirstRecord(text); !status.Ok()) {
-        return status;
-      }
-      headerPassed = true;
-    } else if (!ReadLine(text)) {
-      break;
-    }
-    if (!ReadRecordText(text)) {
-      break;  // the file ended inside a record: dropped
-    }
-    if (!text.empty()) {
-      record(text);
-    }
-    CharsRead += Chars(text);
-    ReportProgress(progress);
+  if (!ReadRecordText(line_)) {
+    return nullptr;  // the file ended inside a record: no contact
   }
-  return EndStatus();
+  record_.dateNumber = ParseQsoRecord(line_, fields_);
+  line_.clear();  // the table keeps its own copy of the record
+  return &record_;
 }
 
 }  // namespace tavrilon::adif

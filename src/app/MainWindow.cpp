@@ -47,11 +47,11 @@ namespace tavrilon::app {
 
 namespace {
 
-using shell::DesignOption;
+using labels::LabelDesign;
 
-constexpr DesignOption kDesignOptions[] = {DesignOption::Default, DesignOption::Simple,
-                                           DesignOption::Custom1, DesignOption::Custom2,
-                                           DesignOption::Custom3};
+constexpr LabelDesign kDesignOptions[] = {LabelDesign::Default, LabelDesign::Simple,
+                                          LabelDesign::Custom1, LabelDesign::Custom2,
+                                          LabelDesign::Custom3};
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -303,9 +303,9 @@ void MainWindow::Connect() {
             [this, i] { Handle([this, i] { state_.SelectLabelStyle(static_cast<int>(i) + 1); }); });
   }
   connect(optLogLayDflt_, &QRadioButton::clicked, this,
-          [this] { Handle([this] { state_.SelectLogLayout(false); }); });
+          [this] { Handle([this] { state_.SelectLogLayout(logbook::LogLayout::Default); }); });
   connect(optLogLayCust_, &QRadioButton::clicked, this,
-          [this] { Handle([this] { state_.SelectLogLayout(true); }); });
+          [this] { Handle([this] { state_.SelectLogLayout(logbook::LogLayout::Custom); }); });
   connect(ckUseQRZ_, &QCheckBox::clicked, this,
           [this](bool checked) { Handle([this, checked] { state_.SetUseQrz(checked); }); });
   connect(chkSortFile_, &QCheckBox::clicked, this,
@@ -347,8 +347,8 @@ void MainWindow::Refresh() {
   }
   showChecked(designGroup_, design);
   showChecked(styleGroup_, styleGroup_->button(state_.styleOption));
-  optLogLayDflt_->setChecked(!state_.logLayoutCustom);
-  optLogLayCust_->setChecked(state_.logLayoutCustom);
+  optLogLayDflt_->setChecked(state_.LogLayout == logbook::LogLayout::Default);
+  optLogLayCust_->setChecked(state_.LogLayout == logbook::LogLayout::Custom);
 
   ckUseQRZ_->setChecked(state_.qrzChecked);
   ckUseQRZ_->setEnabled(state_.qrzEnabled);
@@ -486,15 +486,15 @@ void MainWindow::PrintLabels(bool askForPrinter) {
     OpenPrinterDialog();
     return;
   }
-  const labels::LabelRunChoices choices{state_.LabelInputFile, state_.LabelStock,
-                                        state_.LabelDesign, state_.LabelStyle};
-  std::string skip = ToUtf8(txtLabelSkip_->text());
+  const labels::LabelRunRequest request{state_.LabelInputFile, state_.LabelStock,
+                                        state_.LabelDesign, state_.LabelStyle,
+                                        ToUtf8(txtLabelSkip_->text())};
   std::optional<qt::PrintJob> job;
-  const labels::LabelRunOutcome outcome = labelRun_.PrintLabelRun(
-      choices, skip,
-      PrintDocument(job, choices.labelInputFile, "labels", labels::StockPaper(choices.labelStock)));
-  txtLabelSkip_->setText(ToQString(skip));
-  if (outcome == labels::LabelRunOutcome::DictionaryMissing) {
+  const labels::LabelRunResult result = labelRun_.PrintLabelRun(
+      request,
+      PrintDocument(job, request.labelInputFile, "labels", labels::StockPaper(request.labelStock)));
+  txtLabelSkip_->setText(ToQString(result.labelSkip));
+  if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
 }
@@ -527,45 +527,45 @@ void MainWindow::PrintLogbook(logbook::LogMode mode, bool askForPrinter) {
     OpenPrinterDialog();
     return;
   }
-  logbookRun_.Mode = mode;
+  logbook::LogbookRequest request = LogbookRequest();
+  request.mode = mode;
   if (mode == logbook::LogMode::Part) {
     BeginLogDialog dialog(this);
     dialog.adjustSize();
     CentreWindow(dialog);
     dialog.exec();
-    logbookRun_.Range = dialog.Range();
-    if (!logbookRun_.Range.RangeChosen) {
-      logbookRun_.Range = {};
+    if (!dialog.Range().RangeChosen) {
       return;
     }
+    request.range = dialog.Range();
   } else if (mode == logbook::LogMode::Page) {
     LogPageDialog dialog(this);
     dialog.adjustSize();
     CentreWindow(dialog);
     dialog.exec();
-    logbookRun_.Page.FromPageMode = dialog.Choice().FromPageMode;
-    logbookRun_.Page.StartPage = dialog.Choice().StartPage;
-    if (!logbookRun_.Page.FromPageMode) {
-      logbookRun_.Page.StartPage = 0;
+    if (!dialog.Choice().FromPageMode) {
       return;
     }
+    request.startPage = dialog.Choice().StartPage;
   }
   std::optional<qt::PrintJob> job;
-  const logbook::LogbookOutcome outcome =
-      logbookRun_.PrintLog({state_.LogInputFile, state_.LogLayout, state_.OperatorCall},
-                           PrintDocument(job, state_.LogInputFile, "logbook", std::nullopt));
-  logbookRun_.Range = {};
-  logbookRun_.Page.StartPage = 0;
-  logbookRun_.Page.FromPageMode = false;
-  if (outcome == logbook::LogbookOutcome::DictionaryMissing) {
+  if (logbookRun_.PrintLog(request, PrintDocument(job, request.logInputFile, "logbook",
+                                                  std::nullopt)) == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
 }
 
+logbook::LogbookRequest MainWindow::LogbookRequest() const {
+  logbook::LogbookRequest request;
+  request.logInputFile = state_.LogInputFile;
+  request.layout = state_.LogLayout;
+  request.operatorCall = state_.OperatorCall;
+  return request;
+}
+
 void MainWindow::ConvertLogToHtml() {
-  const logbook::LogbookChoices choices{state_.LogInputFile, state_.LogLayout, state_.OperatorCall};
-  if (html::ConvertLogToHtml(session_.Input(), session_.Settings(), *this, choices,
-                             SystemClock()) == html::HtmlExportOutcome::DictionaryMissing) {
+  if (html::ConvertLogToHtml(session_.Input(), session_.Settings(), *this, LogbookRequest(),
+                             SystemClock()) == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
 }

@@ -92,6 +92,8 @@ class MainWindow : public QMainWindow, public UserInterface {
   // The logbook commands: the buttons first ask for a printer when none is
   // stored; "Part" and "Page" first ask for the range or the start page.
   void PrintLogbook(logbook::LogMode mode, bool askForPrinter);
+  // The log, its layout and the operator's call, as the window holds them.
+  logbook::LogbookRequest LogbookRequest() const;
   // The print document of a run, made when the run asks for it: on the PDF
   // printer after asking where the file goes.
   print::SurfaceSource PrintDocument(std::optional<qt::PrintJob>& job, const std::string& inputFile,

@@ -8,4 +8,18 @@ void ReportDictionaryMissing(std::FILE* err, const adif::AdifInput& input) {
   std::fprintf(err, "%s\n", adif::DictionaryStopText(input.DictionaryFault()).c_str());
 }
 
+int ExitStatusOf(RunOutcome outcome, const adif::AdifInput& input) {
+  switch (outcome) {
+    case RunOutcome::Completed:
+      return kExitOk;
+    case RunOutcome::DictionaryMissing:
+      ReportDictionaryMissing(stderr, input);
+      return kExitDictionaryMissing;
+    case RunOutcome::Stopped:
+    case RunOutcome::Cancelled:
+      break;
+  }
+  return kExitInputMissing;
+}
+
 }  // namespace tavrilon::batch

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "adif/AdifInput.h"
+#include "session/RunOutcome.h"
 
 namespace tavrilon::batch {
 
@@ -15,19 +16,9 @@ inline constexpr int kExitUsage = 64;
 // without it.
 void ReportDictionaryMissing(std::FILE* err, const adif::AdifInput& input);
 
-// The exit status of a print run's outcome (labels or logbook): 0 printed,
-// 2 without a usable dictionary (said here), 1 when the run said why it
-// stopped.
-template <typename Outcome>
-int ExitStatusOf(Outcome outcome, const adif::AdifInput& input) {
-  if (outcome == Outcome::Printed) {
-    return kExitOk;
-  }
-  if (outcome == Outcome::DictionaryMissing) {
-    ReportDictionaryMissing(stderr, input);
-    return kExitDictionaryMissing;
-  }
-  return kExitInputMissing;
-}
+// The exit status of a run's outcome: 0 completed, 2 without a usable
+// dictionary (said here), 1 when the run said why it stopped or was
+// cancelled.
+int ExitStatusOf(RunOutcome outcome, const adif::AdifInput& input);
 
 }  // namespace tavrilon::batch

@@ -30,22 +30,21 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
     return *status;
   }
 
-  labels::LabelRunChoices choices;
-  choices.labelInputFile = options.log.string();
-  choices.labelStock = options.stock.value_or(StoredStock(settings));
-  choices.labelDesign = settings.ReadSetting("QSL Labels", "LabelLayOut", "");
+  labels::LabelRunRequest request;
+  request.labelInputFile = options.log.string();
+  request.labelStock = options.stock.value_or(StoredStock(settings));
+  request.design = labels::LabelDesignOf(settings.ReadSetting("QSL Labels", "LabelLayOut", ""));
   const auto style = text::ParseDecimal(settings.ReadSetting("QSL Labels", "LabelSet", "1"));
-  choices.labelStyle = style && *style >= 1 && *style <= 3 ? static_cast<int>(*style) : 1;
+  request.labelStyle = style && *style >= 1 && *style <= 3 ? static_cast<int>(*style) : 1;
+  request.labelSkip = options.skip;
 
   ConsoleUserInterface ui(stderr);
   labels::LabelRun run(session.Input(), settings, ui);
   std::optional<qt::PrintJob> job;
-  std::string skip = options.skip;
-  const labels::LabelRunOutcome outcome =
-      run.PrintLabelRun(choices, skip,
-                        PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
-                                         labels::StockPaper(choices.labelStock)));
-  return ExitStatusOf(outcome, session.Input());
+  const labels::LabelRunResult result =
+      run.PrintLabelRun(request, PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
+                                                  labels::StockPaper(request.labelStock)));
+  return ExitStatusOf(result.outcome, session.Input());
 }
 
 }  // namespace tavrilon::batch

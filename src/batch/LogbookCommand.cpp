@@ -33,10 +33,13 @@ bool RangeIsAccepted(const LogbookOptions& options) {
 
 }  // namespace
 
-logbook::LogbookChoices StoredLogbookChoices(const std::filesystem::path& log,
+logbook::LogbookRequest StoredLogbookRequest(const std::filesystem::path& log,
                                              settings::SettingsFile& settings) {
-  return {log.string(), settings.ReadSetting("Log", "LogLayOut", "DEFAULT"),
-          settings.ReadSetting("Globals", "mycall", "Unknown")};
+  logbook::LogbookRequest request;
+  request.logInputFile = log.string();
+  request.layout = logbook::LogLayoutOf(settings.ReadSetting("Log", "LogLayOut", "DEFAULT"));
+  request.operatorCall = settings.ReadSetting("Globals", "mycall", "Unknown");
+  return request;
 }
 
 int RunLogbookCommand(const LogbookOptions& options, Session& session) {
@@ -47,8 +50,7 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
     return kExitUsage;
   }
   settings::SettingsFile& settings = session.Settings();
-  ConsoleUserInterface ui(stderr);
-  logbook::LogbookRun run(session.Input(), settings, ui, SystemClock());
+  logbook::LogbookRequest request = StoredLogbookRequest(options.log, settings);
   if (options.fromPage) {
     const logbook::StartPageChoice choice = logbook::ConfirmStartPage(*options.fromPage);
     if (!choice.FromPageMode) {
@@ -56,20 +58,19 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
                    options.fromPage->c_str());
       return kExitUsage;
     }
-    run.Mode = logbook::LogMode::Page;
-    run.Page.FromPageMode = true;
-    run.Page.StartPage = choice.StartPage;
+    request.mode = logbook::LogMode::Page;
+    request.startPage = choice.StartPage;
   } else if (options.beginDate || options.endDate) {
-    run.Mode = logbook::LogMode::Part;
-    run.Range =
+    request.mode = logbook::LogMode::Part;
+    request.range =
         logbook::ConfirmRange(options.beginDate.value_or(""), options.beginTime.value_or(""),
                               options.endDate.value_or(""), options.endTime.value_or(""));
   }
-
-  const logbook::LogbookChoices choices = StoredLogbookChoices(options.log, settings);
+  ConsoleUserInterface ui(stderr);
+  logbook::LogbookRun run(session.Input(), settings, ui, SystemClock());
   std::optional<qt::PrintJob> job;
   return ExitStatusOf(
-      run.PrintLog(choices, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})),
+      run.PrintLog(request, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})),
       session.Input());
 }
 

@@ -22,7 +22,7 @@ struct LogbookOptions {
 
 // The log with the layout and the operator's call the settings file holds,
 // as the window reads them: for the printed logbook and the HTML page.
-logbook::LogbookChoices StoredLogbookChoices(const std::filesystem::path& log,
+logbook::LogbookRequest StoredLogbookRequest(const std::filesystem::path& log,
                                              settings::SettingsFile& settings);
 
 // Prints the logbook as the window's commands do: the whole log, from a page,

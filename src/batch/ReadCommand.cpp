@@ -33,12 +33,12 @@ class Output {
   std::string buffer_;
 };
 
-void AppendRecord(std::string& out, long long n, const adif::AdifInput& input) {
-  const adif::FieldTable& fields = input.Fields();
+void AppendRecord(std::string& out, long long n, const adif::QsoRecord& qso) {
+  const adif::FieldTable& fields = qso.fields;
   out += "{\"n\":";
   out += std::to_string(n);
   out += ",\"date_number\":";
-  out += std::to_string(input.QsoDateNumber);
+  out += std::to_string(qso.dateNumber);
   out += ",\"slot0\":";
   AppendJsonString(out, fields.Value(0));
   out += ",\"fields\":{";
@@ -70,23 +70,22 @@ int RunReadCommand(const ReadOptions& options, adif::AdifInput& input, std::FILE
     return kExitInputMissing;
   }
   adif::InputStatus status = input.Open(options.log);
+  if (status.Ok()) {
+    status = options.labelPath ? input.StartAdifInput() : input.SkipToFirstRecord();
+  }
   long long records = 0;
   Output output(out);
-  const auto record = [&](std::string_view text) {
-    input.ParseQsoRecord(text);
+  while (status.Ok()) {
+    const adif::QsoRecord* qso = input.NextRecord();
+    if (qso == nullptr) {
+      status = input.ReadStatus();
+      break;
+    }
     ++records;
     if (!options.countOnly) {
-      AppendRecord(output.Buffer(), records, input);
+      AppendRecord(output.Buffer(), records, *qso);
       output.MaybeFlush();
     }
-  };
-  if (status.Ok() && options.labelPath) {
-    status = input.StartAdifInput();
-    if (status.Ok()) {
-      status = input.ReadLabelRecords([&] { record(input.CurrentLine); }, {});
-    }
-  } else if (status.Ok()) {
-    status = input.ReadLogbookRecords([&](const std::string& text) { record(text); }, {});
   }
   input.Close();
   output.Flush();

@@ -37,61 +37,56 @@ std::filesystem::path HtmlPagePath(const std::filesystem::path& log) {
   return page;
 }
 
-HtmlExportOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFile& settings,
-                                   UserInterface& ui, const logbook::LogbookChoices& choices,
-                                   const Clock& clock) {
+RunOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFile& settings,
+                            UserInterface& ui, const logbook::LogbookRequest& request,
+                            const Clock& clock) {
   ui.SetStatusText("Printing Log");
-  logbook::ColumnTable columns;
-  if (!columns.LoadColumnsFor(choices.logLayout, settings)) {
-    ui.ShowMessage("Please select Log Layout.");
-    return HtmlExportOutcome::Stopped;
-  }
-
-  const std::filesystem::path log = choices.logInputFile;
+  const std::filesystem::path log = request.logInputFile;
   const std::filesystem::path pagePath = HtmlPagePath(log);
   if (WouldReplaceLog(log, pagePath)) {
     std::string message = "The log ";
     message.append(log.string())
         .append(" is itself an HTML page. Tavrilon does not write the logbook page over it.");
     ui.ShowMessage(message);
-    return HtmlExportOutcome::Stopped;
+    return RunOutcome::Stopped;
   }
 
+  logbook::LogReading reading(input, ui);
+  if (!reading.Open(request.logInputFile)) {
+    return RunOutcome::Stopped;
+  }
+  logbook::ColumnTable columns;
+  columns.LoadColumnsFor(request.layout, settings);
   // Pages of exports that were killed would otherwise lie beside it for good.
   files::RemoveLeftoverTemporaryFiles(pagePath.parent_path());
   HtmlPageFile page(pagePath);
+  if (!page.Open()) {
+    ReportWriteFailure(ui, pagePath, page.Failure());
+    return RunOutcome::Stopped;
+  }
   HtmlWriter writer(page, columns);
-  const logbook::LogReadOutcome read = logbook::ReadLogForRun(
-      input, ui, choices.logInputFile,
-      [&] {
-        if (!page.Open()) {
-          ReportWriteFailure(ui, pagePath, page.Failure());
-          return false;
-        }
-        writer.HtmlWriteHead(choices.operatorCall, choices.logLayout, clock());
-        ui.SetStatusText("Formatting Log");
-        return true;
-      },
-      [&](const std::string& record) { writer.HtmlWriteRow(input, record); });
-  switch (read) {
+  writer.HtmlWriteHead(request.operatorCall, request.layout, clock());
+  ui.SetStatusText("Formatting Log");
+  while (const adif::QsoRecord* qso = reading.Next()) {
+    writer.HtmlWriteRow(*qso);
+  }
+  switch (reading.Finish()) {
     case logbook::LogReadOutcome::Read:
       break;
     case logbook::LogReadOutcome::DictionaryMissing:
-      return HtmlExportOutcome::DictionaryMissing;
-    case logbook::LogReadOutcome::Missing:
+      return RunOutcome::DictionaryMissing;
     case logbook::LogReadOutcome::CannotRead:
-    case logbook::LogReadOutcome::Stopped:
-      return HtmlExportOutcome::Stopped;
+      return RunOutcome::Stopped;
   }
   writer.HtmlWriteFoot();
   if (!page.Commit()) {
     ReportWriteFailure(ui, pagePath, page.Failure());
-    return HtmlExportOutcome::Stopped;
+    return RunOutcome::Stopped;
   }
   std::string status = "Format complete - ";
   status.append(pagePath.string()).append(" created.");
   ui.SetStatusText(status);
-  return HtmlExportOutcome::Written;
+  return RunOutcome::Completed;
 }
 
 }  // namespace tavrilon::html

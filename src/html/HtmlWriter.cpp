@@ -38,7 +38,7 @@ std::string LocalDateTime(std::chrono::system_clock::time_point when) {
 HtmlWriter::HtmlWriter(HtmlSink& sink, const logbook::ColumnTable& columns)
     : sink_(sink), columns_(columns) {}
 
-void HtmlWriter::HtmlWriteHead(std::string_view operatorCall, std::string_view logLayout,
+void HtmlWriter::HtmlWriteHead(std::string_view operatorCall, logbook::LogLayout layout,
                                std::chrono::system_clock::time_point createdOn) {
   std::string& out = text_;
   out.clear();
@@ -70,7 +70,7 @@ void HtmlWriter::HtmlWriteHead(std::string_view operatorCall, std::string_view l
   EndLine(out, " ");
   EndLine(out, "<TABLE WIDTH=\"85%\"ALIGN=center BORDER=\"1\">");
   EndLine(out, "<TR>");
-  const bool customHeadings = logLayout == "CUSTOM";
+  const bool customHeadings = layout == logbook::LogLayout::Custom;
   for (std::size_t row = 0; row < logbook::ColumnTable::kLaidOut; ++row) {
     const logbook::LogColumn& column = columns_.Row(row);
     if (!column.AdifField.empty()) {
@@ -81,9 +81,8 @@ void HtmlWriter::HtmlWriteHead(std::string_view operatorCall, std::string_view l
   sink_.Write(out);
 }
 
-void HtmlWriter::HtmlWriteRow(adif::AdifInput& input, std::string_view record) {
-  input.ParseQsoRecord(record);
-  const adif::FieldTable& fields = input.Fields();
+void HtmlWriter::HtmlWriteRow(const adif::QsoRecord& qso) {
+  const adif::FieldTable& fields = qso.fields;
   const logbook::ColumnSlots& slots = slots_.For(columns_, fields);
   std::string& out = text_;
   out.clear();

@@ -4,9 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "adif/AdifInput.h"
+#include "adif/QsoRecord.h"
 #include "html/HtmlSink.h"
 #include "logbook/LogColumns.h"
+#include "logbook/LogLayout.h"
 
 namespace tavrilon::html {
 
@@ -18,12 +19,11 @@ class HtmlWriter {
   HtmlWriter(HtmlSink& sink, const logbook::ColumnTable& columns);
 
   // The head, the table's start and its heading row: the columns' headings
-  // when `logLayout` is exactly "CUSTOM", their field names otherwise.
-  // `createdOn` is shown in local time as MM/DD/YYYY HH:MM:SS.
-  void HtmlWriteHead(std::string_view operatorCall, std::string_view logLayout,
+  // in the custom layout, their field names in the default one. `createdOn`
+  // is shown in local time as MM/DD/YYYY HH:MM:SS.
+  void HtmlWriteHead(std::string_view operatorCall, logbook::LogLayout layout,
                      std::chrono::system_clock::time_point createdOn);
-  // Parses the record and writes it as one row.
-  void HtmlWriteRow(adif::AdifInput& input, std::string_view record);
+  void HtmlWriteRow(const adif::QsoRecord& qso);
   void HtmlWriteFoot();
 
  private:

@@ -1,7 +1,10 @@
 #include "labels/LabelRun.h"
 
+#include <optional>
+
 #include "labels/DefaultLabel.h"
 #include "print/LaserPRT.h"
+#include "session/RunProgress.h"
 #include "text/Text.h"
 
 namespace tavrilon::labels {
@@ -49,131 +52,122 @@ bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
   return true;
 }
 
-bool LabelRun::PrepareLabelSheet(print::PrintSurface& surface, std::string_view stock,
-                                 std::string_view face, double size, std::string& labelSkip) {
+void LabelRun::PrepareLabelSheet(print::PrintSurface& surface, std::string_view face, double size,
+                                 long labelsToSkip) {
   surface.SetBold(false);
   surface.SetUnit(print::Unit::Inches);
   surface.SetFontName(face);
   surface.SetFontSize(size);
   placement_.SetPosition({});
-  DesignLabelBegun = false;
-  if (!CheckSheet(stock, labelSkip)) {
-    return false;
-  }
-  for (long skipped = *SkipCount(labelSkip); skipped > 0; --skipped) {
+  designLabelBegun_ = false;
+  for (long skipped = labelsToSkip; skipped > 0; --skipped) {
     placement_.AdvanceLabel(surface);
   }
-  return true;
 }
 
 void LabelRun::BeginDesignLabel(print::PrintSurface& surface) {
-  if (DesignLabelBegun) {
-    ++LabelCount;
+  ++labelCount_;
+  if (designLabelBegun_) {
     placement_.AdvanceLabel(surface);
-  } else {
-    DesignLabelBegun = true;
-    ++LabelCount;
   }
+  designLabelBegun_ = true;
 }
 
-adif::InputStatus LabelRun::PrintDefaultLabels(print::PrintSurface& surface,
-                                               const LabelRunChoices& choices,
-                                               std::string& labelSkip) {
-  print::LaserPRT::SetOrientation(surface, 0);
-  PrepareLabelSheet(surface, choices.labelStock, kDefaultLabelFace, 8, labelSkip);
-  const adif::InputStatus status = input_.ReadLabelRecords(
-      [&] {
-        ++LabelCount;
-        ui_.SetStatusText("Label " + std::to_string(LabelCount));
-        input_.ParseQsoRecord(input_.CurrentLine);
-        DrawDefaultLabel(surface, input_.Fields(), placement_.LabelLeft(), placement_.LabelTop());
-        placement_.AdvanceLabel(surface);
-        input_.CurrentLine.clear();
-      },
-      [this](int percent) { ui_.SetProgressValue(percent); });
-  ui_.SetProgressValue(100);
-  return status;
+adif::InputStatus LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip) {
+  print::LaserPRT::SetOrientation(surface, print::Orientation::Portrait);
+  PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
+  RunProgress progress(ui_);
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    ++labelCount_;
+    ui_.SetStatusText("Label " + std::to_string(labelCount_));
+    DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
+    placement_.AdvanceLabel(surface);
+    progress.Show(input_.Progress());
+  }
+  progress.Complete();
+  return input_.ReadStatus();
 }
 
-LabelRunOutcome LabelRun::PrintLabelRun(const LabelRunChoices& choices, std::string& labelSkip,
-                                        const SurfaceSource& surfaceSource) {
-  LabelCount = 0;
-  LabelLineCounter = 0;
-  input_.CharsRead = 0;
-  input_.LogFileLength = 0;
-  RunLabelStyle = choices.labelStyle;
+LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
+                                       const SurfaceSource& surfaceSource) {
+  LabelRunResult result{RunOutcome::Stopped, request.labelSkip};
+  labelCount_ = 0;
   ui_.SetStatusText("Printing Labels");
-  RunDesign = choices.labelDesign;
 
-  if (!adif::AdifInput::LogFileExists(choices.labelInputFile)) {
+  if (!adif::AdifInput::LogFileExists(request.labelInputFile)) {
     ui_.ShowMessage("Label file does not exist");
-    return LabelRunOutcome::Stopped;
+    return result;
   }
-  if (const adif::InputStatus opened = input_.Open(choices.labelInputFile); !opened.Ok()) {
+  if (const adif::InputStatus opened = input_.Open(request.labelInputFile); !opened.Ok()) {
     ui_.ShowMessage("The label file cannot be read: " + opened.detail);
-    return LabelRunOutcome::Stopped;
+    return result;
   }
-  ui_.SetProgressVisible(true);
-  ui_.SetProgressValue(0);
+  // The log is closed however the run ends.
+  struct CloseLog {
+    adif::AdifInput& input;
+    ~CloseLog() { input.Close(); }
+  } closeLog{input_};
 
-  const auto finish = [this](LabelRunOutcome outcome) {
-    input_.Close();
-    ui_.SetProgressVisible(false);
-    return outcome;
-  };
   if (const adif::InputStatus started = input_.StartAdifInput(); !started.Ok()) {
     if (started.problem == adif::InputProblem::DictionaryMissing) {
-      return finish(LabelRunOutcome::DictionaryMissing);
+      result.outcome = RunOutcome::DictionaryMissing;
+      return result;
     }
     ui_.ShowMessage("The label file cannot be read: " + started.detail);
-    return finish(LabelRunOutcome::Stopped);
+    return result;
   }
 
-  const std::string design = text::AsciiUpper(RunDesign);
-  if (design == "SIMPLE" || design == "CUSTOM1" || design == "CUSTOM2" || design == "CUSTOM3") {
-    ui_.ShowMessage("Printing with the " + std::string(design == "SIMPLE" ? "Simple" : "custom") +
-                    " label design is not available in this version of Tavrilon yet.");
-    return finish(LabelRunOutcome::Stopped);
+  switch (request.design) {
+    case LabelDesign::Default:
+      break;
+    case LabelDesign::Simple:
+    case LabelDesign::Custom1:
+    case LabelDesign::Custom2:
+    case LabelDesign::Custom3:
+      ui_.ShowMessage("Printing with the " +
+                      std::string(request.design == LabelDesign::Simple ? "Simple" : "custom") +
+                      " label design is not available in this version of Tavrilon yet.");
+      return result;
+    case LabelDesign::None:
+      ui_.ShowMessage("Please select Label Design.");
+      return result;
   }
-  if (design != "DEFAULT") {
-    ui_.ShowMessage("Please select Label Design.");
-    return finish(LabelRunOutcome::Stopped);
-  }
-  if (!CheckSheet(choices.labelStock, labelSkip)) {
-    return finish(LabelRunOutcome::Stopped);
+  if (!CheckSheet(request.labelStock, result.labelSkip)) {
+    return result;
   }
   print::PrintSurface* surface = surfaceSource();
   if (surface == nullptr) {
     ui_.SetStatusText("Printing Cancelled");
-    return finish(LabelRunOutcome::Cancelled);
+    result.outcome = RunOutcome::Cancelled;
+    return result;
   }
   const auto failed = [&](const std::string& message) {
     surface->DiscardDocument();
     ui_.SetStatusText("Printing Failed");
     ui_.ShowMessage(message);
-    return finish(LabelRunOutcome::Stopped);
+    return result;
   };
   if (!surface->Failure().empty()) {
     return failed("The labels could not be printed: " + surface->Failure());
   }
-  const adif::InputStatus read = PrintDefaultLabels(*surface, choices, labelSkip);
-  input_.Close();
+  const adif::InputStatus read = PrintDefaultLabels(*surface, *SkipCount(result.labelSkip));
   if (!read.Ok()) {
     return failed("The label file could not be read to its end, so nothing was printed: " +
                   read.detail);
   }
-  if (LabelCount == 0) {
+  if (labelCount_ == 0) {
     surface->DiscardDocument();
     ui_.SetStatusText("Nothing Printed");
-    ui_.ShowMessage("The label file " + choices.labelInputFile +
+    ui_.ShowMessage("The label file " + request.labelInputFile +
                     " holds no contacts; nothing was printed.");
-    return finish(LabelRunOutcome::Stopped);
+    return result;
   }
   if (!surface->EndDocument()) {
     return failed("The labels could not be printed: " + surface->Failure());
   }
-  ui_.SetStatusText(std::to_string(LabelCount) + " Labels Submitted to the Printer");
-  return finish(LabelRunOutcome::Printed);
+  ui_.SetStatusText(std::to_string(labelCount_) + " Labels Submitted to the Printer");
+  result.outcome = RunOutcome::Completed;
+  return result;
 }
 
 }  // namespace tavrilon::labels

@@ -35,16 +35,12 @@ void ColumnTable::LoadDefaultColumns() {
   gridRight_ = kDefaultGridRight;
 }
 
-bool ColumnTable::LoadColumnsFor(std::string_view logLayout, settings::SettingsFile& settings) {
-  const std::string layout = text::AsciiUpper(logLayout);
-  if (layout == "CUSTOM") {
+void ColumnTable::LoadColumnsFor(LogLayout layout, settings::SettingsFile& settings) {
+  if (layout == LogLayout::Custom) {
     LoadCustomColumns(settings);
-  } else if (layout == "DEFAULT") {
-    LoadDefaultColumns();
   } else {
-    return false;
+    LoadDefaultColumns();
   }
-  return true;
 }
 
 void ColumnTable::LoadCustomColumns(settings::SettingsFile& settings) {

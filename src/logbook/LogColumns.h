@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "adif/FieldTable.h"
+#include "logbook/LogLayout.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::logbook {
@@ -34,9 +35,7 @@ class ColumnTable {
   // "Custom Log": "Grid" and "column1" to "column21", each
   // "field,data left,heading,heading left,length".
   void LoadCustomColumns(settings::SettingsFile& settings);
-  // By the log layout setting in capitals: "CUSTOM" or "DEFAULT". False for
-  // any other layout, which the caller reports.
-  bool LoadColumnsFor(std::string_view logLayout, settings::SettingsFile& settings);
+  void LoadColumnsFor(LogLayout layout, settings::SettingsFile& settings);
 
   const LogColumn& Row(std::size_t row) const { return rows_.at(row); }
   // Changes with every load.

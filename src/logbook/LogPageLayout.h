@@ -1,15 +1,14 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include "adif/AdifInput.h"
+#include "adif/QsoRecord.h"
 #include "logbook/LogColumns.h"
 #include "print/PrintSurface.h"
 
 namespace tavrilon::logbook {
 
-// The page state a logbook run shares with its filter.
+// Where a logbook run has come on its pages.
 struct LogPageState {
   int PageNumber = 0;
   int RowsOnPage = 99;  // 99: no page yet
@@ -26,20 +25,21 @@ struct LogPageState {
 class LogPageLayout {
  public:
   LogPageLayout(print::PrintSurface& surface, const ColumnTable& columns, LogPageState& state,
-                std::string operatorCall, std::string logLayout, std::string printDate);
+                std::string operatorCall, LogLayout layout, std::string printDate);
 
   void PrintPageHeader();
-  // Prints one record when `included` (asked after the record is parsed)
-  // says so.
-  void PrintLogRow(adif::AdifInput& input, const std::string& record,
-                   const std::function<bool()>& included);
+  // Gives the contact its row: printed when `inRange`, unless its page is
+  // one the print-from-page mode leaves out, where it only fills the row.
+  void PrintLogRow(const adif::QsoRecord& qso, bool inRange);
 
  private:
+  bool PageLeftOut() const { return state_.FromPageMode && state_.PageNumber <= state_.StartPage; }
+
   print::PrintSurface& surface_;
   const ColumnTable& columns_;
   LogPageState& state_;
   std::string operatorCall_;
-  std::string logLayout_;
+  LogLayout layout_;
   std::string printDate_;
   ColumnSlotCache slots_;
 };

@@ -2,40 +2,53 @@
 
 namespace tavrilon::logbook {
 
-LogReadOutcome ReadLogForRun(adif::AdifInput& input, UserInterface& ui, const std::string& logFile,
-                             const std::function<bool()>& beforeRecords,
-                             const std::function<void(const std::string&)>& record) {
-  input.CharsRead = 0;
+LogReading::LogReading(adif::AdifInput& input, UserInterface& ui) : input_(input), ui_(ui) {}
+
+LogReading::~LogReading() {
+  input_.Close();
+}
+
+bool LogReading::Open(const std::string& logFile) {
   if (!adif::AdifInput::LogFileExists(logFile)) {
-    ui.ShowMessage("Log File does not exist");
-    return LogReadOutcome::Missing;
+    ui_.ShowMessage("Log File does not exist");
+    return false;
   }
-  if (const adif::InputStatus opened = input.Open(logFile); !opened.Ok()) {
-    ui.ShowMessage("The log cannot be read: " + opened.detail);
-    return LogReadOutcome::CannotRead;
+  if (const adif::InputStatus opened = input_.Open(logFile); !opened.Ok()) {
+    ui_.ShowMessage("The log cannot be read: " + opened.detail);
+    return false;
   }
-  ui.SetProgressVisible(true);
-  ui.SetProgressValue(0);
-  if (!beforeRecords()) {
-    input.Close();
-    ui.SetProgressVisible(false);
-    return LogReadOutcome::Stopped;
+  progress_.emplace(ui_);
+  return true;
+}
+
+const adif::QsoRecord* LogReading::Next() {
+  if (!headerStatus_) {
+    headerStatus_ = input_.SkipToFirstRecord();
   }
+  if (!headerStatus_->Ok()) {
+    return nullptr;
+  }
+  const adif::QsoRecord* qso = input_.NextRecord();
+  progress_->Show(input_.Progress());
+  return qso;
+}
+
+LogReadOutcome LogReading::Finish() {
   const adif::InputStatus status =
-      input.ReadLogbookRecords(record, [&ui](int percent) { ui.SetProgressValue(percent); });
-  input.Close();
-  ui.SetProgressValue(100);
-  ui.SetProgressVisible(false);
+      headerStatus_ && !headerStatus_->Ok() ? *headerStatus_ : input_.ReadStatus();
+  input_.Close();
+  progress_->Complete();
+  progress_.reset();
   switch (status.problem) {
     case adif::InputProblem::None:
-      return LogReadOutcome::Read;
+      break;
     case adif::InputProblem::DictionaryMissing:
       return LogReadOutcome::DictionaryMissing;
     case adif::InputProblem::CannotRead:
-      ui.ShowMessage("The log could not be read to its end: " + status.detail);
+      ui_.ShowMessage("The log could not be read to its end: " + status.detail);
       return LogReadOutcome::CannotRead;
   }
-  return LogReadOutcome::CannotRead;
+  return LogReadOutcome::Read;
 }
 
 }  // namespace tavrilon::logbook

@@ -1,28 +1,47 @@
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <string>
 
 #include "adif/AdifInput.h"
+#include "session/RunProgress.h"
 #include "session/UserInterface.h"
 
 namespace tavrilon::logbook {
 
 enum class LogReadOutcome {
   Read,               // every record was handed on
-  Missing,            // "Log File does not exist" was shown
   CannotRead,         // the user was told why
-  Stopped,            // `beforeRecords` said no
   DictionaryMissing,  // the caller must end the program
 };
 
-// The reading part of every logbook run (printed pages and the HTML page):
-// the log must exist, is opened with the progress bar shown, then
-// `beforeRecords` runs (false stops the run there, the user told why by it),
-// then each record text goes to `record` as the logbook's header skip and
-// record loop find it; progress ends at 100 and the log is closed.
-LogReadOutcome ReadLogForRun(adif::AdifInput& input, UserInterface& ui, const std::string& logFile,
-                             const std::function<bool()>& beforeRecords,
-                             const std::function<void(const std::string&)>& record);
+// The reading part of every logbook run (printed pages and the HTML page),
+// used as a straight line:
+//
+//   if (!reading.Open(file)) ...            the log exists and opens
+//   while (const QsoRecord* qso = reading.Next()) ...
+//   switch (reading.Finish()) ...
+//
+// The header is skipped at the first Next, so a run that stops before it
+// needs no dictionary. The progress bar shows while the log is open; the log
+// is closed when the reading goes out of scope.
+class LogReading {
+ public:
+  LogReading(adif::AdifInput& input, UserInterface& ui);
+  ~LogReading();
+  LogReading(const LogReading&) = delete;
+  LogReading& operator=(const LogReading&) = delete;
+
+  // False, with the user told why, when the log is missing or cannot be read.
+  bool Open(const std::string& logFile);
+  const adif::QsoRecord* Next();
+  LogReadOutcome Finish();
+
+ private:
+  adif::AdifInput& input_;
+  UserInterface& ui_;
+  std::optional<RunProgress> progress_;
+  std::optional<adif::InputStatus> headerStatus_;
+};
 
 }  // namespace tavrilon::logbook

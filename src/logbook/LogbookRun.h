@@ -3,47 +3,44 @@
 #include <string>
 
 #include "adif/AdifInput.h"
-#include "logbook/LogPageLayout.h"
+#include "logbook/LogLayout.h"
 #include "logbook/LogRangeInput.h"
 #include "print/PrintSurface.h"
 #include "session/Clock.h"
+#include "session/RunOutcome.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::logbook {
 
-enum class LogMode { Full, Part, Page, Html };
+enum class LogMode { Full, Part, Page };
 
-// The main window's choices a logbook run reads.
-struct LogbookChoices {
-  std::string logInputFile;  // LogInputFile
-  std::string logLayout;     // "DEFAULT" or "CUSTOM"
-  std::string operatorCall;  // OperatorCall
+// What a logbook run (or the HTML page) is asked to do, as the main window
+// holds it.
+struct LogbookRequest {
+  std::string logInputFile;
+  LogLayout layout = LogLayout::Default;
+  std::string operatorCall;
+  LogMode mode = LogMode::Full;
+  LogRange range;     // the Part mode's
+  int startPage = 0;  // the Page mode's: the pages left out
 };
 
-enum class LogbookOutcome { Printed, Stopped, Cancelled, DictionaryMissing };
+// Whether a contact lies in the range: from the begin date and time (none:
+// from the first contact) to the end date and time (none: to the last).
+bool InLogRange(const LogRange& range, const adif::QsoRecord& qso);
 
-// The logbook print run and the state it keeps between runs: the mode, the
-// date range, the start page and the page state.
+// The logbook print run.
 class LogbookRun {
  public:
   LogbookRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
              Clock clock);
 
-  // Prints the log in the current mode: every contact ("Full"), those in the
-  // range ("Part"), or every contact from the start page on ("Page").
-  LogbookOutcome PrintLog(const LogbookChoices& choices, const print::SurfaceSource& surface);
-
-  // Whether the contact just parsed is printed in the current mode.
-  bool LogIncluded();
-
-  LogMode Mode = LogMode::Full;
-  LogRange Range;
-  LogPageState Page;
+  // Prints the log in the request's mode: every contact ("Full"), those in
+  // the range ("Part"), or every contact from the start page on ("Page").
+  RunOutcome PrintLog(const LogbookRequest& request, const print::SurfaceSource& surface);
 
  private:
-  std::string NothingToPrint(const std::string& logFile) const;
-
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
   UserInterface& ui_;

@@ -1,23 +1,9 @@
 #include "print/LaserPRT.h"
 
-#include "text/Text.h"
-
 namespace tavrilon::print::LaserPRT {
 
-std::optional<Unit> ParseUnitSelector(std::string_view selector) {
-  const std::string upper = text::AsciiUpper(selector);
-  const auto number = text::ParseDecimal(selector);
-  if (upper == "MILLIMETERS" || number == 6) {
-    return Unit::Millimetres;
-  }
-  if (upper == "INCHES" || number == 5) {
-    return Unit::Inches;
-  }
-  return std::nullopt;
-}
-
-void SetOrientation(PrintSurface& surface, int landscape) {
-  surface.SetOrientation(landscape > 0 ? Orientation::Landscape : Orientation::Portrait);
+void SetOrientation(PrintSurface& surface, Orientation orientation) {
+  surface.SetOrientation(orientation);
 }
 
 void SetFont(PrintSurface& surface, std::string_view face, double size) {
@@ -29,20 +15,14 @@ void SetFont(PrintSurface& surface, std::string_view face, double size) {
   }
 }
 
-void SetUnits(PrintSurface& surface, std::string_view unit) {
-  if (const auto parsed = ParseUnitSelector(unit)) {
-    surface.SetUnit(*parsed);
-  }
-}
-
 namespace {
 
 // Draws in the given unit and line setting, then puts both back.
 template <typename Draw>
-void WithUnitAndLine(PrintSurface& surface, std::string_view unit, int lineWidth, Draw draw) {
+void WithUnitAndLine(PrintSurface& surface, Unit unit, int lineWidth, Draw draw) {
   const Unit keptUnit = surface.GetUnit();
   const int keptLine = surface.LineWidth();
-  SetUnits(surface, unit);
+  surface.SetUnit(unit);
   surface.SetLineWidth(lineWidth);
   draw();
   surface.SetLineWidth(keptLine);
@@ -51,12 +31,12 @@ void WithUnitAndLine(PrintSurface& surface, std::string_view unit, int lineWidth
 
 }  // namespace
 
-void DrawBox(PrintSurface& surface, std::string_view unit, double top, double left, double bottom,
+void DrawBox(PrintSurface& surface, Unit unit, double top, double left, double bottom,
              double right) {
   WithUnitAndLine(surface, unit, 2, [&] { surface.DrawBox(left, top, right, bottom, kBlack); });
 }
 
-void DrawRule(PrintSurface& surface, std::string_view unit, double top, double left, double width,
+void DrawRule(PrintSurface& surface, Unit unit, double top, double left, double width,
               double height) {
   WithUnitAndLine(surface, unit, 1, [&] {
     if (height < 1) {
@@ -67,8 +47,8 @@ void DrawRule(PrintSurface& surface, std::string_view unit, double top, double l
   });
 }
 
-void PrintAt(PrintSurface& surface, std::string_view unit, double top, double left,
-             std::string_view text, std::string_view style, double size, Colour colour) {
+void PrintAt(PrintSurface& surface, Unit unit, double top, double left, std::string_view text,
+             TextStyle style, double size, Colour colour) {
   const Unit keptUnit = surface.GetUnit();
   const double keptSize = surface.FontSize();
   const bool keptBold = surface.Bold();
@@ -76,16 +56,15 @@ void PrintAt(PrintSurface& surface, std::string_view unit, double top, double le
   const Colour keptColour = surface.ForeColour();
 
   surface.SetForeColour(colour);
-  const std::string upper = text::AsciiUpper(style);
-  if (upper == "BOLD" || upper == "B") {
+  if (style == TextStyle::Bold) {
     surface.SetBold(true);
-  } else if (upper == "ITALIC" || upper == "I") {
+  } else if (style == TextStyle::Italic) {
     surface.SetItalic(true);
   }
   if (size > 0) {
     surface.SetFontSize(size);
   }
-  SetUnits(surface, unit);
+  surface.SetUnit(unit);
   surface.SetCurrentX(left);
   surface.SetCurrentY(top);
   surface.PrintText(text, true);

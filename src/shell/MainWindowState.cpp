@@ -9,6 +9,8 @@
 
 namespace tavrilon::shell {
 
+using labels::LabelDesign;
+
 namespace {
 
 constexpr const char* kLabels = "QSL Labels";
@@ -53,7 +55,7 @@ void MainWindowState::Start() {
     LogInputFile.clear();
   }
   logPrintEnabled = !LogInputFile.empty();
-  SelectLogLayout(settings_.ReadSetting("Log", "LogLayOut", "DEFAULT") != "DEFAULT");
+  SelectLogLayout(logbook::LogLayoutOf(settings_.ReadSetting("Log", "LogLayOut", "DEFAULT")));
 
   LabelInputFile = settings_.ReadSetting(kLabels, "adifile", "");
   if (!FileExists(LabelInputFile)) {
@@ -61,17 +63,12 @@ void MainWindowState::Start() {
   }
   labelPrintEnabled = !LabelInputFile.empty();
 
-  LabelDesign = settings_.ReadSetting(kLabels, "LabelLayOut", "");
-  static constexpr std::pair<std::string_view, DesignOption> kDesigns[] = {
-      {"DEFAULT", DesignOption::Default},
-      {"SIMPLE", DesignOption::Simple},
-      {"CUSTOM1", DesignOption::Custom1},
-      {"CUSTOM2", DesignOption::Custom2},
-      {"CUSTOM3", DesignOption::Custom3}};
-  for (const auto& [value, option] : kDesigns) {
-    if (LabelDesign == value) {
-      SelectLabelDesign(option);
-    }
+  // Only the exact stored word selects its option; the run reads it in
+  // capitals.
+  const std::string storedDesign = settings_.ReadSetting(kLabels, "LabelLayOut", "");
+  LabelDesign = labels::LabelDesignOf(storedDesign);
+  if (storedDesign == labels::StoredLabelDesign(LabelDesign)) {
+    SelectLabelDesign(LabelDesign);
   }
 
   UseQRZ = settings_.ReadSetting(kLabels, "UseQRZ", "");
@@ -94,37 +91,37 @@ void MainWindowState::Start() {
 }
 
 void MainWindowState::WriteLabelLayout() {
-  settings_.WriteSetting(kLabels, "LabelLayOut", LabelDesign);
+  settings_.WriteSetting(kLabels, "LabelLayOut", labels::StoredLabelDesign(LabelDesign));
 }
 
-void MainWindowState::SelectLabelDesign(DesignOption option) {
+void MainWindowState::SelectLabelDesign(labels::LabelDesign option) {
   designOption = option;
   switch (option) {
-    case DesignOption::None:
+    case LabelDesign::None:
       return;
-    case DesignOption::Simple:
+    case LabelDesign::Simple:
       sortEnabled = false;
-      LabelDesign = "SIMPLE";
+      LabelDesign = option;
       break;
-    case DesignOption::Default:
+    case LabelDesign::Default:
       sortEnabled = false;
       if (LabelStyle > 1) {
         ui_.ShowMessage("Default Layout can only be selected if Label Style 1 (QSL only) is used");
-        SelectLabelDesign(DesignOption::Simple);
+        SelectLabelDesign(LabelDesign::Simple);
       } else {
-        LabelDesign = "DEFAULT";
+        LabelDesign = option;
       }
       break;
-    case DesignOption::Custom1:
-    case DesignOption::Custom2:
-    case DesignOption::Custom3: {
+    case LabelDesign::Custom1:
+    case LabelDesign::Custom2:
+    case LabelDesign::Custom3: {
       sortEnabled = true;
       if (LabelStyle > 1) {
         ui_.ShowMessage("Custom Layouts can only be selected if Label Style 1 (QSL only) is used");
-        SelectLabelDesign(DesignOption::Simple);
+        SelectLabelDesign(LabelDesign::Simple);
       } else {
-        CustomDesignNumber = static_cast<int>(option) - static_cast<int>(DesignOption::Custom1) + 1;
-        LabelDesign = "CUSTOM" + std::to_string(CustomDesignNumber);
+        CustomDesignNumber = labels::CustomDesignNumberOf(option);
+        LabelDesign = option;
       }
       break;
     }
@@ -137,7 +134,7 @@ void MainWindowState::SelectLabelStyle(int style) {
   if (style == 1) {
     LabelStyle = 1;
     qrzEnabled = false;
-  } else if (designOption != DesignOption::Simple) {
+  } else if (designOption != LabelDesign::Simple) {
     LabelStyle = 1;
     ui_.ShowMessage(style == 2 ? "Label Style 2 (QSL & Mailing Labels) can only be selected if "
                                  "Simple Label Design is used"
@@ -151,10 +148,9 @@ void MainWindowState::SelectLabelStyle(int style) {
   settings_.WriteSetting(kLabels, "LabelSet", std::to_string(LabelStyle));
 }
 
-void MainWindowState::SelectLogLayout(bool custom) {
-  logLayoutCustom = custom;
-  LogLayout = custom ? "CUSTOM" : "DEFAULT";
-  settings_.WriteSetting("Log", "LogLayOut", LogLayout);
+void MainWindowState::SelectLogLayout(logbook::LogLayout layout) {
+  LogLayout = layout;
+  settings_.WriteSetting("Log", "LogLayOut", logbook::StoredLogLayout(layout));
 }
 
 void MainWindowState::SetUseQrz(bool checked) {

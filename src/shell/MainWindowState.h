@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <string>
 
+#include "labels/LabelDesign.h"
+#include "logbook/LogLayout.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::shell {
-
-enum class DesignOption { None, Default, Simple, Custom1, Custom2, Custom3 };
 
 // The main window's choices and the state of its controls, with what a click
 // on each control does. Every choice is written to the settings file the
@@ -24,9 +24,10 @@ class MainWindowState {
   // expect (the design before the style).
   void Start();
 
-  void SelectLabelDesign(DesignOption option);
+  // The design option clicked (None: none is selected).
+  void SelectLabelDesign(labels::LabelDesign option);
   void SelectLabelStyle(int style);
-  void SelectLogLayout(bool custom);
+  void SelectLogLayout(logbook::LogLayout layout);
   void SetUseQrz(bool checked);
   void SetSortFile(bool checked);
   void SelectLabelStock(std::size_t index);
@@ -40,17 +41,17 @@ class MainWindowState {
   std::string OperatorCall = "Unknown";
   std::string LogInputFile;
   std::string LabelInputFile;
-  std::string LogLayout;
-  std::string LabelDesign;
-  int CustomDesignNumber = 1;
+  logbook::LogLayout LogLayout = logbook::LogLayout::Default;
+  // The stored design in capitals, whether or not an option shows it.
+  labels::LabelDesign LabelDesign = labels::LabelDesign::None;
+  int CustomDesignNumber = 1;  // the design being edited
   int LabelStyle = 0;
   std::string LabelStock;
   std::string UseQRZ;
 
   // The controls.
-  DesignOption designOption = DesignOption::None;
+  labels::LabelDesign designOption = labels::LabelDesign::None;
   int styleOption = 0;  // 1 to 3, 0 when none is selected
-  bool logLayoutCustom = false;
   bool sortEnabled = true;
   bool sortChecked = false;
   bool qrzEnabled = true;

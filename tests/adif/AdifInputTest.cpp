@@ -25,19 +25,19 @@ class AdifInputTest : public ::testing::Test {
     tavrilon::test::WriteFile(dir_ / "log.adi", content);
     Reading r;
     EXPECT_TRUE(input_.Open(dir_ / "log.adi").Ok());
-    const auto record = [this, &r](std::string_view text) {
-      input_.ParseQsoRecord(text);
-      r.calls.emplace_back(test::ValueOf(input_.Fields(), "CALL"));
+    r.status = labelPath ? input_.StartAdifInput() : input_.SkipToFirstRecord();
+    while (r.status.Ok()) {
+      const QsoRecord* qso = input_.NextRecord();
+      if (qso == nullptr) {
+        r.status = input_.ReadStatus();
+        break;
+      }
+      r.calls.emplace_back(test::ValueOf(qso->fields, "CALL"));
       std::string& contact = r.contacts.emplace_back();
       for (const char* name : {"CALL", "QSO_DATE", "TIME_ON", "BAND", "MODE"}) {
-        contact.append(test::ValueOf(input_.Fields(), name)).append("|");
+        contact.append(test::ValueOf(qso->fields, name)).append("|");
       }
-    };
-    const ProgressSink progress = [&r](int percent) { r.progress.push_back(percent); };
-    if (!labelPath) {
-      r.status = input_.ReadLogbookRecords(record, progress);
-    } else if (r.status = input_.StartAdifInput(); r.status.Ok()) {
-      r.status = input_.ReadLabelRecords([&] { record(input_.CurrentLine); }, progress);
+      r.progress.push_back(input_.Progress().Percent());
     }
     input_.Close();
     return r;

@@ -29,10 +29,13 @@ class HtmlExportTest : public ::testing::Test {
  protected:
   HtmlExportTest() { fs::copy_file(tavrilon::test::ShippedDictionary(), dir_ / "tvadif.txt"); }
 
-  HtmlExportOutcome Export(const fs::path& log, std::string layout = "DEFAULT") {
+  RunOutcome Export(const fs::path& log, logbook::LogLayout layout = logbook::LogLayout::Default) {
     ui_.messages.clear();
-    return ConvertLogToHtml(input_, settings_, ui_, {log.string(), std::move(layout), "W1AW"},
-                            [] { return test::CreatedOn(); });
+    logbook::LogbookRequest request;
+    request.logInputFile = log.string();
+    request.layout = layout;
+    request.operatorCall = "W1AW";
+    return ConvertLogToHtml(input_, settings_, ui_, request, [] { return test::CreatedOn(); });
   }
 
   // Every file of the folder, by name.
@@ -55,7 +58,7 @@ TEST_F(HtmlExportTest, ASmallLogReplacesAnOlderPageWithTheExpectedPageByteForByt
   const fs::path data = tavrilon::test::SourceFolder() / "tests/html/data";
   fs::copy_file(data / "small-log.adi", dir_ / "small-log.adi");
   WriteFile(dir_ / "small-log.html", kOldPage);
-  ASSERT_EQ(Export(dir_ / "small-log.adi"), HtmlExportOutcome::Written);
+  ASSERT_EQ(Export(dir_ / "small-log.adi"), RunOutcome::Completed);
 
   std::string expected = ReadFile(data / "expected.html");
   expected.replace(expected.find("@VERSION@"), 9, VersionString());
@@ -70,22 +73,16 @@ TEST_F(HtmlExportTest, ASmallLogReplacesAnOlderPageWithTheExpectedPageByteForByt
       << "no temporary file is left";
 }
 
-TEST_F(HtmlExportTest, TheLayoutIsChosenInCapitals) {
+TEST_F(HtmlExportTest, TheCustomLayoutTakesTheColumnsOfTheSettingsFile) {
   WriteFile(dir_ / "tavrilon.ini", "[Custom Log]\ncolumn1=CALL,0,Station,0,13\n");
   WriteFile(dir_ / "mylog.adi", kLog);
-  ASSERT_EQ(Export(dir_ / "mylog.adi", "custom"), HtmlExportOutcome::Written);
-  EXPECT_EQ(test::Cells(ReadFile(dir_ / "mylog.html")), (Texts{"CALL", "W1AW", "K1JT"}));
-  fs::remove(dir_ / "mylog.html");
-  for (const char* layout : {"SIMPLE", " DEFAULT"}) {
-    EXPECT_EQ(Export(dir_ / "mylog.adi", layout), HtmlExportOutcome::Stopped) << layout;
-    EXPECT_EQ(ui_.messages, Texts{"Please select Log Layout."}) << layout;
-    EXPECT_EQ(Files(), (Texts{"mylog.adi", "tavrilon.ini", "tvadif.txt"})) << layout;
-  }
+  ASSERT_EQ(Export(dir_ / "mylog.adi", logbook::LogLayout::Custom), RunOutcome::Completed);
+  EXPECT_EQ(test::Cells(ReadFile(dir_ / "mylog.html")), (Texts{"Station", "W1AW", "K1JT"}));
 }
 
 TEST_F(HtmlExportTest, ALogWithoutContactsGivesTheHeadingRowAlone) {
   WriteFile(dir_ / "empty.adi", "A log with a header only\n<EOH>\n");
-  ASSERT_EQ(Export(dir_ / "empty.adi"), HtmlExportOutcome::Written);
+  ASSERT_EQ(Export(dir_ / "empty.adi"), RunOutcome::Completed);
   const std::string page = ReadFile(dir_ / "empty.html");
   EXPECT_NE(page.find(">QSL_RCVD</font/></TD></TR>\r\n</TABLE>\r\n"), std::string::npos) << page;
 }
@@ -94,7 +91,7 @@ TEST_F(HtmlExportTest, ALogThatIsOrLeadsToAnHtmlPageIsNeverWrittenOver) {
   fs::create_symlink("log.html", dir_ / "log.adi");
   for (const char* name : {"log.Html", "log.adi"}) {
     WriteFile(dir_ / "log.html", kLog);
-    EXPECT_EQ(Export(dir_ / name), HtmlExportOutcome::Stopped) << name;
+    EXPECT_EQ(Export(dir_ / name), RunOutcome::Stopped) << name;
     EXPECT_EQ(ReadFile(dir_ / "log.html"), kLog) << name;
     ASSERT_EQ(ui_.messages.size(), 1u) << name;
     EXPECT_NE(ui_.messages[0].find((dir_ / name).string()), std::string::npos) << ui_.messages[0];
@@ -103,12 +100,12 @@ TEST_F(HtmlExportTest, ALogThatIsOrLeadsToAnHtmlPageIsNeverWrittenOver) {
 
 TEST_F(HtmlExportTest, AnExportThatFailsSaysWhyAndLeavesTheOlderPageAsItWas) {
   WriteFile(dir_ / "mylog.html", kOldPage);
-  EXPECT_EQ(Export(dir_ / "mylog.adi"), HtmlExportOutcome::Stopped);
+  EXPECT_EQ(Export(dir_ / "mylog.adi"), RunOutcome::Stopped);
   EXPECT_EQ(ui_.messages, Texts{"Log File does not exist"});
 
   WriteFile(dir_ / "taken.adi", kLog);
   fs::create_directory(dir_ / "taken.html");
-  EXPECT_EQ(Export(dir_ / "taken.adi"), HtmlExportOutcome::Stopped);
+  EXPECT_EQ(Export(dir_ / "taken.adi"), RunOutcome::Stopped);
   EXPECT_EQ(ui_.messages, Texts{"The HTML page " + (dir_ / "taken.html").string() +
                                 " could not be written: it is a folder"});
   EXPECT_EQ(ui_.statusTexts.back(), "Format failed");
@@ -116,7 +113,7 @@ TEST_F(HtmlExportTest, AnExportThatFailsSaysWhyAndLeavesTheOlderPageAsItWas) {
   // The page is begun before the dictionary is found missing.
   WriteFile(dir_ / "mylog.adi", kLog);
   fs::remove(dir_ / "tvadif.txt");
-  EXPECT_EQ(Export(dir_ / "mylog.adi"), HtmlExportOutcome::DictionaryMissing);
+  EXPECT_EQ(Export(dir_ / "mylog.adi"), RunOutcome::DictionaryMissing);
   EXPECT_EQ(ReadFile(dir_ / "mylog.html"), kOldPage);
   EXPECT_EQ(Files(), (Texts{"mylog.adi", "mylog.html", "taken.adi", "taken.html"}));
 }

@@ -25,17 +25,20 @@ class LabelRunTest : public ::testing::Test {
  protected:
   LabelRunTest() { fs::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt"); }
 
-  LabelRunOutcome Run(std::string_view log, std::string stock = "5160", std::string skip = "0",
-                      std::string design = "DEFAULT") {
+  RunOutcome Run(std::string_view log, std::string stock = "5160", std::string skip = "0",
+                 LabelDesign design = LabelDesign::Default) {
     test::WriteFile(dir_ / "log.adi", log);
-    choices_ = {(dir_ / "log.adi").string(), std::move(stock), std::move(design), 1};
-    skip_ = std::move(skip);
+    return Run({(dir_ / "log.adi").string(), std::move(stock), design, 1, std::move(skip)});
+  }
+  RunOutcome Run(const LabelRunRequest& request) {
     surfaceAsked_ = false;
     surface_.operations.clear();
-    return run_.PrintLabelRun(choices_, skip_, [this]() -> print::PrintSurface* {
+    const LabelRunResult result = run_.PrintLabelRun(request, [this]() -> print::PrintSurface* {
       surfaceAsked_ = true;
       return cancel_ ? nullptr : &surface_;
     });
+    skip_ = result.labelSkip;
+    return result.outcome;
   }
 
   // The calls printed: each label's first text.
@@ -55,14 +58,13 @@ class LabelRunTest : public ::testing::Test {
   test::ScriptedUserInterface ui_;
   LabelRun run_{input_, settings_, ui_};
   RecordingSurface surface_;
-  LabelRunChoices choices_;
   std::string skip_;
   bool surfaceAsked_ = false;
   bool cancel_ = false;
 };
 
 TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
-  ASSERT_EQ(Run(Contacts(26), "5160", "5"), LabelRunOutcome::Printed);
+  ASSERT_EQ(Run(Contacts(26), "5160", "5"), RunOutcome::Completed);
   const auto calls = Calls();
   ASSERT_EQ(calls.size(), 26U);
   EXPECT_EQ(calls[0]->text, "K001X");
@@ -79,7 +81,7 @@ TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
 
   // The next run counts from one again; an empty skip box is filled with 0.
   ui_.statusTexts.clear();
-  ASSERT_EQ(Run(Contacts(1), "5160", ""), LabelRunOutcome::Printed);
+  ASSERT_EQ(Run(Contacts(1), "5160", ""), RunOutcome::Completed);
   EXPECT_EQ(skip_, "0");
   EXPECT_EQ(ui_.statusTexts, (std::vector<std::string>{"Printing Labels", "Label 1",
                                                        "1 Labels Submitted to the Printer"}));
@@ -98,7 +100,7 @@ TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
     std::string skip;
     const char* says;                        // part of the one message shown
     const char* status = "Printing Labels";  // the last status text
-    std::string design = "DEFAULT";
+    LabelDesign design = LabelDesign::Default;
     std::string log = Contacts(3);
   } cases[] = {
       {"Custom 4", "0", "The label sheet \"Custom 4\" is not known."},
@@ -106,15 +108,15 @@ TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
       {"Custom 1", "0", "Custom 1 cannot be printed on: its Number Down is missing"},
       {"5160", "2.5", "must be a whole number from 0 to 32767"},
       {"5160", "32768", "must be a whole number from 0 to 32767"},
-      {"5160", "0", "Please select Label Design.", "Printing Labels", ""},
-      {"5160", "0", " holds no contacts; nothing was printed.", "Nothing Printed", "DEFAULT",
-       "Header only\n<EOH>\n"},
+      {"5160", "0", "Please select Label Design.", "Printing Labels", LabelDesign::None},
+      {"5160", "0", " holds no contacts; nothing was printed.", "Nothing Printed",
+       LabelDesign::Default, "Header only\n<EOH>\n"},
       {"5160", "0", "could not be read to its end, so nothing was printed", "Printing Failed",
-       "DEFAULT", tooLong},
+       LabelDesign::Default, tooLong},
   };
   for (const auto& c : cases) {
     ui_.messages.clear();
-    EXPECT_EQ(Run(c.log, c.stock, c.skip, c.design), LabelRunOutcome::Stopped) << c.says;
+    EXPECT_EQ(Run(c.log, c.stock, c.skip, c.design), RunOutcome::Stopped) << c.says;
     ASSERT_EQ(ui_.messages.size(), 1U) << c.says;
     EXPECT_NE(ui_.messages[0].find(c.says), std::string::npos) << ui_.messages[0];
     EXPECT_EQ(ui_.statusTexts.back(), c.status) << c.says;
@@ -128,16 +130,16 @@ TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
 }
 
 TEST_F(LabelRunTest, AMissingLabelFileOrDictionaryOrACancelStopsBeforePrinting) {
-  choices_ = {(dir_ / "gone.adi").string(), "5160", "DEFAULT", 1};
-  EXPECT_EQ(run_.PrintLabelRun(choices_, skip_, [] { return nullptr; }), LabelRunOutcome::Stopped);
+  EXPECT_EQ(Run({(dir_ / "gone.adi").string(), "5160", LabelDesign::Default, 1, "0"}),
+            RunOutcome::Stopped);
   EXPECT_EQ(ui_.messages, std::vector<std::string>{"Label file does not exist"});
 
   cancel_ = true;
-  EXPECT_EQ(Run(Contacts(2)), LabelRunOutcome::Cancelled);
+  EXPECT_EQ(Run(Contacts(2)), RunOutcome::Cancelled);
   EXPECT_TRUE(surface_.operations.empty());
 
   fs::remove(dir_ / "tvadif.txt");
-  EXPECT_EQ(Run(Contacts(1)), LabelRunOutcome::DictionaryMissing);  // the caller ends the program
+  EXPECT_EQ(Run(Contacts(1)), RunOutcome::DictionaryMissing);  // the caller ends the program
   EXPECT_FALSE(surfaceAsked_);
 }
 

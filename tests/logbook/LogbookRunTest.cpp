@@ -30,13 +30,15 @@ class LogbookRunTest : public ::testing::Test {
  protected:
   LogbookRunTest() { std::filesystem::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt"); }
 
-  LogbookOutcome Print(std::string_view log, LogMode mode, std::string layout = "DEFAULT") {
+  RunOutcome Print(std::string_view log, LogMode mode, LogLayout layout = LogLayout::Default) {
     test::WriteFile(dir_ / "log.adi", log);
-    run_.Mode = mode;
+    request_.logInputFile = (dir_ / "log.adi").string();
+    request_.layout = layout;
+    request_.operatorCall = "W1AW";
+    request_.mode = mode;
     surface_.operations.clear();
     surface_.page = 1;  // counts the sheets
-    return run_.PrintLog({(dir_ / "log.adi").string(), std::move(layout), "W1AW"},
-                         [this] { return &surface_; });
+    return run_.PrintLog(request_, [this] { return &surface_; });
   }
 
   // The texts printed at x: at y, or without it in the contact rows; on every page.
@@ -57,12 +59,13 @@ class LogbookRunTest : public ::testing::Test {
   test::ScriptedUserInterface ui_;
   LogbookRun run_{input_, settings_, ui_, [] { return kPrintedOn; }};
   RecordingSurface surface_;
+  LogbookRequest request_;
 };
 
 TEST_F(LogbookRunTest, PagesOfThirtyThreeRowsUnderTitleHeadingsAndFooterAlsoFromAPage) {
   ASSERT_EQ(Print(Contacts(34, "<RST_SENT:4>5999<COMMENT:34>A comment longer than thirty chars"),
                   LogMode::Full),
-            LogbookOutcome::Printed);
+            RunOutcome::Completed);
   EXPECT_EQ(surface_.page, 2);
   EXPECT_EQ(surface_.GetOrientation(), print::Orientation::Landscape);
   EXPECT_EQ(At(8, 8), (Texts{"W1AW", "W1AW"}));  // the title
@@ -77,10 +80,8 @@ TEST_F(LogbookRunTest, PagesOfThirtyThreeRowsUnderTitleHeadingsAndFooterAlsoFrom
   EXPECT_EQ(ui_.statusTexts.back(), "Printing Complete -> 34 QSOs Submitted to 2 pages.");
 
   // From page 3: rows 67 to 100 on two sheets numbered 3 and 4.
-  const StartPageChoice choice = ConfirmStartPage("3");
-  run_.Page.FromPageMode = choice.FromPageMode;
-  run_.Page.StartPage = choice.StartPage;
-  ASSERT_EQ(Print(Contacts(100), LogMode::Page), LogbookOutcome::Printed);
+  request_.startPage = ConfirmStartPage("3").StartPage;
+  ASSERT_EQ(Print(Contacts(100), LogMode::Page), RunOutcome::Completed);
   EXPECT_EQ(surface_.page, 2);
   ASSERT_EQ(At(41).size(), 34u);
   EXPECT_EQ(At(41).front(), "ZZ67");
@@ -92,7 +93,7 @@ TEST_F(LogbookRunTest, TheCustomLayoutUsesItsGridAndItsColumns) {
   settings_.WriteSetting("Custom Log", "Grid", "260");
   settings_.WriteSetting("Custom Log", "column1", "CALL,10,STATION,10,8");
   settings_.WriteSetting("Custom Log", "column17", ",,ONLY HEADING,200,");
-  ASSERT_EQ(Print(Contacts(1), LogMode::Full, "CUSTOM"), LogbookOutcome::Printed);
+  ASSERT_EQ(Print(Contacts(1), LogMode::Full, LogLayout::Custom), RunOutcome::Completed);
   EXPECT_DOUBLE_EQ(surface_.operations.front().x2, 260);  // the frame
   EXPECT_EQ(At(10, 26), Texts{"ZZ1"});
   EXPECT_EQ(At(200, 21), Texts{"ONLY HEADING"});
@@ -100,8 +101,8 @@ TEST_F(LogbookRunTest, TheCustomLayoutUsesItsGridAndItsColumns) {
 
 // An empty page is no logbook: it is not sent, and nothing claims it was.
 TEST_F(LogbookRunTest, ARangeThatMatchesNothingPrintsNothingAndSaysSo) {
-  run_.Range = ConfirmRange("20250101", "", "", "");
-  ASSERT_EQ(Print(Contacts(5), LogMode::Part), LogbookOutcome::Stopped);
+  request_.range = ConfirmRange("20250101", "", "", "");
+  ASSERT_EQ(Print(Contacts(5), LogMode::Part), RunOutcome::Stopped);
   EXPECT_TRUE(At(41).empty());
   ASSERT_FALSE(surface_.operations.empty());
   EXPECT_EQ(surface_.operations.back().kind, print::RecordingSurface::Kind::DiscardDocument);
@@ -126,19 +127,17 @@ TEST_F(LogbookRunTest, TheRangeTakesItsEndsByDateAndTimeAsTyped) {
       {ConfirmRange("20240131", "1", "20240201", "1159"), {"C1", "D1"}},  // "1" is 00:01
   };
   for (const auto& [range, calls] : cases) {
-    run_.Range = range;
+    request_.range = range;
     EXPECT_TRUE(range.RangeChosen);
-    ASSERT_EQ(Print(log, LogMode::Part), LogbookOutcome::Printed);
+    ASSERT_EQ(Print(log, LogMode::Part), RunOutcome::Completed);
     EXPECT_EQ(At(41), calls) << range.BeginDate << range.BeginTime << "-" << range.EndDate;
   }
 }
 
-TEST_F(LogbookRunTest, NothingIsAskedOfThePrinterWhenTheRunCannotPrint) {
-  EXPECT_EQ(Print(Contacts(3), LogMode::Full, "FANCY"), LogbookOutcome::Stopped);
-  EXPECT_EQ(ui_.messages, Texts{"Please select Log Layout."});
-  EXPECT_TRUE(surface_.operations.empty()) << "the printer was asked for";
+TEST_F(LogbookRunTest, WithoutTheDictionaryTheDocumentIsThrownAway) {
+  EXPECT_EQ(Print(Contacts(3), LogMode::Full), RunOutcome::Completed);
   std::filesystem::remove(dir_ / "tvadif.txt");
-  EXPECT_EQ(Print(Contacts(3), LogMode::Full), LogbookOutcome::DictionaryMissing);
+  EXPECT_EQ(Print(Contacts(3), LogMode::Full), RunOutcome::DictionaryMissing);
   EXPECT_EQ(surface_.operations.back().kind, print::RecordingSurface::Kind::DiscardDocument);
 }
 

@@ -8,6 +8,8 @@
 namespace tavrilon::print {
 namespace {
 
+using LaserPRT::TextStyle;
+
 TEST(LaserPRT, EachRoutineDrawsInItsOwnStyleAndPutsBackWhatItChanged) {
   RecordingSurface surface;
   surface.SetFontSize(9);
@@ -18,36 +20,28 @@ TEST(LaserPRT, EachRoutineDrawsInItsOwnStyleAndPutsBackWhatItChanged) {
                       surface.Italic(), surface.ForeColour());
   };
   const auto before = settings();
-  // Bold or italic by name or letter in any case; any other style is plain.
   for (const auto& [style, bold, italic] :
-       {std::tuple("b", true, false), std::tuple("Italic", false, true),
-        std::tuple("bolder", false, false)}) {
-    LaserPRT::PrintAt(surface, "MILLIMETERS", 21, 11, "W1AW", style, 20, kRed);
+       {std::tuple(TextStyle::Bold, true, false), std::tuple(TextStyle::Italic, false, true),
+        std::tuple(TextStyle::Plain, false, false)}) {
+    LaserPRT::PrintAt(surface, Unit::Millimetres, 21, 11, "W1AW", style, 20, kRed);
     const auto& t = surface.operations.back();
     EXPECT_EQ(std::tuple(t.font.bold, t.font.italic, t.unit, t.font.points, t.colour),
-              std::tuple(bold, italic, Unit::Millimetres, 20.0, kRed))
-        << style;
+              std::tuple(bold, italic, Unit::Millimetres, 20.0, kRed));
   }
-  LaserPRT::PrintAt(surface, "6", 0, 0, "x", "", 0, kBlack);
+  LaserPRT::PrintAt(surface, Unit::Millimetres, 0, 0, "x", TextStyle::Plain, 0, kBlack);
   EXPECT_EQ(surface.operations.back().font.points, 9) << "a size of 0 keeps the size in force";
-  LaserPRT::DrawBox(surface, "millimeters", 10, 10, 190, 270);
+  LaserPRT::DrawBox(surface, Unit::Millimetres, 10, 10, 190, 270);
   const auto box = surface.operations.back();
   EXPECT_EQ(std::tuple(box.lineWidth, box.unit), std::tuple(2, Unit::Millimetres));
-  LaserPRT::DrawRule(surface, "5", 2, 1, 3, 0.2);  // horizontal below a height of 1
+  LaserPRT::DrawRule(surface, Unit::Inches, 2, 1, 3, 0.2);  // horizontal below a height of 1
   const auto h = surface.operations.back();
-  LaserPRT::DrawRule(surface, "5", 2, 1, 3, 5);  // else vertical
+  LaserPRT::DrawRule(surface, Unit::Inches, 2, 1, 3, 5);  // else vertical
   const auto v = surface.operations.back();
   EXPECT_EQ(std::tuple(h.lineWidth, h.x2, h.y2, v.x2, v.y2), std::tuple(1, 4.0, 2.0, 1.0, 7.0));
-  LaserPRT::SetUnits(surface, "twips");  // not a unit: changes nothing
   EXPECT_EQ(settings(), before);
 }
 
-TEST(LaserPRT, UnitsByNameInAnyCaseOrByNumberAndOnlyFacesTheDeviceHas) {
-  EXPECT_EQ(LaserPRT::ParseUnitSelector("inches"), Unit::Inches);
-  EXPECT_EQ(LaserPRT::ParseUnitSelector("5"), Unit::Inches);
-  EXPECT_EQ(LaserPRT::ParseUnitSelector("Millimeters"), Unit::Millimetres);
-  EXPECT_EQ(LaserPRT::ParseUnitSelector("6"), Unit::Millimetres);
-  EXPECT_EQ(LaserPRT::ParseUnitSelector("points"), std::nullopt);
+TEST(LaserPRT, OnlyFacesTheDeviceHas) {
   RecordingSurface surface;
   LaserPRT::SetFont(surface, "Times New Roman", 10);
   LaserPRT::SetFont(surface, "Comic Papyrus", 0);  // a face it lacks, and no size

@@ -41,7 +41,7 @@ class MainWindowStateTest : public ::testing::Test {
 TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
   // The clicks (D, S, C: the Default, Simple, Custom 3 designs; 1-3: a style), the start of
   // the message, the design and style then selected and stored, QRZ and sorting enabled.
-  using D = DesignOption;
+  using D = labels::LabelDesign;
   const std::tuple<const char*, const char*, D, int, const char*, bool, bool> cases[] = {
       {"2", "Label Style 2 ", D::Default, 1, "DEFAULT", false, false},
       {"3", "Label Style 3 ", D::Default, 1, "DEFAULT", false, false},
@@ -80,7 +80,14 @@ TEST_F(MainWindowStateTest, StoredValuesOutOfRangeFallBackAndAreWrittenBackAtSta
     EXPECT_EQ(Read(key), written) << key << "=" << stored;
     EXPECT_EQ(Message(), message) << key << "=" << stored;
   }
-  EXPECT_EQ(Restart().designOption, DesignOption::None);
+  const MainWindowState unknown = Restart();
+  EXPECT_EQ(std::pair(unknown.designOption, unknown.LabelDesign),
+            std::pair(labels::LabelDesign::None, labels::LabelDesign::None));
+  // A design in other letters selects no option; the run takes it in capitals.
+  settings_.WriteSetting("QSL Labels", "LabelLayOut", "default");
+  const MainWindowState lower = Restart();
+  EXPECT_EQ(std::pair(lower.designOption, lower.LabelDesign),
+            std::pair(labels::LabelDesign::None, labels::LabelDesign::Default));
 }
 
 TEST_F(MainWindowStateTest, StartForgetsGoneInputFilesAndShowsTheQrzDriveInCapitals) {
