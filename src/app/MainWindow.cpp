@@ -482,7 +482,7 @@ void MainWindow::ExitProgram() {
 }
 
 void MainWindow::PrintLabels(bool askForPrinter) {
-  if (askForPrinter && session_.Settings().ReadSetting("Globals", "Printer", "").empty()) {
+  if (askForPrinter && !print::PrinterChoice::IsPrinterStored(session_.Settings())) {
     OpenPrinterDialog();
     return;
   }
@@ -523,7 +523,7 @@ print::SurfaceSource MainWindow::PrintDocument(std::optional<qt::PrintJob>& job,
 }
 
 void MainWindow::PrintLogbook(logbook::LogMode mode, bool askForPrinter) {
-  if (askForPrinter && session_.Settings().ReadSetting("Globals", "Printer", "").empty()) {
+  if (askForPrinter && !print::PrinterChoice::IsPrinterStored(session_.Settings())) {
     OpenPrinterDialog();
     return;
   }

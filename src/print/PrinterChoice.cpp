@@ -2,12 +2,16 @@
 
 namespace tavrilon::print {
 
+bool PrinterChoice::IsPrinterStored(settings::SettingsFile& settings) {
+  return !settings.ReadSetting("Globals", "Printer", "").empty();
+}
+
 bool PrinterChoice::MakeStoredPrinterCurrent(settings::SettingsFile& settings) {
   current_ = catalog_.SystemDefaultPrinter();
-  const std::string stored = settings.ReadSetting("Globals", "Printer", "");
-  if (stored.empty()) {
+  if (!IsPrinterStored(settings)) {
     return true;
   }
+  const std::string stored = settings.ReadSetting("Globals", "Printer", "");
   for (const std::string& name : catalog_.InstalledPrinters()) {
     if (name == stored) {
       current_ = name;

@@ -26,6 +26,9 @@ class PrinterChoice {
 
   const PrinterCatalog& Catalog() const { return catalog_; }
   const std::string& Current() const { return current_; }
+  // Whether the printer dialog's choice was ever stored: the print buttons
+  // open that dialog first when it was not.
+  static bool IsPrinterStored(settings::SettingsFile& settings);
 
   // At start: the stored printer becomes current when it is installed;
   // otherwise the system's default stays current. Answers whether no printer
