@@ -18,8 +18,6 @@ struct Reading {
 
 class AdifInputTest : public ::testing::Test {
  protected:
-  AdifInputTest() { fs::copy_file(tavrilon::test::ShippedDictionary(), dir_ / "tvadif.txt"); }
-
   // Reads a log of `content` by the label runs' path or the logbook's.
   Reading Read(std::string_view content, bool labelPath) {
     tavrilon::test::WriteFile(dir_ / "log.adi", content);
@@ -43,9 +41,9 @@ class AdifInputTest : public ::testing::Test {
     return r;
   }
 
-  tavrilon::test::TempDir dir_;
+  tavrilon::test::ProgramFolder dir_;
   // Far above every real log's longest record, yet cheap for a test to pass.
-  AdifInput input_{dir_ / "tvadif.txt", std::size_t{1} << 16};
+  AdifInput input_{dir_.Dictionary(), std::size_t{1} << 16};
 };
 
 // Both paths give the same contacts, field for field.
@@ -104,7 +102,7 @@ TEST_F(AdifInputTest, ClearsTheLineBufferWhenAnotherLogIsOpened) {
 
 TEST_F(AdifInputTest, AMissingDictionaryIsReportedByBothPaths) {
   EXPECT_TRUE(AdifInput::LogFileExists(dir_.path()));  // a folder, so that Open can say so
-  fs::remove(dir_ / "tvadif.txt");
+  fs::remove(dir_.Dictionary());
   const std::string log = "<EOH>\n<CALL:4>W1AW<EOR>\n";
   EXPECT_EQ(Read(log, true).status.problem, InputProblem::DictionaryMissing);
   EXPECT_EQ(Read(log, false).status.problem, InputProblem::DictionaryMissing);

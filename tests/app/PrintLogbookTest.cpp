@@ -12,14 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contacts(int count) {
-  std::string log = "<EOH>\n";
-  for (int i = 0; i < count; ++i) {
-    log += "<CALL:4>W1AW<QSO_DATE:8>20240115<TIME_ON:4>1200<EOR>\n";
-  }
-  return log;
-}
-
 // Answers the modal dialog `name` once it is open: looks for it until it is.
 void WhenOpen(const char* name, std::function<void(QWidget*)> answer, int tries = 500) {
   QTimer::singleShot(10, [name, answer, tries] {
@@ -40,7 +32,7 @@ void AnswerStartPage(const char* page) {
 }
 
 TEST_F(MainWindowTest, TheWholeLogAndTheLogFromAPagePrintToThePdf) {
-  StartWithLog(Contacts(40));
+  StartWithLog(test::ContactLog(40));
   desktop_.fileAnswers = {Path("log.pdf")};
   Click(window_.get(), "cmdPrintLog");
   EXPECT_EQ(Status(), QStringLiteral("Printing Complete -> 40 QSOs Submitted to 2 pages."));
@@ -55,7 +47,7 @@ TEST_F(MainWindowTest, TheWholeLogAndTheLogFromAPagePrintToThePdf) {
 }
 
 TEST_F(MainWindowTest, ThePartialLogAsksForAValidRangeAndPrintsNothingOutsideIt) {
-  StartWithLog(Contacts(5));
+  StartWithLog(test::ContactLog(5));
   desktop_.fileAnswers = {Path("log.pdf")};
   WhenOpen("frmBegLog", [](QWidget* dialog) {
     Child<QLineEdit>(dialog, "txtBeginDate")->setText(QStringLiteral("2024"));

@@ -11,7 +11,6 @@ namespace tavrilon::test {
 BatchFolder::BatchFolder(std::string_view log) {
   std::filesystem::copy_file(std::filesystem::path(TAVRILON_BIN_DIR) / "tavrilon-batch",
                              dir_ / "tavrilon-batch");
-  std::filesystem::copy_file(ShippedDictionary(), dir_ / "tvadif.txt");
   if (!log.empty()) {
     WriteFile(dir_ / "log.adi", log);
   }
@@ -26,17 +25,6 @@ BatchRun BatchFolder::Run(const std::string& args) const {
   const int raw = Shell("timeout 120 ./tavrilon-batch " + args + " > stdout.txt 2> stderr.txt");
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir_ / "stdout.txt"),
           ReadFile(dir_ / "stderr.txt")};
-}
-
-std::string Contacts(int count, std::string_view lineEnd) {
-  std::string log = "<EOH>\n";
-  for (int i = 1; i <= count; ++i) {
-    const std::string call = "ZZ" + std::to_string(i) + "Q";
-    log += "<CALL:" + std::to_string(call.size()) + ">" + call + "<QSO_DATE:8>20240105<TIME_ON:4>" +
-           std::to_string(1400 + (i - 1) % 60) + "<BAND:3>20m<MODE:2>CW<RST_SENT:3>599<EOR>";
-    log += lineEnd;
-  }
-  return log;
 }
 
 std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& pdf) {

@@ -25,12 +25,8 @@ class BatchFolder {
   int Shell(const std::string& command) const;  // in the folder; std::system's status
 
  private:
-  TempDir dir_;
+  ProgramFolder dir_;
 };
-
-// A log of `count` contacts ZZ1Q onward, all on 5 January 2024, at 14:00,
-// 14:01 and so on; each record ends with `lineEnd`.
-std::string Contacts(int count, std::string_view lineEnd = "\n");
 
 // A word of a PDF page as pdftotext finds it, in points from the top left.
 struct PdfWord {

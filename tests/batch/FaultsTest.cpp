@@ -79,7 +79,7 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
   };
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.fault);
-    BatchFolder folder(Contacts(4));
+    BatchFolder folder(ContactLog(4));
     WriteFile(folder / "out.pdf", kOldPdf);
     ASSERT_EQ(folder.Run("read --count log.adi").status, 0);  // the settings file, as a user has it
     ASSERT_EQ(folder.Shell(*f.arrange ? f.arrange : ":"), 0);
@@ -111,7 +111,7 @@ TEST(Faults, ARecordWithoutAnEndStopsTheRun) {
 // A run ended by SIGTERM well into the labels, while the PDF is being
 // written, removes its own PDF and leaves the older one.
 TEST(Faults, ASignalLeavesTheOlderPdf) {
-  BatchFolder folder(Contacts(30000));
+  BatchFolder folder(ContactLog(30000));
   WriteFile(folder / "out.pdf", kOldPdf);
   const int raw = folder.Shell(
       "(./tavrilon-batch labels log.adi --pdf out.pdf 2> run.err & "
@@ -126,7 +126,7 @@ TEST(Faults, ASignalLeavesTheOlderPdf) {
 // A disk that fills up while the PDF is written: the run fails and says
 // why, and the older PDF stays. Needs a small tmpfs, which only root mounts.
 TEST(Faults, AFullDiskLeavesTheOlderPdf) {
-  BatchFolder folder(Contacts(3000));
+  BatchFolder folder(ContactLog(3000));
   const fs::path disk = folder / "small";
   fs::create_directory(disk);
   if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=160k") != 0) {

@@ -6,7 +6,7 @@ namespace tavrilon::test {
 namespace {
 
 TEST(HtmlCommand, WritesThePageBesideTheLogInTheLayoutOfTheSettings) {
-  BatchFolder folder(Contacts(2));
+  BatchFolder folder(ContactLog(2));
   WriteFile(folder / "tavrilon.ini",
             "[Globals]\nMyCall=K1ABC\n"
             "[Log]\nLogLayOut=CUSTOM\n[Custom Log]\ncolumn1=CALL,0,Station,0,3\n");

@@ -34,7 +34,7 @@ Spot SpotOf(int i) {
 
 class LabelsCommandTest : public ::testing::Test {
  protected:
-  BatchFolder folder_{Contacts(kContacts)};
+  BatchFolder folder_{ContactLog(kContacts)};
 };
 
 TEST_F(LabelsCommandTest, PrintsEveryCallInItsLabelOnALetterPage) {

@@ -6,7 +6,7 @@ namespace tavrilon::test {
 namespace {
 
 TEST(LogbookCommand, PutsEachRowWhereTheLayoutDoesFromAnyPage) {
-  BatchFolder folder(Contacts(40));
+  BatchFolder folder(ContactLog(40));
   for (const int fromPage : {1, 2}) {  // all of the log, then from page 2
     const BatchRun run = folder.Run(std::string("logbook log.adi --pdf out.pdf") +
                                     (fromPage == 2 ? " --from-page 2" : ""));

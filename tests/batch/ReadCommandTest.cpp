@@ -34,7 +34,7 @@ TEST(ReadCommand, WritesEachRecordAsOneJsonLineAndCountsByEitherPath) {
 // Mistakes in the command line: status 64 and the usage, before the settings
 // file is made. Then options that parse but cannot be carried out.
 TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
-  BatchFolder folder(Contacts(1));
+  BatchFolder folder(ContactLog(1));
   for (const char* args :
        {"", "frobnicate", "read", "read --bogus log.adi", "read log.adi b.adi", "labels log.adi",
         "labels log.adi --pdf", "logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101",

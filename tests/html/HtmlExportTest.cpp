@@ -27,8 +27,6 @@ TEST(HtmlPagePathTest, ThePageIsTheLogsPathWithItsLastExtensionReplacedByHtml) {
 
 class HtmlExportTest : public ::testing::Test {
  protected:
-  HtmlExportTest() { fs::copy_file(tavrilon::test::ShippedDictionary(), dir_ / "tvadif.txt"); }
-
   RunOutcome Export(const fs::path& log, logbook::LogLayout layout = logbook::LogLayout::Default) {
     ui_.messages.clear();
     logbook::LogbookRequest request;
@@ -48,9 +46,9 @@ class HtmlExportTest : public ::testing::Test {
     return names;
   }
 
-  tavrilon::test::TempDir dir_;
+  tavrilon::test::ProgramFolder dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_ / "tvadif.txt"};
+  adif::AdifInput input_{dir_.Dictionary()};
   tavrilon::test::ScriptedUserInterface ui_;
 };
 
@@ -112,7 +110,7 @@ TEST_F(HtmlExportTest, AnExportThatFailsSaysWhyAndLeavesTheOlderPageAsItWas) {
 
   // The page is begun before the dictionary is found missing.
   WriteFile(dir_ / "mylog.adi", kLog);
-  fs::remove(dir_ / "tvadif.txt");
+  fs::remove(dir_.Dictionary());
   EXPECT_EQ(Export(dir_ / "mylog.adi"), RunOutcome::DictionaryMissing);
   EXPECT_EQ(ReadFile(dir_ / "mylog.html"), kOldPage);
   EXPECT_EQ(Files(), (Texts{"mylog.adi", "mylog.html", "taken.adi", "taken.html"}));

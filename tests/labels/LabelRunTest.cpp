@@ -13,18 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 using print::RecordingSurface;
 
-std::string Contacts(int count) {
-  std::string log = "Test log\n<EOH>\n";
-  for (int i = 1; i <= count; ++i) {
-    log += "<CALL:5>K" + std::to_string(1000 + i).substr(1) + "X<EOR>\n";
-  }
-  return log;
-}
-
 class LabelRunTest : public ::testing::Test {
  protected:
-  LabelRunTest() { fs::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt"); }
-
   RunOutcome Run(std::string_view log, std::string stock = "5160", std::string skip = "0",
                  LabelDesign design = LabelDesign::Default) {
     test::WriteFile(dir_ / "log.adi", log);
@@ -52,9 +42,9 @@ class LabelRunTest : public ::testing::Test {
     return calls;
   }
 
-  test::TempDir dir_;
+  test::ProgramFolder dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_ / "tvadif.txt", std::size_t{1} << 16};
+  adif::AdifInput input_{dir_.Dictionary(), std::size_t{1} << 16};
   test::ScriptedUserInterface ui_;
   LabelRun run_{input_, settings_, ui_};
   RecordingSurface surface_;
@@ -64,10 +54,10 @@ class LabelRunTest : public ::testing::Test {
 };
 
 TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
-  ASSERT_EQ(Run(Contacts(26), "5160", "5"), RunOutcome::Completed);
+  ASSERT_EQ(Run(test::ContactLog(26), "5160", "5"), RunOutcome::Completed);
   const auto calls = Calls();
   ASSERT_EQ(calls.size(), 26U);
-  EXPECT_EQ(calls[0]->text, "K001X");
+  EXPECT_EQ(calls[0]->text, "ZZ1Q");
   // The sixth label of the sheet: column 3, row 2.
   EXPECT_NEAR(calls[0]->x, 0.15 + 2 * 2.8, 1e-6);
   EXPECT_NEAR(calls[0]->y, 0.45 + 1, 1e-6);
@@ -81,7 +71,7 @@ TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
 
   // The next run counts from one again; an empty skip box is filled with 0.
   ui_.statusTexts.clear();
-  ASSERT_EQ(Run(Contacts(1), "5160", ""), RunOutcome::Completed);
+  ASSERT_EQ(Run(test::ContactLog(1), "5160", ""), RunOutcome::Completed);
   EXPECT_EQ(skip_, "0");
   EXPECT_EQ(ui_.statusTexts, (std::vector<std::string>{"Printing Labels", "Label 1",
                                                        "1 Labels Submitted to the Printer"}));
@@ -101,7 +91,7 @@ TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
     const char* says;                        // part of the one message shown
     const char* status = "Printing Labels";  // the last status text
     LabelDesign design = LabelDesign::Default;
-    std::string log = Contacts(3);
+    std::string log = test::ContactLog(3);
   } cases[] = {
       {"Custom 4", "0", "The label sheet \"Custom 4\" is not known."},
       {"custom 2", "0", "You have not defined a custom label."},
@@ -135,11 +125,12 @@ TEST_F(LabelRunTest, AMissingLabelFileOrDictionaryOrACancelStopsBeforePrinting) 
   EXPECT_EQ(ui_.messages, std::vector<std::string>{"Label file does not exist"});
 
   cancel_ = true;
-  EXPECT_EQ(Run(Contacts(2)), RunOutcome::Cancelled);
+  EXPECT_EQ(Run(test::ContactLog(2)), RunOutcome::Cancelled);
   EXPECT_TRUE(surface_.operations.empty());
 
-  fs::remove(dir_ / "tvadif.txt");
-  EXPECT_EQ(Run(Contacts(1)), RunOutcome::DictionaryMissing);  // the caller ends the program
+  fs::remove(dir_.Dictionary());
+  EXPECT_EQ(Run(test::ContactLog(1)),
+            RunOutcome::DictionaryMissing);  // the caller ends the program
   EXPECT_FALSE(surfaceAsked_);
 }
 

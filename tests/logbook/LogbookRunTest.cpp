@@ -15,21 +15,8 @@ using Texts = std::vector<std::string>;
 
 const std::chrono::sys_days kPrintedOn{std::chrono::December / 6 / 2024};
 
-// Contacts of 5 January 2024, calls ZZ1 onward.
-std::string Contacts(int count, std::string_view extra = "") {
-  std::string log = "<EOH>\n";
-  for (int i = 1; i <= count; ++i) {
-    const std::string call = "ZZ" + std::to_string(i);
-    log += "<CALL:" + std::to_string(call.size()) + ">" + call + "<QSO_DATE:8>20240105" +
-           std::string(extra) + "<EOR>\n";
-  }
-  return log;
-}
-
 class LogbookRunTest : public ::testing::Test {
  protected:
-  LogbookRunTest() { std::filesystem::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt"); }
-
   RunOutcome Print(std::string_view log, LogMode mode, LogLayout layout = LogLayout::Default) {
     test::WriteFile(dir_ / "log.adi", log);
     request_.logInputFile = (dir_ / "log.adi").string();
@@ -53,9 +40,9 @@ class LogbookRunTest : public ::testing::Test {
     return texts;
   }
 
-  test::TempDir dir_;
+  test::ProgramFolder dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_ / "tvadif.txt"};
+  adif::AdifInput input_{dir_.Dictionary()};
   test::ScriptedUserInterface ui_;
   LogbookRun run_{input_, settings_, ui_, [] { return kPrintedOn; }};
   RecordingSurface surface_;
@@ -63,17 +50,18 @@ class LogbookRunTest : public ::testing::Test {
 };
 
 TEST_F(LogbookRunTest, PagesOfThirtyThreeRowsUnderTitleHeadingsAndFooterAlsoFromAPage) {
-  ASSERT_EQ(Print(Contacts(34, "<RST_SENT:4>5999<COMMENT:34>A comment longer than thirty chars"),
-                  LogMode::Full),
-            RunOutcome::Completed);
+  ASSERT_EQ(
+      Print(test::ContactLog(34, "<RST_SENT:4>5999<COMMENT:34>A comment longer than thirty chars"),
+            LogMode::Full),
+      RunOutcome::Completed);
   EXPECT_EQ(surface_.page, 2);
   EXPECT_EQ(surface_.GetOrientation(), print::Orientation::Landscape);
   EXPECT_EQ(At(8, 8), (Texts{"W1AW", "W1AW"}));  // the title
   EXPECT_EQ(At(86, 21), (Texts{"H/RST", "H/RST"}));
   EXPECT_EQ(At(225, 195), (Texts{"Page 1", "Page 2"}));
   EXPECT_EQ(At(20, 195), (Texts{"Printed On  12/06/2024", "Printed On  12/06/2024"}));
-  EXPECT_EQ(At(41, 21 + 5 * 33).front(), "ZZ33");  // the last band of page 1
-  EXPECT_EQ(At(41, 21 + 5 * 1).back(), "ZZ34");    // the first band of page 2
+  EXPECT_EQ(At(41, 21 + 5 * 33).front(), "ZZ33Q");  // the last band of page 1
+  EXPECT_EQ(At(41, 21 + 5 * 1).back(), "ZZ34Q");    // the first band of page 2
   // Values are cut to their column, never wrapped.
   EXPECT_EQ(At(88, 26).front(), "599");
   EXPECT_EQ(At(161, 26).front(), "A comment longer than thirty c");
@@ -81,10 +69,10 @@ TEST_F(LogbookRunTest, PagesOfThirtyThreeRowsUnderTitleHeadingsAndFooterAlsoFrom
 
   // From page 3: rows 67 to 100 on two sheets numbered 3 and 4.
   request_.startPage = ConfirmStartPage("3").StartPage;
-  ASSERT_EQ(Print(Contacts(100), LogMode::Page), RunOutcome::Completed);
+  ASSERT_EQ(Print(test::ContactLog(100), LogMode::Page), RunOutcome::Completed);
   EXPECT_EQ(surface_.page, 2);
   ASSERT_EQ(At(41).size(), 34u);
-  EXPECT_EQ(At(41).front(), "ZZ67");
+  EXPECT_EQ(At(41).front(), "ZZ67Q");
   EXPECT_EQ(At(225, 195), (Texts{"Page 3", "Page 4"}));
   EXPECT_EQ(ui_.statusTexts.back(), "Printing Complete -> 34 QSOs Submitted to 4 pages.");
 }
@@ -93,16 +81,16 @@ TEST_F(LogbookRunTest, TheCustomLayoutUsesItsGridAndItsColumns) {
   settings_.WriteSetting("Custom Log", "Grid", "260");
   settings_.WriteSetting("Custom Log", "column1", "CALL,10,STATION,10,8");
   settings_.WriteSetting("Custom Log", "column17", ",,ONLY HEADING,200,");
-  ASSERT_EQ(Print(Contacts(1), LogMode::Full, LogLayout::Custom), RunOutcome::Completed);
+  ASSERT_EQ(Print(test::ContactLog(1), LogMode::Full, LogLayout::Custom), RunOutcome::Completed);
   EXPECT_DOUBLE_EQ(surface_.operations.front().x2, 260);  // the frame
-  EXPECT_EQ(At(10, 26), Texts{"ZZ1"});
+  EXPECT_EQ(At(10, 26), Texts{"ZZ1Q"});
   EXPECT_EQ(At(200, 21), Texts{"ONLY HEADING"});
 }
 
 // An empty page is no logbook: it is not sent, and nothing claims it was.
 TEST_F(LogbookRunTest, ARangeThatMatchesNothingPrintsNothingAndSaysSo) {
   request_.range = ConfirmRange("20250101", "", "", "");
-  ASSERT_EQ(Print(Contacts(5), LogMode::Part), RunOutcome::Stopped);
+  ASSERT_EQ(Print(test::ContactLog(5), LogMode::Part), RunOutcome::Stopped);
   EXPECT_TRUE(At(41).empty());
   ASSERT_FALSE(surface_.operations.empty());
   EXPECT_EQ(surface_.operations.back().kind, print::RecordingSurface::Kind::DiscardDocument);
@@ -135,9 +123,9 @@ TEST_F(LogbookRunTest, TheRangeTakesItsEndsByDateAndTimeAsTyped) {
 }
 
 TEST_F(LogbookRunTest, WithoutTheDictionaryTheDocumentIsThrownAway) {
-  EXPECT_EQ(Print(Contacts(3), LogMode::Full), RunOutcome::Completed);
-  std::filesystem::remove(dir_ / "tvadif.txt");
-  EXPECT_EQ(Print(Contacts(3), LogMode::Full), RunOutcome::DictionaryMissing);
+  EXPECT_EQ(Print(test::ContactLog(3), LogMode::Full), RunOutcome::Completed);
+  std::filesystem::remove(dir_.Dictionary());
+  EXPECT_EQ(Print(test::ContactLog(3), LogMode::Full), RunOutcome::DictionaryMissing);
   EXPECT_EQ(surface_.operations.back().kind, print::RecordingSurface::Kind::DiscardDocument);
 }
 

@@ -23,6 +23,21 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+ProgramFolder::ProgramFolder() {
+  std::filesystem::copy_file(ShippedDictionary(), Dictionary());
+}
+
+std::string ContactLog(int count, std::string_view extra, std::string_view lineEnd) {
+  std::string log = "<EOH>\n";
+  for (int i = 1; i <= count; ++i) {
+    const std::string call = "ZZ" + std::to_string(i) + "Q";
+    log += "<CALL:" + std::to_string(call.size()) + ">" + call + "<QSO_DATE:8>20240105<TIME_ON:4>" +
+           std::to_string(1400 + (i - 1) % 60) + "<BAND:3>20m<MODE:2>CW<RST_SENT:3>599";
+    log.append(extra).append("<EOR>").append(lineEnd);
+  }
+  return log;
+}
+
 void WriteFile(const std::filesystem::path& path, std::string_view content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));

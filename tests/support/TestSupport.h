@@ -20,7 +20,20 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// A program folder: a fresh temporary folder that holds the shipped field
+// dictionary, as every run needs.
+class ProgramFolder : public TempDir {
+ public:
+  ProgramFolder();
+  std::filesystem::path Dictionary() const { return *this / "tvadif.txt"; }
+};
+
 void WriteFile(const std::filesystem::path& path, std::string_view content);
+
+// A log of `count` contacts ZZ1Q onward, all on 5 January 2024, at 14:00,
+// 14:01 and so on, on 20m CW with a report of 599; `extra` is added to each
+// record's fields (a later tag wins), and each record ends with `lineEnd`.
+std::string ContactLog(int count, std::string_view extra = "", std::string_view lineEnd = "\n");
 std::string ReadFile(const std::filesystem::path& path);
 
 // The real logs of other programs, read in place (never copied into the project).

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMainWindow;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace tavrilon::app {
+
+// The controls of frmMain, made on the window that owns them: the controls,
+// the status bar, the toolbar and the menus, each under the name the design
+// gives it. The window wires them and shows its state in them.
+struct MainWindowForm {
+  Q_DECLARE_TR_FUNCTIONS(MainWindowForm)
+
+ public:
+  explicit MainWindowForm(QMainWindow& window);
+
+  QPushButton* cmdLabelFileName = nullptr;
+  QLabel* lblLabelFileName = nullptr;
+  QPushButton* cmdLogFileName = nullptr;
+  QLabel* lblLogFileName = nullptr;
+  std::array<QRadioButton*, 5> designOptions{};  // Default, Simple, Custom 1 to 3
+  QButtonGroup* designGroup = nullptr;
+  std::array<QRadioButton*, 3> styleOptions{};  // the group's ids are the styles, 1 to 3
+  QButtonGroup* styleGroup = nullptr;
+  QRadioButton* optLogLayDflt = nullptr;
+  QRadioButton* optLogLayCust = nullptr;
+  QCheckBox* ckUseQRZ = nullptr;
+  QLineEdit* txtQRZDrive = nullptr;
+  QCheckBox* chkSortFile = nullptr;
+  QListWidget* lstAveryLab = nullptr;
+  QPlainTextEdit* txtLabelInfo = nullptr;
+  QLineEdit* txtLabelSkip = nullptr;
+  QLabel* statusText = nullptr;
+  QProgressBar* progressBar = nullptr;
+
+  QToolButton* cmdPrintLog = nullptr;
+  QToolButton* cmdPrintPartLog = nullptr;
+  QToolButton* cmdPrintLogPage = nullptr;
+  QToolButton* cmdPrintLbl = nullptr;
+  QToolButton* cmdCvttoHTML = nullptr;
+  QToolButton* cmdExit = nullptr;
+
+  QAction* mnuPrinterSetup = nullptr;
+  QAction* mnuExit = nullptr;
+  QAction* mnuPrint = nullptr;
+  QAction* mnuPrintLogPage = nullptr;
+  QAction* mnuPartial = nullptr;
+  QAction* mnuQSLlabel = nullptr;
+  QAction* mnuInfo = nullptr;
+  QAction* mnuCustom_Label_Setup = nullptr;
+  std::array<QAction*, 3> designMenus{};  // captioned by the state
+  QAction* mnuCustom_Log_Setup = nullptr;
+  QAction* mnuEditIni = nullptr;
+  QAction* mnuCvttoHTML = nullptr;
+  QAction* mnuHelp = nullptr;
+  QAction* mnuAbout = nullptr;
+
+ private:
+  void BuildControls(QMainWindow& window);
+  void BuildToolbar(QMainWindow& window);
+  void BuildMenus(QMainWindow& window);
+};
+
+}  // namespace tavrilon::app

@@ -1,0 +1,138 @@
+#include "app/PrintCommands.h"
+
+#include <QLineEdit>
+#include <QWidget>
+#include <utility>
+
+#include "adif/FieldTable.h"
+#include "app/BeginLogDialog.h"
+#include "app/Desktop.h"
+#include "app/LogPageDialog.h"
+#include "app/PdfDestination.h"
+#include "app/QtText.h"
+#include "app/WindowPlacement.h"
+#include "html/HtmlExport.h"
+#include "print/PrinterChoice.h"
+#include "session/Session.h"
+#include "shell/MainWindowState.h"
+
+namespace tavrilon::app {
+
+PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, Desktop& desktop,
+                             UserInterface& ui, QWidget& window,
+                             const shell::MainWindowState& state, QLineEdit& labelSkip,
+                             std::function<void()> choosePrinter)
+    : session_(session),
+      printers_(printers),
+      desktop_(desktop),
+      ui_(ui),
+      window_(window),
+      state_(state),
+      labelSkip_(labelSkip),
+      choosePrinter_(std::move(choosePrinter)),
+      labelRun_(session.Input(), session.Settings(), ui),
+      logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {}
+
+bool PrintCommands::PrinterStillToChoose(bool askForPrinter) {
+  if (askForPrinter && !print::PrinterChoice::IsPrinterStored(session_.Settings())) {
+    choosePrinter_();
+    return true;
+  }
+  return false;
+}
+
+void PrintCommands::PrintLabels(bool askForPrinter) {
+  if (PrinterStillToChoose(askForPrinter)) {
+    return;
+  }
+  const labels::LabelRunRequest request{state_.LabelInputFile, state_.LabelStock,
+                                        state_.LabelDesign, state_.LabelStyle,
+                                        ToUtf8(labelSkip_.text())};
+  std::optional<qt::PrintJob> job;
+  const labels::LabelRunResult result = labelRun_.PrintLabelRun(
+      request,
+      PrintDocument(job, request.labelInputFile, "labels", labels::StockPaper(request.labelStock)));
+  labelSkip_.setText(ToQString(result.labelSkip));
+  if (result.outcome == RunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+  }
+}
+
+print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,
+                                                  const std::string& inputFile,
+                                                  std::string_view jobName,
+                                                  std::optional<labels::Paper> paper) {
+  return [this, &job, inputFile, jobName, paper]() -> print::PrintSurface* {
+    const std::string& printer = printers_.Current();
+    std::optional<std::filesystem::path> pdf;
+    if (printer == print::kPdfPrinterName) {
+      pdf = AskPdfDestination(desktop_, &window_, inputFile, jobName, session_.OwnFiles());
+      if (!pdf) {
+        return nullptr;
+      }
+    }
+    std::string document = "Tavrilon ";
+    document.append(jobName);
+    job.emplace(printer, pdf, document);
+    if (paper) {
+      job->SetPaper(*paper);
+    }
+    return &job->Surface();
+  };
+}
+
+void PrintCommands::PrintLogbook(logbook::LogMode mode, bool askForPrinter) {
+  if (PrinterStillToChoose(askForPrinter)) {
+    return;
+  }
+  logbook::LogbookRequest request = LogbookRequest();
+  request.mode = mode;
+  if (mode == logbook::LogMode::Part) {
+    BeginLogDialog dialog(&window_);
+    dialog.adjustSize();
+    CentreWindow(dialog);
+    dialog.exec();
+    if (!dialog.Range().RangeChosen) {
+      return;
+    }
+    request.range = dialog.Range();
+  } else if (mode == logbook::LogMode::Page) {
+    LogPageDialog dialog(&window_);
+    dialog.adjustSize();
+    CentreWindow(dialog);
+    dialog.exec();
+    if (!dialog.Choice().FromPageMode) {
+      return;
+    }
+    request.startPage = dialog.Choice().StartPage;
+  }
+  std::optional<qt::PrintJob> job;
+  if (logbookRun_.PrintLog(request, PrintDocument(job, request.logInputFile, "logbook",
+                                                  std::nullopt)) == RunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+  }
+}
+
+logbook::LogbookRequest PrintCommands::LogbookRequest() const {
+  logbook::LogbookRequest request;
+  request.logInputFile = state_.LogInputFile;
+  request.layout = state_.LogLayout;
+  request.operatorCall = state_.OperatorCall;
+  return request;
+}
+
+void PrintCommands::ConvertLogToHtml() {
+  if (html::ConvertLogToHtml(session_.Input(), session_.Settings(), ui_, LogbookRequest(),
+                             SystemClock()) == RunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+  }
+}
+
+void PrintCommands::EndForMissingDictionary() {
+  ui_.ShowMessage(adif::DictionaryStopText(session_.Input().DictionaryFault()),
+                  MessageIcon::Critical);
+  window_.close();
+  desktop_.EndProgram(2);
+}
+
+}  // namespace tavrilon::app

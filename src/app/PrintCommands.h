@@ -1,0 +1,77 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "labels/LabelRun.h"
+#include "labels/SheetCatalogue.h"
+#include "logbook/LogbookRun.h"
+#include "print/PrintSurface.h"
+#include "qt/PrintJob.h"
+
+class QLineEdit;
+class QWidget;
+
+namespace tavrilon {
+class Session;
+}
+namespace tavrilon::print {
+class PrinterChoice;
+}
+namespace tavrilon::shell {
+class MainWindowState;
+}
+
+namespace tavrilon::app {
+
+class Desktop;
+
+// The commands of frmMain that read the log: the labels, the three logbooks
+// and the HTML page. They start the runs with the window's choices; the runs
+// keep their state here from one command to the next.
+class PrintCommands {
+ public:
+  // `choosePrinter` opens the printer dialog; `labelSkip` is the window's
+  // count of labels to skip, which a label run reads and updates.
+  PrintCommands(Session& session, print::PrinterChoice& printers, Desktop& desktop,
+                UserInterface& ui, QWidget& window, const shell::MainWindowState& state,
+                QLineEdit& labelSkip, std::function<void()> choosePrinter);
+  PrintCommands(const PrintCommands&) = delete;
+  PrintCommands& operator=(const PrintCommands&) = delete;
+
+  // "Print QSL Labels": the button first asks for a printer when none is
+  // stored; the menu entry does not.
+  void PrintLabels(bool askForPrinter);
+  // The logbook commands: the buttons first ask for a printer when none is
+  // stored; "Part" and "Page" first ask for the range or the start page.
+  void PrintLogbook(logbook::LogMode mode, bool askForPrinter);
+  // "Convert Log to HTML": the page beside the log; no printer is needed.
+  void ConvertLogToHtml();
+
+ private:
+  // True when the command must wait for the printer dialog instead.
+  bool PrinterStillToChoose(bool askForPrinter);
+  // The log, its layout and the operator's call, as the window holds them.
+  logbook::LogbookRequest LogbookRequest() const;
+  // The print document of a run, made when the run asks for it: on the PDF
+  // printer after asking where the file goes.
+  print::SurfaceSource PrintDocument(std::optional<qt::PrintJob>& job, const std::string& inputFile,
+                                     std::string_view jobName, std::optional<labels::Paper> paper);
+  // Without the field dictionary nothing can be read: say so and end.
+  void EndForMissingDictionary();
+
+  Session& session_;
+  print::PrinterChoice& printers_;
+  Desktop& desktop_;
+  UserInterface& ui_;
+  QWidget& window_;
+  const shell::MainWindowState& state_;
+  QLineEdit& labelSkip_;
+  std::function<void()> choosePrinter_;
+  labels::LabelRun labelRun_;
+  logbook::LogbookRun logbookRun_;
+};
+
+}  // namespace tavrilon::app
