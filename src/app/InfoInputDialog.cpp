@@ -21,7 +21,7 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
 
   auto* lblCallSign = new QLabel(tr("Call Sign"));
   lblCallSign->setObjectName(QStringLiteral("lblCallSign"));
-  txtCallSign_ = new QLineEdit(ToQString(settings_.ReadSetting("Globals", "MyCall", "")));
+  txtCallSign_ = new QLineEdit(ToQString(settings_.ReadSetting(settings::kMyCall, "")));
   txtCallSign_->setObjectName(QStringLiteral("txtCallSign"));
   layout->addWidget(lblCallSign, 0, 0);
   layout->addWidget(txtCallSign_, 0, 1);
@@ -33,8 +33,8 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
     const QString n = QString::number(i + 1);
     auto* label = new QLabel(tr("Address Line %1").arg(n));
     label->setObjectName(QStringLiteral("lblAddress") + n);
-    txtAddress_[i] = new QLineEdit(
-        ToQString(settings_.ReadSetting("Return Label", "Line" + std::to_string(i + 1), "")));
+    txtAddress_[i] = new QLineEdit(ToQString(
+        settings_.ReadSetting(settings::ReturnLabelLineKey(static_cast<int>(i) + 1), "")));
     txtAddress_[i]->setObjectName(QStringLiteral("txtAddress") + n);
     txtAddress_[i]->setMinimumWidth(320);
     layout->addWidget(label, static_cast<int>(i) + 2, 0);
@@ -52,9 +52,9 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
 
 void InfoInputDialog::Apply() {
   if (ApplySettings(settings_, desktop_, this, [this] {
-        settings_.WriteSetting("Globals", "MyCall", ToUtf8(txtCallSign_->text()));
+        settings_.WriteSetting(settings::kMyCall, ToUtf8(txtCallSign_->text()));
         for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
-          settings_.WriteSetting("Return Label", "Line" + std::to_string(i + 1),
+          settings_.WriteSetting(settings::ReturnLabelLineKey(static_cast<int>(i) + 1),
                                  ToUtf8(txtAddress_[i]->text()));
         }
       })) {

@@ -25,7 +25,7 @@ SelectPrinterDialog::SelectPrinterDialog(settings::SettingsFile& settings,
 
   lstPrinter_ = new QListWidget;
   lstPrinter_->setObjectName(QStringLiteral("lstPrinter"));
-  const std::string stored = settings_.ReadSetting("Globals", "Printer", "");
+  const std::string stored = settings_.ReadSetting(settings::kPrinter, "");
   for (const std::string& name : printers_.Catalog().InstalledPrinters()) {
     lstPrinter_->addItem(ToQString(name));
     if (!stored.empty() && name == stored) {

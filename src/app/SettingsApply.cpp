@@ -7,9 +7,9 @@ namespace tavrilon::app {
 
 bool ApplySettings(settings::SettingsFile& settings, Desktop& desktop, QWidget* dialog,
                    const std::function<void()>& writes) {
-  settings.BeginBatch();
+  settings::SettingsBatch batch(settings);
   writes();
-  if (settings.EndBatch()) {
+  if (batch.Close()) {
     return true;
   }
   const auto& failure = settings.LastWriteError();

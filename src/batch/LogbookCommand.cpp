@@ -5,6 +5,7 @@
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "logbook/LogbookRun.h"
+#include "shell/StoredChoices.h"
 
 namespace tavrilon::batch {
 
@@ -35,10 +36,11 @@ bool RangeIsAccepted(const LogbookOptions& options) {
 
 logbook::LogbookRequest StoredLogbookRequest(const std::filesystem::path& log,
                                              settings::SettingsFile& settings) {
+  const shell::StoredChoices stored = shell::ReadStoredChoices(settings);
   logbook::LogbookRequest request;
   request.logInputFile = log.string();
-  request.layout = logbook::LogLayoutOf(settings.ReadSetting("Log", "LogLayOut", "DEFAULT"));
-  request.operatorCall = settings.ReadSetting("Globals", "mycall", "Unknown");
+  request.layout = stored.logLayout;
+  request.operatorCall = stored.operatorCall;
   return request;
 }
 

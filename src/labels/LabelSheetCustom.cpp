@@ -53,10 +53,6 @@ std::string CustomSheetName(int sheet) {
   return "Custom " + std::to_string(sheet);
 }
 
-std::string CustomSheetKey(int sheet) {
-  return "Label-" + std::to_string(sheet);
-}
-
 std::vector<std::string_view> SplitStoredSheet(std::string_view stored) {
   return text::Split(stored, '|');
 }
@@ -125,7 +121,7 @@ std::string CustomSheetFaultText(const CustomSheetFault& fault) {
 }
 
 CustomSheetEntries ReadCustomSheetEntries(int sheet, settings::SettingsFile& settings) {
-  const std::string stored = settings.ReadSetting(kCustomSheetSection, CustomSheetKey(sheet), "");
+  const std::string stored = settings.ReadSetting(settings::CustomSheetKey(sheet), "");
   CustomSheetEntries entries;
   if (text::TrimBlanks(stored).empty()) {
     return entries;
@@ -145,7 +141,7 @@ void WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& 
       value += '|';
       value += entry;
     }
-    settings.WriteSetting(kCustomSheetSection, CustomSheetKey(sheet), value);
+    settings.WriteSetting(settings::CustomSheetKey(sheet), value);
   }
 }
 

@@ -13,12 +13,11 @@
 namespace tavrilon::labels {
 
 // The three sheets the user defines ("Custom 1" to "Custom 3"). Each lives in
-// the settings file only, as "Custom Label"/"Label-n" = the sheet's name and
+// the settings file only, as settings::CustomSheetKey = the sheet's name and
 // its six entries joined by "|", the entries exactly as typed; it is read
 // afresh at every use. An empty value means the sheet is not defined.
 
-inline constexpr int kCustomSheetCount = 3;
-inline constexpr std::string_view kCustomSheetSection = "Custom Label";
+inline constexpr int kCustomSheetCount = settings::kCustomSheetCount;
 
 // The six entries in their stored order; the dialog's column headings name them.
 enum class CustomSheetEntry { Across, Down, HorizontalPitch, VerticalPitch, TopMargin, LeftMargin };
@@ -30,7 +29,6 @@ std::string_view CustomSheetEntryHeading(CustomSheetEntry entry);
 // 1 to 3 for "Custom 1" to "Custom 3" (compared in capitals).
 std::optional<int> CustomSheetNumber(std::string_view stock);
 std::string CustomSheetName(int sheet);  // "Custom 2"
-std::string CustomSheetKey(int sheet);   // "Label-2"
 
 // The stored text split at every "|", empty parts kept.
 std::vector<std::string_view> SplitStoredSheet(std::string_view stored);

@@ -14,7 +14,7 @@ std::optional<std::string> SheetDescription(std::string_view stock,
   if (!sheet) {
     return std::nullopt;
   }
-  const std::string stored = settings.ReadSetting(kCustomSheetSection, CustomSheetKey(*sheet), "");
+  const std::string stored = settings.ReadSetting(settings::CustomSheetKey(*sheet), "");
   if (!IsCustomSheetDefined(stored)) {
     return "Not Defined";
   }

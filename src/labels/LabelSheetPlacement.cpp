@@ -23,7 +23,7 @@ SheetLookup LabelPlacement::LoadCustomSheet(std::string_view stock,
   if (!number) {
     return {SheetLookupStatus::NotInCatalogue, std::nullopt};
   }
-  const std::string stored = settings.ReadSetting(kCustomSheetSection, CustomSheetKey(*number), "");
+  const std::string stored = settings.ReadSetting(settings::CustomSheetKey(*number), "");
   if (!IsCustomSheetDefined(stored)) {
     ui.ShowMessage("You have not defined a custom label.");
     return {SheetLookupStatus::CustomNotDefined, std::nullopt};

@@ -5,22 +5,23 @@
 
 namespace tavrilon::logbook {
 
-std::string CustomLogColumnKey(std::size_t column) {
-  std::string key("column");
-  key.append(std::to_string(column));
-  return key;
+namespace {
+
+settings::NumberedKey ColumnKey(std::size_t index) {
+  return settings::CustomLogColumnKey(static_cast<int>(index) + 1);
 }
+
+}  // namespace
 
 CustomLogSetup OpenCustomLogSetup(settings::SettingsFile& settings) {
   CustomLogSetup setup;
-  setup.grid = settings.ReadSetting(kCustomLogSection, "Grid", "");
+  setup.grid = settings.ReadSetting(settings::kCustomLogGrid, "");
   if (text::TrimBlanks(setup.grid).empty()) {
     setup.grid.assign(kDefaultGrid);
-    settings.WriteSetting(kCustomLogSection, "Grid", setup.grid);
+    settings.WriteSetting(settings::kCustomLogGrid, setup.grid);
   }
   for (std::size_t c = 0; c < kCustomLogColumns; ++c) {
-    const std::string stored =
-        settings.ReadSetting(kCustomLogSection, CustomLogColumnKey(c + 1), "");
+    const std::string stored = settings.ReadSetting(ColumnKey(c), "");
     if (text::TrimBlanks(stored).empty()) {
       continue;
     }
@@ -34,7 +35,7 @@ CustomLogSetup OpenCustomLogSetup(settings::SettingsFile& settings) {
 
 void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& settings) {
   // Twenty-two keys, one replacement of the file.
-  settings.BeginBatch();
+  settings::SettingsBatch batch(settings);
   for (std::size_t c = 0; c < kCustomLogColumns; ++c) {
     const ColumnParts& parts = setup.columns[c];
     std::string value = parts[0];
@@ -42,10 +43,9 @@ void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& se
       value += ',';
       value += parts[p];
     }
-    settings.WriteSetting(kCustomLogSection, CustomLogColumnKey(c + 1), value);
+    settings.WriteSetting(ColumnKey(c), value);
   }
-  settings.WriteSetting(kCustomLogSection, "Grid", setup.grid);
-  settings.EndBatch();
+  settings.WriteSetting(settings::kCustomLogGrid, setup.grid);
 }
 
 std::vector<std::string> ReadFieldChoices(const std::filesystem::path& dictionaryFile) {

@@ -11,13 +11,12 @@
 
 namespace tavrilon::logbook {
 
-// The custom logbook layout as the setup dialog shows and stores it: section
-// "Custom Log", "column1" to "column21" each the five parts joined by ",",
-// and "Grid". Every part stays text, exactly as typed; the page layout makes
-// numbers of them.
+// The custom logbook layout as the setup dialog shows and stores it: each
+// settings::CustomLogColumnKey the five parts joined by ",", and the grid.
+// Every part stays text, exactly as typed; the page layout makes numbers of
+// them.
 
-inline constexpr std::string_view kCustomLogSection = "Custom Log";
-inline constexpr std::size_t kCustomLogColumns = 21;
+inline constexpr auto kCustomLogColumns = static_cast<std::size_t>(settings::kCustomLogColumnCount);
 inline constexpr std::string_view kDefaultGrid = "250";
 
 enum class ColumnPart { AdifField, DataLeft, Heading, HeadingLeft, Length };
@@ -28,8 +27,6 @@ struct CustomLogSetup {
   std::array<ColumnParts, kCustomLogColumns> columns;
   std::string grid;
 };
-
-std::string CustomLogColumnKey(std::size_t column);  // 1-based: "column7"
 
 // What the setup dialog opens with. A blank column gives empty parts, a
 // short one empty parts where it has none, and parts beyond the fifth are

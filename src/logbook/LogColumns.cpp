@@ -46,10 +46,11 @@ void ColumnTable::LoadColumnsFor(LogLayout layout, settings::SettingsFile& setti
 void ColumnTable::LoadCustomColumns(settings::SettingsFile& settings) {
   ++generation_;
   rows_ = {};
-  gridRight_ = text::ParseNumber(settings.ReadSetting("Custom Log", "Grid", "250")).value_or(250);
+  gridRight_ =
+      text::ParseNumber(settings.ReadSetting(settings::kCustomLogGrid, "250")).value_or(250);
   for (std::size_t row = 0; row < kLaidOut; ++row) {
     const std::string value =
-        settings.ReadSetting("Custom Log", "column" + std::to_string(row + 1), "");
+        settings.ReadSetting(settings::CustomLogColumnKey(static_cast<int>(row) + 1), "");
     if (value.empty()) {
       continue;
     }

@@ -3,7 +3,7 @@
 namespace tavrilon::print {
 
 bool PrinterChoice::IsPrinterStored(settings::SettingsFile& settings) {
-  return !settings.ReadSetting("Globals", "Printer", "").empty();
+  return !settings.ReadSetting(settings::kPrinter, "").empty();
 }
 
 bool PrinterChoice::MakeStoredPrinterCurrent(settings::SettingsFile& settings) {
@@ -11,7 +11,7 @@ bool PrinterChoice::MakeStoredPrinterCurrent(settings::SettingsFile& settings) {
   if (!IsPrinterStored(settings)) {
     return true;
   }
-  const std::string stored = settings.ReadSetting("Globals", "Printer", "");
+  const std::string stored = settings.ReadSetting(settings::kPrinter, "");
   for (const std::string& name : catalog_.InstalledPrinters()) {
     if (name == stored) {
       current_ = name;
@@ -24,7 +24,7 @@ void PrinterChoice::Choose(std::string_view deviceName, settings::SettingsFile& 
   for (const std::string& name : catalog_.InstalledPrinters()) {
     if (name == deviceName) {
       current_ = name;
-      settings.WriteSetting("Globals", "Printer", name);
+      settings.WriteSetting(settings::kPrinter, name);
     }
   }
 }

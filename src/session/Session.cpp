@@ -15,7 +15,7 @@ Session::Session(std::filesystem::path programFolder, std::filesystem::path sett
 void Session::Start() {
   files::RemoveLeftoverTemporaryFiles(settings_.Path().parent_path());
   settings::InitSettings(settings_);
-  settings_.WriteSetting("Globals", "Version", VersionString());
+  settings_.WriteSetting(settings::kVersion, VersionString());
 }
 
 std::vector<std::filesystem::path> Session::OwnFiles() const {

@@ -18,38 +18,38 @@ constexpr std::array<std::string_view, 5> kDroppedFields = {"JCC", "JCG", "DOK",
                                                             "SUBMODE"};
 constexpr std::size_t kColumnParts = 5;
 
-void FillIfEmpty(SettingsFile& settings, std::string_view section, std::string_view key,
-                 std::string_view value) {
-  if (settings.ReadSetting(section, key, "").empty()) {
-    settings.WriteSetting(section, key, value);
+template <typename Key>
+void FillIfEmpty(SettingsFile& settings, const Key& key, std::string_view value) {
+  if (settings.ReadSetting(key, "").empty()) {
+    settings.WriteSetting(key, value);
   }
 }
 
 void UpgradeDesign(SettingsFile& settings, int design) {
-  const std::string section = DesignSection(design);
-  FillIfEmpty(settings, section, "MultiLines", "1");
-  FillIfEmpty(settings, section, "MultiDx", "0");
+  for (const DesignKeyName& name : {kDesignMultiLines, kDesignMultiDx}) {
+    FillIfEmpty(settings, DesignKey(design, name), name.firstRunValue);
+  }
   for (int field = 1; field <= kDesignFieldCount; ++field) {
-    const std::string adifKey = DesignFieldKey(field, "ADIF");
-    if (settings.ReadSetting(section, adifKey, "") == kRenamedField) {
-      settings.WriteSetting(section, adifKey, kRenamedFieldNow);
+    const NumberedKey adifKey = DesignFieldKey(design, field, kFieldAdif);
+    if (settings.ReadSetting(adifKey, "") == kRenamedField) {
+      settings.WriteSetting(adifKey, kRenamedFieldNow);
     }
     for (std::string_view dropped : kDroppedFields) {
-      if (settings.ReadSetting(section, adifKey, "") == dropped) {
-        settings.WriteSetting(section, adifKey, "");
+      if (settings.ReadSetting(adifKey, "") == dropped) {
+        settings.WriteSetting(adifKey, "");
       }
     }
     // ADIF and Label are left alone: empty means an unused field or no caption.
-    for (std::size_t i = 2; i < kFieldAttributes.size(); ++i) {
-      FillIfEmpty(settings, section, DesignFieldKey(field, kFieldAttributes[i].name),
-                  kFieldAttributes[i].firstRunValue);
+    for (std::size_t i = 2; i < kFirstRunFieldAttributes.size(); ++i) {
+      const DesignKeyName& attribute = kFirstRunFieldAttributes[i];
+      FillIfEmpty(settings, DesignFieldKey(design, field, attribute), attribute.firstRunValue);
     }
   }
 }
 
 void UpgradeCustomLogColumn(SettingsFile& settings, int column) {
-  const std::string key = "column" + std::to_string(column);
-  const std::string value = settings.ReadSetting("Custom Log", key, "");
+  const NumberedKey key = CustomLogColumnKey(column);
+  const std::string value = settings.ReadSetting(key, "");
   if (text::TrimBlanks(value).empty()) {
     return;
   }
@@ -70,7 +70,7 @@ void UpgradeCustomLogColumn(SettingsFile& settings, int column) {
     joined += ',';
     joined += parts[i];
   }
-  settings.WriteSetting("Custom Log", key, joined);
+  settings.WriteSetting(key, joined);
 }
 
 void WriteFirstRunSettings(SettingsFile& settings) {
@@ -80,7 +80,7 @@ void WriteFirstRunSettings(SettingsFile& settings) {
 }
 
 void Upgrade(SettingsFile& settings) {
-  FillIfEmpty(settings, "QSL Labels", "SortFile", "0");
+  FillIfEmpty(settings, kSortFile, "0");
   for (int design = 1; design <= kDesignCount; ++design) {
     UpgradeDesign(settings, design);
   }
@@ -92,13 +92,12 @@ void Upgrade(SettingsFile& settings) {
 }  // namespace
 
 void InitSettings(SettingsFile& settings) {
-  settings.BeginBatch();
+  SettingsBatch batch(settings);
   if (settings.HoldsNoSettings()) {
     WriteFirstRunSettings(settings);
   } else {
     Upgrade(settings);
   }
-  settings.EndBatch();
 }
 
 }  // namespace tavrilon::settings

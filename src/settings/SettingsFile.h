@@ -7,8 +7,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "settings/IniDocument.h"
+#include "settings/SettingsKeys.h"
 
 namespace tavrilon::settings {
 
@@ -33,11 +35,23 @@ class SettingsFile {
   // present but empty. Text that is not UTF-8 is taken as Windows-1252.
   std::string ReadSetting(std::string_view section, std::string_view key,
                           std::string_view defaultValue);
+  std::string ReadSetting(const SettingKey& key, std::string_view defaultValue) {
+    return ReadSetting(key.section, key.key, defaultValue);
+  }
+  std::string ReadSetting(const NumberedKey& key, std::string_view defaultValue) {
+    return ReadSetting(key.section, key.key, defaultValue);
+  }
 
   // Trims blanks from key and value (not from the section) and replaces the
   // whole file at once. False when the file was not written; the first such
   // failure is kept for the caller to tell the user once.
   bool WriteSetting(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteSetting(const SettingKey& key, std::string_view value) {
+    return WriteSetting(key.section, key.key, value);
+  }
+  bool WriteSetting(const NumberedKey& key, std::string_view value) {
+    return WriteSetting(key.section, key.key, value);
+  }
 
   const std::optional<SettingsWriteError>& FirstWriteError() const { return firstWriteError_; }
   // The latest failure, for a dialog that must say why its Apply failed.
@@ -46,15 +60,11 @@ class SettingsFile {
   bool WriteErrorReported() const { return writeErrorReported_; }
   void MarkWriteErrorReported() { writeErrorReported_ = true; }
 
-  // Writes made while a batch is open go into the parse and reach the disk
-  // together when it closes: the first start writes hundreds of keys, and
-  // replacing the file (and waiting for the disk) once for each took
-  // seconds. A failure is kept as any failed write is; EndBatch is false
-  // when any write of the batch failed.
+ private:
+  friend class SettingsBatch;
   void BeginBatch() { ++batchDepth_; }
   bool EndBatch();
 
- private:
   // What tells one version of the file on disk from another.
   struct FileStamp {
     dev_t device = 0;
@@ -81,6 +91,31 @@ class SettingsFile {
   int batchDepth_ = 0;
   bool batchUnsaved_ = false;
   bool batchFailed_ = false;
+};
+
+// Writes made while a batch is open go into the parse and reach the disk
+// together when the outermost batch closes: the first start writes hundreds
+// of keys, and replacing the file (and waiting for the disk) once for each
+// took seconds. A failure is kept as any failed write is.
+class SettingsBatch {
+ public:
+  explicit SettingsBatch(SettingsFile& settings) : settings_(&settings) { settings.BeginBatch(); }
+  ~SettingsBatch() { Close(); }
+  SettingsBatch(const SettingsBatch&) = delete;
+  SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+  // Closes the batch now; false when any write of it failed or it could not
+  // be saved. Later calls answer the same.
+  bool Close() {
+    if (settings_ != nullptr) {
+      saved_ = std::exchange(settings_, nullptr)->EndBatch();
+    }
+    return saved_;
+  }
+
+ private:
+  SettingsFile* settings_;
+  bool saved_ = true;
 };
 
 }  // namespace tavrilon::settings

@@ -4,7 +4,7 @@
 
 #include "labels/LabelSheetDescription.h"
 #include "labels/LabelStocks.h"
-#include "settings/FirstRunSettings.h"
+#include "shell/StoredChoices.h"
 #include "text/Text.h"
 
 namespace tavrilon::shell {
@@ -12,8 +12,6 @@ namespace tavrilon::shell {
 using labels::LabelDesign;
 
 namespace {
-
-constexpr const char* kLabels = "QSL Labels";
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
@@ -39,59 +37,37 @@ std::string MainWindowState::AboutVersionLabel(const std::string& version) {
 
 void MainWindowState::Start() {
   for (int design = 1; design <= settings::kDesignCount; ++design) {
-    const std::string name = settings_.ReadSetting(settings::DesignSection(design), "Name", "");
+    const std::string name =
+        settings_.ReadSetting(settings::DesignKey(design, settings::kDesignName), "");
     if (!name.empty()) {
       designMenuCaptions[static_cast<std::size_t>(design - 1)] = DesignMenuCaption(name);
     }
   }
-  labelPrintEnabled = false;
-  logPrintEnabled = false;
-
-  OperatorCall = settings_.ReadSetting("Globals", "mycall", "Unknown");
+  const StoredChoices stored = ReadStoredChoices(settings_);
+  OperatorCall = stored.operatorCall;
 
   // A stored input file that is gone is forgotten; the setting stays.
-  LogInputFile = settings_.ReadSetting("Log", "adifile", "");
-  if (!FileExists(LogInputFile)) {
-    LogInputFile.clear();
-  }
+  LogInputFile = FileExists(stored.logInputFile) ? stored.logInputFile : "";
   logPrintEnabled = !LogInputFile.empty();
-  SelectLogLayout(logbook::LogLayoutOf(settings_.ReadSetting("Log", "LogLayOut", "DEFAULT")));
+  SelectLogLayout(stored.logLayout);
 
-  LabelInputFile = settings_.ReadSetting(kLabels, "adifile", "");
-  if (!FileExists(LabelInputFile)) {
-    LabelInputFile.clear();
-  }
+  LabelInputFile = FileExists(stored.labelInputFile) ? stored.labelInputFile : "";
   labelPrintEnabled = !LabelInputFile.empty();
 
-  // Only the exact stored word selects its option; the run reads it in
-  // capitals.
-  const std::string storedDesign = settings_.ReadSetting(kLabels, "LabelLayOut", "");
-  LabelDesign = labels::LabelDesignOf(storedDesign);
-  if (storedDesign == labels::StoredLabelDesign(LabelDesign)) {
-    SelectLabelDesign(LabelDesign);
-  }
+  LabelDesign = stored.labelDesign;
+  SelectLabelDesign(stored.designOption);
 
-  UseQRZ = settings_.ReadSetting(kLabels, "UseQRZ", "");
-  if (UseQRZ == "TRUE") {
+  UseQRZ = "FALSE";
+  if (stored.useQrz) {
     SetUseQrz(true);
   }
-
-  // Stored values out of range fall back to the first-run values.
-  const auto sort = text::ParseDecimal(settings_.ReadSetting(kLabels, "SortFile", "0"));
-  SetSortFile(sort == 1);
-
-  const auto style = text::ParseDecimal(settings_.ReadSetting(kLabels, "LabelSet", "1"));
-  SelectLabelStyle(style && *style >= 1 && *style <= 3 ? static_cast<int>(*style) : 1);
-
-  std::string stockText = settings_.ReadSetting(kLabels, "LabelType", "0");
-  const auto stock = text::ParseDecimal(stockText.empty() ? "0" : stockText);
-  const bool stockValid =
-      stock && *stock >= 0 && static_cast<std::size_t>(*stock) < labels::kLabelStocks.size();
-  SelectLabelStock(stockValid ? static_cast<std::size_t>(*stock) : 0);
+  SetSortFile(stored.sortFile);
+  SelectLabelStyle(stored.labelStyle);
+  SelectLabelStock(stored.stockIndex);
 }
 
 void MainWindowState::WriteLabelLayout() {
-  settings_.WriteSetting(kLabels, "LabelLayOut", labels::StoredLabelDesign(LabelDesign));
+  settings_.WriteSetting(settings::kLabelDesign, labels::StoredLabelDesign(LabelDesign));
 }
 
 void MainWindowState::SelectLabelDesign(labels::LabelDesign option) {
@@ -134,7 +110,7 @@ void MainWindowState::SelectLabelStyle(int style) {
   if (style == 1) {
     LabelStyle = 1;
     qrzEnabled = false;
-  } else if (designOption != LabelDesign::Simple) {
+  } else if (!StyleFitsDesign(style, designOption)) {
     LabelStyle = 1;
     ui_.ShowMessage(style == 2 ? "Label Style 2 (QSL & Mailing Labels) can only be selected if "
                                  "Simple Label Design is used"
@@ -145,30 +121,30 @@ void MainWindowState::SelectLabelStyle(int style) {
     LabelStyle = style;
     qrzEnabled = true;
   }
-  settings_.WriteSetting(kLabels, "LabelSet", std::to_string(LabelStyle));
+  settings_.WriteSetting(settings::kLabelStyle, std::to_string(LabelStyle));
 }
 
 void MainWindowState::SelectLogLayout(logbook::LogLayout layout) {
   LogLayout = layout;
-  settings_.WriteSetting("Log", "LogLayOut", logbook::StoredLogLayout(layout));
+  settings_.WriteSetting(settings::kLogLayout, logbook::StoredLogLayout(layout));
 }
 
 void MainWindowState::SetUseQrz(bool checked) {
   qrzChecked = checked;
   UseQRZ = checked ? "TRUE" : "FALSE";
-  qrzDriveText = checked ? text::AsciiUpper(settings_.ReadSetting(kLabels, "CDdrive", "")) : "";
-  settings_.WriteSetting(kLabels, "UseQRZ", UseQRZ);
+  qrzDriveText = checked ? text::AsciiUpper(settings_.ReadSetting(settings::kQrzDrive, "")) : "";
+  settings_.WriteSetting(settings::kUseQrz, UseQRZ);
 }
 
 void MainWindowState::SetSortFile(bool checked) {
   sortChecked = checked;
-  settings_.WriteSetting(kLabels, "SortFile", checked ? "1" : "0");
+  settings_.WriteSetting(settings::kSortFile, checked ? "1" : "0");
 }
 
 void MainWindowState::SelectLabelStock(std::size_t index) {
   stockIndex = index;
   LabelStock = std::string(labels::kLabelStocks.at(index));
-  settings_.WriteSetting(kLabels, "LabelType", std::to_string(index));
+  settings_.WriteSetting(settings::kLabelStock, std::to_string(index));
   // A stock with no description leaves the previous one showing.
   if (auto description = labels::SheetDescription(LabelStock, settings_)) {
     labelInfoText = std::move(*description);
@@ -178,19 +154,19 @@ void MainWindowState::SelectLabelStock(std::size_t index) {
 void MainWindowState::ChooseLabelInputFile(const std::string& path) {
   LabelInputFile = path;
   labelPrintEnabled = true;
-  settings_.WriteSetting(kLabels, "adifile", path);
+  settings_.WriteSetting(settings::kLabelInputFile, path);
 }
 
 void MainWindowState::ChooseLogInputFile(const std::string& path) {
   LogInputFile = path;
   logPrintEnabled = true;
-  settings_.WriteSetting("Log", "adifile", path);
+  settings_.WriteSetting(settings::kLogInputFile, path);
 }
 
 bool MainWindowState::PrepareDesignEditing(int design) {
   CustomDesignNumber = design;
-  const std::string section = settings::DesignSection(design);
-  if (!settings_.ReadSetting(section, "Name", "").empty()) {
+  const settings::NumberedKey nameKey = settings::DesignKey(design, settings::kDesignName);
+  if (!settings_.ReadSetting(nameKey, "").empty()) {
     return true;
   }
   const auto answer = ui_.AskText(
@@ -199,7 +175,7 @@ bool MainWindowState::PrepareDesignEditing(int design) {
   if (name.empty()) {
     return false;  // a design is not edited without a name
   }
-  settings_.WriteSetting(section, "Name", name);
+  settings_.WriteSetting(nameKey, name);
   designMenuCaptions[static_cast<std::size_t>(design - 1)] = DesignMenuCaption(name);
   return true;
 }

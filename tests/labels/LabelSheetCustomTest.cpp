@@ -10,7 +10,7 @@ namespace {
 class LabelSheetCustomTest : public ::testing::Test {
  protected:
   void Store(int sheet, const std::string& value) {
-    ASSERT_TRUE(settings_.WriteSetting("Custom Label", CustomSheetKey(sheet), value));
+    ASSERT_TRUE(settings_.WriteSetting("Custom Label", "Label-" + std::to_string(sheet), value));
   }
 
   test::TempDir dir_;

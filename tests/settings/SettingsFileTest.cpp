@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "settings/SettingsFile.h"
 #include "support/TestSupport.h"
@@ -162,20 +163,22 @@ namespace {
 TEST(SettingsBatch, WritesReachTheDiskTogetherOrAreReported) {
   test::TempDir dir;
   SettingsFile settings(dir / "tavrilon.ini");
-  settings.BeginBatch();
+  SettingsBatch batch(settings);
   EXPECT_TRUE(settings.WriteSetting("Globals", "MyCall", "W1AW"));
+  SettingsBatch inner(settings);  // as a dialog's Apply holds the custom log's
   EXPECT_TRUE(settings.WriteSetting("Log", "LogLayOut", "CUSTOM"));
+  EXPECT_TRUE(inner.Close());
   EXPECT_FALSE(std::filesystem::exists(dir / "tavrilon.ini"));
   EXPECT_EQ(settings.ReadSetting("Globals", "mycall", ""), "W1AW");  // reads see the batch
-  EXPECT_TRUE(settings.EndBatch());
+  EXPECT_TRUE(batch.Close());
   EXPECT_EQ(test::ReadFile(dir / "tavrilon.ini"),
             "[Globals]\nMyCall=W1AW\n[Log]\nLogLayOut=CUSTOM\n");
 
   test::WriteFile(dir / "file", "");
   SettingsFile unsaved(dir / "file" / "tavrilon.ini");
-  unsaved.BeginBatch();
+  SettingsBatch failing(unsaved);
   unsaved.WriteSetting("Globals", "MyCall", "W1AW");
-  EXPECT_FALSE(unsaved.EndBatch());
+  EXPECT_FALSE(failing.Close());
   ASSERT_TRUE(unsaved.LastWriteError());
 }
 

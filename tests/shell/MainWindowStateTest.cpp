@@ -1,11 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <array>
+#include <chrono>
 #include <string>
 #include <tuple>
 
+#include <gtest/gtest.h>
+
 #include "settings/InitSettings.h"
 #include "shell/MainWindowState.h"
+#include "shell/StoredChoices.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestSupport.h"
 
@@ -66,28 +68,47 @@ TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
   }
 }
 
-TEST_F(MainWindowStateTest, StoredValuesOutOfRangeFallBackAndAreWrittenBackAtStart) {
-  // Key, stored, written back, message. Style 2 needs Simple; an unknown design is kept.
+// Log layout, the run's design / the option shown, style, stock, QRZ and sorting.
+std::string Shown(logbook::LogLayout layout, labels::LabelDesign design, labels::LabelDesign option,
+                  int style, std::size_t stock, bool qrz, bool sort) {
+  return std::string(logbook::StoredLogLayout(layout)) + " " +
+         std::string(labels::StoredLabelDesign(design)) + "/" +
+         std::string(labels::StoredLabelDesign(option)) + " " + std::to_string(style) + " " +
+         std::to_string(stock) + (qrz ? " qrz" : "") + (sort ? " sort" : "");
+}
+
+// tavrilon-batch reads a hand-edited file as the window starts with it, and what the start
+// writes back reads the same again. Values out of range are the first-run values.
+TEST_F(MainWindowStateTest, HandEditedChoicesReadAsTheWindowStartsWithThem) {
+  // The "Log" and "QSL Labels" lines, the choices, the start of the message shown.
   const std::array<const char*, 4> cases[] = {
-      {"LabelType", "30", "30", ""},        {"LabelType", "", "0", ""},
-      {"LabelType", "33", "0", ""},         {"LabelType", "five", "0", ""},
-      {"SortFile", "1", "1", ""},           {"SortFile", "yes", "0", ""},
-      {"LabelSet", "7", "1", ""},           {"LabelSet", "2", "1", "Label Style 2 "},
-      {"LabelLayOut", "FANCY", "FANCY", ""}};
-  for (const auto& [key, stored, written, message] : cases) {
-    settings_.WriteSetting("QSL Labels", key, stored);
-    Restart();
-    EXPECT_EQ(Read(key), written) << key << "=" << stored;
-    EXPECT_EQ(Message(), message) << key << "=" << stored;
+      {"LogLayOut=custom", "LabelLayOut=default\nLabelType=", "CUSTOM DEFAULT/ 1 0", ""},
+      {"LogLayOut=Default", "LabelLayOut=SIMPLE\nLabelSet=3\nLabelType=30",
+       "CUSTOM SIMPLE/SIMPLE 3 30", ""},
+      {"LogLayOut=", "LabelLayOut=FANCY\nLabelSet=2", "CUSTOM / 1 0", "Label Style 2 "},
+      {"LogLayOut=DEFAULT", "LabelSet=7\nLabelType=33\nUseQRZ=true\nSortFile=yes", "DEFAULT / 1 0",
+       ""},
+      {"", "LabelType=five\nUseQRZ=TRUE\nSortFile=1", "DEFAULT / 1 0 qrz sort", ""},
+  };
+  for (const auto& [log, labels, shows, message] : cases) {
+    test::WriteFile(settings_.Path(), "[Log]\n" + std::string(log) + "\n[QSL Labels]\n" + labels);
+    // Dated apart from the last write: within one clock tick the edit would go unseen.
+    std::filesystem::last_write_time(
+        settings_.Path(), std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    for (int reading = 0; reading < 2; ++reading) {  // the file as edited, then as started
+      const StoredChoices c = ReadStoredChoices(settings_);
+      EXPECT_EQ(Shown(c.logLayout, c.labelDesign, c.designOption, c.StyleInForce(), c.stockIndex,
+                      c.useQrz, c.sortFile),
+                shows)
+          << log << labels;
+      const MainWindowState s = Restart();
+      EXPECT_EQ(Shown(s.LogLayout, s.LabelDesign, s.designOption, s.LabelStyle, s.stockIndex,
+                      s.qrzChecked, s.sortChecked),
+                shows)
+          << log << labels;
+      EXPECT_EQ(Message(), reading == 0 ? message : "") << labels;
+    }
   }
-  const MainWindowState unknown = Restart();
-  EXPECT_EQ(std::pair(unknown.designOption, unknown.LabelDesign),
-            std::pair(labels::LabelDesign::None, labels::LabelDesign::None));
-  // A design in other letters selects no option; the run takes it in capitals.
-  settings_.WriteSetting("QSL Labels", "LabelLayOut", "default");
-  const MainWindowState lower = Restart();
-  EXPECT_EQ(std::pair(lower.designOption, lower.LabelDesign),
-            std::pair(labels::LabelDesign::None, labels::LabelDesign::Default));
 }
 
 TEST_F(MainWindowStateTest, StartForgetsGoneInputFilesAndShowsTheQrzDriveInCapitals) {

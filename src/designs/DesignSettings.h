@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "print/PrintSurface.h"
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::designs {
+
+// The text a field prints before its prefix, chosen by testing a contact's
+// value. "^" in the texts stands for a blank the settings file would trim.
+struct FieldCondition {
+  std::string testField;    // the ADIF field whose value is tested
+  bool testsEqual = true;   // "Equal"; any other word tests for a difference
+  std::string compareText;  // "^" read as blanks from here on
+  std::string thenText;
+  std::string elseText;  // a "|" in it stays
+};
+
+// A numeric value that holds no number: the run names the design and the
+// key and stops, rather than printing at a place nobody chose.
+struct UnreadableValue {
+  std::string key;  // as stored, "Field3Vert"
+  std::string stored;
+};
+
+// One of the fifteen fields of a custom label design. A key left empty reads
+// as the value the start-up pass would write into it.
+struct DesignField {
+  std::string adif;   // as stored; looked up by name in any case
+  std::string label;  // the prefix, "^" read as blanks
+  // "Condition" holds text, even when too short to be in force (the options
+  // dialog stores "|Equal|||" for none): the field is then not unused.
+  bool conditionStored = false;
+  std::optional<FieldCondition> condition;
+  bool continuesText = false;  // "Horiz" "A": where the text printed last ended
+  double horiz = 0;            // inches from the label's left edge
+  double vert = 0;             // inches from its top edge, on the first line
+  std::string fontName;
+  double fontSize = 10;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikethru = false;
+  std::uint32_t color = 0;  // red + 256 * green + 65536 * blue
+  bool repeats = false;     // "MultiRpt" 1: printed on every line of a label
+  std::vector<UnreadableValue> unreadable;
+};
+
+struct CustomLabelDesign {
+  std::string name;
+  double multiLines = 1;  // contact lines per label, compared with the line count
+  double multiDx = 0;     // inches from one contact line to the next
+  bool printImage = false;
+  std::string imagePath;
+  std::optional<double> imageWidth;  // inches; none when empty
+  std::optional<double> imageHeight;
+  print::Orientation orientation = print::Orientation::Landscape;
+  bool showGrid = false;
+  bool shortName = false;  // a "NAME" field prints its first word only
+  std::array<DesignField, settings::kDesignFieldCount> fields;
+  // The design's own and then its fields', in the order they were read.
+  std::vector<UnreadableValue> unreadable;
+};
+
+// Read afresh at every use, so an edit is in force for the next label.
+DesignField ReadDesignField(settings::SettingsFile& settings, int design, int field);
+CustomLabelDesign ReadCustomLabelDesign(settings::SettingsFile& settings, int design);
+
+}  // namespace tavrilon::designs

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "labels/LabelDesign.h"
+#include "logbook/LogLayout.h"
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::shell {
+
+// The main window's choices as the settings file holds them, read once for
+// the window's start and for tavrilon-batch, so both take a hand-edited value
+// the same way.
+struct StoredChoices {
+  std::string operatorCall;    // "Unknown" when the key is missing
+  std::string logInputFile;    // as stored, whether or not the file is there
+  std::string labelInputFile;  // as stored
+  logbook::LogLayout logLayout = logbook::LogLayout::Default;
+  // The design a run prints with, read in capitals; the option shown is the
+  // design only when stored in exactly its own word ("default" shows none).
+  labels::LabelDesign labelDesign = labels::LabelDesign::None;
+  labels::LabelDesign designOption = labels::LabelDesign::None;
+  int labelStyle = 1;          // 1 to 3; anything else stored is 1
+  std::size_t stockIndex = 0;  // of labels::kLabelStocks; anything else stored is 0
+  bool useQrz = false;         // exactly "TRUE"
+  bool sortFile = false;       // the number 1
+
+  // The style the window keeps once the interlock has run.
+  int StyleInForce() const;
+};
+
+StoredChoices ReadStoredChoices(settings::SettingsFile& settings);
+
+// Styles 2 and 3 add mailing and return labels, which only the Simple
+// design's option lays out.
+constexpr bool StyleFitsDesign(int style, labels::LabelDesign designOption) {
+  return style == 1 || designOption == labels::LabelDesign::Simple;
+}
+
+}  // namespace tavrilon::shell
