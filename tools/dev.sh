@@ -29,6 +29,7 @@ case "${1:-}" in
     cmake --build build-check -j"$jobs"
     (cd build-check && ctest --output-on-failure -j"$jobs")
     cmake --build build-check --target format-check
+    cmake --build build-check --target tidy-check
 
     # A short run of each fuzz target, seeded with the real logs.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
   poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
 )

@@ -2,12 +2,13 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <cstdlib>
 
 #include "app/Desktop.h"
 #include "app/DialogButtons.h"

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
+
+#include <QDialog>
 
 #include "labels/LabelSheetCustom.h"
 #include "settings/SettingsFile.h"

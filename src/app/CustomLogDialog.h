@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <filesystem>
+
+#include <QDialog>
 
 #include "logbook/CustomLogSettings.h"
 #include "settings/SettingsFile.h"

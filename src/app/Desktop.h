@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+
+#include <QString>
 
 #include "session/UserInterface.h"
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <initializer_list>
+#include <vector>
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QString>
-#include <initializer_list>
-#include <vector>
 
 namespace tavrilon::app {
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <array>
+
+#include <QCoreApplication>
 
 class QAction;
 class QButtonGroup;

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QString>
 #include <filesystem>
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include <QString>
 
 class QWidget;
 

@@ -1,8 +1,9 @@
 #include "app/PrintCommands.h"
 
+#include <utility>
+
 #include <QLineEdit>
 #include <QWidget>
-#include <utility>
 
 #include "adif/FieldTable.h"
 #include "app/BeginLogDialog.h"

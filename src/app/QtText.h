@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <string>
 #include <string_view>
+
+#include <QString>
 
 namespace tavrilon::app {
 

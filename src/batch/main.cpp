@@ -1,5 +1,4 @@
 // tavrilon-batch: the program's runs from the command line, for scripts and tests.
-#include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -8,6 +7,8 @@
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include <QGuiApplication>
 
 #include "batch/ExitStatus.h"
 #include "batch/HtmlCommand.h"

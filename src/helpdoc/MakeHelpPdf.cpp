@@ -1,5 +1,7 @@
 // Builds the help document the program opens, Tavrilon-Help.pdf, from the
 // user guide in docs/, so that the help always matches the program.
+#include <cstdio>
+
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -7,7 +9,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
-#include <cstdio>
 
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);

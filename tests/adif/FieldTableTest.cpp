@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <gtest/gtest.h>
 
 #include "adif/AdifTestSupport.h"
 #include "adif/FieldTable.h"

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <gtest/gtest.h>
 
 // The window tests need one application object for the whole run.
 int main(int argc, char** argv) {

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
+#include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
 

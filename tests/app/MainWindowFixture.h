@@ -1,12 +1,12 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <memory>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <memory>
+#include <gtest/gtest.h>
 
 #include "app/MainWindow.h"
 #include "app/ScriptedDesktop.h"

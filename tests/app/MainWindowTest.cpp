@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -9,6 +7,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
 

@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QLineEdit>
+#include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
 

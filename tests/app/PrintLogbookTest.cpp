@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include <functional>
 
 #include <QAction>
 #include <QLineEdit>
 #include <QTimer>
-#include <functional>
+#include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
 

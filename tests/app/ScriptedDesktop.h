@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <deque>
 #include <optional>
+
+#include <QString>
+#include <QStringList>
 
 #include "app/Desktop.h"
 

@@ -1,6 +1,5 @@
 // The faults a hostile user tried, against the batch tool: each ends with a
 // message that names the file and the reason, a status, and nothing lost.
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -8,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "batch/BatchTestSupport.h"
 

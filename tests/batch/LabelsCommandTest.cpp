@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "batch/BatchTestSupport.h"
 

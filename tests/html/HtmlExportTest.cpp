@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "html/HtmlExport.h"
 #include "html/HtmlTestSupport.h"

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <system_error>
+
+#include <gtest/gtest.h>
 
 #include "html/HtmlPageFile.h"
 #include "support/TestSupport.h"

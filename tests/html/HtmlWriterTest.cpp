@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <utility>
+
+#include <gtest/gtest.h>
 
 #include "adif/QsoParser.h"
 #include "html/HtmlTestSupport.h"

@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "support/TestSupport.h"
 #include "text/LineReader.h"
