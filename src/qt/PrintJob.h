@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QPrinter>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include <QPrinter>
 
 #include "files/ReplacingFile.h"
 #include "labels/SheetCatalogue.h"

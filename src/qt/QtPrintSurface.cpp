@@ -1,7 +1,8 @@
 #include "qt/QtPrintSurface.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPrinter>
 
@@ -50,35 +51,52 @@ QString QtPrintSurface::FamilyFor(std::string_view face) {
   return ToQString(face);
 }
 
-bool QtPrintSurface::HasFontFace(std::string_view face) const {
-  return QFontDatabase::hasFamily(FamilyFor(face));
-}
-
-const QString& QtPrintSurface::Family() const {
-  if (family_.isEmpty() || familyFace_ != CurrentFont().face) {
-    familyFace_ = CurrentFont().face;
-    family_ = FamilyFor(familyFace_);
+const QtPrintSurface::DeviceFace& QtPrintSurface::Face(std::string_view face) const {
+  if (const auto known = std::ranges::find(faces_, face, &DeviceFace::face);
+      known != faces_.end()) {
+    return *known;
   }
-  return family_;
+  QString family = FamilyFor(face);
+  const bool installed = QFontDatabase::hasFamily(family);
+  faces_.push_back({std::string(face), std::move(family), installed});
+  return faces_.back();
 }
 
-QFont QtPrintSurface::DeviceFont() const {
+bool QtPrintSurface::HasFontFace(std::string_view face) const {
+  return Face(face).installed;
+}
+
+const QtPrintSurface::DeviceFont& QtPrintSurface::CurrentDeviceFont() const {
   const Font& f = CurrentFont();
-  QFont font(Family());
-  font.setPointSizeF(f.points > 0 ? f.points : 1);
-  font.setBold(f.bold);
-  font.setItalic(f.italic);
-  font.setUnderline(f.underline);
-  font.setStrikeOut(f.strikethrough);
-  return font;
+  const auto same = [&f](const DeviceFont& d) {
+    return d.font.points == f.points && d.font.bold == f.bold && d.font.italic == f.italic &&
+           d.font.underline == f.underline && d.font.strikethrough == f.strikethrough &&
+           d.font.face == f.face;
+  };
+  if (currentFont_ != kNoFont && same(fonts_[currentFont_])) {
+    return fonts_[currentFont_];
+  }
+  const auto known = std::ranges::find_if(fonts_, same);
+  currentFont_ = static_cast<std::size_t>(known - fonts_.begin());
+  if (known == fonts_.end()) {
+    QFont font(Face(f.face).family);
+    font.setPointSizeF(f.points > 0 ? f.points : 1);
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikethrough);
+    const QFontMetricsF metrics(font, device_);
+    fonts_.push_back({f, font, metrics, metrics.ascent(), metrics.lineSpacing()});
+  }
+  return fonts_[currentFont_];
 }
 
 double QtPrintSurface::TextWidthInches(std::string_view text) const {
-  return QFontMetricsF(DeviceFont(), device_).horizontalAdvance(ToQString(text)) / Dpi();
+  return CurrentDeviceFont().metrics.horizontalAdvance(ToQString(text)) / Dpi();
 }
 
 double QtPrintSurface::LineHeightInches() const {
-  return QFontMetricsF(DeviceFont(), device_).lineSpacing() / Dpi();
+  return CurrentDeviceFont().lineSpacing / Dpi();
 }
 
 bool QtPrintSurface::Painting() {
@@ -110,11 +128,13 @@ void QtPrintSurface::DrawTextAt(double xInches, double yInches, std::string_view
   if (text.empty() || !Painting()) {
     return;
   }
-  const QFont font = DeviceFont();
-  painter_.setFont(font);
+  const DeviceFont& font = CurrentDeviceFont();
+  if (painterFont_ != currentFont_) {
+    painter_.setFont(font.qfont);
+    painterFont_ = currentFont_;
+  }
   painter_.setPen(ToQColor(ForeColour()));
-  const double ascent = QFontMetricsF(font, device_).ascent();
-  painter_.drawText(QPointF(xInches * Dpi(), yInches * Dpi() + ascent), ToQString(text));
+  painter_.drawText(QPointF(xInches * Dpi(), yInches * Dpi() + font.ascent), ToQString(text));
 }
 
 void QtPrintSurface::DrawLineAt(double x1, double y1, double x2, double y2, print::Colour colour) {

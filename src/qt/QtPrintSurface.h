@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QPainter>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include <QFontMetricsF>
+#include <QPainter>
 
 #include "print/PrintSurface.h"
 
@@ -51,9 +54,26 @@ class QtPrintSurface : public print::PrintSurface {
   void OrientationChanged() override;
 
  private:
-  QFont DeviceFont() const;
-  // FamilyFor of the current face; the font database is asked once a face.
-  const QString& Family() const;
+  // A face as the device has it: the family it draws it in, asked of the
+  // font database once a face.
+  struct DeviceFace {
+    std::string face;
+    QString family;
+    bool installed = false;
+  };
+  // A font with the metrics the surface asks of it, made once per face,
+  // size and style.
+  struct DeviceFont {
+    Font font;
+    QFont qfont;
+    QFontMetricsF metrics;
+    double ascent = 0;  // device pixels, as the line spacing
+    double lineSpacing = 0;
+  };
+  static constexpr std::size_t kNoFont = std::size_t(-1);
+
+  const DeviceFace& Face(std::string_view face) const;
+  const DeviceFont& CurrentDeviceFont() const;
   bool Painting();
   QPen Pen(print::Colour colour) const;
   double Dpi() const { return dpi_; }
@@ -64,8 +84,10 @@ class QtPrintSurface : public print::PrintSurface {
   QPainter painter_;
   bool begun_ = false;
   EndCheck whenEnded_;
-  mutable std::string familyFace_;
-  mutable QString family_;
+  mutable std::vector<DeviceFace> faces_;
+  mutable std::vector<DeviceFont> fonts_;
+  mutable std::size_t currentFont_ = kNoFont;  // in fonts_
+  std::size_t painterFont_ = kNoFont;          // the one the painter has
 };
 
 }  // namespace tavrilon::qt

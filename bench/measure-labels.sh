@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Measures `tavrilon-batch labels` (Default design, stock 5160, to PDF) over
+# a generated log of 10,000 contacts beside bench/bare-painter-bench drawing
+# the same texts with QPainter alone. Best of three runs each; peak memory
+# from /usr/bin/time. Builds nothing: BUILD is a Release build with the
+# benches on. Run from the source folder.
+# Usage: bench/measure-labels.sh BUILD WORKDIR [CONTACTS]
+set -euo pipefail
+build=${1:-build-rel}
+work=${2:-/tmp/tavrilon-labels-bench}
+n=${3:-10000}
+export QT_QPA_PLATFORM=offscreen
+
+# A program folder of its own: first-run settings (Default design), the
+# dictionary beside the program.
+program="$work/program"
+rm -rf "$program"
+mkdir -p "$program"
+cp "$build/bin/tavrilon-batch" "$program/"
+cp data/tvadif.txt "$program/"
+log="$work/log-$n.adi"
+[ -f "$log" ] || "$build/bench/generate-log" "$n" "$log"
+
+best() {  # command... -> "seconds peak_kb" of the fastest of three runs
+  local bestTime="" bestMem=""
+  for _ in 1 2 3; do
+    local start end m t
+    start=$(date +%s%N)
+    /usr/bin/time -o "$work/time.txt" -f "%M" "$@" > /dev/null 2>/dev/null
+    end=$(date +%s%N)
+    m=$(tail -1 "$work/time.txt")
+    t=$(awk "BEGIN{printf \"%.3f\", ($end - $start) / 1e9}")
+    if [ -z "$bestTime" ] || awk "BEGIN{exit !($t < $bestTime)}"; then bestTime=$t; bestMem=$m; fi
+  done
+  echo "$bestTime $bestMem"
+}
+
+read -r bareT bareM <<< "$(best "$build/bench/bare-painter-bench" "$log" "$work/bare.pdf")"
+read -r runT runM <<< "$(best "$program/tavrilon-batch" labels "$log" --pdf "$work/labels.pdf" \
+  --stock 5160)"
+pages=$(pdfinfo "$work/labels.pdf" 2>/dev/null | awk '/^Pages:/{print $2}')
+
+printf "| labels | pages | what | seconds | labels/s | peak memory (MB) | × bare loop |\n"
+printf "|---|---|---|---|---|---|---|\n"
+row() {
+  awk -v n="$n" -v p="${pages:-?}" -v what="$1" -v t="$2" -v m="$3" -v f="$bareT" 'BEGIN{
+    printf "| %d | %s | %s | %.2f | %.0f | %.1f | %.1f |\n", n, p, what, t, n/t, m/1024, t/f }'
+}
+row "bare QPainter loop (bench/bare-painter-bench)" "$bareT" "$bareM"
+row "tavrilon-batch labels --pdf" "$runT" "$runM"
