@@ -90,18 +90,14 @@ void PrintCommands::PrintLogbook(logbook::LogMode mode, bool askForPrinter) {
   request.mode = mode;
   if (mode == logbook::LogMode::Part) {
     BeginLogDialog dialog(&window_);
-    dialog.adjustSize();
-    CentreWindow(dialog);
-    dialog.exec();
+    RunCentred(dialog);
     if (!dialog.Range().RangeChosen) {
       return;
     }
     request.range = dialog.Range();
   } else if (mode == logbook::LogMode::Page) {
     LogPageDialog dialog(&window_);
-    dialog.adjustSize();
-    CentreWindow(dialog);
-    dialog.exec();
+    RunCentred(dialog);
     if (!dialog.Choice().FromPageMode) {
       return;
     }

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -15,6 +16,12 @@ void CentreWindow(QWidget& window) {
   const QSize size = window.frameGeometry().size();
   window.move(area.x() + (area.width() - size.width()) / 2,
               area.y() + (area.height() - size.height()) / 2);
+}
+
+void RunCentred(QDialog& dialog) {
+  dialog.adjustSize();
+  CentreWindow(dialog);
+  dialog.exec();
 }
 
 }  // namespace tavrilon::app

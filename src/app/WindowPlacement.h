@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QWidget;
 
 namespace tavrilon::app {
@@ -7,5 +8,8 @@ namespace tavrilon::app {
 // Moves a window to the middle of its screen: (screen − window) / 2 on each
 // axis, in whole pixels.
 void CentreWindow(QWidget& window);
+
+// A modal dialog at its own size in the middle of the screen, until it closes.
+void RunCentred(QDialog& dialog);
 
 }  // namespace tavrilon::app
