@@ -69,10 +69,11 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
-  // A start with the dictionary, `log` as the input file of labels and
-  // logbook, and the PDF printer stored unless told otherwise.
+  // A start with the dictionary (again, if a test removed it), `log` as the
+  // input file of labels and logbook, and the PDF printer stored unless told
+  // otherwise.
   void StartWithLog(const std::string& log, bool printerStored = true) {
-    std::filesystem::copy_file(test::ShippedDictionary(), dir_ / "tvadif.txt",
+    std::filesystem::copy_file(test::ShippedDictionary(), dir_.Dictionary(),
                                std::filesystem::copy_options::overwrite_existing);
     test::WriteFile(dir_ / "mylog.adi", log);
     StartWindow();
@@ -93,7 +94,7 @@ class MainWindowTest : public ::testing::Test {
   }
   QString Path(const char* name) { return QString::fromStdString((dir_ / name).string()); }
 
-  test::TempDir dir_;
+  test::ProgramFolder dir_;
   std::filesystem::path settingsPath_ = dir_ / "tavrilon.ini";
   FakeCatalog catalog_;
   test::ScriptedDesktop desktop_;
