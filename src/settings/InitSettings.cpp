@@ -18,8 +18,7 @@ constexpr std::array<std::string_view, 5> kDroppedFields = {"JCC", "JCG", "DOK",
                                                             "SUBMODE"};
 constexpr std::size_t kColumnParts = 5;
 
-template <typename Key>
-void FillIfEmpty(SettingsFile& settings, const Key& key, std::string_view value) {
+void FillIfEmpty(SettingsFile& settings, const SettingKey& key, std::string_view value) {
   if (settings.ReadSetting(key, "").empty()) {
     settings.WriteSetting(key, value);
   }

@@ -38,18 +38,12 @@ class SettingsFile {
   std::string ReadSetting(const SettingKey& key, std::string_view defaultValue) {
     return ReadSetting(key.section, key.key, defaultValue);
   }
-  std::string ReadSetting(const NumberedKey& key, std::string_view defaultValue) {
-    return ReadSetting(key.section, key.key, defaultValue);
-  }
 
   // Trims blanks from key and value (not from the section) and replaces the
   // whole file at once. False when the file was not written; the first such
   // failure is kept for the caller to tell the user once.
   bool WriteSetting(std::string_view section, std::string_view key, std::string_view value);
   bool WriteSetting(const SettingKey& key, std::string_view value) {
-    return WriteSetting(key.section, key.key, value);
-  }
-  bool WriteSetting(const NumberedKey& key, std::string_view value) {
     return WriteSetting(key.section, key.key, value);
   }
 

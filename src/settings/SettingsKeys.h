@@ -15,10 +15,12 @@ struct SettingKey {
   std::string_view key;
 };
 
-// A key whose section or name carries a number.
+// A key whose section or name carries a number; read and written as the
+// SettingKey it holds.
 struct NumberedKey {
   std::string section;
   std::string key;
+  operator SettingKey() const { return {section, key}; }
 };
 
 inline constexpr std::string_view kGlobalsSection = "Globals";

@@ -57,7 +57,6 @@ void MainWindowState::Start() {
   LabelDesign = stored.labelDesign;
   SelectLabelDesign(stored.designOption);
 
-  UseQRZ = "FALSE";
   if (stored.useQrz) {
     SetUseQrz(true);
   }
@@ -131,9 +130,8 @@ void MainWindowState::SelectLogLayout(logbook::LogLayout layout) {
 
 void MainWindowState::SetUseQrz(bool checked) {
   qrzChecked = checked;
-  UseQRZ = checked ? "TRUE" : "FALSE";
   qrzDriveText = checked ? text::AsciiUpper(settings_.ReadSetting(settings::kQrzDrive, "")) : "";
-  settings_.WriteSetting(settings::kUseQrz, UseQRZ);
+  settings_.WriteSetting(settings::kUseQrz, checked ? "TRUE" : "FALSE");
 }
 
 void MainWindowState::SetSortFile(bool checked) {

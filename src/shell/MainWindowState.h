@@ -47,7 +47,6 @@ class MainWindowState {
   int CustomDesignNumber = 1;  // the design being edited
   int LabelStyle = 0;
   std::string LabelStock;
-  std::string UseQRZ;
 
   // The controls.
   labels::LabelDesign designOption = labels::LabelDesign::None;
