@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -82,6 +83,17 @@ class PrintSurface {
       failure_ = std::move(reason);
     }
   }
+
+  // A picture's own size, in inches.
+  struct PictureSize {
+    double width = 0;
+    double height = 0;
+  };
+  // Reads a picture for PaintPicture, again only when the path changes: its
+  // own size, or nothing, with the reason, when the file is no picture the
+  // device can read.
+  virtual std::optional<PictureSize> LoadPicture(const std::filesystem::path& picture,
+                                                 std::string& reason) = 0;
 
   virtual int DeviceCapability(DeviceCap cap) const = 0;
   // The page (paper) size in twips.

@@ -62,6 +62,16 @@ void RecordingSurface::DrawBoxAt(double x1, double y1, double x2, double y2, Col
   operations.back().colour = colour;
 }
 
+std::optional<PrintSurface::PictureSize> RecordingSurface::LoadPicture(
+    const std::filesystem::path& picture, std::string& reason) {
+  ++picturesLoaded;
+  if (const auto known = pictures.find(picture.string()); known != pictures.end()) {
+    return known->second;
+  }
+  reason = "not a picture";
+  return std::nullopt;
+}
+
 void RecordingSurface::DrawPictureAt(const std::filesystem::path& picture, double x, double y,
                                      double width, double height) {
   Record(Kind::Picture, x, y, x + width, y + height, picture.string());

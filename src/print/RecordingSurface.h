@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ class RecordingSurface : public PrintSurface {
 
   RecordingSurface();
 
+  // Only the pictures listed in `pictures` can be read.
+  std::optional<PictureSize> LoadPicture(const std::filesystem::path& picture,
+                                         std::string& reason) override;
   int DeviceCapability(DeviceCap cap) const override;
   double PageWidthTwips() const override { return pageWidthTwips; }
   double PageHeightTwips() const override { return pageHeightTwips; }
@@ -46,6 +50,8 @@ class RecordingSurface : public PrintSurface {
   int offsetYPixels = 0;
   double pageWidthTwips = 8.5 * 1440;
   double pageHeightTwips = 11 * 1440;
+  std::map<std::string, PictureSize, std::less<>> pictures;  // by path
+  int picturesLoaded = 0;  // reads of a picture file
 
  protected:
   bool HasFontFace(std::string_view face) const override;

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QImageReader>
 #include <QPrinter>
 
 namespace tavrilon::qt {
@@ -152,11 +153,30 @@ void QtPrintSurface::DrawBoxAt(double x1, double y1, double x2, double y2, print
   }
 }
 
+std::optional<print::PrintSurface::PictureSize> QtPrintSurface::LoadPicture(
+    const std::filesystem::path& picture, std::string& reason) {
+  if (picture != picturePath_ || picture_.isNull()) {
+    QImageReader reader(QString::fromStdString(picture.string()));
+    picture_ = reader.read();
+    picturePath_ = picture;
+    if (picture_.isNull()) {
+      reason = reader.errorString().toStdString();
+      return std::nullopt;
+    }
+  }
+  // A picture that does not say its resolution has the screen's.
+  const auto inches = [](int pixels, int dotsPerMetre) {
+    return pixels / (dotsPerMetre > 0 ? dotsPerMetre * 0.0254 : 96.0);
+  };
+  return PictureSize{inches(picture_.width(), picture_.dotsPerMeterX()),
+                     inches(picture_.height(), picture_.dotsPerMeterY())};
+}
+
 void QtPrintSurface::DrawPictureAt(const std::filesystem::path& picture, double x, double y,
                                    double width, double height) {
-  QImage image(QString::fromStdString(picture.string()));
-  if (!image.isNull() && Painting()) {
-    painter_.drawImage(QRectF(x * Dpi(), y * Dpi(), width * Dpi(), height * Dpi()), image);
+  std::string reason;
+  if (LoadPicture(picture, reason) && Painting()) {
+    painter_.drawImage(QRectF(x * Dpi(), y * Dpi(), width * Dpi(), height * Dpi()), picture_);
   }
 }
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 
 #include "print/PrintSurface.h"
 
-class QImage;
 class QPrinter;
 
 namespace tavrilon::qt {
@@ -30,6 +30,8 @@ class QtPrintSurface : public print::PrintSurface {
   QtPrintSurface(QImage& image, int dotsPerInch);
   ~QtPrintSurface() override;
 
+  std::optional<PictureSize> LoadPicture(const std::filesystem::path& picture,
+                                         std::string& reason) override;
   int DeviceCapability(print::DeviceCap cap) const override;
   double PageWidthTwips() const override;
   double PageHeightTwips() const override;
@@ -88,6 +90,8 @@ class QtPrintSurface : public print::PrintSurface {
   mutable std::vector<DeviceFont> fonts_;
   mutable std::size_t currentFont_ = kNoFont;  // in fonts_
   std::size_t painterFont_ = kNoFont;          // the one the painter has
+  std::filesystem::path picturePath_;          // of the picture loaded last
+  QImage picture_;
 };
 
 }  // namespace tavrilon::qt

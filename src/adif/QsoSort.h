@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/UserInterface.h"
+
+namespace tavrilon::adif {
+
+// The records of a label log, each with its "CALL" value as parsed, in one
+// buffer: a million records cost little more than the log itself.
+class SortRecords {
+ public:
+  void Add(std::string_view call, std::string_view recordText);
+  std::size_t Count() const { return entries_.size(); }
+  std::string_view Call(std::size_t i) const;
+  std::string_view Record(std::size_t i) const;
+  // Characters of all record texts, for progress while they are printed.
+  std::int64_t TextSize() const { return static_cast<std::int64_t>(text_.size()); }
+
+ private:
+  friend struct SortAccess;
+  struct Entry {
+    std::size_t callAt = 0;
+    std::uint32_t callSize = 0;
+    std::size_t recordAt = 0;
+    std::size_t recordSize = 0;
+  };
+  std::string text_;
+  std::vector<Entry> entries_;
+};
+
+// The sorted copy of a label log: its full name with ".sort" appended.
+std::filesystem::path SortedFilePath(const std::filesystem::path& labelInputFile);
+
+struct SortOutcome {
+  bool written = false;
+  std::string failure;         // names the file and gives the system's reason
+  std::int64_t sortCount = 0;  // comparisons made
+};
+
+// Puts the records in order by call, compared byte by byte (capitals before
+// small letters), records of one call keeping their order, and writes them to
+// `sortedFile` one per line, each ended by CR LF, whole or not at all. Shows
+// the sort window and the progress texts while it works.
+SortOutcome SortArrays(SortRecords& records, const std::filesystem::path& sortedFile,
+                       UserInterface& ui);
+
+}  // namespace tavrilon::adif
