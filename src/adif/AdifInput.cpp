@@ -205,7 +205,13 @@ const QsoRecord* AdifInput::NextRecord() {
     return nullptr;  // the file ended inside a record: no contact
   }
   record_.dateNumber = ParseQsoRecord(line_, fields_);
+  recordText_.swap(line_);
   line_.clear();  // the table keeps its own copy of the record
+  return &record_;
+}
+
+const QsoRecord* AdifInput::TakeRecord(std::string_view recordText) {
+  record_.dateNumber = ParseQsoRecord(recordText, fields_);
   return &record_;
 }
 

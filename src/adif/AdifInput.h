@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "adif/FieldTable.h"
 #include "adif/QsoRecord.h"
@@ -54,6 +55,11 @@ class AdifInput {
   // is cut off by it, or when reading failed (ReadStatus says which).
   const QsoRecord* NextRecord();
   InputStatus ReadStatus() const;
+  // The text of the record NextRecord handed on last, its lines joined.
+  std::string_view RecordText() const { return recordText_; }
+  // A record text of this log taken out before (a sorted copy's line),
+  // parsed as NextRecord would hand it on.
+  const QsoRecord* TakeRecord(std::string_view recordText);
   ReadProgress Progress() const { return {charsRead_, file_.FileLength()}; }
 
   // Why the last load found the dictionary unusable; empty when it was
@@ -77,6 +83,7 @@ class AdifInput {
   QsoRecord record_{fields_};
   std::string line_;      // the line that begins the next record
   std::string nextLine_;  // kept to re-use its memory from record to record
+  std::string recordText_;
   std::filesystem::path logPath_;
   std::string restOfLine_;
   std::int64_t charsRead_ = 0;

@@ -135,6 +135,7 @@ void MainWindow::Connect() {
   connect(f.mnuPartial, &QAction::triggered, this,
           [this] { commands_.PrintLogbook(LogMode::Part, false); });
   connect(f.mnuQSLlabel, &QAction::triggered, this, [this] { commands_.PrintLabels(false); });
+  connect(f.mnuPreviewQSL, &QAction::triggered, this, [this] { commands_.PreviewLabels(); });
   connect(f.mnuInfo, &QAction::triggered, this, &MainWindow::OpenInfoDialog);
   connect(f.mnuCustom_Label_Setup, &QAction::triggered, this, &MainWindow::OpenCustomSheetDialog);
   for (std::size_t i = 0; i < f.designMenus.size(); ++i) {

@@ -198,6 +198,7 @@ void MainWindowForm::BuildMenus(QMainWindow& window) {
   mnuPrintLogPage = entry(print, "mnuPrintLogPage", tr("Print Log by Page"));
   mnuPartial = entry(print, "mnuPartial", tr("Print Partial Log"));
   mnuQSLlabel = entry(print, "mnuQSLlabel", tr("Print QSL Label"));
+  mnuPreviewQSL = entry(print, "mnuPreviewQSL", tr("Preview QSL Labels"));
 
   QMenu* setUp = menu("mnuSetUp", tr("SetUp"));
   mnuInfo = entry(setUp, "mnuInfo", tr("Your Information"));

@@ -60,6 +60,7 @@ struct MainWindowForm {
   QAction* mnuPrintLogPage = nullptr;
   QAction* mnuPartial = nullptr;
   QAction* mnuQSLlabel = nullptr;
+  QAction* mnuPreviewQSL = nullptr;  // the custom design's first sheet on screen
   QAction* mnuInfo = nullptr;
   QAction* mnuCustom_Label_Setup = nullptr;
   std::array<QAction*, 3> designMenus{};  // captioned by the state

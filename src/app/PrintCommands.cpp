@@ -10,10 +10,14 @@
 #include "app/Desktop.h"
 #include "app/LogPageDialog.h"
 #include "app/PdfDestination.h"
+#include "app/PrintPreviewWindow.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
+#include "designs/DesignSettings.h"
 #include "html/HtmlExport.h"
 #include "print/PrinterChoice.h"
+#include "qt/PreviewImage.h"
+#include "qt/QtPrintSurface.h"
 #include "session/Session.h"
 #include "shell/MainWindowState.h"
 
@@ -46,9 +50,7 @@ void PrintCommands::PrintLabels(bool askForPrinter) {
   if (PrinterStillToChoose(askForPrinter)) {
     return;
   }
-  const labels::LabelRunRequest request{state_.LabelInputFile, state_.LabelStock,
-                                        state_.LabelDesign, state_.LabelStyle,
-                                        ToUtf8(labelSkip_.text())};
+  const labels::LabelRunRequest request = LabelRequest();
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = labelRun_.PrintLabelRun(
       request,
@@ -57,6 +59,31 @@ void PrintCommands::PrintLabels(bool askForPrinter) {
   if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
+}
+
+labels::LabelRunRequest PrintCommands::LabelRequest() const {
+  return {state_.LabelInputFile, state_.LabelStock,         state_.LabelDesign,
+          state_.LabelStyle,     ToUtf8(labelSkip_.text()), state_.sortChecked};
+}
+
+void PrintCommands::PreviewLabels() {
+  labels::LabelRunRequest request = LabelRequest();
+  request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
+  QImage page = qt::BlankPreviewPage(
+      labels::StockPaper(request.labelStock),
+      designs::ReadCustomLabelDesign(session_.Settings(), state_.CustomDesignNumber).orientation);
+  RunOutcome outcome = RunOutcome::Stopped;
+  {
+    qt::QtPrintSurface picture(page, qt::kPreviewDotsPerInch);
+    outcome = labelRun_.PreviewLabelPage(request, picture);
+  }
+  if (outcome == RunOutcome::DictionaryMissing) {
+    EndForMissingDictionary();
+    return;
+  }
+  // A page that could not be drawn is shown empty, as for a missing log.
+  auto* preview = new PrintPreviewWindow(desktop_, previewScale_, &window_);
+  preview->ShowPage(std::move(page));
 }
 
 print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,

@@ -44,6 +44,9 @@ class PrintCommands {
   // "Print QSL Labels": the button first asks for a printer when none is
   // stored; the menu entry does not.
   void PrintLabels(bool askForPrinter);
+  // "Preview QSL Labels": the first sheet of the label log in the custom
+  // design chosen last, in the preview window.
+  void PreviewLabels();
   // The logbook commands: the buttons first ask for a printer when none is
   // stored; "Part" and "Page" first ask for the range or the start page.
   void PrintLogbook(logbook::LogMode mode, bool askForPrinter);
@@ -53,6 +56,9 @@ class PrintCommands {
  private:
   // True when the command must wait for the printer dialog instead.
   bool PrinterStillToChoose(bool askForPrinter);
+  // The label log, stock, design, style, skip box and sort box as the window
+  // holds them.
+  labels::LabelRunRequest LabelRequest() const;
   // The log, its layout and the operator's call, as the window holds them.
   logbook::LogbookRequest LogbookRequest() const;
   // The print document of a run, made when the run asks for it: on the PDF
@@ -72,6 +78,7 @@ class PrintCommands {
   std::function<void()> choosePrinter_;
   labels::LabelRun labelRun_;
   logbook::LogbookRun logbookRun_;
+  int previewScale_ = 1;  // the preview window's divisor, kept for the program's life
 };
 
 }  // namespace tavrilon::app

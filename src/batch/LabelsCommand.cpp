@@ -4,19 +4,14 @@
 
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
-#include "labels/LabelRun.h"
 #include "labels/LabelStocks.h"
 #include "shell/StoredChoices.h"
 
 namespace tavrilon::batch {
 
-int RunLabelsCommand(const LabelsOptions& options, Session& session) {
-  settings::SettingsFile& settings = session.Settings();
-  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
-    return *status;
-  }
-
-  // The design, style and stock the window would start with.
+std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& options,
+                                                          settings::SettingsFile& settings) {
+  // The design, style, stock and sort box the window would start with.
   const shell::StoredChoices stored = shell::ReadStoredChoices(settings);
   labels::LabelRunRequest request;
   request.labelInputFile = options.log.string();
@@ -24,6 +19,29 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   request.design = stored.labelDesign;
   request.labelStyle = stored.StyleInForce();
   request.labelSkip = options.skip;
+  request.sortFile = stored.sortFile;
+  if (options.design) {
+    request.design = labels::LabelDesignOf(*options.design);
+    if (request.design == labels::LabelDesign::None ||
+        request.design == labels::LabelDesign::Simple) {
+      std::fprintf(stderr, "The design \"%s\" is none of DEFAULT, CUSTOM1, CUSTOM2, CUSTOM3.\n",
+                   options.design->c_str());
+      return std::nullopt;
+    }
+  }
+  return request;
+}
+
+int RunLabelsCommand(const LabelsOptions& options, Session& session) {
+  settings::SettingsFile& settings = session.Settings();
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
+    return *status;
+  }
+  const auto stored = StoredLabelRequest(options, settings);
+  if (!stored) {
+    return kExitUsage;
+  }
+  const labels::LabelRunRequest& request = *stored;
 
   ConsoleUserInterface ui(stderr);
   labels::LabelRun run(session.Input(), settings, ui);

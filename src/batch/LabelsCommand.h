@@ -5,6 +5,7 @@
 #include <string>
 
 #include "batch/PrintTarget.h"
+#include "labels/LabelRun.h"
 #include "session/Session.h"
 
 namespace tavrilon::batch {
@@ -14,7 +15,14 @@ struct LabelsOptions {
   PrintTarget target;
   std::optional<std::string> stock;
   std::string skip = "0";
+  std::optional<std::string> design;  // "DEFAULT", "CUSTOM1" to "CUSTOM3"
 };
+
+// The request the window would make for `log`, from the settings file, with
+// the options' stock, skip and design in place of the stored ones. Nothing,
+// said on standard error, when the design is not one the command prints.
+std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& options,
+                                                          settings::SettingsFile& settings);
 
 // Prints QSL labels for every contact of the log as the window's command
 // does, with the design, style and stock of the settings file unless given.

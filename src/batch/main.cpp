@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <new>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include <QGuiApplication>
 
+#include "batch/DesignCommands.h"
 #include "batch/ExitStatus.h"
 #include "batch/HtmlCommand.h"
 #include "batch/LabelsCommand.h"
@@ -33,10 +35,18 @@ constexpr const char* kUsage =
     "                                  as the label runs do) and write every record as\n"
     "                                  one JSON object per line; --count prints only the\n"
     "                                  number of records\n"
-    "  labels LOG (--pdf OUT | --printer NAME) [--stock S] [--skip N]\n"
+    "  labels LOG (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
     "                                  print a QSL label for every contact of LOG, in the\n"
     "                                  design and on the stock of the settings file, to\n"
-    "                                  the PDF file OUT or on the printer NAME\n"
+    "                                  the PDF file OUT or on the printer NAME; D is one\n"
+    "                                  of DEFAULT, CUSTOM1, CUSTOM2, CUSTOM3\n"
+    "  blank N (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
+    "                                  print N blank cards of the custom design: its\n"
+    "                                  picture and fixed texts, no contacts\n"
+    "  preview LOG --image OUT.bmp [--scale 1|2|4] [--stock S] [--design D]\n"
+    "                                  draw the first sheet of LOG's labels in the custom\n"
+    "                                  design as the preview window shows it, and save it\n"
+    "                                  as a bitmap at full, half or quarter size\n"
     "  logbook LOG (--pdf OUT | --printer NAME) [--from-page N |\n"
     "          --begin YYYYMMDD [--begin-time HHMM] --end YYYYMMDD [--end-time HHMM]]\n"
     "                                  print the logbook of LOG: all of it, from page N,\n"
@@ -120,13 +130,38 @@ ValueOptions TargetOptions(batch::PrintTarget& target) {
           {"--printer", [&target](std::string v) { target.printer = std::move(v); }}};
 }
 
+// --stock, --skip and --design: the label choices a command may override.
+ValueOptions LabelOptions(batch::LabelsOptions& o) {
+  return {{"--stock", [&o](std::string v) { o.stock = std::move(v); }},
+          {"--skip", [&o](std::string v) { o.skip = std::move(v); }},
+          {"--design", [&o](std::string v) { o.design = std::move(v); }}};
+}
+
+// labels and blank: the first argument (LOG, or N) in `o.log`.
 std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args) {
   batch::LabelsOptions o;
   ValueOptions options = TargetOptions(o.target);
-  options.push_back({"--stock", [&o](std::string v) { o.stock = std::move(v); }});
-  options.push_back({"--skip", [&o](std::string v) { o.skip = std::move(v); }});
+  std::ranges::move(LabelOptions(o), std::back_inserter(options));
   if (!ParseLogAndOptions(args, o.log, options) || (!o.target.pdf && !o.target.printer)) {
     return std::nullopt;
+  }
+  return o;
+}
+
+std::optional<batch::PreviewOptions> ParsePreview(const std::vector<std::string_view>& args) {
+  batch::PreviewOptions o;
+  std::optional<std::string> scale;
+  ValueOptions options = LabelOptions(o.labels);
+  options.push_back({"--image", [&o](std::string v) { o.image = std::move(v); }});
+  options.push_back({"--scale", [&scale](std::string v) { scale = std::move(v); }});
+  if (!ParseLogAndOptions(args, o.labels.log, options) || o.image.empty()) {
+    return std::nullopt;
+  }
+  if (scale) {
+    if (*scale != "1" && *scale != "2" && *scale != "4") {
+      return std::nullopt;
+    }
+    o.scale = (*scale)[0] - '0';
   }
   return o;
 }
@@ -187,13 +222,39 @@ int Run(int argc, char** argv) {
   if (args[0] == "labels") {
     const auto options = ParseLabels({args.begin() + 1, args.end()});
     if (!options) {
-      return Usage("labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N]");
+      return Usage(
+          "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
+          "[--design D]");
     }
     // Fonts and printers come from Qt; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const auto session = StartSession();
     return batch::RunLabelsCommand(*options, *session);
+  }
+  if (args[0] == "blank") {
+    auto options = ParseLabels({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage(
+          "blank takes N, --pdf OUT or --printer NAME, [--stock S], [--skip N], [--design D]");
+    }
+    const std::string count = options->log.string();
+    options->log.clear();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const auto session = StartSession();
+    return batch::RunBlankCommand(*options, count, *session);
+  }
+  if (args[0] == "preview") {
+    const auto options = ParsePreview({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage(
+          "preview takes one LOG, --image OUT, [--scale 1|2|4], [--stock S], [--design D]");
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const auto session = StartSession();
+    return batch::RunPreviewCommand(*options, *session);
   }
   if (args[0] == "logbook") {
     const auto options = ParseLogbook({args.begin() + 1, args.end()});

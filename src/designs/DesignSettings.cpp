@@ -104,7 +104,7 @@ class KeyReader {
                        : settings::DesignFieldKey(design_, field_, name);
   }
   void Note(const DesignKeyName& name, const std::string& stored) {
-    unreadable_.push_back({KeyOf(name).key, stored});
+    unreadable_.push_back({field_, KeyOf(name).key, stored});
   }
 
   settings::SettingsFile& settings_;

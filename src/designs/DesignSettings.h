@@ -24,6 +24,7 @@ struct FieldCondition {
 // A numeric value that holds no number: the run names the design and the
 // key and stops, rather than printing at a place nobody chose.
 struct UnreadableValue {
+  int field = 0;    // 1 to 15; 0 for a key of the design as a whole
   std::string key;  // as stored, "Field3Vert"
   std::string stored;
 };

@@ -54,4 +54,10 @@ int CustomDesignNumberOf(LabelDesign design) {
   return 0;
 }
 
+LabelDesign CustomLabelDesign(int number) {
+  return number == 2   ? LabelDesign::Custom2
+         : number == 3 ? LabelDesign::Custom3
+                       : LabelDesign::Custom1;
+}
+
 }  // namespace tavrilon::labels

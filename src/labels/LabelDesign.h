@@ -14,5 +14,7 @@ LabelDesign LabelDesignOf(std::string_view stored);
 std::string_view StoredLabelDesign(LabelDesign design);
 // 1 to 3 for the custom designs, 0 for the others.
 int CustomDesignNumberOf(LabelDesign design);
+// The custom design numbered 1 to 3.
+LabelDesign CustomLabelDesign(int number);
 
 }  // namespace tavrilon::labels

@@ -22,7 +22,7 @@ std::optional<long> SkipCount(const std::string& labelSkip) {
 }  // namespace
 
 LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui)
-    : input_(input), settings_(settings), ui_(ui) {}
+    : input_(input), settings_(settings), ui_(ui), renderer_(settings) {}
 
 bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
   const SheetLookup lookup = placement_.LookupLabelSheet(stock, settings_, ui_);
@@ -73,7 +73,14 @@ void LabelRun::BeginDesignLabel(print::PrintSurface& surface) {
   designLabelBegun_ = true;
 }
 
-adif::InputStatus LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip) {
+std::string LabelRun::ReadFault() const {
+  const adif::InputStatus read = input_.ReadStatus();
+  return read.Ok() ? std::string()
+                   : "The label file could not be read to its end, so nothing was printed: " +
+                         read.detail;
+}
+
+std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip) {
   print::LaserPRT::SetOrientation(surface, print::Orientation::Portrait);
   PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
   RunProgress progress(ui_);
@@ -85,22 +92,121 @@ adif::InputStatus LabelRun::PrintDefaultLabels(print::PrintSurface& surface, lon
     progress.Show(input_.Progress());
   }
   progress.Complete();
-  return input_.ReadStatus();
+  return ReadFault();
+}
+
+std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labelInputFile,
+                                                         bool numbered) {
+  adif::SortRecords records;
+  {
+    RunProgress progress(ui_);
+    if (!numbered) {
+      ui_.SetStatusText("Loading Log File ");
+    }
+    while (const adif::QsoRecord* qso = input_.NextRecord()) {
+      records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordText());
+      if (numbered) {
+        ui_.SetStatusText("Loading Log File " + std::to_string(records.Count()));
+      }
+      progress.Show(input_.Progress());
+    }
+  }
+  input_.Close();
+  if (const std::string fault = ReadFault(); !fault.empty()) {
+    ui_.ShowMessage(fault);
+    return std::nullopt;
+  }
+  const adif::SortOutcome sorted =
+      adif::SortArrays(records, adif::SortedFilePath(labelInputFile), ui_);
+  if (!sorted.written) {
+    ui_.SetStatusText("Printing Failed");
+    ui_.ShowMessage(sorted.failure + "\nNothing was printed.");
+    return std::nullopt;
+  }
+  return records;
+}
+
+std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
+                                        const adif::SortRecords* sorted) {
+  labelCount_ = 0;
+  print::LaserPRT::SetOrientation(surface,
+                                  designs::ReadCustomLabelDesign(settings_, design).orientation);
+  PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
+  const auto beginLabel = [this, &surface] { BeginDesignLabel(surface); };
+  RunProgress progress(ui_);
+  // The label in progress: the renderer decides whether the contact starts one.
+  const auto render = [&](const adif::QsoRecord& qso) {
+    const bool rendered =
+        renderer_.RenderDesignQso(surface, design, qso.fields, placement_, beginLabel);
+    ui_.SetStatusText("Label " + std::to_string(labelCount_));
+    return rendered;
+  };
+  if (sorted != nullptr) {
+    // The records are at hand: the sorted copy was written from them.
+    std::int64_t done = 0;
+    for (std::size_t i = 0; i < sorted->Count(); ++i) {
+      if (!render(*input_.TakeRecord(sorted->Record(i)))) {
+        return renderer_.Failure();
+      }
+      done += static_cast<std::int64_t>(sorted->Record(i).size());
+      progress.Show({done, sorted->TextSize()});
+    }
+    progress.Complete();
+    return {};
+  }
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    if (!render(*qso)) {
+      return renderer_.Failure();
+    }
+    progress.Show(input_.Progress());
+  }
+  progress.Complete();
+  return ReadFault();
+}
+
+LabelRun::OpenedLog LabelRun::OpenLabelLog(const std::string& labelInputFile) {
+  if (!adif::AdifInput::LogFileExists(labelInputFile)) {
+    ui_.ShowMessage("Label file does not exist");
+    return OpenedLog::Stopped;
+  }
+  if (const adif::InputStatus opened = input_.Open(labelInputFile); !opened.Ok()) {
+    ui_.ShowMessage("The label file cannot be read: " + opened.detail);
+    return OpenedLog::Stopped;
+  }
+  if (const adif::InputStatus started = input_.StartAdifInput(); !started.Ok()) {
+    input_.Close();
+    if (started.problem == adif::InputProblem::DictionaryMissing) {
+      return OpenedLog::DictionaryMissing;
+    }
+    ui_.ShowMessage("The label file cannot be read: " + started.detail);
+    return OpenedLog::Stopped;
+  }
+  return OpenedLog::Open;
+}
+
+bool LabelRun::CheckDesign(int design) {
+  if (const std::string fault = renderer_.DesignFault(design); !fault.empty()) {
+    ui_.ShowMessage(fault);
+    return false;
+  }
+  return true;
 }
 
 LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
                                        const SurfaceSource& surfaceSource) {
   LabelRunResult result{RunOutcome::Stopped, request.labelSkip};
   labelCount_ = 0;
+  renderer_.Reset();
   ui_.SetStatusText("Printing Labels");
 
-  if (!adif::AdifInput::LogFileExists(request.labelInputFile)) {
-    ui_.ShowMessage("Label file does not exist");
-    return result;
-  }
-  if (const adif::InputStatus opened = input_.Open(request.labelInputFile); !opened.Ok()) {
-    ui_.ShowMessage("The label file cannot be read: " + opened.detail);
-    return result;
+  switch (OpenLabelLog(request.labelInputFile)) {
+    case OpenedLog::Open:
+      break;
+    case OpenedLog::Stopped:
+      return result;
+    case OpenedLog::DictionaryMissing:
+      result.outcome = RunOutcome::DictionaryMissing;
+      return result;
   }
   // The log is closed however the run ends.
   struct CloseLog {
@@ -108,32 +214,32 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     ~CloseLog() { input.Close(); }
   } closeLog{input_};
 
-  if (const adif::InputStatus started = input_.StartAdifInput(); !started.Ok()) {
-    if (started.problem == adif::InputProblem::DictionaryMissing) {
-      result.outcome = RunOutcome::DictionaryMissing;
-      return result;
-    }
-    ui_.ShowMessage("The label file cannot be read: " + started.detail);
-    return result;
-  }
-
+  const int design = CustomDesignNumberOf(request.design);
   switch (request.design) {
     case LabelDesign::Default:
-      break;
-    case LabelDesign::Simple:
     case LabelDesign::Custom1:
     case LabelDesign::Custom2:
     case LabelDesign::Custom3:
-      ui_.ShowMessage("Printing with the " +
-                      std::string(request.design == LabelDesign::Simple ? "Simple" : "custom") +
-                      " label design is not available in this version of Tavrilon yet.");
+      break;
+    case LabelDesign::Simple:
+      ui_.ShowMessage(
+          "Printing with the Simple label design is not available in this version of Tavrilon "
+          "yet.");
       return result;
     case LabelDesign::None:
       ui_.ShowMessage("Please select Label Design.");
       return result;
   }
-  if (!CheckSheet(request.labelStock, result.labelSkip)) {
+  if (!CheckSheet(request.labelStock, result.labelSkip) || (design != 0 && !CheckDesign(design))) {
     return result;
+  }
+  std::optional<adif::SortRecords> sorted;
+  if (design != 0 &&
+      (request.sortFile || designs::ReadCustomLabelDesign(settings_, design).multiLines > 1)) {
+    sorted = LoadSortedLog(request.labelInputFile, false);
+    if (!sorted) {
+      return result;
+    }
   }
   print::PrintSurface* surface = surfaceSource();
   if (surface == nullptr) {
@@ -150,10 +256,12 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (!surface->Failure().empty()) {
     return failed("The labels could not be printed: " + surface->Failure());
   }
-  const adif::InputStatus read = PrintDefaultLabels(*surface, *SkipCount(result.labelSkip));
-  if (!read.Ok()) {
-    return failed("The label file could not be read to its end, so nothing was printed: " +
-                  read.detail);
+  const long skip = *SkipCount(result.labelSkip);
+  const std::string fault =
+      design == 0 ? PrintDefaultLabels(*surface, skip)
+                  : PrintCustomLabels(*surface, skip, design, sorted ? &*sorted : nullptr);
+  if (!fault.empty()) {
+    return failed(fault);
   }
   if (labelCount_ == 0) {
     surface->DiscardDocument();
@@ -166,6 +274,104 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return failed("The labels could not be printed: " + surface->Failure());
   }
   ui_.SetStatusText(std::to_string(labelCount_) + " Labels Submitted to the Printer");
+  result.outcome = RunOutcome::Completed;
+  return result;
+}
+
+RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
+                                      print::PrintSurface& picture) {
+  renderer_.Reset();
+  labelCount_ = 0;
+  ui_.SetStatusText("Printing Labels");
+  const int design = CustomDesignNumberOf(request.design);
+  switch (OpenLabelLog(request.labelInputFile)) {
+    case OpenedLog::Open:
+      break;
+    case OpenedLog::Stopped:
+      return RunOutcome::Stopped;
+    case OpenedLog::DictionaryMissing:
+      return RunOutcome::DictionaryMissing;
+  }
+  struct CloseLog {
+    adif::AdifInput& input;
+    ~CloseLog() { input.Close(); }
+  } closeLog{input_};
+  std::string labelSkip = "0";  // the picture shows the sheet from its first label
+  if (design == 0 || !CheckSheet(request.labelStock, labelSkip) || !CheckDesign(design)) {
+    return RunOutcome::Stopped;
+  }
+  const designs::CustomLabelDesign read = designs::ReadCustomLabelDesign(settings_, design);
+  std::optional<adif::SortRecords> sorted;
+  if (read.multiLines > 1) {
+    sorted = LoadSortedLog(request.labelInputFile, true);
+    if (!sorted) {
+      return RunOutcome::Stopped;
+    }
+  }
+  print::LaserPRT::SetOrientation(picture, read.orientation);
+  PrepareLabelSheet(picture, kDefaultLabelFace, 8, 0);
+  RunProgress progress(ui_);
+  std::size_t number = 0;
+  const auto draw = [&](const adif::QsoRecord& qso) {
+    ui_.SetStatusText("Label " + std::to_string(++number));
+    return renderer_.RenderDesignPreview(picture, design, qso.fields, placement_);
+  };
+  bool drawn = true;
+  if (sorted) {
+    for (std::size_t i = 0; drawn && !renderer_.PageFull() && i < sorted->Count(); ++i) {
+      drawn = draw(*input_.TakeRecord(sorted->Record(i)));
+    }
+  } else {
+    while (drawn && !renderer_.PageFull()) {
+      const adif::QsoRecord* qso = input_.NextRecord();
+      if (qso == nullptr) {
+        break;
+      }
+      drawn = draw(*qso);
+      progress.Show(input_.Progress());
+    }
+  }
+  progress.Complete();
+  picture.EndDocument();
+  std::string fault = drawn ? ReadFault() : renderer_.Failure();
+  if (!fault.empty()) {
+    ui_.ShowMessage(fault);
+    return RunOutcome::Stopped;
+  }
+  return RunOutcome::Completed;
+}
+
+LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long count,
+                                         const SurfaceSource& surfaceSource) {
+  LabelRunResult result{RunOutcome::Stopped, request.labelSkip};
+  labelCount_ = 0;
+  const int design = CustomDesignNumberOf(request.design);
+  if (design == 0) {
+    ui_.ShowMessage("Blank cards are printed in a custom label design; please select one.");
+    return result;
+  }
+  if (!CheckSheet(request.labelStock, result.labelSkip) || !CheckDesign(design)) {
+    return result;
+  }
+  print::PrintSurface* surface = surfaceSource();
+  if (surface == nullptr) {
+    result.outcome = RunOutcome::Cancelled;
+    return result;
+  }
+  print::LaserPRT::SetOrientation(*surface,
+                                  designs::ReadCustomLabelDesign(settings_, design).orientation);
+  PrepareLabelSheet(*surface, kDefaultLabelFace, 8, *SkipCount(result.labelSkip));
+  for (long card = 0; card < count; ++card) {
+    if (!renderer_.RenderBlankCard(*surface, design, placement_)) {
+      surface->DiscardDocument();
+      ui_.ShowMessage(renderer_.Failure());
+      return result;
+    }
+  }
+  if (!surface->EndDocument()) {
+    ui_.ShowMessage("The blank cards could not be printed: " + surface->Failure());
+    return result;
+  }
   result.outcome = RunOutcome::Completed;
   return result;
 }

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "adif/AdifInput.h"
+#include "adif/QsoSort.h"
+#include "designs/DesignRenderer.h"
 #include "labels/LabelDesign.h"
 #include "labels/LabelSheetPlacement.h"
 #include "print/PrintSurface.h"
@@ -19,6 +21,7 @@ struct LabelRunRequest {
   LabelDesign design = LabelDesign::None;
   int labelStyle = 1;
   std::string labelSkip;  // the "Number of Labels to skip:" box as typed
+  bool sortFile = false;  // "Sort File before printing": custom designs only
 };
 
 struct LabelRunResult {
@@ -35,6 +38,14 @@ class LabelRun {
 
   // Prints a label for every contact of the label input file.
   LabelRunResult PrintLabelRun(const LabelRunRequest& request, const SurfaceSource& surface);
+  // Draws the first sheet of labels of the request's custom design on
+  // `picture`, from the first label on, and ends its drawing. Stopped when
+  // the label file is missing: the caller shows the empty page all the same.
+  RunOutcome PreviewLabelPage(const LabelRunRequest& request, print::PrintSurface& picture);
+  // Prints `count` labels of the request's custom design with its fixed
+  // texts only, after the labels to skip.
+  LabelRunResult PrintBlankCards(const LabelRunRequest& request, long count,
+                                 const SurfaceSource& surface);
 
   // Sets the font and the sheet in force, and skips the used labels.
   void PrepareLabelSheet(print::PrintSurface& surface, std::string_view face, double size,
@@ -49,13 +60,27 @@ class LabelRun {
   // The sheet and the skip count, checked before a print document is asked
   // for, so that a run that cannot print starts none.
   bool CheckSheet(std::string_view stock, std::string& labelSkip);
-  // Progress ends at 100; the status of the reading is answered.
-  adif::InputStatus PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip);
+  enum class OpenedLog { Open, Stopped, DictionaryMissing };
+  // Opens the label file past its header; the user has been told of a failure.
+  OpenedLog OpenLabelLog(const std::string& labelInputFile);
+  // False, after telling the user, when a key of the design holds no number.
+  bool CheckDesign(int design);
+  // The design's contacts in order by call, written to the sorted copy;
+  // nothing when they could not be (the user has been told why).
+  std::optional<adif::SortRecords> LoadSortedLog(const std::string& labelInputFile, bool numbered);
+  // Each design's printing of the log; progress ends at 100. Empty when
+  // everything printed, else what stopped it.
+  std::string PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip);
+  std::string PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
+                                const adif::SortRecords* sorted);
+  // Why the log could not be read to its end, or empty when it could.
+  std::string ReadFault() const;
 
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
   UserInterface& ui_;
   LabelPlacement placement_;
+  designs::DesignRenderer renderer_;
   int labelCount_ = 0;
   bool designLabelBegun_ = false;
 };

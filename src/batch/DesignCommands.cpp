@@ -1,0 +1,86 @@
+#include "batch/DesignCommands.h"
+
+#include <cstdio>
+
+#include "batch/ConsoleUserInterface.h"
+#include "batch/ExitStatus.h"
+#include "designs/DesignSettings.h"
+#include "qt/PreviewImage.h"
+#include "qt/QtPrintSurface.h"
+#include "text/Text.h"
+
+namespace tavrilon::batch {
+
+namespace {
+
+// The request, when its design is a custom one.
+std::optional<labels::LabelRunRequest> CustomRequest(const LabelsOptions& options,
+                                                     settings::SettingsFile& settings) {
+  auto request = StoredLabelRequest(options, settings);
+  if (request && labels::CustomDesignNumberOf(request->design) == 0) {
+    std::fprintf(stderr,
+                 "Blank cards and previews are of a custom design: choose one with --design "
+                 "CUSTOM1, CUSTOM2 or CUSTOM3.\n");
+    request.reset();
+  }
+  return request;
+}
+
+}  // namespace
+
+int RunBlankCommand(const LabelsOptions& options, const std::string& count, Session& session) {
+  const auto cards = text::ParseDecimal(count);
+  if (!cards || *cards < 1 || *cards > labels::kMostLabelsToSkip) {
+    std::fprintf(stderr,
+                 "The number of blank cards must be a whole number from 1 to %ld, not \"%s\".\n",
+                 labels::kMostLabelsToSkip, count.c_str());
+    return kExitUsage;
+  }
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
+    return *status;
+  }
+  const auto request = CustomRequest(options, session.Settings());
+  if (!request) {
+    return kExitUsage;
+  }
+  ConsoleUserInterface ui(stderr);
+  labels::LabelRun run(session.Input(), session.Settings(), ui);
+  std::optional<qt::PrintJob> job;
+  const labels::LabelRunResult result =
+      run.PrintBlankCards(*request, static_cast<long>(*cards),
+                          PrintDocumentFor(options.target, job, "Tavrilon blank QSL cards",
+                                           labels::StockPaper(request->labelStock)));
+  return ExitStatusOf(result.outcome, session.Input());
+}
+
+int RunPreviewCommand(const PreviewOptions& options, Session& session) {
+  const auto request = CustomRequest(options.labels, session.Settings());
+  if (!request) {
+    return kExitUsage;
+  }
+  const int design = labels::CustomDesignNumberOf(request->design);
+  QImage page =
+      qt::BlankPreviewPage(labels::StockPaper(request->labelStock),
+                           designs::ReadCustomLabelDesign(session.Settings(), design).orientation);
+  ConsoleUserInterface ui(stderr);
+  labels::LabelRun run(session.Input(), session.Settings(), ui);
+  RunOutcome outcome = RunOutcome::Stopped;
+  {
+    qt::QtPrintSurface picture(page, qt::kPreviewDotsPerInch);
+    outcome = run.PreviewLabelPage(*request, picture);
+  }
+  if (outcome != RunOutcome::Completed) {
+    return ExitStatusOf(outcome, session.Input());
+  }
+  const std::filesystem::path file =
+      qt::WithBmpExtension(QString::fromStdString(options.image.string())).toStdString();
+  std::string failure;
+  if (!qt::SaveBitmap(qt::ScaledPreview(page, options.scale), file, failure)) {
+    std::fprintf(stderr, "%s\n", failure.c_str());
+    return kExitInputMissing;
+  }
+  std::fprintf(stderr, "Preview saved to %s\n", file.c_str());
+  return kExitOk;
+}
+
+}  // namespace tavrilon::batch

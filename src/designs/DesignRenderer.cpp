@@ -1,0 +1,267 @@
+#include "designs/DesignRenderer.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "text/Text.h"
+
+namespace tavrilon::designs {
+
+namespace {
+
+using print::DeviceCap;
+
+// The printer's offset of its printable area, in whole twips as inches.
+double OffsetInches(const print::PrintSurface& surface, DeviceCap offset, DeviceCap perInch) {
+  const int dotsPerInch = surface.DeviceCapability(perInch);
+  if (dotsPerInch <= 0) {
+    return 0;
+  }
+  const double twips = std::round(surface.DeviceCapability(offset) * 1440.0 / dotsPerInch);
+  return twips / 1440.0;
+}
+
+// A name the dictionary lacks finds the catch-all slot, which is no value.
+std::string_view ValueOf(const adif::FieldTable& fields, std::string_view name) {
+  if (name.empty()) {
+    return {};
+  }
+  const std::size_t slot = fields.FindFieldSlot(name);
+  return slot == 0 ? std::string_view() : fields.Value(slot);
+}
+
+const std::string& ConditionText(const FieldCondition& condition, const adif::FieldTable& fields) {
+  const std::string tested =
+      text::AsciiUpper(text::TrimBlanks(ValueOf(fields, condition.testField)));
+  const std::string against = text::AsciiUpper(text::TrimBlanks(condition.compareText));
+  const bool holds = condition.testsEqual ? tested == against : tested != against;
+  return holds ? condition.thenText : condition.elseText;
+}
+
+bool FieldUsed(const DesignField& field) {
+  return !field.adif.empty() || !field.label.empty() || field.conditionStored;
+}
+
+std::string FaultText(int design, const CustomLabelDesign& read, const UnreadableValue& value) {
+  std::string text = "Custom label design " + std::to_string(design);
+  if (!read.name.empty()) {
+    text += " (\"" + read.name + "\")";
+  }
+  text += " cannot be printed: ";
+  text += value.field == 0 ? std::string("the design") : "field " + std::to_string(value.field);
+  text += " holds \"" + value.stored + "\" in " + value.key + ", where a number belongs.";
+  return text;
+}
+
+}  // namespace
+
+void DesignRenderer::Reset() {
+  previousCall_.clear();
+  currentCall_.clear();
+  labelLineCounter_ = 0;
+  previewLabelCount_ = 0;
+  pageFull_ = false;
+  failure_.clear();
+}
+
+std::string DesignRenderer::DesignFault(int design) {
+  return ReadDesign(design) ? std::string() : failure_;
+}
+
+bool DesignRenderer::ReadDesign(int design) {
+  design_ = ReadCustomLabelDesign(settings_, design);
+  designNumber_ = design;
+  if (!design_.unreadable.empty()) {
+    failure_ = FaultText(design, design_, design_.unreadable.front());
+    return false;
+  }
+  return true;
+}
+
+bool DesignRenderer::BeginsNewLabel(const adif::FieldTable& fields) {
+  previousCall_.swap(currentCall_);
+  currentCall_.assign(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call)));
+  const double lines = design_.multiLines;
+  return lines <= labelLineCounter_ || lines == 1 || currentCall_ != previousCall_;
+}
+
+bool DesignRenderer::PaintDesignPicture(print::PrintSurface& surface, Origin origin) {
+  if (!design_.printImage || design_.imagePath.empty()) {
+    return true;
+  }
+  std::string reason;
+  const auto size = surface.LoadPicture(design_.imagePath, reason);
+  if (!size) {
+    failure_ = "The picture " + design_.imagePath + " of custom label design " +
+               std::to_string(designNumber_) + " cannot be read: " + reason;
+    return false;
+  }
+  // Without a size of its own the picture prints at its own.
+  surface.PaintPicture(design_.imagePath, origin.x, origin.y,
+                       design_.imageWidth.value_or(size->width),
+                       design_.imageHeight.value_or(size->height));
+  return true;
+}
+
+void DesignRenderer::PlaceField(print::PrintSurface& surface, const DesignField& field,
+                                Origin origin, double lineOffset) {
+  if (!field.continuesText) {
+    surface.SetCurrentX(origin.x + field.horiz);
+  }
+  surface.SetCurrentY(origin.y + field.vert + lineOffset);
+  surface.SetFontName(field.fontName);
+  surface.SetFontSize(field.fontSize);
+  surface.SetBold(field.bold);
+  surface.SetForeColour(field.color);
+  surface.SetItalic(field.italic);
+  surface.SetUnderline(field.underline);
+  surface.SetStrikethrough(field.strikethru);
+}
+
+void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
+                                 const adif::FieldTable& fields) {
+  const double lineOffset = labelLineCounter_ < 2 ? 0 : design_.multiDx * (labelLineCounter_ - 1);
+  std::string text;
+  for (const DesignField& field : design_.fields) {
+    if (!FieldUsed(field)) {
+      continue;
+    }
+    // A field left off a continuation line still moves the position.
+    PlaceField(surface, field, origin, lineOffset);
+    if (labelLineCounter_ != 1 && !field.repeats) {
+      continue;
+    }
+    std::string_view value = ValueOf(fields, field.adif);
+    if (design_.shortName && field.adif == "NAME" && !value.empty()) {
+      value = value.substr(0, value.find(' '));
+    }
+    text.clear();
+    if (field.condition) {
+      text += ConditionText(*field.condition, fields);
+    }
+    text += field.label;
+    text += value;
+    surface.PrintText(text, false);
+  }
+}
+
+bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, int design,
+                                     const adif::FieldTable& fields,
+                                     labels::LabelPlacement& placement,
+                                     const std::function<void()>& beginDesignLabel) {
+  if (!ReadDesign(design)) {
+    return false;
+  }
+  if (BeginsNewLabel(fields)) {
+    beginDesignLabel();
+    labelLineCounter_ = 0;
+  }
+  ++labelLineCounter_;
+  surface.SetUnit(print::Unit::Inches);
+  const Origin origin{
+      placement.LabelLeft() - OffsetInches(surface, DeviceCap::OffsetX, DeviceCap::PixelsPerInchX),
+      placement.LabelTop() - OffsetInches(surface, DeviceCap::OffsetY, DeviceCap::PixelsPerInchY)};
+  surface.SetCurrentX(origin.x);
+  surface.SetCurrentY(origin.y);
+  if (labelLineCounter_ < 2 && !PaintDesignPicture(surface, origin)) {
+    return false;
+  }
+  DrawContact(surface, origin, fields);
+  return true;
+}
+
+bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface, int design,
+                                     labels::LabelPlacement& placement) {
+  if (!ReadDesign(design)) {
+    return false;
+  }
+  const auto rounded = [](double inches) { return std::round(inches * 100) / 100; };
+  surface.SetUnit(print::Unit::Inches);
+  const Origin origin{placement.LabelLeft() - rounded(OffsetInches(surface, DeviceCap::OffsetX,
+                                                                   DeviceCap::PixelsPerInchX)),
+                      placement.LabelTop() - rounded(OffsetInches(surface, DeviceCap::OffsetY,
+                                                                  DeviceCap::PixelsPerInchY))};
+  surface.SetCurrentX(origin.x);
+  surface.SetCurrentY(origin.y);
+  if (!PaintDesignPicture(surface, origin)) {
+    return false;
+  }
+  // A blank card carries no contact's values and no condition's texts.
+  for (const DesignField& field : design_.fields) {
+    if (field.label.empty() && !field.conditionStored) {
+      continue;
+    }
+    PlaceField(surface, field, origin, 0);
+    surface.PrintText(field.label, false);
+  }
+  placement.AdvanceLabel(surface);
+  return true;
+}
+
+bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface, int design,
+                                         const adif::FieldTable& fields,
+                                         labels::LabelPlacement& placement) {
+  if (pageFull_) {
+    return true;
+  }
+  if (!ReadDesign(design)) {
+    return false;
+  }
+  const labels::LabelSheet& sheet = placement.CurrentSheet();
+  if (BeginsNewLabel(fields)) {
+    labels::LabelPosition position = placement.Position();
+    if (previewLabelCount_ == 0) {
+      position = {};
+    } else if (position.column < sheet.across) {
+      ++position.column;
+    } else if (position.row < sheet.down) {
+      position.column = 1;
+      ++position.row;
+    } else {
+      pageFull_ = true;
+      position = {};
+    }
+    placement.SetPosition(position);
+    ++previewLabelCount_;
+    labelLineCounter_ = 0;
+  }
+  if (previewLabelCount_ > sheet.across * sheet.down) {
+    pageFull_ = true;
+    return true;
+  }
+  ++labelLineCounter_;
+  surface.SetUnit(print::Unit::Inches);
+  const Origin origin{placement.LabelLeft(), placement.LabelTop()};
+  surface.SetCurrentX(origin.x);
+  surface.SetCurrentY(origin.y);
+  if (labelLineCounter_ < 2 && !PaintDesignPicture(surface, origin)) {
+    return false;
+  }
+  DrawContact(surface, origin, fields);
+  if (design_.showGrid) {
+    DrawGrid(surface, sheet);
+  }
+  return true;
+}
+
+void DesignRenderer::DrawGrid(print::PrintSurface& surface, const labels::LabelSheet& sheet) {
+  const double left = sheet.leftMargin;
+  const double top = sheet.topMargin;
+  const double right = left + sheet.across * sheet.horizontalPitch;
+  const double bottom = top + sheet.down * sheet.verticalPitch;
+  surface.SetLineWidth(1);
+  surface.DrawLine(left, top, right, top, print::kBlue);
+  surface.DrawLine(left, top, left, bottom, print::kBlue);
+  surface.DrawLine(left, bottom - 0.01, right, bottom - 0.01, print::kBlue);
+  surface.DrawLine(right - 0.01, top, right - 0.01, bottom, print::kBlue);
+  for (int k = 1; k < sheet.down; ++k) {
+    const double y = top + k * sheet.verticalPitch;
+    surface.DrawLine(left, y, right, y, print::kRed);
+  }
+  for (int k = 1; k < sheet.across; ++k) {
+    const double x = left + k * sheet.horizontalPitch;
+    surface.DrawLine(x, top, x, bottom, print::kRed);
+  }
+}
+
+}  // namespace tavrilon::designs

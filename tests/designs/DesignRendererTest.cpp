@@ -1,0 +1,195 @@
+#include <cstdio>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "labels/LabelRun.h"
+#include "print/RecordingSurface.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestSupport.h"
+
+namespace tavrilon::designs {
+namespace {
+
+using labels::LabelDesign;
+using labels::LabelRunRequest;
+using print::RecordingSurface;
+
+// A contact with one station: its call and further tags.
+std::string Qso(std::string_view call, std::string_view extra = "") {
+  return "<CALL:" + std::to_string(call.size()) + ">" + std::string(call) + std::string(extra) +
+         "<EOR>\n";
+}
+
+// Custom design 1 on stock 5160 (three across, labels 2.8 by 1 inch from
+// 0.15, 0.45), printed by a label run on the recording surface.
+class DesignRendererTest : public ::testing::Test {
+ protected:
+  void Design(std::string_view lines) {
+    test::WriteFile(dir_ / "tavrilon.ini", "[Custom Label Layout-1]\n" + std::string(lines) + "\n");
+  }
+  LabelRunRequest Request(std::string_view log) {
+    test::WriteFile(dir_ / "log.adi", "<EOH>\n" + std::string(log));
+    return {(dir_ / "log.adi").string(), "5160", LabelDesign::Custom1, 1, "0"};
+  }
+  RunOutcome Print(std::string_view log) {
+    surfaceAsked_ = false;
+    return run_
+        .PrintLabelRun(Request(log),
+                       [this] {
+                         surfaceAsked_ = true;
+                         return &surface_;
+                       })
+        .outcome;
+  }
+  // Each text as "text@x,y" in hundredths of an inch.
+  std::string Texts() const {
+    std::ostringstream shown;
+    for (const auto* op : surface_.Texts()) {
+      char at[48];
+      std::snprintf(at, sizeof at, "@%.2f,%.2f ", op->x, op->y);
+      shown << op->text << at;
+    }
+    return shown.str();
+  }
+
+  test::ProgramFolder dir_;
+  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
+  adif::AdifInput input_{dir_.Dictionary()};
+  test::ScriptedUserInterface ui_;
+  labels::LabelRun run_{input_, settings_, ui_};
+  RecordingSurface surface_;
+  bool surfaceAsked_ = false;
+};
+
+// The call at 0.1, 0.1 on every line; lines "MultiDx" apart.
+TEST_F(DesignRendererTest, ContactsOfOneStationShareALabelUpToItsLines) {
+  const struct {
+    const char* design;
+    std::string log;
+    const char* texts;
+  } cases[] = {
+      {"MultiLines=1", Qso("W1AW") + Qso("W1AW"), "W1AW@0.25,0.55 W1AW@3.05,0.55 "},
+      {"MultiLines=3", Qso("W1AW") + Qso("K1ABC") + Qso("W1AW") + Qso("W1AW") + Qso("W1AW"),
+       // sorted by call: K1ABC's label, then three lines and a fourth label
+       "K1ABC@0.25,0.55 W1AW@3.05,0.55 W1AW@3.05,0.75 W1AW@3.05,0.95 W1AW@5.85,0.55 "},
+      {"MultiLines=3", Qso("W1AW") + Qso("w1aw"), "W1AW@0.25,0.55 w1aw@3.05,0.55 "},
+      {"MultiLines=2\nMultiDx=0", Qso("W1AW") + Qso("W1AW"), "W1AW@0.25,0.55 W1AW@0.25,0.55 "},
+  };
+  for (const auto& c : cases) {
+    Design(std::string(c.design) +
+           "\nMultiDx=0.2\nField1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1\nField1MultiRpt=1");
+    surface_.operations.clear();
+    ASSERT_EQ(Print(c.log), RunOutcome::Completed) << c.design;
+    EXPECT_EQ(Texts(), c.texts) << c.design;
+  }
+  EXPECT_EQ(ui_.statusTexts.back(), "2 Labels Submitted to the Printer");
+}
+
+TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesignPutsThem) {
+  Design(
+      "MultiLines=2\nMultiDx=0.25\nShortName=1\nOrientation=Port\n"
+      "Print Image=TRUE\nImage Path=/pics/card.bmp\nImage Width=1\n"
+      "Field1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1\n"
+      "Field2ADIF=NAME\nField2Label=Name:^\nField2Horiz=1\nField2Vert=0.1\n"
+      "Field3ADIF=RST_SENT\nField3Label=^RST^\nField3Horiz=a\nField3Vert=0.3\nField3MultiRpt=1\n"
+      "Field4Condition=QSL_RCVD|Equal|y|TNX^QSL|PSE^QSL|!\nField4Horiz=0.1\nField4Vert=0.5\n"
+      "Field4MultiRpt=1\n"
+      "Field5ADIF=name\nField5Horiz=2\nField5Vert=0.7\n"
+      "Field6Condition=|Equal|||\nField6Label=Fixed\nField6Vert=0.8\n"
+      "Field7ADIF=NOSUCH\nField7Label=X\nField7Horiz=A\nField7Vert=0.9\nField7FontSize=12\n"
+      "Field7FontBold=True\nField7FontColor=255");
+  surface_.pictures["/pics/card.bmp"] = {2, 0.5};
+  ASSERT_EQ(Print(Qso("W1AW", "<NAME:10>John Smith<RST_SENT:3>599<QSL_RCVD:2> Y") +
+                  Qso("W1AW", "<RST_SENT:3>579<QSL_RCVD:1>n")),
+            RunOutcome::Completed);
+  EXPECT_EQ(Texts(),
+            // the first line: "A" goes on after "Name: John", 10 characters of 10 points
+            "W1AW@0.25,0.55 Name: John@1.15,0.55  RST 599@1.98,0.75 TNX QSL@0.25,0.95 "
+            "John Smith@2.15,1.15 Fixed@0.15,1.25 X@0.15,1.35 "
+            // the second: repeating fields only; "A" goes on from where field 2 was placed
+            " RST 579@1.15,1.00 PSE QSL|!@0.25,1.20 ");
+  const auto texts = surface_.Texts();
+  EXPECT_TRUE(texts[6]->font.bold);
+  EXPECT_EQ(texts[6]->font.points, 12);
+  EXPECT_EQ(texts[6]->colour, 255U);
+  EXPECT_FALSE(texts[7]->font.bold);  // each field sets the whole font
+  // The picture once per label, under the texts, at its own height.
+  ASSERT_EQ(surface_.operations[0].kind, RecordingSurface::Kind::Picture);
+  EXPECT_EQ(surface_.operations[0].text, "/pics/card.bmp");
+  EXPECT_NEAR(surface_.operations[0].x2 - surface_.operations[0].x, 1, 1e-9);
+  EXPECT_NEAR(surface_.operations[0].y2 - surface_.operations[0].y, 0.5, 1e-9);
+  EXPECT_EQ(surface_.picturesLoaded, 1);
+  EXPECT_EQ(surface_.GetOrientation(), print::Orientation::Portrait);
+}
+
+TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
+  const struct {
+    const char* design;
+    const char* says;
+    bool documentBegun;
+  } cases[] = {
+      {"Name=Club card\nField3ADIF=CALL\nField3Vert=abc",
+       "Custom label design 1 (\"Club card\") cannot be printed: field 3 holds \"abc\" in "
+       "Field3Vert, where a number belongs.",
+       false},
+      {"MultiLines=two", "the design holds \"two\" in MultiLines", false},
+      {"Print Image=TRUE\nImage Path=/pics/none.bmp",
+       "The picture /pics/none.bmp of custom label design 1 cannot be read: not a picture", true},
+  };
+  for (const auto& c : cases) {
+    Design(c.design);
+    ui_.messages.clear();
+    surface_.operations.clear();
+    EXPECT_EQ(Print(Qso("W1AW")), RunOutcome::Stopped) << c.design;
+    ASSERT_EQ(ui_.messages.size(), 1U) << c.design;
+    EXPECT_NE(ui_.messages[0].find(c.says), std::string::npos) << ui_.messages[0];
+    EXPECT_EQ(surfaceAsked_, c.documentBegun) << c.design;
+    EXPECT_TRUE(surface_.Texts().empty()) << c.design;
+  }
+}
+
+TEST_F(DesignRendererTest, BlankCardsCarryTheFixedTextsOnlyAndStepAcrossThenDown) {
+  Design(
+      "Field1Label=QSL^to\nField1Horiz=0.1\nField1Vert=0.1\n"
+      "Field2ADIF=CALL\nField2Horiz=1\n"
+      "Field3Condition=CALL|Equal|W1AW|yes|no\nField3Horiz=2");
+  // 37 pixels at 600 per inch: 89 twips, taken off to the hundredth of an inch.
+  surface_.offsetXPixels = 37;
+  ASSERT_EQ(run_.PrintBlankCards(Request(""), 5, [this] { return &surface_; }).outcome,
+            RunOutcome::Completed);
+  EXPECT_EQ(Texts(),
+            "QSL to@0.19,0.55 @1.94,0.45 QSL to@2.99,0.55 @4.74,0.45 QSL to@5.79,0.55 "
+            "@7.54,0.45 QSL to@0.19,1.55 @1.94,1.45 QSL to@2.99,1.55 @4.74,1.45 ");
+}
+
+TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {
+  Design("ShowGrid=1\nField1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1");
+  surface_.offsetXPixels = 600;  // a preview has no printer offset
+  EXPECT_EQ(run_.PreviewLabelPage(Request(test::ContactLog(35).substr(6)), surface_),
+            RunOutcome::Completed);
+  const auto texts = surface_.Texts();
+  ASSERT_EQ(texts.size(), 30U);
+  EXPECT_EQ(texts.back()->text, "ZZ30Q");
+  EXPECT_NEAR(texts.back()->x, 5.85, 1e-6);
+  EXPECT_NEAR(texts.back()->y, 9.55, 1e-6);
+  EXPECT_EQ(ui_.statusTexts.back(), "Label 31");  // the reading stopped there
+  // The label area's outline in blue, the lines between labels in red.
+  std::vector<std::string> grid;
+  for (const auto& op : surface_.operations) {
+    if (op.kind == RecordingSurface::Kind::Line && grid.size() < 15) {
+      char line[80];
+      std::snprintf(line, sizeof line, "%s %.2f,%.2f-%.2f,%.2f",
+                    op.colour == print::kBlue ? "B" : "R", op.x, op.y, op.x2, op.y2);
+      grid.emplace_back(line);
+    }
+  }
+  EXPECT_EQ(grid[0], "B 0.15,0.45-8.55,0.45");
+  EXPECT_EQ(grid[2], "B 0.15,10.44-8.55,10.44");
+  EXPECT_EQ(grid[3], "B 8.54,0.45-8.54,10.45");
+  EXPECT_EQ(grid[4], "R 0.15,1.45-8.55,1.45");
+  EXPECT_EQ(grid[14], "R 5.75,0.45-5.75,10.45");
+}
+
+}  // namespace
+}  // namespace tavrilon::designs
