@@ -83,7 +83,7 @@ TEST_F(DesignRendererTest, ContactsOfOneStationShareALabelUpToItsLines) {
     ASSERT_EQ(Print(c.log), RunOutcome::Completed) << c.design;
     EXPECT_EQ(Texts(), c.texts) << c.design;
   }
-  EXPECT_EQ(ui_.statusTexts.back(), "2 Labels Submitted to the Printer");
+  EXPECT_EQ(ui_.statusTexts.back(), "1 Labels Submitted to the Printer");
 }
 
 TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesignPutsThem) {
@@ -106,7 +106,7 @@ TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesign
   EXPECT_EQ(Texts(),
             // the first line: "A" goes on after "Name: John", 10 characters of 10 points
             "W1AW@0.25,0.55 Name: John@1.15,0.55  RST 599@1.98,0.75 TNX QSL@0.25,0.95 "
-            "John Smith@2.15,1.15 Fixed@0.15,1.25 X@0.15,1.35 "
+            "John Smith@2.15,1.15 Fixed@0.15,1.25 X@0.57,1.35 "
             // the second: repeating fields only; "A" goes on from where field 2 was placed
             " RST 579@1.15,1.00 PSE QSL|!@0.25,1.20 ");
   const auto texts = surface_.Texts();
@@ -152,15 +152,15 @@ TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
 TEST_F(DesignRendererTest, BlankCardsCarryTheFixedTextsOnlyAndStepAcrossThenDown) {
   Design(
       "Field1Label=QSL^to\nField1Horiz=0.1\nField1Vert=0.1\n"
-      "Field2ADIF=CALL\nField2Horiz=1\n"
+      "Field2ADIF=CALL\nField2Horiz=1\n"  // no text of its own: not on a blank card
       "Field3Condition=CALL|Equal|W1AW|yes|no\nField3Horiz=2");
   // 37 pixels at 600 per inch: 89 twips, taken off to the hundredth of an inch.
   surface_.offsetXPixels = 37;
   ASSERT_EQ(run_.PrintBlankCards(Request(""), 5, [this] { return &surface_; }).outcome,
             RunOutcome::Completed);
   EXPECT_EQ(Texts(),
-            "QSL to@0.19,0.55 @1.94,0.45 QSL to@2.99,0.55 @4.74,0.45 QSL to@5.79,0.55 "
-            "@7.54,0.45 QSL to@0.19,1.55 @1.94,1.45 QSL to@2.99,1.55 @4.74,1.45 ");
+            "QSL to@0.19,0.55 @2.09,0.45 QSL to@2.99,0.55 @4.89,0.45 QSL to@5.79,0.55 "
+            "@7.69,0.45 QSL to@0.19,1.55 @2.09,1.45 QSL to@2.99,1.55 @4.89,1.45 ");
 }
 
 TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {

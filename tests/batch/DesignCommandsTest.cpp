@@ -1,0 +1,138 @@
+#include <algorithm>
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "batch/BatchTestSupport.h"
+
+namespace tavrilon::test {
+namespace {
+
+// A 24-bit BMP of `width` by `height` pixels at 96 per inch, all red.
+std::string RedBitmap(std::uint32_t width, std::uint32_t height) {
+  const std::uint32_t row = (width * 3 + 3) / 4 * 4;
+  std::string bmp(54 + row * height, '\0');
+  const auto put = [&bmp](std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+      bmp[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put(2, static_cast<std::uint32_t>(bmp.size()));
+  put(10, 54);
+  put(14, 40);
+  put(18, width);
+  put(22, height);
+  put(26, 1 | (24 << 16));
+  put(38, 3780);  // pixels per metre
+  put(42, 3780);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    for (std::uint32_t x = 0; x < width; ++x) {
+      bmp[54 + y * row + x * 3 + 2] = static_cast<char>(0xFF);
+    }
+  }
+  return bmp;
+}
+
+std::uint32_t Le32(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 4; i-- > 0;) {
+    value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+  }
+  return value;
+}
+
+// Design 1: a picture, the call once per label, each contact's date and a
+// thank-you for a card received on every line.
+class DesignCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFile(folder_ / "card.bmp", RedBitmap(96, 48));
+    WriteFile(folder_ / "tavrilon.ini",
+              "[QSL Labels]\nLabelLayOut=CUSTOM1\nLabelType=0\n"
+              "[Custom Label Layout-1]\nName=Club card\nMultiLines=3\nMultiDx=0.2\n"
+              "Orientation=Port\nPrint Image=TRUE\nImage Path=" +
+                  (folder_ / "card.bmp").string() +
+                  "\nField1ADIF=CALL\nField1Horiz=1.5\nField1Vert=0.05\nField1FontSize=12\n"
+                  "Field2ADIF=QSO_DATE\nField2Horiz=0.1\nField2Vert=0.35\nField2MultiRpt=1\n"
+                  "Field3Condition=QSL_RCVD|Equal|Y|^TNX|^PSE\nField3Horiz=A\nField3Vert=0.35\n"
+                  "Field3MultiRpt=1\nField3Label=^QSL\n");
+  }
+  BatchFolder folder_{
+      "<EOH>\n<CALL:4>W1AW<QSO_DATE:8>20240101<EOR>\n"
+      "<CALL:5>K1ABC<QSO_DATE:8>20240102<EOR>\n"
+      "<CALL:4>W1AW<QSO_DATE:8>20240103<QSL_RCVD:1>Y<EOR>\n"
+      "<CALL:4>W1AW<QSO_DATE:8>20240104<EOR>\n"};
+};
+
+TEST_F(DesignCommandsTest, ThreeContactsOfOneStationPrintOnOneLabelSortedByCall) {
+  const BatchRun run = folder_.Run("labels log.adi --pdf out.pdf --stock 5160");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("2 Labels Submitted to the Printer"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFile(folder_ / "log.adi.sort").substr(0, 45),
+            "<CALL:5>K1ABC<QSO_DATE:8>20240102<EOR>\r\n<CALL");
+  const std::vector<PdfWord> words = ReadPdfWords(folder_ / "out.pdf");
+  const auto at = [&words](const std::string& text) {
+    const auto word = std::ranges::find(words, text, &PdfWord::text);
+    EXPECT_NE(word, words.end()) << text << " not printed";
+    return word == words.end() ? PdfWord{} : *word;
+  };
+  // K1ABC on the first label, W1AW's three dates on the second, in file order.
+  EXPECT_NEAR(at("K1ABC").xMin / 72, 0.15 + 1.5, 0.02);
+  EXPECT_NEAR(at("W1AW").xMin / 72, 2.95 + 1.5, 0.02);
+  EXPECT_NEAR(at("W1AW").yMin / 72, 0.45 + 0.05, 0.03);
+  const char* days[] = {"01", "03", "04"};  // 01 JAN 2024 ...
+  for (int line = 0; line < 3; ++line) {
+    const PdfWord day = at(days[line]);
+    EXPECT_NEAR(day.xMin / 72, 2.95 + 0.1, 0.02) << days[line];
+    EXPECT_NEAR(day.yMin / 72, 0.45 + 0.35 + 0.2 * line, 0.03) << days[line];
+  }
+  // The condition's text goes on after the date, on the line of its contact.
+  EXPECT_NEAR(at("TNX").yMin, at("03").yMin, 1);
+  EXPECT_NEAR(at("TNX").xMin / 72, 2.95 + 0.1 + 0.8, 0.15);  // after "03 JAN 2024"
+  EXPECT_EQ(std::ranges::count(words, std::string("PSE"), &PdfWord::text), 3);
+  EXPECT_EQ(std::ranges::count(words, std::string("W1AW"), &PdfWord::text), 1);
+  // The picture at its own size, an inch by half an inch, at each label's corner.
+  const PageImage page = RenderPdfPage(folder_ / "out.pdf", 1, 50);
+  const auto red = [&page](double x, double y) {
+    const auto pixel = static_cast<std::size_t>(
+        (static_cast<int>(y * 50) * page.width + static_cast<int>(x * 50)) * 3);
+    return page.rgb.at(pixel) > 200 && page.rgb.at(pixel + 1) < 80 && page.rgb.at(pixel + 2) < 80;
+  };
+  EXPECT_TRUE(red(0.65, 0.6));
+  EXPECT_TRUE(red(3.45, 0.6));
+  EXPECT_FALSE(red(1.3, 0.6));
+  EXPECT_FALSE(red(0.65, 1.0));
+}
+
+TEST_F(DesignCommandsTest, ThePreviewIsSavedAsABitmapAtTheChosenScale) {
+  const BatchRun run = folder_.Run("preview log.adi --image sheet --scale 2 --stock 5160");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string bmp = ReadFile(folder_ / "sheet.bmp");
+  ASSERT_GT(bmp.size(), 54U) << "sheet.bmp is missing";
+  EXPECT_EQ(bmp.substr(0, 2), "BM");
+  // Half of a portrait letter page at 96 pixels per inch.
+  EXPECT_EQ(Le32(bmp, 18), 408U);
+  EXPECT_EQ(Le32(bmp, 22) & 0x7FFFFFFF, 528U);
+}
+
+TEST_F(DesignCommandsTest, BlankCardsPrintTheFixedTextsAcrossTheRow) {
+  const BatchRun run = folder_.Run("blank 3 --pdf blank.pdf --stock 5160");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<PdfWord> words = ReadPdfWords(folder_ / "blank.pdf");
+  std::vector<double> lefts;
+  for (const PdfWord& word : words) {
+    EXPECT_EQ(word.text, "QSL");
+    lefts.push_back(word.xMin / 72);
+  }
+  ASSERT_EQ(lefts.size(), 3U);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_GT(lefts[i], 0.15 + 2.8 * static_cast<double>(i)) << i;
+    EXPECT_LT(lefts[i], 0.15 + 2.8 * static_cast<double>(i + 1)) << i;
+  }
+  EXPECT_EQ(folder_.Run("blank abc --pdf blank.pdf").status, 64);
+}
+
+}  // namespace
+}  // namespace tavrilon::test
