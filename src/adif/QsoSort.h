@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,9 @@
 
 namespace tavrilon::adif {
 
-// The records of a label log, each with its "CALL" value as parsed, in one
-// buffer: a million records cost little more than the log itself.
+// The records of a label log, each with its "CALL" value as parsed, kept in
+// large blocks that never move: a million records cost little more than the
+// log itself, and growing never holds two copies of it.
 class SortRecords {
  public:
   void Add(std::string_view call, std::string_view recordText);
@@ -20,17 +22,20 @@ class SortRecords {
   std::string_view Call(std::size_t i) const;
   std::string_view Record(std::size_t i) const;
   // Characters of all record texts, for progress while they are printed.
-  std::int64_t TextSize() const { return static_cast<std::int64_t>(text_.size()); }
+  std::int64_t TextSize() const { return textSize_; }
 
  private:
   friend struct SortAccess;
   struct Entry {
-    std::size_t callAt = 0;
-    std::uint32_t callSize = 0;
-    std::size_t recordAt = 0;
+    std::uint64_t leading = 0;   // the call's first 8 bytes, big-endian, 0 past its end
+    const char* call = nullptr;  // followed at once by the record text
+    std::size_t callSize = 0;
     std::size_t recordSize = 0;
   };
-  std::string text_;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* free_ = nullptr;
+  std::size_t room_ = 0;
+  std::int64_t textSize_ = 0;
   std::vector<Entry> entries_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -10,7 +11,8 @@
 namespace tavrilon::test {
 
 // Records what the core shows and asks. Yes/no questions are answered No;
-// text questions from the script, cancelled when it has run out.
+// text questions from the script, cancelled when it has run out. Counts are
+// grouped as in English, "10,000".
 class ScriptedUserInterface : public UserInterface {
  public:
   void SetStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
@@ -30,13 +32,33 @@ class ScriptedUserInterface : public UserInterface {
     textAnswers.pop_front();
     return answer;
   }
-  void LetPendingEventsRun() override {}
+  void LetPendingEventsRun() override { ++eventRounds; }
+  void ShowSortWindow(bool visible) override { sortWindowShown.push_back(visible); }
+  void ShowSortProgress(std::string_view status, std::int64_t done, std::int64_t total) override {
+    sortProgress.push_back({std::string(status), done, total});
+  }
+  std::string GroupDigits(std::int64_t count) const override {
+    std::string digits = std::to_string(count);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) {
+      digits.insert(at - 3, ",");
+    }
+    return digits;
+  }
+
+  struct SortProgress {
+    std::string status;
+    std::int64_t done = 0;
+    std::int64_t total = 0;
+  };
 
   std::vector<std::string> statusTexts;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::vector<int> progressValues;
   bool progressVisible = false;
+  int eventRounds = 0;
+  std::vector<bool> sortWindowShown;  // each show (true) and hide (false)
+  std::vector<SortProgress> sortProgress;
   std::deque<std::optional<std::string>> textAnswers;
 };
 
