@@ -1,13 +1,35 @@
 #include "app/WindowUserInterface.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 
 #include "app/Desktop.h"
 #include "app/QtText.h"
 
 namespace tavrilon::app {
+
+namespace {
+
+// `done` of `total` on a bar that runs from 0 to `range`.
+int Scaled(std::int64_t done, std::int64_t total, int range) {
+  if (total <= 0 || done >= total) {
+    return range;
+  }
+  if (done <= 0) {
+    return 0;
+  }
+  if (total <= std::numeric_limits<int>::max()) {
+    return static_cast<int>(done * range / total);  // both below 2^31: no overflow
+  }
+  return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * range);
+}
+
+}  // namespace
 
 WindowUserInterface::WindowUserInterface(QWidget& window, QLabel& statusText,
                                          QProgressBar& progressBar, Desktop& desktop)
@@ -41,6 +63,35 @@ std::optional<std::string> WindowUserInterface::AskText(std::string_view prompt,
 
 void WindowUserInterface::LetPendingEventsRun() {
   QCoreApplication::processEvents();
+}
+
+void WindowUserInterface::ShowSortWindow(bool visible) {
+  if (!visible) {
+    if (sortWindow_ != nullptr) {
+      sortWindow_->hide();
+    }
+    return;
+  }
+  if (sortWindow_ == nullptr) {
+    sortWindow_ = new SortMessageWindow(&window_);
+  }
+  sortWindow_->show();
+  sortWindow_->raise();
+}
+
+void WindowUserInterface::ShowSortProgress(std::string_view status, std::int64_t done,
+                                           std::int64_t total) {
+  SetStatusText(status);
+  SetProgressValue(Scaled(done, total, 100));
+  if (sortWindow_ != nullptr) {
+    const int range =
+        static_cast<int>(std::clamp<std::int64_t>(total, 1, std::numeric_limits<int>::max()));
+    sortWindow_->ShowProgress(ToQString(status), Scaled(done, total, range), range);
+  }
+}
+
+std::string WindowUserInterface::GroupDigits(std::int64_t count) const {
+  return ToUtf8(QLocale().toString(static_cast<qlonglong>(count)));
 }
 
 }  // namespace tavrilon::app

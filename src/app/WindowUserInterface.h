@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+
+#include "app/SortMessageWindow.h"
 #include "session/UserInterface.h"
 
 class QLabel;
@@ -11,7 +14,8 @@ namespace tavrilon::app {
 class Desktop;
 
 // What the runs and the state report, shown by frmMain: its status bar and
-// progress bar, and messages through the desktop over the window.
+// progress bar, messages through the desktop over the window, and the sort's
+// window frmSortMsg, made at the first sort.
 class WindowUserInterface : public UserInterface {
  public:
   WindowUserInterface(QWidget& window, QLabel& statusText, QProgressBar& progressBar,
@@ -24,12 +28,16 @@ class WindowUserInterface : public UserInterface {
   bool AskYesNo(std::string_view text) override;
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override;
   void LetPendingEventsRun() override;
+  void ShowSortWindow(bool visible) override;
+  void ShowSortProgress(std::string_view status, std::int64_t done, std::int64_t total) override;
+  std::string GroupDigits(std::int64_t count) const override;
 
  private:
   QWidget& window_;
   QLabel& statusText_;
   QProgressBar& progressBar_;
   Desktop& desktop_;
+  QPointer<SortMessageWindow> sortWindow_;  // a child of the window, which deletes it
 };
 
 }  // namespace tavrilon::app

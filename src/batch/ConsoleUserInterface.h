@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <locale>
 
 #include "session/UserInterface.h"
 
@@ -11,7 +12,7 @@ namespace tavrilon::batch {
 // No and input boxes are cancelled.
 class ConsoleUserInterface : public UserInterface {
  public:
-  explicit ConsoleUserInterface(std::FILE* err) : err_(err) {}
+  explicit ConsoleUserInterface(std::FILE* err);
   void SetStatusText(std::string_view text) override;
   void SetProgressVisible(bool) override {}
   void SetProgressValue(int) override {}
@@ -19,9 +20,13 @@ class ConsoleUserInterface : public UserInterface {
   bool AskYesNo(std::string_view text) override;
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override;
   void LetPendingEventsRun() override {}
+  void ShowSortWindow(bool) override {}
+  void ShowSortProgress(std::string_view status, std::int64_t, std::int64_t) override;
+  std::string GroupDigits(std::int64_t count) const override;
 
  private:
   std::FILE* err_;
+  std::locale locale_;  // the user's, for digit grouping
 };
 
 }  // namespace tavrilon::batch
