@@ -1,0 +1,71 @@
+#include "qt/PreviewImage.h"
+
+#include <string_view>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageWriter>
+#include <QSizeF>
+
+#include "files/ReplacingFile.h"
+
+namespace tavrilon::qt {
+
+QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation orientation) {
+  // From the paper's own measures: Qt's page sizes in pixels go through whole
+  // points and come out a pixel short for A4.
+  const QSizeF millimetres =
+      paper == labels::Paper::A4 ? QSizeF(210.0, 297.0) : QSizeF(215.9, 279.4);
+  QSize size = (millimetres * (kPreviewDotsPerInch / 25.4)).toSize();
+  if (orientation == print::Orientation::Landscape) {
+    size.transpose();
+  }
+  QImage page(size, QImage::Format_RGB32);
+  const int dotsPerMeter = qRound(kPreviewDotsPerInch / 0.0254);
+  page.setDotsPerMeterX(dotsPerMeter);
+  page.setDotsPerMeterY(dotsPerMeter);
+  page.fill(Qt::white);
+  return page;
+}
+
+QImage ScaledPreview(const QImage& fullSize, int divisor) {
+  if (divisor <= 1 || fullSize.isNull()) {
+    return fullSize;
+  }
+  return fullSize.scaled(fullSize.width() / divisor, fullSize.height() / divisor,
+                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QString WithBmpExtension(const QString& name) {
+  if (name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
+    return name;
+  }
+  return name + QStringLiteral(".bmp");
+}
+
+bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::string& failure) {
+  const auto fail = [&](std::string_view reason) {
+    failure = "The picture " + file.string() + " could not be saved: ";
+    failure.append(reason);
+    return false;
+  };
+  // Encoded whole first, so that nothing reaches the disk when Qt refuses the image.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "BMP");
+  if (!writer.write(image)) {
+    return fail(writer.errorString().toStdString());
+  }
+  files::ReplacingFile out(file);
+  if (!out.Open()) {
+    return fail(out.Failure());
+  }
+  out.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!out.Commit(true)) {
+    return fail(out.Failure());
+  }
+  return true;
+}
+
+}  // namespace tavrilon::qt

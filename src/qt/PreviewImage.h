@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <QImage>
+#include <QString>
+
+#include "labels/SheetCatalogue.h"
+#include "print/PrintSurface.h"
+
+namespace tavrilon::qt {
+
+// A page picture has the screen's resolution: 15 twips a pixel.
+inline constexpr int kPreviewDotsPerInch = 96;
+
+// A white picture of a whole page of `paper` (US Letter when none is known),
+// turned for landscape, at kPreviewDotsPerInch. The renderers draw into it
+// through QtPrintSurface(image, kPreviewDotsPerInch).
+QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation orientation);
+
+// The page at 1/`divisor` of its size (1, 2 or 4). Always made from the
+// full-size page, so that a smaller step never loses more than it must.
+QImage ScaledPreview(const QImage& fullSize, int divisor);
+
+// `name` with ".bmp" appended unless it already ends in ".bmp" in any case.
+QString WithBmpExtension(const QString& name);
+
+// Writes `image` to `file` as a Windows bitmap, whole or not at all. False,
+// with `failure` naming the file and the reason, when it cannot.
+bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::string& failure);
+
+}  // namespace tavrilon::qt
