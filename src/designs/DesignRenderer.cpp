@@ -1,5 +1,6 @@
 #include "designs/DesignRenderer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -69,8 +70,14 @@ std::string DesignRenderer::DesignFault(int design) {
 }
 
 bool DesignRenderer::ReadDesign(int design) {
+  // What the file held at the last label is read again only when it changed.
+  const std::uint64_t version = settings_.Version();
+  if (design == designNumber_ && version == designVersion_) {
+    return design_.unreadable.empty();
+  }
   design_ = ReadCustomLabelDesign(settings_, design);
   designNumber_ = design;
+  designVersion_ = version;
   if (!design_.unreadable.empty()) {
     failure_ = FaultText(design, design_, design_.unreadable.front());
     return false;
@@ -122,10 +129,11 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
                                  const adif::FieldTable& fields) {
   const double lineOffset = labelLineCounter_ < 2 ? 0 : design_.multiDx * (labelLineCounter_ - 1);
   std::string text;
-  for (const DesignField& field : design_.fields) {
-    if (!FieldUsed(field)) {
-      continue;
-    }
+  const auto end = design_.fields.end();
+  const auto nextUsed = [end](auto from) { return std::find_if(from, end, FieldUsed); };
+  for (auto at = nextUsed(design_.fields.begin()); at != end;) {
+    const DesignField& field = *at;
+    const auto next = at = nextUsed(at + 1);
     // A field left off a continuation line still moves the position.
     PlaceField(surface, field, origin, lineOffset);
     if (labelLineCounter_ != 1 && !field.repeats) {
@@ -141,7 +149,12 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
     }
     text += field.label;
     text += value;
-    surface.PrintText(text, false);
+    // Only a field that goes on after this text needs to know where it ends.
+    if (next != end && next->continuesText) {
+      surface.PrintText(text, false);
+    } else {
+      surface.PrintTextHere(text);
+    }
   }
 }
 

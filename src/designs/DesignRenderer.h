@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -65,6 +66,7 @@ class DesignRenderer {
   settings::SettingsFile& settings_;
   CustomLabelDesign design_;
   int designNumber_ = 0;
+  std::uint64_t designVersion_ = 0;  // of the settings file it was read from
   std::string previousCall_;
   std::string currentCall_;
   int labelLineCounter_ = 0;

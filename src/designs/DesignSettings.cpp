@@ -117,6 +117,7 @@ class KeyReader {
 
 DesignField ReadDesignField(settings::SettingsFile& settings, int design, int field) {
   using namespace settings;
+  const SettingsRead reading(settings);
   DesignField f;
   KeyReader read(settings, design, field, f.unreadable);
   f.adif = read.Text(kFieldAdif);
@@ -141,20 +142,21 @@ DesignField ReadDesignField(settings::SettingsFile& settings, int design, int fi
 
 CustomLabelDesign ReadCustomLabelDesign(settings::SettingsFile& settings, int design) {
   using namespace settings;
+  const SettingsRead read(settings);
   CustomLabelDesign d;
-  KeyReader read(settings, design, 0, d.unreadable);
-  d.name = read.Text(kDesignName);
-  d.multiLines = read.Number(kDesignMultiLines);
-  d.multiDx = read.Number(kDesignMultiDx);
+  KeyReader key(settings, design, 0, d.unreadable);
+  d.name = key.Text(kDesignName);
+  d.multiLines = key.Number(kDesignMultiLines);
+  d.multiDx = key.Number(kDesignMultiDx);
   // Only the exact words the editor writes switch these on.
-  d.printImage = read.Text(kDesignPrintImage) == "TRUE";
-  d.imagePath = read.Text(kDesignImagePath);
-  d.imageWidth = read.NumberIfAny(kDesignImageWidth);
-  d.imageHeight = read.NumberIfAny(kDesignImageHeight);
-  d.orientation = read.Text(kDesignOrientation) == "Port" ? print::Orientation::Portrait
-                                                          : print::Orientation::Landscape;
-  d.showGrid = read.Text(kDesignShowGrid) == "1";
-  d.shortName = read.Text(kDesignShortName) == "1";
+  d.printImage = key.Text(kDesignPrintImage) == "TRUE";
+  d.imagePath = key.Text(kDesignImagePath);
+  d.imageWidth = key.NumberIfAny(kDesignImageWidth);
+  d.imageHeight = key.NumberIfAny(kDesignImageHeight);
+  d.orientation = key.Text(kDesignOrientation) == "Port" ? print::Orientation::Portrait
+                                                         : print::Orientation::Landscape;
+  d.showGrid = key.Text(kDesignShowGrid) == "1";
+  d.shortName = key.Text(kDesignShortName) == "1";
   for (int field = 1; field <= kDesignFieldCount; ++field) {
     DesignField& f = d.fields[static_cast<std::size_t>(field - 1)];
     f = ReadDesignField(settings, design, field);

@@ -63,6 +63,9 @@ class PrintSurface {
   // the position moves to the end of the text; with one, down by the font's
   // line height and back to the left edge.
   void PrintText(std::string_view text, bool lineEnd);
+  // Prints at the current position and leaves the position there, for a
+  // caller that places its next text itself: the text is not measured.
+  void PrintTextHere(std::string_view text) { DrawTextAt(xInches_, yInches_, text); }
   void DrawLine(double x1, double y1, double x2, double y2, Colour colour);
   void DrawBox(double x1, double y1, double x2, double y2, Colour colour);
   void PaintPicture(const std::filesystem::path& picture, double x, double y, double width,

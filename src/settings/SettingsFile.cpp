@@ -39,6 +39,7 @@ bool SettingsFile::Refresh(std::string& error) {
     const int statError = errno;
     stamp_.reset();
     document_ = IniDocument();
+    ++version_;
     if (statError == ENOENT) {
       return true;
     }
@@ -50,6 +51,7 @@ bool SettingsFile::Refresh(std::string& error) {
   }
   stamp_.reset();
   document_ = IniDocument();
+  ++version_;
   const int fd = files::OpenRegularFileForReading(path_, error);
   if (fd < 0) {
     return false;
@@ -64,6 +66,7 @@ bool SettingsFile::Refresh(std::string& error) {
     return false;
   }
   document_ = IniDocument(text);
+  ++version_;
   stamp_ = StampOf(info);
   return true;
 }
@@ -77,8 +80,7 @@ std::string SettingsFile::ReadSetting(std::string_view section, std::string_view
                                       std::string_view defaultValue) {
   std::string error;
   std::optional<std::string> value;
-  // While a batch has unsaved writes the parse is newer than the disk.
-  if (batchUnsaved_ || Refresh(error)) {
+  if (UpToDate(error)) {
     value = document_.Get(section, key);
   }
   if (!value) {
@@ -86,6 +88,22 @@ std::string SettingsFile::ReadSetting(std::string_view section, std::string_view
   }
   text::DecodeLine(*value);
   return std::move(*value);
+}
+
+bool SettingsFile::UpToDate(std::string& error) {
+  // While a batch has unsaved writes the parse is newer than the disk.
+  if (batchUnsaved_ || checkedInRead_) {
+    return true;
+  }
+  const bool current = Refresh(error);
+  checkedInRead_ = readDepth_ > 0 && current;
+  return current;
+}
+
+std::uint64_t SettingsFile::Version() {
+  std::string error;
+  UpToDate(error);
+  return version_;
 }
 
 bool SettingsFile::WriteSetting(std::string_view section, std::string_view key,
@@ -102,6 +120,7 @@ bool SettingsFile::WriteSetting(std::string_view section, std::string_view key,
     batchFailed_ = batchDepth_ > 0;
     return false;
   }
+  ++version_;
   if (batchDepth_ > 0) {
     batchUnsaved_ = true;
     return true;

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -47,6 +48,10 @@ class SettingsFile {
     return WriteSetting(key.section, key.key, value);
   }
 
+  // Changes whenever what the file holds does (on disk or by a write), so
+  // that a reader that keeps what it took can tell it still holds.
+  std::uint64_t Version();
+
   const std::optional<SettingsWriteError>& FirstWriteError() const { return firstWriteError_; }
   // The latest failure, for a dialog that must say why its Apply failed.
   const std::optional<SettingsWriteError>& LastWriteError() const { return lastWriteError_; }
@@ -56,8 +61,13 @@ class SettingsFile {
 
  private:
   friend class SettingsBatch;
+  friend class SettingsRead;
   void BeginBatch() { ++batchDepth_; }
   bool EndBatch();
+  void BeginRead() { ++readDepth_; }
+  void EndRead() { checkedInRead_ = --readDepth_ > 0 && checkedInRead_; }
+  // The parse as the disk has it, looked at once in a read.
+  bool UpToDate(std::string& error);
 
   // What tells one version of the file on disk from another.
   struct FileStamp {
@@ -83,6 +93,9 @@ class SettingsFile {
   std::optional<SettingsWriteError> lastWriteError_;
   bool writeErrorReported_ = false;
   int batchDepth_ = 0;
+  std::uint64_t version_ = 0;
+  int readDepth_ = 0;
+  bool checkedInRead_ = false;
   bool batchUnsaved_ = false;
   bool batchFailed_ = false;
 };
@@ -110,6 +123,20 @@ class SettingsBatch {
  private:
   SettingsFile* settings_;
   bool saved_ = true;
+};
+
+// Reads made while it is open look at the disk once: a design's two hundred
+// keys, read afresh for every label, would otherwise ask the disk two
+// hundred times.
+class SettingsRead {
+ public:
+  explicit SettingsRead(SettingsFile& settings) : settings_(settings) { settings.BeginRead(); }
+  ~SettingsRead() { settings_.EndRead(); }
+  SettingsRead(const SettingsRead&) = delete;
+  SettingsRead& operator=(const SettingsRead&) = delete;
+
+ private:
+  SettingsFile& settings_;
 };
 
 }  // namespace tavrilon::settings
