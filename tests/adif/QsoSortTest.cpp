@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <numeric>
 #include <random>
@@ -25,23 +26,24 @@ std::string RecordOf(std::string_view call, std::size_t place) {
 class QsoSortTest : public ::testing::Test {
  protected:
   SortOutcome Sort(const Calls& calls) {
-    SortRecords records;
+    records_ = {};
     for (std::size_t i = 0; i < calls.size(); ++i) {
-      records.Add(calls[i], RecordOf(calls[i], i));
+      records_.Add(calls[i], RecordOf(calls[i], i));
     }
-    return SortArrays(records, sorted_, ui_);
+    return SortArrays(records_, sorted_, ui_);
   }
   // The copy as the places of its records in the file.
   std::vector<std::size_t> Places() const {
     std::vector<std::size_t> places;
     const std::string copy = test::ReadFile(sorted_);
     for (std::size_t at = 0; (at = copy.find("<NR>", at)) != std::string::npos; ++at) {
-      places.push_back(std::stoul(copy.substr(at + 4)));
+      places.push_back(std::strtoul(copy.c_str() + at + 4, nullptr, 10));
     }
     return places;
   }
 
   test::TempDir dir_;
+  SortRecords records_;
   fs::path sorted_ = SortedFilePath(dir_ / "my.log.adi");
   test::ScriptedUserInterface ui_;
 };
@@ -59,64 +61,42 @@ TEST_F(QsoSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
       {{"VK2/W1ABC/P", "VK2/W1ABC/M", "VK2/W1ABC", "VK2/W1ABC/M"},
        {2, 1, 3, 0},
        "calls alike in their first eight characters"},
-      {{"\xC3\x96"
-        "E1A",
-        "ZZ1Z", "OE1A"},
-       {2, 1, 0},
-       "bytes past ASCII after every letter"},
+      {{"\u00D6E1A", "ZZ1Z", "OE1A"}, {2, 1, 0}, "bytes past ASCII after every letter"},
   };
   for (const auto& c : cases) {
     const SortOutcome outcome = Sort(c.calls);
     EXPECT_TRUE(outcome.written) << c.why;
     EXPECT_EQ(Places(), c.places) << c.why;
+    EXPECT_EQ(records_.Call(1), c.calls[c.places[1]]) << "in order for the caller too";
   }
 }
 
-TEST_F(QsoSortTest, OneRecordMakesNoComparisonAndShowsEachStep) {
+TEST_F(QsoSortTest, OneRecordMakesNoComparisonAndReplacesTheOlderCopy) {
+  EXPECT_EQ(sorted_, dir_ / "my.log.adi.sort");
+  test::WriteFile(sorted_, "an older copy, longer than the new one\r\n");
   const SortOutcome outcome = Sort({"W1AW"});
   EXPECT_EQ(outcome.sortCount, 0);
   EXPECT_EQ(test::ReadFile(sorted_), RecordOf("W1AW", 0) + "\r\n");
-  ASSERT_EQ(ui_.sortProgress.size(), 2U);
-  const std::int64_t total = ui_.sortProgress[0].total;
-  EXPECT_EQ(ui_.sortProgress[0].status, "Please Wait - Sorting Data for 1 QSOs");
-  EXPECT_EQ(ui_.sortProgress[0].done, 0);
-  EXPECT_EQ(ui_.sortProgress[1].status, "Sorting Data - 0 sorts complete.");
-  EXPECT_EQ(ui_.sortProgress[1].done, total);
-  EXPECT_GT(total, 0);
+  const auto& progress = ui_.sortProgress;
+  ASSERT_EQ(progress.size(), 2U);
+  EXPECT_EQ(progress[0].status, "Please Wait - Sorting Data for 1 QSOs");
+  EXPECT_EQ(progress[1].status, "Sorting Data - 0 sorts complete.");
+  EXPECT_EQ(progress[1].done, progress[1].total);  // the bars full
   EXPECT_EQ(ui_.sortWindowShown, (std::vector<bool>{true, false}));
   EXPECT_EQ(ui_.eventRounds, 20);  // ten after showing, ten after hiding
 }
 
-TEST_F(QsoSortTest, TheCopyHoldsTheRecordsOneLineEachOverAnOlderCopy) {
-  EXPECT_EQ(sorted_, dir_ / "my.log.adi.sort");
-  test::WriteFile(sorted_, "an older copy, longer than the new one\r\n");
-  SortRecords records;
-  records.Add("K1ABC", "<CALL:5>K1ABC <EOR>");
-  records.Add("AA1A", "<CALL:4>AA1A<BAND:3>20m<EOR>");
-  EXPECT_TRUE(SortArrays(records, sorted_, ui_).written);
-  EXPECT_EQ(test::ReadFile(sorted_), "<CALL:4>AA1A<BAND:3>20m<EOR>\r\n<CALL:5>K1ABC <EOR>\r\n");
-  EXPECT_EQ(records.Call(0), "AA1A");  // the records are in order for the caller too
-  EXPECT_EQ(records.Record(1), "<CALL:5>K1ABC <EOR>");
-}
-
-TEST_F(QsoSortTest, ComparisonsStayWithinTheProgressRange) {
+TEST_F(QsoSortTest, ASortedLogNeedsOnePassAndNoneExceedsTheProgressRange) {
   std::mt19937 rng(7);
-  for (const std::size_t n : {2U, 3U, 5U, 17U, 100U, 1000U}) {
-    Calls ascending(n);
+  for (const std::size_t n : {2U, 3U, 5U, 17U, 1000U}) {
+    Calls calls(n);
     for (std::size_t i = 0; i < n; ++i) {
-      ascending[i] = "K" + std::to_string(100000 + i);
+      calls[i] = "K" + std::to_string(100000 + i);
     }
-    Calls shuffled = ascending;
-    std::shuffle(shuffled.begin(), shuffled.end(), rng);
-    Calls descending(ascending.rbegin(), ascending.rend());
-    for (const Calls* calls : {&ascending, &shuffled, &descending}) {
-      ui_.sortProgress.clear();
-      const SortOutcome outcome = Sort(*calls);
-      EXPECT_LE(outcome.sortCount, ui_.sortProgress.back().total) << n;
-      if (calls == &ascending) {
-        EXPECT_EQ(outcome.sortCount, static_cast<std::int64_t>(n - 1)) << "one pass when sorted";
-      }
-    }
+    EXPECT_EQ(Sort(calls).sortCount, static_cast<std::int64_t>(n - 1)) << n;
+    std::shuffle(calls.begin(), calls.end(), rng);
+    const std::int64_t shuffled = Sort(calls).sortCount;
+    EXPECT_LE(shuffled, ui_.sortProgress.back().total) << n;
   }
 }
 
@@ -137,20 +117,14 @@ TEST_F(QsoSortTest, ALargeLogShowsEveryTenThousandthComparisonAndStaysStable) {
   ASSERT_EQ(progress.size(), 2 + static_cast<std::size_t>(outcome.sortCount / 10'000));
   EXPECT_EQ(progress[1].status, "Sorting Data - 10,000 sorts complete.");
   EXPECT_EQ(progress[1].done, 10'000);
-  for (const auto& step : progress) {
-    EXPECT_EQ(step.total, progress[0].total);
-    EXPECT_LE(step.done, step.total);
-  }
-  EXPECT_EQ(progress.back().status,
-            "Sorting Data - " + ui_.GroupDigits(outcome.sortCount) + " sorts complete.");
+  EXPECT_LE(outcome.sortCount, progress[0].total);
 }
 
 TEST_F(QsoSortTest, AFolderThatCannotBeWrittenLeavesNoCopyAndSaysWhy) {
   test::WriteFile(dir_ / "plain", "a file, not a folder");
   const fs::path sorted = dir_ / "plain" / "log.adi.sort";
-  SortRecords records;
-  records.Add("W1AW", RecordOf("W1AW", 0));
-  const SortOutcome outcome = SortArrays(records, sorted, ui_);
+  records_.Add("W1AW", RecordOf("W1AW", 0));
+  const SortOutcome outcome = SortArrays(records_, sorted, ui_);
   EXPECT_FALSE(outcome.written);
   EXPECT_EQ(outcome.failure,
             "The sorted copy " + sorted.string() + " cannot be written: " + std::strerror(ENOTDIR));
