@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,25 @@ TEST_F(MainWindowTest, LabelsAskForAPrinterThenGoToThePdfTheUserNames) {
   EXPECT_EQ(Status(), QStringLiteral("3 Labels Submitted to the Printer"));
   EXPECT_EQ(Find<QLineEdit>("txtLabelSkip")->text(), QStringLiteral("0"));
   EXPECT_GT(fs::file_size(dir_ / "labels.pdf"), 0U);
+  EXPECT_TRUE(desktop_.messages.isEmpty()) << desktop_.messages.join(u'\n').toStdString();
+}
+
+TEST_F(MainWindowTest, ACustomDesignPrintsFromTheSortedLogAndItsFirstSheetIsPreviewed) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT<EOR>\n<CALL:4>W1AW<EOR>\n");
+  session_->Settings().WriteSetting("Custom Label Layout-2", "Field1ADIF", "CALL");
+  Click(window_.get(), "optLabelLayCust2");
+  Find<QCheckBox>("chkSortFile")->click();
+  desktop_.fileAnswers = {Path("custom.pdf")};
+  Click(window_.get(), "cmdPrintLbl");
+  EXPECT_EQ(Status(), QStringLiteral("3 Labels Submitted to the Printer"));
+  EXPECT_TRUE(test::ReadFile(dir_ / "mylog.adi.sort").starts_with("<CALL:4>K1JT<EOR>\r\n"));
+  EXPECT_GT(fs::file_size(dir_ / "custom.pdf"), 0U);
+
+  Find<QAction>("mnuPreviewQSL")->trigger();
+  QWidget* preview = TopLevel("frmPrintPreview");
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
+  EXPECT_EQ(Status(), QStringLiteral("Label 3"));
   EXPECT_TRUE(desktop_.messages.isEmpty()) << desktop_.messages.join(u'\n').toStdString();
 }
 
