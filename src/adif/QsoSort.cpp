@@ -99,7 +99,7 @@ struct SortAccess {
 
 void SortRecords::Add(std::string_view call, std::string_view recordText) {
   const std::size_t size = call.size() + recordText.size();
-  if (size > room_) {
+  if (blocks_.empty() || size > room_) {  // empty also once moved from
     room_ = std::max(size, kBlockBytes);
     free_ = blocks_.emplace_back(std::make_unique_for_overwrite<char[]>(room_)).get();
   }
