@@ -4,6 +4,7 @@
 #include <limits>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -62,7 +63,8 @@ std::optional<std::string> WindowUserInterface::AskText(std::string_view prompt,
 }
 
 void WindowUserInterface::LetPendingEventsRun() {
-  QCoreApplication::processEvents();
+  // The windows redraw, but a click cannot start a second run inside this one.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void WindowUserInterface::ShowSortWindow(bool visible) {
