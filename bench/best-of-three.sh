@@ -12,3 +12,20 @@ best() {  # command... -> "seconds peak_kb" of the fastest of three runs
   done
   echo "$bestTime $bestMem"
 }
+
+# A program folder of its own in $work: tavrilon-batch of $build with the
+# dictionary beside it and no settings file yet.
+program_folder() {
+  program="$work/program"
+  rm -rf "$program"
+  mkdir -p "$program"
+  cp "$build/bin/tavrilon-batch" "$program/"
+  cp data/tvadif.txt "$program/"
+}
+
+# The generated log of $1 contacts in $work, made once.
+generated_log() {
+  local log="$work/log-$1.adi"
+  [ -f "$log" ] || "$build/bench/generate-log" "$1" "$log"
+  echo "$log"
+}

@@ -12,15 +12,11 @@ build=${1:-build-rel}
 work=${2:-/tmp/tavrilon-designs-bench}
 export QT_QPA_PLATFORM=offscreen
 
-program="$work/program"
-rm -rf "$program"
-mkdir -p "$program"
-cp "$build/bin/tavrilon-batch" "$program/"
-cp data/tvadif.txt "$program/"
-log="$work/log-10000.adi"
-big="$work/log-1000000.adi"
-[ -f "$log" ] || "$build/bench/generate-log" 10000 "$log"
-[ -f "$big" ] || "$build/bench/generate-log" 1000000 "$big"
+. bench/best-of-three.sh
+
+program_folder
+log=$(generated_log 10000)
+big=$(generated_log 1000000)
 
 # Design 1: fifteen fields in three columns, one of them a condition, one
 # contact per label, portrait.
@@ -38,8 +34,6 @@ big="$work/log-1000000.adi"
   done
   printf 'Field15Condition=QSL_RCVD|Equal|Y|TNX^|PSE^\n'
 } > "$program/tavrilon.ini"
-
-. bench/best-of-three.sh
 
 read -r defT defM <<< "$(best "$program/tavrilon-batch" labels "$log" --pdf "$work/default.pdf" \
   --stock 5160 --design DEFAULT)"

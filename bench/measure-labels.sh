@@ -11,17 +11,11 @@ work=${2:-/tmp/tavrilon-labels-bench}
 n=${3:-10000}
 export QT_QPA_PLATFORM=offscreen
 
-# A program folder of its own: first-run settings (Default design), the
-# dictionary beside the program.
-program="$work/program"
-rm -rf "$program"
-mkdir -p "$program"
-cp "$build/bin/tavrilon-batch" "$program/"
-cp data/tvadif.txt "$program/"
-log="$work/log-$n.adi"
-[ -f "$log" ] || "$build/bench/generate-log" "$n" "$log"
-
 . bench/best-of-three.sh
+
+# First-run settings: the Default design.
+program_folder
+log=$(generated_log "$n")
 
 read -r bareT bareM <<< "$(best "$build/bench/bare-painter-bench" "$log" "$work/bare.pdf")"
 read -r runT runM <<< "$(best "$program/tavrilon-batch" labels "$log" --pdf "$work/labels.pdf" \
