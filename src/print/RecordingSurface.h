@@ -51,7 +51,7 @@ class RecordingSurface : public PrintSurface {
   double pageWidthTwips = 8.5 * 1440;
   double pageHeightTwips = 11 * 1440;
   std::map<std::string, PictureSize, std::less<>> pictures;  // by path
-  int picturesLoaded = 0;  // reads of a picture file
+  int picturesLoaded = 0;                                    // reads of a picture file
 
  protected:
   bool HasFontFace(std::string_view face) const override;

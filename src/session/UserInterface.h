@@ -35,8 +35,7 @@ class UserInterface {
   virtual void ShowSortWindow(bool visible) = 0;
   // The text goes to the sort window's status bar and the main status bar;
   // `done` of `total` to both progress bars.
-  virtual void ShowSortProgress(std::string_view status, std::int64_t done,
-                                std::int64_t total) = 0;
+  virtual void ShowSortProgress(std::string_view status, std::int64_t done, std::int64_t total) = 0;
   // A count as the user's locale writes it, with its digit grouping.
   virtual std::string GroupDigits(std::int64_t count) const = 0;
 };
