@@ -136,9 +136,12 @@ TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
       {"MultiLines=two", "the design holds \"two\" in MultiLines", false},
       {"Print Image=TRUE\nImage Path=/pics/none.bmp",
        "The picture /pics/none.bmp of custom label design 1 cannot be read: not a picture", true},
+      // A folder where the sorted copy would go.
+      {"MultiLines=2", "log.adi.sort cannot be written", false},
   };
   for (const auto& c : cases) {
     Design(c.design);
+    std::filesystem::create_directory(dir_ / "log.adi.sort");
     ui_.messages.clear();
     surface_.operations.clear();
     EXPECT_EQ(Print(Qso("W1AW")), RunOutcome::Stopped) << c.design;
