@@ -5,6 +5,7 @@
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "designs/DesignSettings.h"
+#include "print/PdfJobPath.h"
 #include "qt/PreviewImage.h"
 #include "qt/QtPrintSurface.h"
 #include "text/Text.h"
@@ -59,9 +60,21 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
     return kExitUsage;
   }
   const int design = labels::CustomDesignNumberOf(request->design);
-  QImage page =
-      qt::BlankPreviewPage(labels::StockPaper(request->labelStock),
-                           designs::ReadCustomLabelDesign(session.Settings(), design).orientation);
+  const designs::CustomLabelDesign read =
+      designs::ReadCustomLabelDesign(session.Settings(), design);
+  const std::filesystem::path file =
+      qt::WithBmpExtension(QString::fromStdString(options.image.string())).toStdString();
+  // Never over the log, the program's files or the design's own picture.
+  std::vector<std::filesystem::path> keep = session.OwnFiles();
+  if (!read.imagePath.empty()) {
+    keep.emplace_back(read.imagePath);
+  }
+  if (const auto fault =
+          print::PdfDestinationFault(file, options.labels.log, keep, "preview picture")) {
+    std::fprintf(stderr, "%s\n", fault->c_str());
+    return kExitUsage;
+  }
+  QImage page = qt::BlankPreviewPage(labels::StockPaper(request->labelStock), read.orientation);
   ConsoleUserInterface ui(stderr);
   labels::LabelRun run(session.Input(), session.Settings(), ui);
   RunOutcome outcome = RunOutcome::Stopped;
@@ -72,8 +85,6 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
   if (outcome != RunOutcome::Completed) {
     return ExitStatusOf(outcome, session.Input());
   }
-  const std::filesystem::path file =
-      qt::WithBmpExtension(QString::fromStdString(options.image.string())).toStdString();
   std::string failure;
   if (!qt::SaveBitmap(qt::ScaledPreview(page, options.scale), file, failure)) {
     std::fprintf(stderr, "%s\n", failure.c_str());

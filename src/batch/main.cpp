@@ -152,6 +152,7 @@ std::optional<batch::PreviewOptions> ParsePreview(const std::vector<std::string_
   batch::PreviewOptions o;
   std::optional<std::string> scale;
   ValueOptions options = LabelOptions(o.labels);
+  std::erase_if(options, [](const auto& option) { return option.first == "--skip"; });
   options.push_back({"--image", [&o](std::string v) { o.image = std::move(v); }});
   options.push_back({"--scale", [&scale](std::string v) { scale = std::move(v); }});
   if (!ParseLogAndOptions(args, o.labels.log, options) || o.image.empty()) {

@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QUrl>
 
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   QTextDocument document;
+  // Pictures are named relative to the guide.
+  document.setMetaInformation(
+      QTextDocument::DocumentUrl,
+      QUrl::fromLocalFile(QFileInfo(guide.fileName()).absoluteFilePath()).toString());
   document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
   document.setMarkdown(QString::fromUtf8(guide.readAll()));
   document.setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Tavrilon Help"));

@@ -38,19 +38,21 @@ bool WouldOverwriteInput(const std::filesystem::path& target, const std::filesys
 
 std::optional<std::string> PdfDestinationFault(const std::filesystem::path& target,
                                                const std::filesystem::path& input,
-                                               const std::vector<std::filesystem::path>& ownFiles) {
+                                               const std::vector<std::filesystem::path>& ownFiles,
+                                               std::string_view kind) {
+  const std::string the = "The " + std::string(kind);
   if (target.empty()) {
-    return "No file was named for the PDF.";
+    return "No file was named for the " + std::string(kind) + ".";
   }
   if (WouldOverwriteInput(target, input)) {
-    return "The PDF cannot be written over the log " + input.string() + ".";
+    return the + " cannot be written over the log " + input.string() + ".";
   }
   for (const std::filesystem::path& own : ownFiles) {
     if (WouldOverwriteInput(target, own)) {
-      return "The PDF cannot be written over " + own.string() + ": Tavrilon needs that file.";
+      return the + " cannot be written over " + own.string() + ": Tavrilon needs that file.";
     }
   }
-  const std::string cannot = "The PDF cannot be written to " + target.string() + ": ";
+  const std::string cannot = the + " cannot be written to " + target.string() + ": ";
   if (const std::string fault = files::NotARegularFile(target); !fault.empty()) {
     return cannot + "it " + fault + ".";
   }

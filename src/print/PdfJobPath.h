@@ -23,9 +23,10 @@ bool WouldOverwriteInput(const std::filesystem::path& target, const std::filesys
 // may. Checked before a run reads its first record: the file must be named,
 // lie in a folder that exists and can be written, be a regular file when it
 // exists, and be neither the log nor one of `ownFiles` (the settings file,
-// the dictionary, the programs).
+// the dictionary, the programs). `kind` names the file in the sentence.
 std::optional<std::string> PdfDestinationFault(const std::filesystem::path& target,
                                                const std::filesystem::path& input,
-                                               const std::vector<std::filesystem::path>& ownFiles);
+                                               const std::vector<std::filesystem::path>& ownFiles,
+                                               std::string_view kind = "PDF");
 
 }  // namespace tavrilon::print

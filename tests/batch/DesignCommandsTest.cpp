@@ -115,6 +115,10 @@ TEST_F(DesignCommandsTest, ThePreviewIsSavedAsABitmapAtTheChosenScale) {
   // Half of a portrait letter page at 96 pixels per inch.
   EXPECT_EQ(Le32(bmp, 18), 408U);
   EXPECT_EQ(Le32(bmp, 22) & 0x7FFFFFFF, 528U);
+  // Never over the design's own picture: "card" becomes card.bmp.
+  const std::string picture = ReadFile(folder_ / "card.bmp");
+  EXPECT_EQ(folder_.Run("preview log.adi --image card --stock 5160").status, 64);
+  EXPECT_EQ(ReadFile(folder_ / "card.bmp"), picture);
 }
 
 TEST_F(DesignCommandsTest, BlankCardsPrintTheFixedTextsAcrossTheRow) {
