@@ -133,16 +133,15 @@ void PrintPreviewWindow::LayOut() {
   vScroll1_->setPageStep(qMax(1, top));
 }
 
-// The design's order of steps, kept as it is: the layout comes before the
-// picture changes, so the ranges keep the old picture's size until the
-// window is next resized.
+// The bars are laid out again once the picture has its new size: with the
+// old ranges a page seen at 100% after 25% could not be scrolled to its end.
 void PrintPreviewWindow::SetScale(int divisor) {
-  LayOut();
   previewPicture_->clear();
   previewScale_ = KnownScale(divisor);
   hScroll1_->setValue(0);
   vScroll1_->setValue(0);
   PaintPreview();
+  LayOut();
 }
 
 void PrintPreviewWindow::PaintPreview() {

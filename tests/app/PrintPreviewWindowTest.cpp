@@ -113,6 +113,10 @@ TEST_F(PrintPreviewWindowTest, TwentyFivePercentAfterFiftyIsPaintedFromTheFullPa
   EXPECT_EQ(Find<QScrollBar>("HScroll1")->value(), 0);  // back at the top-left corner
   EXPECT_EQ(Find<QScrollBar>("VScroll1")->value(), 0);
   EXPECT_EQ(Find<QLabel>("PreviewPicture")->pos(), QPoint(0, 0));
+  // Back at full size, the bars reach the end of the page at once.
+  Find<QAction>("mnuSetScale1")->trigger();
+  EXPECT_EQ(Find<QScrollBar>("VScroll1")->maximum(), page_.height());
+  Find<QAction>("mnuSetScale4")->trigger();
 
   Open();  // the next preview opens at the scale last chosen
   EXPECT_EQ(previewScale_, 4);
