@@ -98,18 +98,27 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
 std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labelInputFile,
                                                          bool numbered) {
   adif::SortRecords records;
-  {
-    RunProgress progress(ui_);
-    if (!numbered) {
-      ui_.SetStatusText("Loading Log File ");
+  // The bar stays up through the sort, which shows its own progress on it.
+  RunProgress progress(ui_);
+  if (!numbered) {
+    ui_.SetStatusText("Loading Log File ");
+  }
+  int shownPercent = -1;
+  const auto showCount = [&] {
+    ui_.SetStatusText("Loading Log File " + std::to_string(records.Count()));
+  };
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordText());
+    // The count once a percent: a text per record of a large log only slows it.
+    const adif::ReadProgress read = input_.Progress();
+    if (numbered && read.Percent() != shownPercent) {
+      shownPercent = read.Percent();
+      showCount();
     }
-    while (const adif::QsoRecord* qso = input_.NextRecord()) {
-      records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordText());
-      if (numbered) {
-        ui_.SetStatusText("Loading Log File " + std::to_string(records.Count()));
-      }
-      progress.Show(input_.Progress());
-    }
+    progress.Show(read);
+  }
+  if (numbered) {
+    showCount();
   }
   input_.Close();
   if (const std::string fault = ReadFault(); !fault.empty()) {
