@@ -13,11 +13,9 @@
 #include "app/PrintPreviewWindow.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
-#include "designs/DesignSettings.h"
 #include "html/HtmlExport.h"
 #include "print/PrinterChoice.h"
 #include "qt/PreviewImage.h"
-#include "qt/QtPrintSurface.h"
 #include "session/Session.h"
 #include "shell/MainWindowState.h"
 
@@ -69,21 +67,14 @@ labels::LabelRunRequest PrintCommands::LabelRequest() const {
 void PrintCommands::PreviewLabels() {
   labels::LabelRunRequest request = LabelRequest();
   request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
-  QImage page = qt::BlankPreviewPage(
-      labels::StockPaper(request.labelStock),
-      designs::ReadCustomLabelDesign(session_.Settings(), state_.CustomDesignNumber).orientation);
-  RunOutcome outcome = RunOutcome::Stopped;
-  {
-    qt::QtPrintSurface picture(page, qt::kPreviewDotsPerInch);
-    outcome = labelRun_.PreviewLabelPage(request, picture);
-  }
-  if (outcome == RunOutcome::DictionaryMissing) {
+  qt::PreviewPage drawn = qt::DrawPreviewPage(labelRun_, request, session_.Settings());
+  if (drawn.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
     return;
   }
   // A page that could not be drawn is shown empty, as for a missing log.
   auto* preview = new PrintPreviewWindow(desktop_, previewScale_, &window_);
-  preview->ShowPage(std::move(page));
+  preview->ShowPage(std::move(drawn.page));
 }
 
 print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,

@@ -7,7 +7,6 @@
 #include "designs/DesignSettings.h"
 #include "print/PdfJobPath.h"
 #include "qt/PreviewImage.h"
-#include "qt/QtPrintSurface.h"
 #include "text/Text.h"
 
 namespace tavrilon::batch {
@@ -74,19 +73,14 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
     std::fprintf(stderr, "%s\n", fault->c_str());
     return kExitUsage;
   }
-  QImage page = qt::BlankPreviewPage(labels::StockPaper(request->labelStock), read.orientation);
   ConsoleUserInterface ui(stderr);
   labels::LabelRun run(session.Input(), session.Settings(), ui);
-  RunOutcome outcome = RunOutcome::Stopped;
-  {
-    qt::QtPrintSurface picture(page, qt::kPreviewDotsPerInch);
-    outcome = run.PreviewLabelPage(*request, picture);
-  }
-  if (outcome != RunOutcome::Completed) {
-    return ExitStatusOf(outcome, session.Input());
+  const qt::PreviewPage drawn = qt::DrawPreviewPage(run, *request, session.Settings());
+  if (drawn.outcome != RunOutcome::Completed) {
+    return ExitStatusOf(drawn.outcome, session.Input());
   }
   std::string failure;
-  if (!qt::SaveBitmap(qt::ScaledPreview(page, options.scale), file, failure)) {
+  if (!qt::SaveBitmap(qt::ScaledPreview(drawn.page, options.scale), file, failure)) {
     std::fprintf(stderr, "%s\n", failure.c_str());
     return kExitInputMissing;
   }

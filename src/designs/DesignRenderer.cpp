@@ -92,6 +92,24 @@ bool DesignRenderer::BeginsNewLabel(const adif::FieldTable& fields) {
   return lines <= labelLineCounter_ || lines == 1 || currentCall_ != previousCall_;
 }
 
+DesignRenderer::Origin DesignRenderer::PrinterOrigin(const print::PrintSurface& surface,
+                                                     const labels::LabelPlacement& placement,
+                                                     bool toHundredths) {
+  const auto offset = [&](DeviceCap cap, DeviceCap perInch) {
+    const double inches = OffsetInches(surface, cap, perInch);
+    return toHundredths ? std::round(inches * 100) / 100 : inches;
+  };
+  return {placement.LabelLeft() - offset(DeviceCap::OffsetX, DeviceCap::PixelsPerInchX),
+          placement.LabelTop() - offset(DeviceCap::OffsetY, DeviceCap::PixelsPerInchY)};
+}
+
+bool DesignRenderer::BeginLabelLine(print::PrintSurface& surface, Origin origin, bool withPicture) {
+  surface.SetUnit(print::Unit::Inches);
+  surface.SetCurrentX(origin.x);
+  surface.SetCurrentY(origin.y);
+  return !withPicture || PaintDesignPicture(surface, origin);
+}
+
 bool DesignRenderer::PaintDesignPicture(print::PrintSurface& surface, Origin origin) {
   if (!design_.printImage || design_.imagePath.empty()) {
     return true;
@@ -170,13 +188,8 @@ bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, int design,
     labelLineCounter_ = 0;
   }
   ++labelLineCounter_;
-  surface.SetUnit(print::Unit::Inches);
-  const Origin origin{
-      placement.LabelLeft() - OffsetInches(surface, DeviceCap::OffsetX, DeviceCap::PixelsPerInchX),
-      placement.LabelTop() - OffsetInches(surface, DeviceCap::OffsetY, DeviceCap::PixelsPerInchY)};
-  surface.SetCurrentX(origin.x);
-  surface.SetCurrentY(origin.y);
-  if (labelLineCounter_ < 2 && !PaintDesignPicture(surface, origin)) {
+  const Origin origin = PrinterOrigin(surface, placement, false);
+  if (!BeginLabelLine(surface, origin, labelLineCounter_ < 2)) {
     return false;
   }
   DrawContact(surface, origin, fields);
@@ -188,15 +201,8 @@ bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface, int design,
   if (!ReadDesign(design)) {
     return false;
   }
-  const auto rounded = [](double inches) { return std::round(inches * 100) / 100; };
-  surface.SetUnit(print::Unit::Inches);
-  const Origin origin{placement.LabelLeft() - rounded(OffsetInches(surface, DeviceCap::OffsetX,
-                                                                   DeviceCap::PixelsPerInchX)),
-                      placement.LabelTop() - rounded(OffsetInches(surface, DeviceCap::OffsetY,
-                                                                  DeviceCap::PixelsPerInchY))};
-  surface.SetCurrentX(origin.x);
-  surface.SetCurrentY(origin.y);
-  if (!PaintDesignPicture(surface, origin)) {
+  const Origin origin = PrinterOrigin(surface, placement, true);
+  if (!BeginLabelLine(surface, origin, true)) {
     return false;
   }
   // A blank card carries no contact's values and no condition's texts.
@@ -243,11 +249,9 @@ bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface, int desig
     return true;
   }
   ++labelLineCounter_;
-  surface.SetUnit(print::Unit::Inches);
+  // A picture of the sheet has no printer offset.
   const Origin origin{placement.LabelLeft(), placement.LabelTop()};
-  surface.SetCurrentX(origin.x);
-  surface.SetCurrentY(origin.y);
-  if (labelLineCounter_ < 2 && !PaintDesignPicture(surface, origin)) {
+  if (!BeginLabelLine(surface, origin, labelLineCounter_ < 2)) {
     return false;
   }
   DrawContact(surface, origin, fields);

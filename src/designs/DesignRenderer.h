@@ -41,6 +41,8 @@ class DesignRenderer {
   bool RenderDesignPreview(print::PrintSurface& surface, int design, const adif::FieldTable& fields,
                            labels::LabelPlacement& placement);
 
+  // The design as read at the last call, DesignFault included.
+  const CustomLabelDesign& Design() const { return design_; }
   bool PageFull() const { return pageFull_; }
   int LabelLineCounter() const { return labelLineCounter_; }
   // Labels the preview has begun.
@@ -56,6 +58,12 @@ class DesignRenderer {
   bool ReadDesign(int design);
   // Takes the contact's call and answers whether it begins a new label.
   bool BeginsNewLabel(const adif::FieldTable& fields);
+  // The label's corner less the printer's physical offset, that offset
+  // rounded to 0.01 inch for blank cards.
+  static Origin PrinterOrigin(const print::PrintSurface& surface,
+                              const labels::LabelPlacement& placement, bool toHundredths);
+  // Unit and position at the origin, and the picture on a label's first line.
+  bool BeginLabelLine(print::PrintSurface& surface, Origin origin, bool withPicture);
   // The design's picture at the label's corner; false when it cannot be read.
   bool PaintDesignPicture(print::PrintSurface& surface, Origin origin);
   void DrawContact(print::PrintSurface& surface, Origin origin, const adif::FieldTable& fields);

@@ -19,6 +19,41 @@ std::optional<long> SkipCount(const std::string& labelSkip) {
   return static_cast<long>(*count);
 }
 
+// The log is closed however the run ends.
+struct CloseLog {
+  adif::AdifInput& input;
+  ~CloseLog() { input.Close(); }
+};
+
+// The contacts of a custom run: the records sorted in memory, each parsed
+// again, or the log as the reader goes through it.
+class Contacts {
+ public:
+  Contacts(adif::AdifInput& input, const adif::SortRecords* sorted)
+      : input_(input), sorted_(sorted) {}
+
+  const adif::QsoRecord* Next() {
+    if (sorted_ == nullptr) {
+      return input_.NextRecord();
+    }
+    if (next_ == sorted_->Count()) {
+      return nullptr;
+    }
+    const std::string_view text = sorted_->Record(next_++);
+    done_ += static_cast<std::int64_t>(text.size());
+    return input_.TakeRecord(text);
+  }
+  adif::ReadProgress Progress() const {
+    return sorted_ == nullptr ? input_.Progress() : adif::ReadProgress{done_, sorted_->TextSize()};
+  }
+
+ private:
+  adif::AdifInput& input_;
+  const adif::SortRecords* sorted_;
+  std::size_t next_ = 0;
+  std::int64_t done_ = 0;
+};
+
 }  // namespace
 
 LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui)
@@ -138,36 +173,18 @@ std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labe
 std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
                                         const adif::SortRecords* sorted) {
   labelCount_ = 0;
-  print::LaserPRT::SetOrientation(surface,
-                                  designs::ReadCustomLabelDesign(settings_, design).orientation);
+  print::LaserPRT::SetOrientation(surface, renderer_.Design().orientation);
   PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
   const auto beginLabel = [this, &surface] { BeginDesignLabel(surface); };
   RunProgress progress(ui_);
-  // The label in progress: the renderer decides whether the contact starts one.
-  const auto render = [&](const adif::QsoRecord& qso) {
-    const bool rendered =
-        renderer_.RenderDesignQso(surface, design, qso.fields, placement_, beginLabel);
-    ui_.SetStatusText("Label " + std::to_string(labelCount_));
-    return rendered;
-  };
-  if (sorted != nullptr) {
-    // The records are at hand: the sorted copy was written from them.
-    std::int64_t done = 0;
-    for (std::size_t i = 0; i < sorted->Count(); ++i) {
-      if (!render(*input_.TakeRecord(sorted->Record(i)))) {
-        return renderer_.Failure();
-      }
-      done += static_cast<std::int64_t>(sorted->Record(i).size());
-      progress.Show({done, sorted->TextSize()});
-    }
-    progress.Complete();
-    return {};
-  }
-  while (const adif::QsoRecord* qso = input_.NextRecord()) {
-    if (!render(*qso)) {
+  Contacts contacts(input_, sorted);
+  while (const adif::QsoRecord* qso = contacts.Next()) {
+    // The label in progress: the renderer decides whether the contact starts one.
+    if (!renderer_.RenderDesignQso(surface, design, qso->fields, placement_, beginLabel)) {
       return renderer_.Failure();
     }
-    progress.Show(input_.Progress());
+    ui_.SetStatusText("Label " + std::to_string(labelCount_));
+    progress.Show(contacts.Progress());
   }
   progress.Complete();
   return ReadFault();
@@ -217,11 +234,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
       result.outcome = RunOutcome::DictionaryMissing;
       return result;
   }
-  // The log is closed however the run ends.
-  struct CloseLog {
-    adif::AdifInput& input;
-    ~CloseLog() { input.Close(); }
-  } closeLog{input_};
+  const CloseLog closeLog{input_};
 
   const int design = CustomDesignNumberOf(request.design);
   switch (request.design) {
@@ -243,8 +256,8 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return result;
   }
   std::optional<adif::SortRecords> sorted;
-  if (design != 0 &&
-      (request.sortFile || designs::ReadCustomLabelDesign(settings_, design).multiLines > 1)) {
+  // CheckDesign has read the design.
+  if (design != 0 && (request.sortFile || renderer_.Design().multiLines > 1)) {
     sorted = LoadSortedLog(request.labelInputFile, false);
     if (!sorted) {
       return result;
@@ -301,15 +314,12 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     case OpenedLog::DictionaryMissing:
       return RunOutcome::DictionaryMissing;
   }
-  struct CloseLog {
-    adif::AdifInput& input;
-    ~CloseLog() { input.Close(); }
-  } closeLog{input_};
+  const CloseLog closeLog{input_};
   std::string labelSkip = "0";  // the picture shows the sheet from its first label
   if (design == 0 || !CheckSheet(request.labelStock, labelSkip) || !CheckDesign(design)) {
     return RunOutcome::Stopped;
   }
-  const designs::CustomLabelDesign read = designs::ReadCustomLabelDesign(settings_, design);
+  const designs::CustomLabelDesign& read = renderer_.Design();
   std::optional<adif::SortRecords> sorted;
   if (read.multiLines > 1) {
     sorted = LoadSortedLog(request.labelInputFile, true);
@@ -320,25 +330,17 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
   print::LaserPRT::SetOrientation(picture, read.orientation);
   PrepareLabelSheet(picture, kDefaultLabelFace, 8, 0);
   RunProgress progress(ui_);
+  Contacts contacts(input_, sorted ? &*sorted : nullptr);
   std::size_t number = 0;
-  const auto draw = [&](const adif::QsoRecord& qso) {
-    ui_.SetStatusText("Label " + std::to_string(++number));
-    return renderer_.RenderDesignPreview(picture, design, qso.fields, placement_);
-  };
   bool drawn = true;
-  if (sorted) {
-    for (std::size_t i = 0; drawn && !renderer_.PageFull() && i < sorted->Count(); ++i) {
-      drawn = draw(*input_.TakeRecord(sorted->Record(i)));
+  while (drawn && !renderer_.PageFull()) {
+    const adif::QsoRecord* qso = contacts.Next();
+    if (qso == nullptr) {
+      break;
     }
-  } else {
-    while (drawn && !renderer_.PageFull()) {
-      const adif::QsoRecord* qso = input_.NextRecord();
-      if (qso == nullptr) {
-        break;
-      }
-      drawn = draw(*qso);
-      progress.Show(input_.Progress());
-    }
+    ui_.SetStatusText("Label " + std::to_string(++number));
+    drawn = renderer_.RenderDesignPreview(picture, design, qso->fields, placement_);
+    progress.Show(contacts.Progress());
   }
   progress.Complete();
   picture.EndDocument();
@@ -367,8 +369,7 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
     result.outcome = RunOutcome::Cancelled;
     return result;
   }
-  print::LaserPRT::SetOrientation(*surface,
-                                  designs::ReadCustomLabelDesign(settings_, design).orientation);
+  print::LaserPRT::SetOrientation(*surface, renderer_.Design().orientation);
   PrepareLabelSheet(*surface, kDefaultLabelFace, 8, *SkipCount(result.labelSkip));
   for (long card = 0; card < count; ++card) {
     if (!renderer_.RenderBlankCard(*surface, design, placement_)) {

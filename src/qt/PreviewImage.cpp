@@ -7,7 +7,9 @@
 #include <QImageWriter>
 #include <QSizeF>
 
+#include "designs/DesignSettings.h"
 #include "files/ReplacingFile.h"
+#include "qt/QtPrintSurface.h"
 
 namespace tavrilon::qt {
 
@@ -26,6 +28,20 @@ QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation o
   page.setDotsPerMeterY(dotsPerMeter);
   page.fill(Qt::white);
   return page;
+}
+
+PreviewPage DrawPreviewPage(labels::LabelRun& run, const labels::LabelRunRequest& request,
+                            settings::SettingsFile& settings) {
+  const int design = labels::CustomDesignNumberOf(request.design);
+  PreviewPage drawn{RunOutcome::Stopped,
+                    BlankPreviewPage(labels::StockPaper(request.labelStock),
+                                     designs::ReadCustomLabelDesign(settings, design).orientation)};
+  {
+    // The painter ends with the surface, before the page is used.
+    QtPrintSurface picture(drawn.page, kPreviewDotsPerInch);
+    drawn.outcome = run.PreviewLabelPage(request, picture);
+  }
+  return drawn;
 }
 
 QImage ScaledPreview(const QImage& fullSize, int divisor) {

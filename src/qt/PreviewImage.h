@@ -7,8 +7,11 @@
 #include <QImage>
 #include <QString>
 
+#include "labels/LabelRun.h"
 #include "labels/SheetCatalogue.h"
 #include "print/PrintSurface.h"
+#include "session/RunOutcome.h"
+#include "settings/SettingsFile.h"
 
 namespace tavrilon::qt {
 
@@ -19,6 +22,16 @@ inline constexpr int kPreviewDotsPerInch = 96;
 // turned for landscape, at kPreviewDotsPerInch. The renderers draw into it
 // through QtPrintSurface(image, kPreviewDotsPerInch).
 QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation orientation);
+
+// The first sheet of the request's custom design, drawn by `run` on a page
+// of the stock's paper turned as the design says; the page is white where
+// the run stopped before drawing.
+struct PreviewPage {
+  RunOutcome outcome = RunOutcome::Stopped;
+  QImage page;
+};
+PreviewPage DrawPreviewPage(labels::LabelRun& run, const labels::LabelRunRequest& request,
+                            settings::SettingsFile& settings);
 
 // The page at 1/`divisor` of its size (1, 2 or 4). Always made from the
 // full-size page, so that a smaller step never loses more than it must.
