@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "adif/FieldChoices.h"
 #include "adif/FieldTable.h"
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
@@ -88,8 +89,10 @@ CustomLogDialog::CustomLogDialog(settings::SettingsFile& settings,
   }
 
   QStringList choices(QStringLiteral(" "));
+  std::string fault;  // the runs that need the dictionary say that it is missing
   for (const std::string& choice :
-       logbook::ReadFieldChoices(programFolder / adif::kDictionaryFileName)) {
+       adif::ReadFieldChoices(programFolder / adif::kDictionaryFileName, fault)
+           .value_or(std::vector<std::string>())) {
     choices << ToQString(choice);
   }
   const logbook::CustomLogSetup stored = logbook::OpenCustomLogSetup(settings_);

@@ -33,8 +33,11 @@ PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, D
       state_(state),
       labelSkip_(labelSkip),
       choosePrinter_(std::move(choosePrinter)),
+      measureSurface_(measureImage_, qt::kPreviewDotsPerInch),
       labelRun_(session.Input(), session.Settings(), ui),
-      logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {}
+      logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {
+  labelRun_.MeasureTextsOn(&measureSurface_);
+}
 
 bool PrintCommands::PrinterStillToChoose(bool askForPrinter) {
   if (askForPrinter && !print::PrinterChoice::IsPrinterStored(session_.Settings())) {

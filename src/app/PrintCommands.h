@@ -5,11 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include <QImage>
+
 #include "labels/LabelRun.h"
 #include "labels/SheetCatalogue.h"
 #include "logbook/LogbookRun.h"
 #include "print/PrintSurface.h"
 #include "qt/PrintJob.h"
+#include "qt/QtPrintSurface.h"
 
 class QLineEdit;
 class QWidget;
@@ -76,6 +79,9 @@ class PrintCommands {
   const shell::MainWindowState& state_;
   QLineEdit& labelSkip_;
   std::function<void()> choosePrinter_;
+  // Texts are measured here before a label run prints, as on a screen.
+  QImage measureImage_{1, 1, QImage::Format_RGB32};
+  qt::QtPrintSurface measureSurface_;
   labels::LabelRun labelRun_;
   logbook::LogbookRun logbookRun_;
   int previewScale_ = 1;  // the preview window's divisor, kept for the program's life

@@ -151,6 +151,7 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
   const auto nextUsed = [end](auto from) { return std::find_if(from, end, FieldUsed); };
   for (auto at = nextUsed(design_.fields.begin()); at != end;) {
     const DesignField& field = *at;
+    const int number = static_cast<int>(at - design_.fields.begin()) + 1;
     const auto next = at = nextUsed(at + 1);
     // A field left off a continuation line still moves the position.
     PlaceField(surface, field, origin, lineOffset);
@@ -167,6 +168,11 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
     }
     text += field.label;
     text += value;
+    if (extents_ != nullptr && !text.empty()) {
+      const double x = surface.CurrentX() - origin.x;
+      const double y = surface.CurrentY() - origin.y;
+      extents_->push_back({number, x, y, x + surface.TextWidth(text), y + surface.TextHeight()});
+    }
     // Only a field that goes on after this text needs to know where it ends.
     if (next != end && next->continuesText) {
       surface.PrintText(text, false);
@@ -259,6 +265,31 @@ bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface, int desig
     DrawGrid(surface, sheet);
   }
   return true;
+}
+
+DesignRenderer::ViewStep DesignRenderer::RenderLabelView(print::PrintSurface& surface, int design,
+                                                         const adif::FieldTable& fields,
+                                                         double left, double top,
+                                                         std::vector<FieldExtent>& extents) {
+  if (!ReadDesign(design)) {
+    return ViewStep::Failed;
+  }
+  if (BeginsNewLabel(fields) || previewLabelCount_ == 0) {
+    if (previewLabelCount_ > 0) {
+      return ViewStep::NextLabel;
+    }
+    previewLabelCount_ = 1;
+    labelLineCounter_ = 0;
+  }
+  ++labelLineCounter_;
+  const Origin origin{left, top};
+  if (!BeginLabelLine(surface, origin, labelLineCounter_ < 2)) {
+    return ViewStep::Failed;
+  }
+  extents_ = &extents;
+  DrawContact(surface, origin, fields);
+  extents_ = nullptr;
+  return ViewStep::Drawn;
 }
 
 void DesignRenderer::DrawGrid(print::PrintSurface& surface, const labels::LabelSheet& sheet) {

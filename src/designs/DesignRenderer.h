@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "adif/FieldTable.h"
 #include "designs/DesignSettings.h"
@@ -11,6 +12,15 @@
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::designs {
+
+// Where one field's text went on a label, in inches from the label's corner.
+struct FieldExtent {
+  int field = 0;  // 1 to 15
+  double left = 0;
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+};
 
 // Prints contacts in a custom label design. The design is read from the
 // settings at every call, so an edit is in force for the next label. Between
@@ -40,6 +50,14 @@ class DesignRenderer {
   // offset. Once the sheet is full, PageFull() is set and nothing is drawn.
   bool RenderDesignPreview(print::PrintSurface& surface, int design, const adif::FieldTable& fields,
                            labels::LabelPlacement& placement);
+
+  // One contact on a picture of a single label whose corner is at
+  // (`left`, `top`), with where each text went added to `extents`. Call
+  // Reset() first; NextLabel, with nothing drawn, for the first contact
+  // that would begin a second label.
+  enum class ViewStep { Drawn, NextLabel, Failed };
+  ViewStep RenderLabelView(print::PrintSurface& surface, int design, const adif::FieldTable& fields,
+                           double left, double top, std::vector<FieldExtent>& extents);
 
   // The design as read at the last call, DesignFault included.
   const CustomLabelDesign& Design() const { return design_; }
@@ -81,6 +99,7 @@ class DesignRenderer {
   int previewLabelCount_ = 0;
   bool pageFull_ = false;
   std::string failure_;
+  std::vector<FieldExtent>* extents_ = nullptr;  // kept only while the label view draws
 };
 
 }  // namespace tavrilon::designs

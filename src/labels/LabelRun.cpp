@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "designs/LabelView.h"
 #include "labels/DefaultLabel.h"
 #include "print/LaserPRT.h"
 #include "session/RunProgress.h"
@@ -25,14 +26,40 @@ struct CloseLog {
   ~CloseLog() { input.Close(); }
 };
 
+}  // namespace
+
 // The contacts of a custom run: the records sorted in memory, each parsed
 // again, or the log as the reader goes through it.
-class Contacts {
+class RunContacts {
  public:
-  Contacts(adif::AdifInput& input, const adif::SortRecords* sorted)
+  RunContacts(adif::AdifInput& input, const adif::SortRecords* sorted)
       : input_(input), sorted_(sorted) {}
 
   const adif::QsoRecord* Next() {
+    if (aheadNext_ < ahead_.size()) {
+      return input_.TakeRecord(ahead_[aheadNext_++]);
+    }
+    return ReadNext();
+  }
+  adif::ReadProgress Progress() const {
+    return sorted_ == nullptr ? input_.Progress() : adif::ReadProgress{done_, sorted_->TextSize()};
+  }
+
+  // The contacts of the first label, read ahead: Next() hands them on again.
+  designs::LabelSample ReadFirstLabel() {
+    designs::LabelSample sample;
+    while (const adif::QsoRecord* qso = ReadNext()) {
+      ahead_.emplace_back(sorted_ == nullptr ? input_.RecordText() : sorted_->Record(next_ - 1));
+      if (!designs::SharesFirstLabel(sample.contacts, qso->fields)) {
+        break;
+      }
+      sample.contacts.push_back(qso->fields);
+    }
+    return sample;
+  }
+
+ private:
+  const adif::QsoRecord* ReadNext() {
     if (sorted_ == nullptr) {
       return input_.NextRecord();
     }
@@ -43,18 +70,14 @@ class Contacts {
     done_ += static_cast<std::int64_t>(text.size());
     return input_.TakeRecord(text);
   }
-  adif::ReadProgress Progress() const {
-    return sorted_ == nullptr ? input_.Progress() : adif::ReadProgress{done_, sorted_->TextSize()};
-  }
 
- private:
   adif::AdifInput& input_;
   const adif::SortRecords* sorted_;
   std::size_t next_ = 0;
   std::int64_t done_ = 0;
+  std::vector<std::string> ahead_;
+  std::size_t aheadNext_ = 0;
 };
-
-}  // namespace
 
 LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui)
     : input_(input), settings_(settings), ui_(ui), renderer_(settings) {}
@@ -170,14 +193,29 @@ std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labe
   return records;
 }
 
+bool LabelRun::ConfirmDesignFits(int design, RunContacts& contacts) {
+  if (measure_ == nullptr) {
+    return true;
+  }
+  designs::DesignRenderer measuring(settings_);
+  std::string failure;  // the run itself reports a design that cannot be drawn
+  const auto overflow =
+      designs::FirstOverflow(designs::DrawFirstLabel(measuring, *measure_, design,
+                                                     contacts.ReadFirstLabel(), 0, 0, failure),
+                             placement_.CurrentSheet());
+  return !overflow ||
+         ui_.AskYesNo(designs::OverflowText(design, measuring.Design().name, *overflow,
+                                            placement_.CurrentSheet()) +
+                      "\nPrint the labels all the same?");
+}
+
 std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
-                                        const adif::SortRecords* sorted) {
+                                        RunContacts& contacts) {
   labelCount_ = 0;
   print::LaserPRT::SetOrientation(surface, renderer_.Design().orientation);
   PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
   const auto beginLabel = [this, &surface] { BeginDesignLabel(surface); };
   RunProgress progress(ui_);
-  Contacts contacts(input_, sorted);
   while (const adif::QsoRecord* qso = contacts.Next()) {
     // The label in progress: the renderer decides whether the contact starts one.
     if (!renderer_.RenderDesignQso(surface, design, qso->fields, placement_, beginLabel)) {
@@ -263,7 +301,9 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
       return result;
     }
   }
-  print::PrintSurface* surface = surfaceSource();
+  RunContacts contacts(input_, sorted ? &*sorted : nullptr);
+  print::PrintSurface* surface =
+      design == 0 || ConfirmDesignFits(design, contacts) ? surfaceSource() : nullptr;
   if (surface == nullptr) {
     ui_.SetStatusText("Printing Cancelled");
     result.outcome = RunOutcome::Cancelled;
@@ -281,7 +321,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   const long skip = *SkipCount(result.labelSkip);
   const std::string fault =
       design == 0 ? PrintDefaultLabels(*surface, skip)
-                  : PrintCustomLabels(*surface, skip, design, sorted ? &*sorted : nullptr);
+                  : PrintCustomLabels(*surface, skip, design, contacts);
   if (!fault.empty()) {
     return failed(fault);
   }
@@ -330,7 +370,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
   print::LaserPRT::SetOrientation(picture, read.orientation);
   PrepareLabelSheet(picture, kDefaultLabelFace, 8, 0);
   RunProgress progress(ui_);
-  Contacts contacts(input_, sorted ? &*sorted : nullptr);
+  RunContacts contacts(input_, sorted ? &*sorted : nullptr);
   std::size_t number = 0;
   bool drawn = true;
   while (drawn && !renderer_.PageFull()) {

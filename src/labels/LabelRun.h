@@ -31,6 +31,8 @@ struct LabelRunResult {
 
 using print::SurfaceSource;
 
+class RunContacts;
+
 // The label print run and its state, which lives from one run to the next.
 class LabelRun {
  public:
@@ -46,6 +48,11 @@ class LabelRun {
   // texts only, after the labels to skip.
   LabelRunResult PrintBlankCards(const LabelRunRequest& request, long count,
                                  const SurfaceSource& surface);
+
+  // Texts are measured on `surface` before a custom design prints, and a
+  // first label whose texts run past its edge is asked about once. Without
+  // one (the console program) nothing is measured.
+  void MeasureTextsOn(print::PrintSurface* surface) { measure_ = surface; }
 
   // Sets the font and the sheet in force, and skips the used labels.
   void PrepareLabelSheet(print::PrintSurface& surface, std::string_view face, double size,
@@ -72,7 +79,10 @@ class LabelRun {
   // everything printed, else what stopped it.
   std::string PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip);
   std::string PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
-                                const adif::SortRecords* sorted);
+                                RunContacts& contacts);
+  // False when the first label runs past its edge and the user would rather
+  // not print it.
+  bool ConfirmDesignFits(int design, RunContacts& contacts);
   // Why the log could not be read to its end, or empty when it could.
   std::string ReadFault() const;
 
@@ -81,6 +91,7 @@ class LabelRun {
   UserInterface& ui_;
   LabelPlacement placement_;
   designs::DesignRenderer renderer_;
+  print::PrintSurface* measure_ = nullptr;
   int labelCount_ = 0;
   bool designLabelBegun_ = false;
 };

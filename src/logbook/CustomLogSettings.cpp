@@ -1,6 +1,5 @@
 #include "logbook/CustomLogSettings.h"
 
-#include "text/LineReader.h"
 #include "text/Text.h"
 
 namespace tavrilon::logbook {
@@ -46,22 +45,6 @@ void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& se
     settings.WriteSetting(ColumnKey(c), value);
   }
   settings.WriteSetting(settings::kCustomLogGrid, setup.grid);
-}
-
-std::vector<std::string> ReadFieldChoices(const std::filesystem::path& dictionaryFile) {
-  std::vector<std::string> choices;
-  text::LineReader reader;
-  std::string error;
-  if (!reader.Open(dictionaryFile, error)) {
-    return choices;
-  }
-  std::string line;
-  while (reader.ReadLine(line)) {
-    if (!text::TrimBlanks(line).empty()) {
-      choices.push_back(line);
-    }
-  }
-  return choices;
 }
 
 }  // namespace tavrilon::logbook

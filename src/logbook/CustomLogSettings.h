@@ -38,9 +38,4 @@ CustomLogSetup OpenCustomLogSetup(settings::SettingsFile& settings);
 // a comma is stored with it, and is read back as two parts.
 void WriteCustomLogSetup(const CustomLogSetup& setup, settings::SettingsFile& settings);
 
-// The choices of a field list: each line of the dictionary that is not
-// blank, as read, in file order. None when the file cannot be opened; the runs
-// that need the dictionary say that it is missing.
-std::vector<std::string> ReadFieldChoices(const std::filesystem::path& dictionaryFile);
-
 }  // namespace tavrilon::logbook

@@ -66,6 +66,9 @@ class PrintSurface {
   // Prints at the current position and leaves the position there, for a
   // caller that places its next text itself: the text is not measured.
   void PrintTextHere(std::string_view text) { DrawTextAt(xInches_, yInches_, text); }
+  // The room a text takes in the current font, in the current unit.
+  double TextWidth(std::string_view text) const { return FromInches(TextWidthInches(text)); }
+  double TextHeight() const { return FromInches(LineHeightInches()); }
   void DrawLine(double x1, double y1, double x2, double y2, Colour colour);
   void DrawBox(double x1, double y1, double x2, double y2, Colour colour);
   void PaintPicture(const std::filesystem::path& picture, double x, double y, double width,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "adif/AdifTestSupport.h"
+#include "adif/FieldChoices.h"
 #include "adif/FieldTable.h"
 #include "support/TestSupport.h"
 
@@ -88,6 +89,17 @@ TEST(FieldTable, ShippedDictionaryServesEveryPart) {
   for (std::string_view name : {"JCC", "JCG", "DOK", "VE_PROV", "SUBMODE"}) {
     EXPECT_EQ(table.FindFieldSlot(name), 0U) << name;
   }
+}
+
+// The first line is the dictionary's note: a field list must not offer it.
+TEST(FieldTable, FieldChoicesLeaveOutTheNoteAndBlankLines) {
+  tavrilon::test::TempDir dir;
+  std::string fault;
+  EXPECT_FALSE(ReadFieldChoices(dir / "tvadif.txt", fault));
+  EXPECT_EQ(fault, DictionaryStopText(""));
+  tavrilon::test::WriteFile(dir / "tvadif.txt", "note line\r\nCALL\n\n   \n  BAND \r\n\t\nmode");
+  EXPECT_EQ(ReadFieldChoices(dir / "tvadif.txt", fault),
+            std::vector<std::string>({"CALL", "  BAND ", "\t", "mode"}));
 }
 
 }  // namespace

@@ -52,12 +52,5 @@ TEST_F(CustomLogSettingsTest, WritingStoresEveryColumnAsTypedThenTheGrid) {
             ColumnParts({"CALL", "41", "My", " Call", "41"}));
 }
 
-TEST_F(CustomLogSettingsTest, FieldChoicesAreTheLinesThatAreNotBlankAsRead) {
-  EXPECT_TRUE(ReadFieldChoices(dir_ / "tvadif.txt").empty()) << "no dictionary";
-  test::WriteFile(dir_ / "tvadif.txt", "first line\r\nCALL\n\n   \n  BAND \r\n\t\nmode");
-  EXPECT_EQ(ReadFieldChoices(dir_ / "tvadif.txt"),
-            std::vector<std::string>({"first line", "CALL", "  BAND ", "\t", "mode"}));
-}
-
 }  // namespace
 }  // namespace tavrilon::logbook
