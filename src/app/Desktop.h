@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 
 #include "session/UserInterface.h"
@@ -20,6 +22,17 @@ class Desktop {
 
   virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
   virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
+  // A box with the critical-stop icon titled "** WARNING **": with an OK
+  // button, or asking Yes or No.
+  virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
+  virtual bool AskWarning(QWidget* parent, const QString& text) = 0;
+  // The system's font dialog with its effects (underline, strikethrough)
+  // and a colour; nothing when cancelled.
+  struct FontChoice {
+    QFont font;
+    QColor colour;
+  };
+  virtual std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& current) = 0;
   virtual std::optional<QString> AskText(QWidget* parent, const QString& prompt,
                                          const QString& title) = 0;
   // `filter` in Qt's form, "ADIF Files (*.adi *.ADI)".

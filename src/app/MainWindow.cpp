@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 
 #include "app/AboutDialog.h"
+#include "app/CustomLabelLayoutWindow.h"
 #include "app/CustomLabelSheetDialog.h"
 #include "app/CustomLogDialog.h"
 #include "app/Desktop.h"
@@ -140,8 +142,13 @@ void MainWindow::Connect() {
   connect(f.mnuCustom_Label_Setup, &QAction::triggered, this, &MainWindow::OpenCustomSheetDialog);
   for (std::size_t i = 0; i < f.designMenus.size(); ++i) {
     const int design = static_cast<int>(i) + 1;
-    connect(f.designMenus[i], &QAction::triggered, this,
-            [this, design] { Handle([this, design] { state_.PrepareDesignEditing(design); }); });
+    connect(f.designMenus[i], &QAction::triggered, this, [this, design] {
+      bool named = false;
+      Handle([this, design, &named] { named = state_.PrepareDesignEditing(design); });
+      if (named) {
+        OpenDesignEditor(design);
+      }
+    });
   }
   connect(f.mnuCustom_Log_Setup, &QAction::triggered, this, &MainWindow::OpenCustomLogDialog);
   connect(f.mnuEditIni, &QAction::triggered, this, &MainWindow::EditSettingsFile);
@@ -254,6 +261,38 @@ void MainWindow::OpenCustomSheetDialog() {
 void MainWindow::OpenCustomLogDialog() {
   OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.ProgramFolder(),
                             desktop_);
+}
+
+void MainWindow::OpenDesignEditor(int design) {
+  // An editor of another design would write its fields into this one.
+  if (designEditor_ != nullptr && designEditor_->Design() != design) {
+    designEditor_->close();
+  }
+  if (designEditor_ == nullptr) {
+    designEditor_ = new CustomLabelLayoutWindow(session_, state_, commands_, desktop_,
+                                                [this] { ChoosePrinterAndWait(); }, this);
+    connect(designEditor_, &CustomLabelLayoutWindow::NameChanged, this,
+            [this](int edited, const QString& name) {
+              state_.ShowDesignName(edited, ToUtf8(name));
+              Refresh();
+            });
+    connect(designEditor_, &CustomLabelLayoutWindow::SettingsWritten, this,
+            &MainWindow::ReportUnsavedSettings);
+    designEditor_->adjustSize();
+    CentreWindow(*designEditor_);
+  }
+  designEditor_->show();
+  designEditor_->raise();
+  designEditor_->activateWindow();
+}
+
+void MainWindow::ChoosePrinterAndWait() {
+  OpenPrinterDialog();
+  if (printerDialog_ != nullptr) {
+    QEventLoop untilClosed;
+    connect(printerDialog_, &QObject::destroyed, &untilClosed, &QEventLoop::quit);
+    untilClosed.exec();
+  }
 }
 
 void MainWindow::OpenAboutBox() {

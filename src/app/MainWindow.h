@@ -17,6 +17,7 @@ namespace tavrilon::app {
 
 class Desktop;
 class AboutDialog;
+class CustomLabelLayoutWindow;
 
 // frmMain: shows the choices of MainWindowState, turns clicks into its
 // handlers and the print commands, and opens the set-up dialogs.
@@ -49,6 +50,9 @@ class MainWindow : public QMainWindow {
   void OpenInfoDialog();
   void OpenCustomSheetDialog();
   void OpenCustomLogDialog();
+  void OpenDesignEditor(int design);
+  // The printer dialog, until it is closed.
+  void ChoosePrinterAndWait();
   void OpenAboutBox();
   void EditSettingsFile();
   void OpenHelp();
@@ -65,6 +69,7 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> customSheetDialog_;
   QPointer<QWidget> customLogDialog_;
   QPointer<AboutDialog> aboutBox_;
+  QPointer<CustomLabelLayoutWindow> designEditor_;
 };
 
 }  // namespace tavrilon::app

@@ -36,6 +36,9 @@ PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, D
       measureSurface_(measureImage_, qt::kPreviewDotsPerInch),
       labelRun_(session.Input(), session.Settings(), ui),
       logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {
+  const int dotsPerMeter = qRound(qt::kPreviewDotsPerInch / 0.0254);
+  measureImage_.setDotsPerMeterX(dotsPerMeter);
+  measureImage_.setDotsPerMeterY(dotsPerMeter);
   labelRun_.MeasureTextsOn(&measureSurface_);
 }
 
@@ -67,17 +70,31 @@ labels::LabelRunRequest PrintCommands::LabelRequest() const {
           state_.LabelStyle,     ToUtf8(labelSkip_.text()), state_.sortChecked};
 }
 
-void PrintCommands::PreviewLabels() {
+PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
   labels::LabelRunRequest request = LabelRequest();
   request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
   qt::PreviewPage drawn = qt::DrawPreviewPage(labelRun_, request, session_.Settings());
   if (drawn.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
-    return;
+    return nullptr;
   }
   // A page that could not be drawn is shown empty, as for a missing log.
-  auto* preview = new PrintPreviewWindow(desktop_, previewScale_, &window_);
-  preview->ShowPage(std::move(drawn.page));
+  if (shown == nullptr) {
+    shown = new PrintPreviewWindow(desktop_, previewScale_, &window_);
+  }
+  shown->ShowPage(std::move(drawn.page));
+  return shown;
+}
+
+void PrintCommands::PrintBlankCards(long count) {
+  labels::LabelRunRequest request = LabelRequest();
+  request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
+  std::optional<qt::PrintJob> job;
+  const labels::LabelRunResult result = labelRun_.PrintBlankCards(
+      request, count,
+      PrintDocument(job, request.labelInputFile, "blank cards",
+                    labels::StockPaper(request.labelStock)));
+  labelSkip_.setText(ToQString(result.labelSkip));
 }
 
 print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,

@@ -30,6 +30,7 @@ class MainWindowState;
 namespace tavrilon::app {
 
 class Desktop;
+class PrintPreviewWindow;
 
 // The commands of frmMain that read the log: the labels, the three logbooks
 // and the HTML page. They start the runs with the window's choices; the runs
@@ -48,8 +49,11 @@ class PrintCommands {
   // stored; the menu entry does not.
   void PrintLabels(bool askForPrinter);
   // "Preview QSL Labels": the first sheet of the label log in the custom
-  // design chosen last, in the preview window.
-  void PreviewLabels();
+  // design chosen last, in `shown` or else a new preview window, which is
+  // answered; nothing when the program ends for want of a dictionary.
+  PrintPreviewWindow* PreviewLabels(PrintPreviewWindow* shown = nullptr);
+  // `count` labels of the design being edited with its fixed texts only.
+  void PrintBlankCards(long count);
   // The logbook commands: the buttons first ask for a printer when none is
   // stored; "Part" and "Page" first ask for the range or the start page.
   void PrintLogbook(logbook::LogMode mode, bool askForPrinter);

@@ -1,18 +1,33 @@
 #include "app/QtDesktop.h"
 
+#include <QCheckBox>
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tavrilon::app {
 
 namespace {
 const QString kTitle = QStringLiteral("Tavrilon");
+const QString kWarningTitle = QStringLiteral("** WARNING **");
+
+QIcon Swatch(const QColor& colour) {
+  QPixmap swatch(16, 16);
+  swatch.fill(colour);
+  return QIcon(swatch);
 }
+}  // namespace
 
 void QtDesktop::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
@@ -23,6 +38,45 @@ void QtDesktop::ShowMessage(QWidget* parent, const QString& text, MessageIcon ic
 bool QtDesktop::AskYesNo(QWidget* parent, const QString& text) {
   return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
+}
+
+void QtDesktop::ShowWarning(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, kWarningTitle, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool QtDesktop::AskWarning(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, kWarningTitle, text, QMessageBox::Yes | QMessageBox::No,
+                  parent);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<Desktop::FontChoice> QtDesktop::ChooseFont(QWidget* parent,
+                                                          const FontChoice& current) {
+  QFontDialog dialog(current.font, parent);
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  QColor colour = current.colour;
+  // Qt's font dialog has no colour: its effects box gets a button for one.
+  for (auto* box : dialog.findChildren<QGroupBox*>()) {
+    if (box->layout() != nullptr && !box->findChildren<QCheckBox*>().isEmpty()) {
+      auto* choose = new QPushButton(Swatch(colour), QObject::tr("Colour..."), box);
+      choose->setObjectName(QStringLiteral("cmdFontColour"));
+      choose->setAutoDefault(false);
+      QObject::connect(choose, &QPushButton::clicked, &dialog, [&dialog, &colour, choose] {
+        const QColor chosen = QColorDialog::getColor(colour, &dialog);
+        if (chosen.isValid()) {
+          colour = chosen;
+          choose->setIcon(Swatch(colour));
+        }
+      });
+      box->layout()->addWidget(choose);
+      break;
+    }
+  }
+  if (dialog.exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return FontChoice{dialog.selectedFont(), colour};
 }
 
 std::optional<QString> QtDesktop::AskText(QWidget* parent, const QString& prompt,

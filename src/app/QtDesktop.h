@@ -8,6 +8,9 @@ class QtDesktop : public Desktop {
  public:
   void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
   bool AskYesNo(QWidget* parent, const QString& text) override;
+  void ShowWarning(QWidget* parent, const QString& text) override;
+  bool AskWarning(QWidget* parent, const QString& text) override;
+  std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& current) override;
   std::optional<QString> AskText(QWidget* parent, const QString& prompt,
                                  const QString& title) override;
   std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& title,

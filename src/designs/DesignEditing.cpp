@@ -70,8 +70,8 @@ std::string ConditionSetting(const FieldOptions& o) {
          o.thenText + "|" + o.elseText;
 }
 
-bool WriteFieldOptions(SettingsFile& settings, int design, int field, const FieldOptions& o) {
-  SettingsBatch batch(settings);
+void WriteFieldOptions(SettingsFile& settings, int design, int field, const FieldOptions& o) {
+  const SettingsBatch batch(settings);
   const auto write = [&](DesignKeyName name, std::string_view value) {
     settings.WriteSetting(DesignFieldKey(design, field, name), value);
   };
@@ -88,18 +88,16 @@ bool WriteFieldOptions(SettingsFile& settings, int design, int field, const Fiel
   write(kFieldFontStrikethru, FlagText(o.strikethru));
   write(kFieldFontColor, o.fontColor);
   write(kFieldMultiRpt, o.repeats ? "1" : "0");
-  return batch.Close();
 }
 
-bool ClearDesignFields(SettingsFile& settings, int design) {
-  SettingsBatch batch(settings);
+void ClearDesignFields(SettingsFile& settings, int design) {
+  const SettingsBatch batch(settings);
   for (int field = 1; field <= kDesignFieldCount; ++field) {
     for (const DesignKeyName& name : kFirstRunFieldAttributes) {
       settings.WriteSetting(DesignFieldKey(design, field, name), name.firstRunValue);
     }
     settings.WriteSetting(DesignFieldKey(design, field, kFieldCondition), "");
   }
-  return batch.Close();
 }
 
 std::string DecimalText(double value) {

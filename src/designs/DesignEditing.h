@@ -34,14 +34,14 @@ FieldOptions ReadFieldOptions(settings::SettingsFile& settings, int design, int 
 // The stored condition: the row's five texts joined by "|", "|Equal|||"
 // for none.
 std::string ConditionSetting(const FieldOptions& options);
-// Writes every key of the field, in one save; false when it could not be
-// saved (the settings file keeps why).
-bool WriteFieldOptions(settings::SettingsFile& settings, int design, int field,
+// Writes every key of the field, in one save; the settings file keeps why
+// it could not be saved.
+void WriteFieldOptions(settings::SettingsFile& settings, int design, int field,
                        const FieldOptions& options);
 
 // Every field of the design back to what a new design holds; the keys of
-// the design as a whole stay. False when it could not be saved.
-bool ClearDesignFields(settings::SettingsFile& settings, int design);
+// the design as a whole stay.
+void ClearDesignFields(settings::SettingsFile& settings, int design);
 
 // A number as the design keys hold it: no exponent, no trailing zeros
 // ("10", "10.5", "-0.25").

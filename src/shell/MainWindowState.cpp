@@ -174,8 +174,12 @@ bool MainWindowState::PrepareDesignEditing(int design) {
     return false;  // a design is not edited without a name
   }
   settings_.WriteSetting(nameKey, name);
-  designMenuCaptions[static_cast<std::size_t>(design - 1)] = DesignMenuCaption(name);
+  ShowDesignName(design, name);
   return true;
+}
+
+void MainWindowState::ShowDesignName(int design, std::string_view name) {
+  designMenuCaptions[static_cast<std::size_t>(design - 1)] = DesignMenuCaption(name);
 }
 
 }  // namespace tavrilon::shell

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "labels/LabelDesign.h"
 #include "logbook/LogLayout.h"
@@ -36,6 +37,8 @@ class MainWindowState {
   // The "Custom Label Design n" menu entry: makes n the design being edited
   // and asks for its name when it has none. False when no name was given.
   bool PrepareDesignEditing(int design);
+  // The design editor's name box changed: the design's menu entry shows it.
+  void ShowDesignName(int design, std::string_view name);
 
   // The choices the runs read.
   std::string OperatorCall = "Unknown";

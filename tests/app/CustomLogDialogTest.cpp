@@ -8,7 +8,7 @@ namespace tavrilon::app {
 namespace {
 
 TEST_F(MainWindowTest, CustomLogFieldListsOfferTheDictionaryAndKeepWhatIsTyped) {
-  test::WriteFile(dir_ / "tvadif.txt", "CALL\n\n BAND \n");
+  test::WriteFile(dir_ / "tvadif.txt", "names no field\nCALL\n\n BAND \n");  // a note, then names
   StartWindow();
   session_->Settings().WriteSetting("Custom Log", "column3", "GRIDSQUARE,41,GRID,41,6");
   Find<QAction>("mnuCustom_Log_Setup")->trigger();

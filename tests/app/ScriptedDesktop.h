@@ -17,7 +17,18 @@ class ScriptedDesktop : public app::Desktop {
     messages << text;
     icons << icon;
   }
-  bool AskYesNo(QWidget*, const QString&) override { return false; }
+  bool AskYesNo(QWidget*, const QString& text) override {
+    questions << text;
+    return Next(yesNoAnswers);
+  }
+  void ShowWarning(QWidget*, const QString& text) override { warnings << text; }
+  bool AskWarning(QWidget*, const QString& text) override {
+    warnings << text;
+    return Next(yesNoAnswers);
+  }
+  std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice&) override {
+    return Next(fontAnswers);
+  }
   std::optional<QString> AskText(QWidget*, const QString&, const QString&) override {
     return Next(textAnswers);
   }
@@ -39,16 +50,21 @@ class ScriptedDesktop : public app::Desktop {
   void EndProgram(int status) override { endStatus = status; }
 
   QStringList messages;
+  QStringList questions;
+  QStringList warnings;
   QList<MessageIcon> icons;
   QStringList fileDialogs;
   QStringList openedDocuments;
   std::deque<std::optional<QString>> textAnswers;
   std::deque<std::optional<QString>> fileAnswers;
+  std::deque<bool> yesNoAnswers;  // No when none is left
+  std::deque<std::optional<FontChoice>> fontAnswers;
   std::optional<int> endStatus;
 
  private:
-  static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-    std::optional<QString> answer;
+  template <typename Answer>
+  static Answer Next(std::deque<Answer>& answers) {
+    Answer answer{};
     if (!answers.empty()) {
       answer = answers.front();
       answers.pop_front();

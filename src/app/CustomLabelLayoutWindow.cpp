@@ -1,0 +1,518 @@
+#include "app/CustomLabelLayoutWindow.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "adif/FieldChoices.h"
+#include "adif/FieldTable.h"
+#include "app/Desktop.h"
+#include "app/LabelViewWidget.h"
+#include "app/PrintCommands.h"
+#include "app/PrintPreviewWindow.h"
+#include "app/QtText.h"
+#include "app/SettingsApply.h"
+#include "app/WindowPlacement.h"
+#include "designs/DesignSettings.h"
+#include "labels/LabelRun.h"
+#include "print/PrinterChoice.h"
+#include "session/Session.h"
+#include "shell/MainWindowState.h"
+#include "text/Text.h"
+
+namespace tavrilon::app {
+
+namespace {
+
+using namespace settings;
+
+template <typename Widget, typename... Args>
+Widget* Named(const char* name, Args&&... args) {
+  auto* widget = new Widget(std::forward<Args>(args)...);
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+const QString kTitle = QStringLiteral("Custom Label Design - ");
+
+// A number as a user may type it, a sign allowed.
+std::optional<double> TypedNumber(const QString& typed) {
+  std::string text(text::TrimBlanks(ToUtf8(typed)));
+  double sign = 1;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    sign = text.front() == '-' ? -1 : 1;
+    text.erase(0, 1);
+  }
+  const auto value = text::ParseNumber(text);
+  return value ? std::optional<double>(sign * *value) : std::nullopt;
+}
+
+}  // namespace
+
+CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
+                                                 const shell::MainWindowState& state,
+                                                 PrintCommands& commands, Desktop& desktop,
+                                                 std::function<void()> choosePrinter,
+                                                 QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      settings_(session.Settings()),
+      state_(state),
+      commands_(commands),
+      desktop_(desktop),
+      choosePrinter_(std::move(choosePrinter)),
+      design_(state.CustomDesignNumber) {
+  setObjectName(QStringLiteral("frmCustLabelLayout"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  auto* fields = new QGridLayout;
+  for (int field = 1; field <= kDesignFieldCount; ++field) {
+    fields->addWidget(MakeFieldFrame(field), (field - 1) / 5, (field - 1) % 5);
+  }
+  auto* nameRow = new QHBoxLayout;
+  txtName_ = Named<QLineEdit>("txtName");
+  nameRow->addWidget(Named<QLabel>("lblChgName", tr("Change Design Name:")));
+  nameRow->addWidget(txtName_, 1);
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(nameRow);
+  left->addLayout(fields);
+  left->addWidget(MakeDesignSettings());
+
+  auto* buttons = new QHBoxLayout;
+  cmdSelectQSLImg_ = Named<QPushButton>("cmdSelectQSLImg", tr("Select QSL Image file"));
+  cmdPreview_ = Named<QPushButton>("cmdPreview", tr("Preview"));
+  cmdPreview_->setToolTip(tr(" Preview One Page of Labels "));
+  cmdPrintBlankQsl_ = Named<QPushButton>("cmdPrint_Blank_QSL", tr("Print Blank QSL"));
+  cmdClearAll_ = Named<QPushButton>("cmdClearAll", tr("Clear ALL"));
+  cmdClearAll_->setToolTip(tr(" Clears ALL Data & Setings from ALL fields. "));
+  cmdClose_ = Named<QPushButton>("cmdClose", tr("Close"));
+  cmdClose_->setToolTip(tr(" Close this window. "));
+  for (QPushButton* button :
+       {cmdSelectQSLImg_, cmdPreview_, cmdPrintBlankQsl_, cmdClearAll_, cmdClose_}) {
+    buttons->addWidget(button);
+  }
+  left->addLayout(buttons);
+
+  auto* right = new QVBoxLayout;
+  labelView_ = new LabelViewWidget(settings_, design_);
+  lblViewNote_ = Named<QLabel>("lblViewNote");
+  lblViewNote_->setWordWrap(true);
+  lblViewNote_->setTextFormat(Qt::RichText);
+  right->addWidget(labelView_, 1);
+  right->addWidget(lblViewNote_);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left);
+  layout->addLayout(right, 1);
+
+  Connect();
+  Load();
+}
+
+QWidget* CustomLabelLayoutWindow::MakeFieldFrame(int field) {
+  FieldFrame& f = fraField1_[static_cast<std::size_t>(field - 1)];
+  f.frame = Named<QGroupBox>("fraField1", tr("Field %1").arg(field));
+  f.frame->setProperty("index", field - 1);
+  auto* layout = new QGridLayout(f.frame);
+  f.adif = Named<QLabel>("lblADIF", tr("None"));
+  f.label = Named<QLabel>("lblLabel", tr("None"));
+  f.font = Named<QLabel>("lblFont", tr("Font"));
+  f.horiz = Named<QLabel>("lblHoriz");
+  f.vert = Named<QLabel>("lblVert");
+  for (QLabel* label : {f.adif, f.label, f.font}) {
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(110);
+  }
+  auto* change = Named<QPushButton>("cmdChange", tr("Change"));
+  layout->addWidget(f.adif, 0, 0, 1, 2);
+  layout->addWidget(f.label, 1, 0, 1, 2);
+  layout->addWidget(f.font, 2, 0, 1, 2);
+  layout->addWidget(f.horiz, 3, 0);
+  layout->addWidget(f.vert, 3, 1);
+  layout->addWidget(change, 4, 0, 1, 2);
+  connect(change, &QPushButton::clicked, this, [this, field] { ChangeField(field); });
+  return f.frame;
+}
+
+QWidget* CustomLabelLayoutWindow::MakeDesignSettings() {
+  auto* box = new QWidget;
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(0, 0, 0, 0);
+  const auto checkRow = [&](QCheckBox*& check, const char* name, QLabel* caption, int row) {
+    check = Named<QCheckBox>(name);
+    grid->addWidget(check, row, 0, Qt::AlignRight);
+    grid->addWidget(caption, row, 1);
+  };
+  checkRow(chkShortName_, "chkShortName",
+           Named<QLabel>("lblShortName", tr("Check to use Short Name")), 0);
+  checkRow(chkGrid_, "chkGrid", Named<QLabel>("lblGrid", tr("Show Grid")), 1);
+  lblPrintQSL_ = Named<QLabel>("lblPrintQSL", tr("Check to print QSL image"));
+  lblPrintQSL_->installEventFilter(this);  // a click on the caption toggles the box
+  checkRow(chkPrintQSL_, "chkPrintQSL", lblPrintQSL_, 2);
+
+  const auto textRow = [&](QLineEdit*& edit, const char* name, QLabel* caption, int row,
+                           int column, const QString& tip) {
+    edit = Named<QLineEdit>(name);
+    edit->setMaximumWidth(70);
+    edit->setToolTip(tip);
+    grid->addWidget(caption, row, column, Qt::AlignRight);
+    grid->addWidget(edit, row, column + 1);
+  };
+  textRow(txtMultiLines_, "txtMultiLines",
+          Named<QLabel>("lblQSLLines", tr("Multi Line QSL:     Nbr QSL Lines per Label:")), 0, 2,
+          {});
+  textRow(txtMultiDx_, "txtMultiDx", Named<QLabel>("lblDXOffset", tr("Dx to Next QSL Line:")), 1,
+          2, {});
+  textRow(txtImageWidth_, "txtImageWidth", Named<QLabel>("lblImageWidth", tr("Image Width")), 2,
+          2, tr(" Enter Image Width in Inches"));
+  textRow(txtImageHeight_, "txtImageHeight",
+          Named<QLabel>("lblimageHeight", tr("Image Height")), 3, 2,
+          tr(" Enter Image Height in Inches"));
+
+  auto* orientation = Named<QGroupBox>("fraOrientation", tr("Orientation"));
+  auto* options = new QGridLayout(orientation);
+  optLandscape_ = Named<QRadioButton>("optLandscape");
+  optPortrait_ = Named<QRadioButton>("optPortrait");
+  options->addWidget(optLandscape_, 0, 0);
+  options->addWidget(Named<QLabel>("lblLandscape", tr("Landscape")), 0, 1);
+  options->addWidget(optPortrait_, 1, 0);
+  options->addWidget(Named<QLabel>("lblPortrait", tr("Portrait")), 1, 1);
+  grid->addWidget(orientation, 0, 4, 3, 1);
+
+  picQSLCard_ = Named<QLabel>("picQSLCard", box);
+  picQSLCard_->hide();  // holds the picture; imgQSLCard shows it
+  imgQSLCard_ = Named<QLabel>("imgQSLCard");
+  imgQSLCard_->setToolTip(tr(" Selected Image Preview "));
+  imgQSLCard_->setFixedSize(120, 80);
+  imgQSLCard_->setFrameShape(QFrame::Box);
+  imgQSLCard_->setAlignment(Qt::AlignCenter);
+  grid->addWidget(imgQSLCard_, 0, 5, 4, 1);
+  grid->setColumnStretch(6, 1);
+  return box;
+}
+
+void CustomLabelLayoutWindow::Connect() {
+  connect(txtName_, &QLineEdit::textChanged, this, &CustomLabelLayoutWindow::WriteName);
+  const auto writes = [this](QLineEdit* box, DesignKeyName name) {
+    connect(box, &QLineEdit::textChanged, this,
+            [this, name](const QString& text) { Write(name, ToUtf8(text)); });
+  };
+  writes(txtMultiLines_, kDesignMultiLines);
+  writes(txtMultiDx_, kDesignMultiDx);
+  writes(txtImageWidth_, kDesignImageWidth);
+  writes(txtImageHeight_, kDesignImageHeight);
+  connect(optLandscape_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) {
+      Write(kDesignOrientation, "Land");
+    }
+  });
+  connect(optPortrait_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) {
+      Write(kDesignOrientation, "Port");
+    }
+  });
+  connect(chkGrid_, &QCheckBox::toggled, this,
+          [this](bool on) { Write(kDesignShowGrid, on ? "1" : "0"); });
+  connect(chkShortName_, &QCheckBox::toggled, this,
+          [this](bool on) { Write(kDesignShortName, on ? "1" : "0"); });
+  connect(chkPrintQSL_, &QCheckBox::toggled, this, &CustomLabelLayoutWindow::PrintImageToggled);
+  connect(labelView_, &LabelViewWidget::FieldDragged, this, &CustomLabelLayoutWindow::MoveField);
+
+  connect(cmdSelectQSLImg_, &QPushButton::clicked, this, &CustomLabelLayoutWindow::SelectPicture);
+  connect(cmdPreview_, &QPushButton::clicked, this, &CustomLabelLayoutWindow::Preview);
+  connect(cmdPrintBlankQsl_, &QPushButton::clicked, this,
+          &CustomLabelLayoutWindow::PrintBlankCards);
+  connect(cmdClearAll_, &QPushButton::clicked, this, &CustomLabelLayoutWindow::ClearAll);
+  connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void CustomLabelLayoutWindow::Load() {
+  // The keys a control shows are written back as it shows them, in one save.
+  const SettingsBatch batch(settings_);
+  loading_ = true;
+  const auto read = [this](DesignKeyName name) {
+    return ToQString(settings_.ReadSetting(DesignKey(design_, name), ""));
+  };
+  const QString name = read(kDesignName);
+  setWindowTitle(kTitle + name);
+  txtName_->setText(name);
+  for (int field = 1; field <= kDesignFieldCount; ++field) {
+    ShowFieldSummary(field, designs::ReadFieldOptions(settings_, design_, field));
+  }
+  chkShortName_->setChecked(read(kDesignShortName) == QStringLiteral("1"));
+  chkGrid_->setChecked(read(kDesignShowGrid) == QStringLiteral("1"));
+  if (const QString path = read(kDesignImagePath); !path.isEmpty()) {
+    LoadPicture(path, false);  // the label view says why a picture cannot be read
+  }
+  chkPrintQSL_->setChecked(read(kDesignPrintImage) == QStringLiteral("TRUE"));
+  (read(kDesignOrientation) == QStringLiteral("Port") ? optPortrait_ : optLandscape_)
+      ->setChecked(true);
+  const QString lines = read(kDesignMultiLines);
+  txtMultiLines_->setText(lines.isEmpty() ? QStringLiteral("1") : lines);
+  const QString dx = read(kDesignMultiDx);
+  txtMultiDx_->setText(dx.isEmpty() ? QStringLiteral("0") : dx);
+  loading_ = false;
+  RefreshView();
+}
+
+void CustomLabelLayoutWindow::ShowFieldSummary(int field, const designs::FieldOptions& options) {
+  const FieldFrame& f = fraField1_[static_cast<std::size_t>(field - 1)];
+  f.adif->setText(ToQString(options.adif));
+  if (!options.fontName.empty()) {
+    f.font->setText(ToQString(options.fontName));
+    f.font->setStyleSheet(
+        QStringLiteral("color: %1").arg(DesignColour(options.fontColor).name()));
+  }
+  f.horiz->setText(QStringLiteral("H ") + ToQString(options.horiz));
+  f.vert->setText(QStringLiteral("V ") + ToQString(options.vert));
+  f.label->setText(ToQString(options.label));
+  ShowFieldRepeats(field, options.repeats);
+}
+
+void CustomLabelLayoutWindow::ShowFieldRepeats(int field, bool repeats) {
+  QGroupBox* frame = fraField1_[static_cast<std::size_t>(field - 1)].frame;
+  frame->setTitle(repeats ? tr("Field %1 Repeats").arg(field) : tr("Field %1").arg(field));
+  frame->setStyleSheet(repeats ? QStringLiteral("QGroupBox::title { color: #ff0000; }")
+                               : QString());
+}
+
+void CustomLabelLayoutWindow::ShowAppliedField(int field, const designs::FieldOptions& options) {
+  ShowFieldSummary(field, options);
+  emit SettingsWritten();
+  RefreshView();
+}
+
+void CustomLabelLayoutWindow::Write(DesignKeyName name, std::string_view value) {
+  settings_.WriteSetting(DesignKey(design_, name), value);
+  if (!loading_) {
+    emit SettingsWritten();
+    RefreshView();
+  }
+}
+
+void CustomLabelLayoutWindow::WriteName(const QString& name) {
+  setWindowTitle(kTitle + name);
+  emit NameChanged(design_, name);
+  Write(kDesignName, ToUtf8(name));
+}
+
+bool CustomLabelLayoutWindow::LoadPicture(const QString& path, bool tellFailure) {
+  QImageReader reader(path);
+  const QImage picture = reader.read();
+  if (picture.isNull()) {
+    if (tellFailure) {
+      desktop_.ShowMessage(this,
+                           tr("The picture %1 cannot be read: %2").arg(path, reader.errorString()),
+                           MessageIcon::None);
+    }
+    return false;
+  }
+  picQSLCard_->setPixmap(QPixmap::fromImage(picture));
+  return true;
+}
+
+void CustomLabelLayoutWindow::PrintImageToggled(bool ticked) {
+  if (ticked) {
+    const QPixmap& picture = picQSLCard_->pixmap();
+    imgQSLCard_->setPixmap(picture.isNull() ? QPixmap()
+                                            : picture.scaled(imgQSLCard_->size(),
+                                                             Qt::KeepAspectRatio,
+                                                             Qt::SmoothTransformation));
+    for (auto [box, name] : {std::pair(txtImageWidth_, kDesignImageWidth),
+                             std::pair(txtImageHeight_, kDesignImageHeight)}) {
+      const std::string stored = settings_.ReadSetting(DesignKey(design_, name), "");
+      if (!stored.empty()) {
+        box->setText(ToQString(stored));
+      }
+    }
+  } else {
+    imgQSLCard_->clear();
+  }
+  Write(kDesignPrintImage, ticked ? "TRUE" : "FALSE");
+}
+
+bool CustomLabelLayoutWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblPrintQSL_ && event->type() == QEvent::MouseButtonRelease) {
+    chkPrintQSL_->click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool CustomLabelLayoutWindow::event(QEvent* event) {
+  // The main window may have a new label log or stock since the view was drawn.
+  if (event->type() == QEvent::WindowActivate && !loading_) {
+    RefreshView();
+  }
+  return QWidget::event(event);
+}
+
+void CustomLabelLayoutWindow::ChangeField(int field) {
+  fieldToEdit_ = field;
+  if (optionsDialog_ != nullptr) {
+    desktop_.ShowWarning(
+        this, tr("You already have a field option window open,\r\nplease close it before trying "
+                 "to open another.\r\n\r\nDon't forget to 'Apply' if you wish to save your "
+                 "changes.    "));
+    return;
+  }
+  const std::filesystem::path dictionary = session_.ProgramFolder() / adif::kDictionaryFileName;
+  std::string fault;
+  auto choices = adif::ReadFieldChoices(dictionary, fault);
+  if (!choices) {
+    desktop_.ShowMessage(this, ToQString(fault), MessageIcon::Critical);
+    return;
+  }
+  auto* dialog = new FieldOptionsDialog(settings_, design_, fieldToEdit_, dictionary,
+                                        std::move(*choices), desktop_, *this, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setModal(false);
+  dialog->adjustSize();
+  CentreWindow(*dialog);
+  optionsDialog_ = dialog;
+  dialog->show();
+}
+
+void CustomLabelLayoutWindow::SelectPicture() {
+  const QString current = ToQString(settings_.ReadSetting(DesignKey(design_, kDesignImagePath), ""));
+  const auto path = desktop_.ChooseOpenFile(
+      this, tr("Load QSL Image File"), current.isEmpty() ? QString() : QFileInfo(current).path(),
+      tr("BMP Files (*.bmp *.BMP);;Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg "
+         "*.JPEG);;All Files (*)"));
+  if (!path || !LoadPicture(*path, true)) {
+    return;
+  }
+  imgQSLCard_->setPixmap(picQSLCard_->pixmap().scaled(imgQSLCard_->size(), Qt::KeepAspectRatio,
+                                                      Qt::SmoothTransformation));
+  Write(kDesignImagePath, ToUtf8(QFileInfo(*path).absoluteFilePath()));
+}
+
+void CustomLabelLayoutWindow::Preview() {
+  cmdPreview_->setText(tr("Refresh"));
+  if (!print::PrinterChoice::IsPrinterStored(settings_)) {
+    choosePrinter_();
+  }
+  preview_ = commands_.PreviewLabels(preview_);
+  if (preview_ != nullptr) {
+    connect(preview_, &PrintPreviewWindow::Closed, cmdPreview_,
+            [this] { cmdPreview_->setText(tr("Preview")); }, Qt::UniqueConnection);
+  }
+}
+
+void CustomLabelLayoutWindow::PrintBlankCards() {
+  const auto answer = desktop_.AskText(this, tr("Enter the Number of Blank QSL Cards to Print:"),
+                                       tr("Print Blank QSL Cards"));
+  const QString typed = answer.value_or(QString());
+  const auto count = TypedNumber(typed);
+  if (!count) {
+    desktop_.ShowMessage(this, tr("Your entry %1 is not a numeric value.").arg(typed),
+                         MessageIcon::None);
+    return;
+  }
+  const double cards = std::floor(*count);
+  if (cards > labels::kMostLabelsToSkip) {
+    desktop_.ShowMessage(this,
+                         tr("Your entry %1 is more blank QSL cards than Tavrilon prints at once "
+                            "(%2).")
+                             .arg(typed)
+                             .arg(labels::kMostLabelsToSkip),
+                         MessageIcon::None);
+    return;
+  }
+  if (cards >= 1) {
+    commands_.PrintBlankCards(static_cast<long>(cards));
+  }
+}
+
+void CustomLabelLayoutWindow::ClearAll() {
+  if (!desktop_.AskWarning(this, tr("This will clear ALL the Data, Labels, & Settings \r\nfrom "
+                                    "ALL of your fields!\r\n  \r\nAre you SURE you want to do "
+                                    "this?"))) {
+    return;
+  }
+  ApplySettings(settings_, desktop_, this, [this] { designs::ClearDesignFields(settings_, design_); });
+  Load();
+}
+
+void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double downInches) {
+  const designs::DesignField moved = designs::ReadDesignField(settings_, design_, field);
+  if (!moved.unreadable.empty()) {
+    return;  // a field that cannot be drawn cannot have been dragged
+  }
+  ApplySettings(settings_, desktop_, this, [&] {
+    // A text that goes on where the last one ended keeps doing so.
+    if (!moved.continuesText) {
+      settings_.WriteSetting(DesignFieldKey(design_, field, kFieldHoriz),
+                             designs::HundredthsText(moved.horiz + rightInches));
+    }
+    settings_.WriteSetting(DesignFieldKey(design_, field, kFieldVert),
+                           designs::HundredthsText(moved.vert + downInches));
+  });
+  ShowFieldSummary(field, designs::ReadFieldOptions(settings_, design_, field));
+  RefreshView();
+}
+
+void CustomLabelLayoutWindow::RefreshView() {
+  if (!sampleRead_ || sampleLog_ != state_.LabelInputFile) {
+    sampleRead_ = true;
+    sampleLog_ = state_.LabelInputFile;
+    const std::filesystem::path dictionary = session_.ProgramFolder() / adif::kDictionaryFileName;
+    std::string fault = "No label input file is chosen, so field names in brackets stand for a "
+                        "contact's values.";
+    std::optional<designs::LabelSample> sample;
+    if (!sampleLog_.empty()) {
+      // A reader of its own: a run may be using the program's.
+      adif::AdifInput reader(dictionary);
+      sample = designs::ReadFirstLabel(reader, sampleLog_, fault);
+      if (sample && sample->contacts.empty()) {
+        fault = sampleLog_ + " holds no contacts, so field names in brackets stand for a "
+                             "contact's values.";
+        sample.reset();
+      }
+      sampleNote_ = "The first label of " + sampleLog_ + ".";
+    }
+    if (!sample) {
+      std::string dictionaryFault;
+      sample = designs::BracketSample(dictionary, dictionaryFault);
+      sampleNote_ = sample ? fault : dictionaryFault;
+      if (!sample) {
+        sample.emplace();
+      }
+    }
+    labelView_->SetSample(std::move(*sample));
+  }
+  const auto sheet = designs::SheetOfStock(state_.LabelStock, settings_);
+  labelView_->SetSheet(sheet);
+  labelView_->Redraw();
+
+  QStringList note{ToQString(sampleNote_).toHtmlEscaped()};
+  if (!sheet) {
+    note << tr("The label stock \"%1\" is not known, so the label's outline is a guess.")
+                .arg(ToQString(state_.LabelStock))
+                .toHtmlEscaped();
+  }
+  std::string warning = labelView_->Failure();
+  if (const auto& overflow = labelView_->Overflow(); warning.empty() && overflow) {
+    warning = designs::OverflowText(
+        design_, settings_.ReadSetting(DesignKey(design_, kDesignName), ""), *overflow, *sheet);
+  }
+  if (!warning.empty()) {
+    note << QStringLiteral("<span style=\"color: #c00000\">%1</span>")
+                .arg(ToQString(warning).toHtmlEscaped());
+  }
+  lblViewNote_->setText(note.join(QStringLiteral("<br>")));
+}
+
+}  // namespace tavrilon::app

@@ -1,0 +1,260 @@
+#include "app/FieldOptionsDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "adif/FieldChoices.h"
+#include "app/Desktop.h"
+#include "app/DialogButtons.h"
+#include "app/QtText.h"
+#include "app/SettingsApply.h"
+#include "text/Text.h"
+
+namespace tavrilon::app {
+
+namespace {
+
+template <typename Widget, typename... Args>
+Widget* Named(const char* name, Args&&... args) {
+  auto* widget = new Widget(std::forward<Args>(args)...);
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QLabel* Caption(const char* name, const QString& text) {
+  return Named<QLabel>(name, text);
+}
+
+QComboBox* FieldList(const char* name) {
+  auto* list = Named<QComboBox>(name);
+  list->setEditable(true);
+  list->setInsertPolicy(QComboBox::NoInsert);  // typing a name must not add it to the list
+  list->setMinimumContentsLength(14);
+  return list;
+}
+
+// The font being edited as the font keys hold it, with Arial 10 where a key
+// holds nothing.
+Desktop::FontChoice FontOf(const designs::FieldOptions& f) {
+  QFont font(ToQString(f.fontName.empty() ? std::string("Arial") : f.fontName));
+  const auto size = text::ParseNumber(f.fontSize);
+  font.setPointSizeF(size && *size > 0 ? *size : 10);
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
+  font.setUnderline(f.underline);
+  font.setStrikeOut(f.strikethru);
+  return {font, DesignColour(f.fontColor)};
+}
+
+}  // namespace
+
+QColor DesignColour(const std::string& stored) {
+  const auto value = text::ParseDecimal(stored);
+  const auto c = static_cast<std::uint32_t>(value && *value >= 0 ? *value : 0);
+  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                static_cast<int>((c >> 16) & 0xFF));
+}
+
+std::string DesignColourText(const QColor& colour) {
+  return std::to_string(colour.red() + 256 * colour.green() + 65536 * colour.blue());
+}
+
+FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int design, int field,
+                                       std::filesystem::path dictionary,
+                                       std::vector<std::string> choices, Desktop& desktop,
+                                       FieldSummaryView& editor, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      design_(design),
+      field_(field),
+      dictionary_(std::move(dictionary)),
+      desktop_(desktop),
+      editor_(editor) {
+  setObjectName(QStringLiteral("frmCLLOptions"));
+  setWindowTitle(tr("Customized Options for Field %1").arg(field));
+  auto* layout = new QGridLayout(this);
+
+  cboADIF_ = FieldList("cboADIF");
+  layout->addWidget(Caption("lblADIF", tr("ADIF Field:")), 0, 0);
+  layout->addWidget(cboADIF_, 0, 1, 1, 3);
+
+  auto* textNote = Caption("lblCLLOpText", tr("Enter the text to print before the data, leave "
+                                               "blank or use the ^ character for spacing."));
+  textNote->setWordWrap(true);
+  layout->addWidget(textNote, 1, 0, 1, 4);
+  txtCLLOpText_ = Named<QLineEdit>("txtCLLOpText");
+  layout->addWidget(txtCLLOpText_, 2, 0, 1, 4);
+
+  auto* offsetNote = Caption("lblCLLOpOffset", tr("Enter the distance, in inches, from the top "
+                                                  "and left edge of the label to begin printing."));
+  offsetNote->setWordWrap(true);
+  layout->addWidget(offsetNote, 3, 0, 1, 4);
+  txtCLLOpHoriz_ = Named<QLineEdit>("txtCLLOpHoriz");
+  txtCLLOpVert_ = Named<QLineEdit>("txtCLLOpVert");
+  for (QLineEdit* box : {txtCLLOpHoriz_, txtCLLOpVert_}) {
+    box->setMaximumWidth(90);
+  }
+  layout->addWidget(Caption("lblCLLOpHoriz", tr("Horizontal:")), 4, 0);
+  layout->addWidget(txtCLLOpHoriz_, 4, 1, Qt::AlignLeft);
+  layout->addWidget(Caption("lblCLLOpVert", tr("Vertical:")), 4, 2);
+  layout->addWidget(txtCLLOpVert_, 4, 3, Qt::AlignLeft);
+
+  lblCLLOpFont_ = Caption("lblCLLOpFont", QString());
+  lblCLLOpFont_->setWordWrap(true);
+  auto* cmdCLLOpFont = Named<QPushButton>("cmdCLLOpFont", tr("Change Font"));
+  layout->addWidget(lblCLLOpFont_, 5, 0, 1, 3);
+  layout->addWidget(cmdCLLOpFont, 5, 3);
+
+  auto* condition = new QHBoxLayout;
+  cboADIF2_ = FieldList("cboADIF2");
+  auto* frmEQ = Named<QGroupBox>("frmEQ");
+  auto* comparison = new QVBoxLayout(frmEQ);
+  optEqual_ = Named<QRadioButton>("optEqual", tr("Equal"));
+  optNotEqual_ = Named<QRadioButton>("optNotEqual", tr("Not Equal"));
+  comparison->addWidget(optEqual_);
+  comparison->addWidget(optNotEqual_);
+  txtCLLTest_ = Named<QLineEdit>("txtCLLTest");
+  txtCLLThen_ = Named<QLineEdit>("txtCLLThen");
+  txtCLLElse_ = Named<QLineEdit>("txtCLLElse");
+  condition->addWidget(Caption("lblIf", tr("IF")));
+  condition->addWidget(cboADIF2_);
+  condition->addWidget(Caption("lblIs", tr("IS")));
+  condition->addWidget(frmEQ);
+  condition->addWidget(Caption("lblTo", tr("TO")));
+  condition->addWidget(txtCLLTest_);
+  condition->addWidget(Caption("lblThen", tr("THEN")));
+  condition->addWidget(txtCLLThen_);
+  condition->addWidget(Caption("lblElse", tr("ELSE")));
+  condition->addWidget(txtCLLElse_);
+  layout->addLayout(condition, 6, 0, 1, 4);
+
+  chkCLLMultiRpt_ =
+      Named<QCheckBox>("chkCLLMultiRpt", tr("This field is repeated in Multiple QSL format."));
+  layout->addWidget(chkCLLMultiRpt_, 7, 0, 1, 4);
+
+  const ButtonRow buttons = MakeButtonRow({{"cmdCLLOpApply", tr("Apply")},
+                                           {"cmdClear", tr("Clear ALL ")},
+                                           {"cmdCLLOpExit", tr("Exit")}});
+  for (QPushButton* button : buttons.buttons) {
+    button->setAutoDefault(false);  // Return ends typing in a box; it must not apply
+  }
+  layout->addLayout(buttons.layout, 8, 0, 1, 4);
+
+  FillLists(choices);
+  Load();
+
+  connect(cmdCLLOpFont, &QPushButton::clicked, this, &FieldOptionsDialog::ChangeFont);
+  connect(chkCLLMultiRpt_, &QCheckBox::toggled, this,
+          [this](bool ticked) { editor_.ShowFieldRepeats(field_, ticked); });
+  connect(buttons.buttons[0], &QPushButton::clicked, this, &FieldOptionsDialog::Apply);
+  connect(buttons.buttons[1], &QPushButton::clicked, this, &FieldOptionsDialog::ClearAll);
+  connect(buttons.buttons[2], &QPushButton::clicked, this, &QDialog::close);
+}
+
+void FieldOptionsDialog::FillLists(const std::vector<std::string>& choices) {
+  for (QComboBox* list : {cboADIF_, cboADIF2_}) {
+    list->clear();
+    list->addItem(QString());
+    for (const std::string& choice : choices) {
+      list->addItem(ToQString(text::TrimBlanks(choice)));
+    }
+  }
+}
+
+void FieldOptionsDialog::Load() {
+  const designs::FieldOptions stored = designs::ReadFieldOptions(settings_, design_, field_);
+  cboADIF_->setCurrentText(ToQString(stored.adif));
+  txtCLLOpText_->setText(ToQString(stored.label));
+  cboADIF2_->setCurrentText(ToQString(stored.testField));
+  (stored.testsEqual ? optEqual_ : optNotEqual_)->setChecked(true);
+  txtCLLTest_->setText(ToQString(stored.compareText));
+  txtCLLThen_->setText(ToQString(stored.thenText));
+  txtCLLElse_->setText(ToQString(stored.elseText));
+  txtCLLOpHoriz_->setText(ToQString(stored.horiz));
+  txtCLLOpVert_->setText(ToQString(stored.vert));
+
+  font_ = stored;
+  QString fontText = stored.fontName.empty()
+                         ? tr("You do not have a font set.  Please choose one below.")
+                         : tr("Current font is %1").arg(ToQString(stored.fontName));
+  if (!stored.fontSize.empty()) {
+    fontText += tr(" at %1 pts.").arg(ToQString(stored.fontSize));
+  }
+  ShowFontText(fontText);
+  chkCLLMultiRpt_->setChecked(stored.repeats);
+}
+
+void FieldOptionsDialog::ShowFontText(const QString& text) {
+  lblCLLOpFont_->setText(text);
+  QFont shown = lblCLLOpFont_->font();
+  shown.setFamily(FontOf(font_).font.family());
+  lblCLLOpFont_->setFont(shown);
+  lblCLLOpFont_->setStyleSheet(
+      QStringLiteral("color: %1").arg(DesignColour(font_.fontColor).name()));
+}
+
+void FieldOptionsDialog::ChangeFont() {
+  const auto chosen = desktop_.ChooseFont(this, FontOf(font_));
+  if (!chosen) {
+    return;
+  }
+  font_.fontName = ToUtf8(chosen->font.family());
+  font_.fontSize = designs::DecimalText(chosen->font.pointSizeF());
+  font_.bold = chosen->font.bold();
+  font_.italic = chosen->font.italic();
+  font_.underline = chosen->font.underline();
+  font_.strikethru = chosen->font.strikeOut();
+  font_.fontColor = DesignColourText(chosen->colour);
+}
+
+void FieldOptionsDialog::Apply() {
+  designs::FieldOptions applied = font_;
+  applied.adif = ToUtf8(cboADIF_->currentText());
+  applied.label = ToUtf8(txtCLLOpText_->text());
+  applied.testField = ToUtf8(cboADIF2_->currentText());
+  applied.testsEqual = optEqual_->isChecked();
+  applied.compareText = ToUtf8(txtCLLTest_->text());
+  applied.thenText = ToUtf8(txtCLLThen_->text());
+  applied.elseText = ToUtf8(txtCLLElse_->text());
+  applied.horiz = ToUtf8(txtCLLOpHoriz_->text());
+  applied.vert = ToUtf8(txtCLLOpVert_->text());
+  applied.repeats = chkCLLMultiRpt_->isChecked();
+  if (!ApplySettings(settings_, desktop_, this, [&] {
+        designs::WriteFieldOptions(settings_, design_, field_, applied);
+      })) {
+    return;
+  }
+  // What the editor shows is what the file now holds.
+  editor_.ShowAppliedField(field_, designs::ReadFieldOptions(settings_, design_, field_));
+  ShowFontText(tr("Current font is %1 at %2 pts.")
+                   .arg(ToQString(font_.fontName), ToQString(font_.fontSize)));
+}
+
+void FieldOptionsDialog::ClearAll() {
+  std::string fault;
+  const auto choices = adif::ReadFieldChoices(dictionary_, fault);
+  if (!choices) {
+    desktop_.ShowMessage(this, ToQString(fault), MessageIcon::Critical);
+    return;
+  }
+  FillLists(*choices);
+  for (QLineEdit* box :
+       {txtCLLOpText_, txtCLLOpHoriz_, txtCLLOpVert_, txtCLLTest_, txtCLLThen_, txtCLLElse_}) {
+    box->clear();
+  }
+  lblCLLOpFont_->clear();
+  optEqual_->setChecked(true);
+  font_.fontName = "Arial";
+  font_.fontSize = "10";
+  font_.bold = font_.italic = font_.underline = font_.strikethru = false;
+  font_.fontColor = "0";
+}
+
+}  // namespace tavrilon::app
