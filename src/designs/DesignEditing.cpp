@@ -14,11 +14,16 @@ using namespace settings;
 
 constexpr std::size_t kConditionParts = 5;
 
+// "True" in any case, or a number other than 0 ("-1" as some programs write).
 bool StoredFlag(std::string_view stored) {
   if (text::EqualsIgnoringCase(stored, "True")) {
     return true;
   }
-  const auto number = text::ParseDecimal(stored);
+  stored = text::TrimBlanks(stored);
+  if (!stored.empty() && stored.front() == '-') {
+    stored.remove_prefix(1);
+  }
+  const auto number = text::ParseNumber(stored);
   return number && *number != 0;
 }
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "designs/LabelView.h"
 #include "labels/LabelRun.h"
+#include "labels/SheetCatalogue.h"
 #include "print/RecordingSurface.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestSupport.h"
@@ -192,6 +194,71 @@ TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {
   EXPECT_EQ(grid[3], "B 8.54,0.45-8.54,10.45");
   EXPECT_EQ(grid[4], "R 0.15,1.45-8.55,1.45");
   EXPECT_EQ(grid[14], "R 5.75,0.45-5.75,10.45");
+}
+
+// Where each text went, as "field:left,top-right,bottom" in hundredths; the
+// recording surface makes a character 0.6 of the size wide, a line 1.2 high.
+std::string ExtentsOf(const std::vector<FieldExtent>& extents) {
+  std::ostringstream shown;
+  for (const FieldExtent& e : extents) {
+    char at[64];
+    std::snprintf(at, sizeof at, "%d:%.2f,%.2f-%.2f,%.2f ", e.field, e.left, e.top, e.right,
+                  e.bottom);
+    shown << at;
+  }
+  return shown.str();
+}
+
+TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheEdge) {
+  Design(
+      "Name=Club\nMultiLines=2\nMultiDx=0.2\n"
+      "Field1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1\nField1FontSize=12\nField1MultiRpt=1\n"
+      "Field2Label=/\nField2Horiz=A\nField2Vert=0.1\nField2FontSize=12\n"
+      "Field3Label=Thanks^for^the^contact\nField3Horiz=1.5\nField3Vert=0.7");
+  test::WriteFile(dir_ / "log.adi", "<EOH>\n" + Qso("W1AW") + Qso("W1AW") + Qso("W1AW"));
+  std::string fault;
+  const auto sample = ReadFirstLabel(input_, dir_ / "log.adi", fault);
+  ASSERT_TRUE(sample) << fault;
+  ASSERT_EQ(sample->contacts.size(), 3U);  // the renderer decides how many share the label
+
+  DesignRenderer renderer(settings_);
+  std::string failure;
+  const auto extents = DrawFirstLabel(renderer, surface_, 1, *sample, 0, 0, failure);
+  // "W1AW" on two lines, "/" after the first only, the thanks past 2.8 inches.
+  EXPECT_EQ(ExtentsOf(extents),
+            "1:0.10,0.10-0.50,0.30 2:0.50,0.10-0.60,0.30 3:1.50,0.70-3.33,0.87 "
+            "1:0.10,0.30-0.50,0.50 ");
+  const auto sheet = labels::CatalogueSheet("5160");
+  const auto overflow = FirstOverflow(extents, *sheet);
+  ASSERT_TRUE(overflow);
+  EXPECT_EQ(OverflowText(1, "Club", *overflow, *sheet),
+            "Field 3 of custom label design 1 (\"Club\") runs past the right edge of a 5160 "
+            "label.");
+
+  const auto brackets = BracketSample(dir_.Dictionary(), fault);
+  ASSERT_TRUE(brackets) << fault;
+  EXPECT_EQ(brackets->contacts[0].StandardValue(adif::StandardField::Call), "[CALL]");
+}
+
+// Read ahead to be measured, the first label's contacts must still print.
+TEST_F(DesignRendererTest, ARunAsksOnceBeforePrintingAFirstLabelPastItsEdge) {
+  Design(
+      "MultiLines=2\nField1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1\nField1MultiRpt=1\n"
+      "Field2ADIF=QTH\nField2Horiz=2.5");
+  const std::string log = Qso("W1AW") + Qso("A1AA", "<QTH:4>Here") + Qso("A1AA");
+  RecordingSurface measure;
+  run_.MeasureTextsOn(&measure);
+  EXPECT_EQ(Print(log), RunOutcome::Cancelled);
+  EXPECT_FALSE(surfaceAsked_);
+  ASSERT_EQ(ui_.questions.size(), 1U);
+  EXPECT_EQ(ui_.questions[0],
+            "Field 2 of custom label design 1 runs past the right edge of a 5160 label.\n"
+            "Print the labels all the same?");
+
+  ui_.yesNoAnswers = {true};
+  EXPECT_EQ(Print(log), RunOutcome::Completed);
+  EXPECT_EQ(Texts(), "A1AA@0.25,0.55 Here@2.65,0.45 A1AA@0.25,0.55 W1AW@3.05,0.55 @5.45,0.45 ");
+  EXPECT_EQ(ui_.questions.size(), 2U);
 }
 
 }  // namespace

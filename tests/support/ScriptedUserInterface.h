@@ -10,8 +10,8 @@
 
 namespace tavrilon::test {
 
-// Records what the core shows and asks. Yes/no questions are answered No;
-// text questions from the script, cancelled when it has run out. Counts are
+// Records what the core shows and asks. Yes/no questions are answered from
+// the script, No when it has run out; text questions from the script, cancelled when it has run out. Counts are
 // grouped as in English, "10,000".
 class ScriptedUserInterface : public UserInterface {
  public:
@@ -21,7 +21,12 @@ class ScriptedUserInterface : public UserInterface {
   void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
   bool AskYesNo(std::string_view text) override {
     questions.emplace_back(text);
-    return false;
+    if (yesNoAnswers.empty()) {
+      return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
   }
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override {
     questions.emplace_back(std::string(title) + ": " + std::string(prompt));
@@ -54,6 +59,7 @@ class ScriptedUserInterface : public UserInterface {
   std::vector<std::string> statusTexts;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
+  std::deque<bool> yesNoAnswers;
   std::vector<int> progressValues;
   bool progressVisible = false;
   int eventRounds = 0;

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "designs/DesignEditing.h"
+#include "support/TestSupport.h"
+
+namespace tavrilon::designs {
+namespace {
+
+class DesignEditingTest : public ::testing::Test {
+ protected:
+  std::string Stored(const char* key) {
+    return settings_.ReadSetting("Custom Label Layout-2", key, "<missing>");
+  }
+
+  test::TempDir dir_;
+  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
+};
+
+// The dialog stores its condition row whole: "|Equal|||" is none, and
+// "|NotEqual|||" a condition in force that adds nothing.
+TEST_F(DesignEditingTest, FieldOptionsAreStoredAsTypedWithTheirConditionRow) {
+  FieldOptions options;
+  options.horiz = "A";
+  options.fontSize = "10.5";
+  options.italic = true;
+  options.repeats = true;
+  WriteFieldOptions(settings_, 2, 4, options);
+  EXPECT_EQ(Stored("Field4Condition"), "|Equal|||");
+  EXPECT_EQ(Stored("Field4Horiz"), "A");
+  EXPECT_EQ(Stored("Field4FontItalic"), "True");
+  EXPECT_EQ(Stored("Field4FontBold"), "False");
+  EXPECT_EQ(Stored("Field4MultiRpt"), "1");
+  EXPECT_EQ(ReadFieldOptions(settings_, 2, 4).testField, "");
+
+  options.testsEqual = false;
+  WriteFieldOptions(settings_, 2, 4, options);
+  EXPECT_EQ(Stored("Field4Condition"), "|NotEqual|||");
+
+  settings_.WriteSetting("Custom Label Layout-2", "Field4Condition", "QSL_RCVD|Equal|Y|TNX|PSE|x");
+  settings_.WriteSetting("Custom Label Layout-2", "Field4FontBold", "-1");
+  const FieldOptions read = ReadFieldOptions(settings_, 2, 4);
+  EXPECT_EQ(read.testField, "QSL_RCVD");
+  EXPECT_TRUE(read.testsEqual);
+  EXPECT_EQ(read.compareText, "Y");
+  EXPECT_EQ(read.elseText, "PSE|x");  // the fifth part keeps the rest
+  EXPECT_TRUE(read.bold);
+  EXPECT_EQ(read.fontName, "");  // a key never written reads empty
+}
+
+TEST_F(DesignEditingTest, ClearingTheFieldsKeepsTheDesignsOwnKeys) {
+  settings_.WriteSetting("Custom Label Layout-2", "ShowGrid", "1");
+  settings_.WriteSetting("Custom Label Layout-2", "Image Path", "/home/op/card.bmp");
+  settings_.WriteSetting("Custom Label Layout-2", "Field15ADIF", "CALL");
+  settings_.WriteSetting("Custom Label Layout-2", "Field15Condition", "CALL|Equal|X|a|b");
+  settings_.WriteSetting("Custom Label Layout-2", "Field15FontColor", "255");
+  ClearDesignFields(settings_, 2);
+  EXPECT_EQ(Stored("ShowGrid"), "1");
+  EXPECT_EQ(Stored("Image Path"), "/home/op/card.bmp");
+  EXPECT_EQ(Stored("Field15ADIF"), "");
+  EXPECT_EQ(Stored("Field15Condition"), "");
+  EXPECT_EQ(Stored("Field15FontColor"), "0");
+  EXPECT_EQ(Stored("Field1FontName"), "Arial");
+  EXPECT_EQ(Stored("Field1Vert"), "0");
+}
+
+TEST(DesignEditing, PositionsAreRoundedToHundredthsWithoutTrailingZeros) {
+  const struct {
+    double inches;
+    const char* text;
+  } cases[] = {{1.254, "1.25"}, {0.5, "0.5"}, {2, "2"}, {-0.001, "0"}, {-0.256, "-0.26"},
+               {0.126, "0.13"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(HundredthsText(c.inches), c.text) << c.inches;
+  }
+  EXPECT_EQ(DecimalText(10.5), "10.5");
+}
+
+}  // namespace
+}  // namespace tavrilon::designs
