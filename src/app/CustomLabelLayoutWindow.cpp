@@ -361,7 +361,8 @@ bool CustomLabelLayoutWindow::event(QEvent* event) {
 
 void CustomLabelLayoutWindow::ChangeField(int field) {
   fieldToEdit_ = field;
-  if (optionsDialog_ != nullptr) {
+  // A dialog closed a moment ago may not be deleted yet.
+  if (optionsDialog_ != nullptr && optionsDialog_->isVisible()) {
     desktop_.ShowWarning(
         this, tr("You already have a field option window open,\r\nplease close it before trying "
                  "to open another.\r\n\r\nDon't forget to 'Apply' if you wish to save your "
@@ -404,10 +405,12 @@ void CustomLabelLayoutWindow::Preview() {
   if (!print::PrinterChoice::IsPrinterStored(settings_)) {
     choosePrinter_();
   }
+  // Refresh draws the page again in the window already open.
+  const bool opened = preview_ == nullptr;
   preview_ = commands_.PreviewLabels(preview_);
-  if (preview_ != nullptr) {
+  if (opened && preview_ != nullptr) {
     connect(preview_, &PrintPreviewWindow::Closed, cmdPreview_,
-            [this] { cmdPreview_->setText(tr("Preview")); }, Qt::UniqueConnection);
+            [this] { cmdPreview_->setText(tr("Preview")); });
   }
 }
 

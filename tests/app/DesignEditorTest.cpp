@@ -1,0 +1,201 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "adif/FieldTable.h"
+#include "app/LabelViewWidget.h"
+#include "app/MainWindowFixture.h"
+
+namespace tavrilon::app {
+namespace {
+
+constexpr const char* kDesign = "Custom Label Layout-1";
+
+class DesignEditorTest : public MainWindowTest {
+ protected:
+  void Store(const char* key, const char* value) {
+    session_->Settings().WriteSetting(kDesign, key, value);
+  }
+  std::string Stored(const char* key) { return Setting(kDesign, key); }
+  QWidget* OpenEditor() {
+    Find<QAction>("mnuCustom_Label_Layout")->trigger();
+    return TopLevel("frmCustLabelLayout");
+  }
+  // The frame of field n, and a control in it.
+  static QGroupBox* Frame(QWidget* editor, int field) {
+    for (auto* frame : editor->findChildren<QGroupBox*>(QStringLiteral("fraField1"))) {
+      if (frame->property("index").toInt() == field - 1) {
+        return frame;
+      }
+    }
+    return nullptr;
+  }
+  static QString Summary(QWidget* editor, int field, const char* label) {
+    return Child<QLabel>(Frame(editor, field), label)->text();
+  }
+  static void Change(QWidget* editor, int field) { Click(Frame(editor, field), "cmdChange"); }
+};
+
+TEST_F(DesignEditorTest, TheNameIsShownWithEveryKeystrokeAndWhatLoadingShowsIsStored) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Store("MultiLines", "");
+  Store("Orientation", "");
+  desktop_.textAnswers = {QStringLiteral("Club")};
+  QWidget* editor = OpenEditor();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Custom Label Design - Club"));
+  EXPECT_EQ(Child<QLineEdit>(editor, "txtMultiLines")->text(), QStringLiteral("1"));
+  EXPECT_EQ(Stored("MultiLines"), "1");
+  EXPECT_TRUE(Child<QRadioButton>(editor, "optLandscape")->isChecked());
+  EXPECT_EQ(Stored("Orientation"), "Land");
+
+  QTest::keyClicks(Child<QLineEdit>(editor, "txtName"), "s");
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Custom Label Design - Clubs"));
+  EXPECT_EQ(Find<QAction>("mnuCustom_Label_Layout")->text(),
+            QStringLiteral("Custom Label Design - Clubs"));
+  StartWindow();
+  EXPECT_EQ(Find<QAction>("mnuCustom_Label_Layout")->text(),
+            QStringLiteral("Custom Label Design - Clubs"));
+}
+
+TEST_F(DesignEditorTest, DesignSettingsAreWrittenLiveAndClearAllLeavesThemAlone) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Store("Name", "Club");
+  Store("Field3ADIF", "CALL");
+  Store("Field3Horiz", "1.5");
+  Store("Field3MultiRpt", "1");
+  QWidget* editor = OpenEditor();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(Frame(editor, 3)->title(), QStringLiteral("Field 3 Repeats"));
+  Child<QCheckBox>(editor, "chkGrid")->click();
+  Child<QRadioButton>(editor, "optPortrait")->click();
+  QTest::mouseClick(Child<QLabel>(editor, "lblPrintQSL"), Qt::LeftButton);
+  QTest::keyClicks(Child<QLineEdit>(editor, "txtMultiDx"), ".25");
+  EXPECT_EQ(Stored("ShowGrid"), "1");
+  EXPECT_EQ(Stored("Orientation"), "Port");
+  EXPECT_TRUE(Child<QCheckBox>(editor, "chkPrintQSL")->isChecked());
+  EXPECT_EQ(Stored("Print Image"), "TRUE");
+  EXPECT_EQ(Stored("MultiDx"), "0.25");
+
+  Click(editor, "cmdClearAll");  // answered No
+  EXPECT_EQ(Stored("Field3ADIF"), "CALL");
+  desktop_.yesNoAnswers = {true};
+  Click(editor, "cmdClearAll");
+  ASSERT_EQ(desktop_.warnings.size(), 2);
+  EXPECT_TRUE(desktop_.warnings[1].startsWith(
+      QStringLiteral("This will clear ALL the Data, Labels, & Settings \r\nfrom ALL")));
+  EXPECT_EQ(Stored("Field3ADIF"), "");
+  EXPECT_EQ(Stored("ShowGrid"), "1");
+  EXPECT_EQ(Frame(editor, 3)->title(), QStringLiteral("Field 3"));
+  EXPECT_EQ(Summary(editor, 3, "lblADIF"), QString());
+  EXPECT_EQ(Summary(editor, 3, "lblHoriz"), QStringLiteral("H 0"));
+}
+
+TEST_F(DesignEditorTest, OneOptionsDialogAtATimeWritesItsFieldOnApplyOnly) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Store("Name", "Club");
+  QWidget* editor = OpenEditor();
+  ASSERT_NE(editor, nullptr);
+  Change(editor, 3);
+  QWidget* dialog = TopLevel("frmCLLOptions");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Customized Options for Field 3"));
+  EXPECT_EQ(Child<QLabel>(dialog, "lblCLLOpFont")->text(),
+            QStringLiteral("Current font is Arial at 10 pts."));
+  auto* fields = Child<QComboBox>(dialog, "cboADIF");
+  EXPECT_EQ(fields->itemText(0), QString());
+  EXPECT_EQ(fields->itemText(1), QStringLiteral("ADDRESS"));  // not the dictionary's note
+
+  Change(editor, 5);
+  ASSERT_EQ(desktop_.warnings.size(), 1);
+  EXPECT_TRUE(desktop_.warnings[0].startsWith(
+      QStringLiteral("You already have a field option window open,\r\n")));
+  EXPECT_EQ(OpenWindows("frmCLLOptions").size(), 1);
+
+  Child<QCheckBox>(dialog, "chkCLLMultiRpt")->click();
+  EXPECT_EQ(Frame(editor, 3)->title(), QStringLiteral("Field 3 Repeats"));  // before Apply
+  EXPECT_EQ(Stored("Field3MultiRpt"), "0");
+  fields->setCurrentText(QStringLiteral("CALL"));
+  Child<QLineEdit>(dialog, "txtCLLOpHoriz")->setText(QStringLiteral(" 0.5"));
+  Child<QRadioButton>(dialog, "optNotEqual")->click();
+  Click(dialog, "cmdCLLOpApply");
+  EXPECT_EQ(Stored("Field3Condition"), "|NotEqual|||");
+  EXPECT_EQ(Stored("Field3MultiRpt"), "1");
+  EXPECT_EQ(Summary(editor, 3, "lblADIF"), QStringLiteral("CALL"));
+  EXPECT_EQ(Summary(editor, 3, "lblHoriz"), QStringLiteral("H 0.5"));  // as stored, trimmed
+
+  Click(dialog, "cmdClear");
+  Click(dialog, "cmdCLLOpApply");
+  EXPECT_EQ(Stored("Field3Condition"), "|Equal|||");
+  EXPECT_EQ(Stored("Field3ADIF"), "");
+  Click(dialog, "cmdCLLOpExit");
+
+  std::filesystem::remove(dir_.Dictionary());
+  Change(editor, 5);
+  EXPECT_EQ(TopLevel("frmCLLOptions"), nullptr);
+  EXPECT_EQ(desktop_.messages.last(), QString::fromStdString(adif::DictionaryStopText("")));
+}
+
+TEST_F(DesignEditorTest, BlankCardsNeedANumberAndThePreviewButtonBecomesRefresh) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Store("Name", "Club");
+  Store("Field1Label", "QSL");
+  QWidget* editor = OpenEditor();
+  ASSERT_NE(editor, nullptr);
+  desktop_.textAnswers = {QStringLiteral("abc"), QStringLiteral("2.7")};
+  desktop_.fileAnswers = {Path("blank.pdf")};
+  Click(editor, "cmdPrint_Blank_QSL");
+  EXPECT_EQ(desktop_.messages.last(), QStringLiteral("Your entry abc is not a numeric value."));
+  Click(editor, "cmdPrint_Blank_QSL");
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "blank.pdf"));
+
+  Click(editor, "cmdPreview");
+  auto* preview = Child<QAbstractButton>(editor, "cmdPreview");
+  EXPECT_EQ(preview->text(), QStringLiteral("Refresh"));
+  ASSERT_NE(TopLevel("frmPrintPreview"), nullptr);
+  TopLevel("frmPrintPreview")->close();
+  EXPECT_EQ(preview->text(), QStringLiteral("Preview"));
+}
+
+// Dragging writes the new place to the hundredth; a text that goes on where
+// the last one ended moves up and down only.
+TEST_F(DesignEditorTest, DraggingATextOnTheLabelViewMovesItsField) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Store("Name", "Club");
+  Store("Field1ADIF", "CALL");
+  Store("Field1Horiz", "0.5");
+  Store("Field1Vert", "0.2");
+  Store("Field2Label", "-x-");
+  Store("Field2Horiz", "A");
+  Store("Field2Vert", "0.2");
+  QWidget* editor = OpenEditor();
+  ASSERT_NE(editor, nullptr);
+  auto* view = Child<LabelViewWidget>(editor, "labelView");
+  const auto drag = [view](int field, double right, double down) {
+    for (const designs::FieldExtent& e : view->Extents()) {
+      if (e.field == field) {
+        const QPoint from = view->PointAt((e.left + e.right) / 2, (e.top + e.bottom) / 2);
+        const QPoint by = view->PointAt(right, down) - view->PointAt(0, 0);
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(view, from + by);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, from + by);
+        return;
+      }
+    }
+    FAIL() << "field " << field << " is not on the view";
+  };
+  drag(1, 0.25, 0.5);
+  EXPECT_NEAR(std::stod(Stored("Field1Horiz")), 0.75, 0.011);
+  EXPECT_NEAR(std::stod(Stored("Field1Vert")), 0.7, 0.011);
+  EXPECT_EQ(Summary(editor, 1, "lblHoriz"), QStringLiteral("H ") + QString::fromStdString(Stored("Field1Horiz")));
+  drag(2, 0.3, -0.1);
+  EXPECT_EQ(Stored("Field2Horiz"), "A");
+  EXPECT_NEAR(std::stod(Stored("Field2Vert")), 0.1, 0.011);
+}
+
+}  // namespace
+}  // namespace tavrilon::app
