@@ -6,8 +6,8 @@
 
 namespace tavrilon::adif {
 
-std::optional<std::vector<std::string>> ReadFieldChoices(const std::filesystem::path& dictionaryFile,
-                                                         std::string& fault) {
+std::optional<std::vector<std::string>> ReadFieldChoices(
+    const std::filesystem::path& dictionaryFile, std::string& fault) {
   std::error_code ec;
   if (!std::filesystem::exists(std::filesystem::symlink_status(dictionaryFile, ec))) {
     fault = DictionaryStopText("");

@@ -11,7 +11,7 @@ namespace tavrilon::adif {
 // first, which is a note and names no field, that is not blank, as read, in
 // file order. Nothing when the file cannot be read: `fault` then holds what
 // to tell the user, the dictionary's own message when the file is missing.
-std::optional<std::vector<std::string>> ReadFieldChoices(const std::filesystem::path& dictionaryFile,
-                                                         std::string& fault);
+std::optional<std::vector<std::string>> ReadFieldChoices(
+    const std::filesystem::path& dictionaryFile, std::string& fault);
 
 }  // namespace tavrilon::adif

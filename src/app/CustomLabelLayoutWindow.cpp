@@ -162,8 +162,8 @@ QWidget* CustomLabelLayoutWindow::MakeDesignSettings() {
   lblPrintQSL_->installEventFilter(this);  // a click on the caption toggles the box
   checkRow(chkPrintQSL_, "chkPrintQSL", lblPrintQSL_, 2);
 
-  const auto textRow = [&](QLineEdit*& edit, const char* name, QLabel* caption, int row,
-                           int column, const QString& tip) {
+  const auto textRow = [&](QLineEdit*& edit, const char* name, QLabel* caption, int row, int column,
+                           const QString& tip) {
     edit = Named<QLineEdit>(name);
     edit->setMaximumWidth(70);
     edit->setToolTip(tip);
@@ -173,13 +173,12 @@ QWidget* CustomLabelLayoutWindow::MakeDesignSettings() {
   textRow(txtMultiLines_, "txtMultiLines",
           Named<QLabel>("lblQSLLines", tr("Multi Line QSL:     Nbr QSL Lines per Label:")), 0, 2,
           {});
-  textRow(txtMultiDx_, "txtMultiDx", Named<QLabel>("lblDXOffset", tr("Dx to Next QSL Line:")), 1,
-          2, {});
-  textRow(txtImageWidth_, "txtImageWidth", Named<QLabel>("lblImageWidth", tr("Image Width")), 2,
-          2, tr(" Enter Image Width in Inches"));
-  textRow(txtImageHeight_, "txtImageHeight",
-          Named<QLabel>("lblimageHeight", tr("Image Height")), 3, 2,
-          tr(" Enter Image Height in Inches"));
+  textRow(txtMultiDx_, "txtMultiDx", Named<QLabel>("lblDXOffset", tr("Dx to Next QSL Line:")), 1, 2,
+          {});
+  textRow(txtImageWidth_, "txtImageWidth", Named<QLabel>("lblImageWidth", tr("Image Width")), 2, 2,
+          tr(" Enter Image Width in Inches"));
+  textRow(txtImageHeight_, "txtImageHeight", Named<QLabel>("lblimageHeight", tr("Image Height")), 3,
+          2, tr(" Enter Image Height in Inches"));
 
   auto* orientation = Named<QGroupBox>("fraOrientation", tr("Orientation"));
   auto* options = new QGridLayout(orientation);
@@ -272,8 +271,7 @@ void CustomLabelLayoutWindow::ShowFieldSummary(int field, const designs::FieldOp
   f.adif->setText(ToQString(options.adif));
   if (!options.fontName.empty()) {
     f.font->setText(ToQString(options.fontName));
-    f.font->setStyleSheet(
-        QStringLiteral("color: %1").arg(DesignColour(options.fontColor).name()));
+    f.font->setStyleSheet(QStringLiteral("color: %1").arg(DesignColour(options.fontColor).name()));
   }
   f.horiz->setText(QStringLiteral("H ") + ToQString(options.horiz));
   f.vert->setText(QStringLiteral("V ") + ToQString(options.vert));
@@ -326,10 +324,10 @@ bool CustomLabelLayoutWindow::LoadPicture(const QString& path, bool tellFailure)
 void CustomLabelLayoutWindow::PrintImageToggled(bool ticked) {
   if (ticked) {
     const QPixmap& picture = picQSLCard_->pixmap();
-    imgQSLCard_->setPixmap(picture.isNull() ? QPixmap()
-                                            : picture.scaled(imgQSLCard_->size(),
-                                                             Qt::KeepAspectRatio,
-                                                             Qt::SmoothTransformation));
+    imgQSLCard_->setPixmap(
+        picture.isNull()
+            ? QPixmap()
+            : picture.scaled(imgQSLCard_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     for (auto [box, name] : {std::pair(txtImageWidth_, kDesignImageWidth),
                              std::pair(txtImageHeight_, kDesignImageHeight)}) {
       const std::string stored = settings_.ReadSetting(DesignKey(design_, name), "");
@@ -387,7 +385,8 @@ void CustomLabelLayoutWindow::ChangeField(int field) {
 }
 
 void CustomLabelLayoutWindow::SelectPicture() {
-  const QString current = ToQString(settings_.ReadSetting(DesignKey(design_, kDesignImagePath), ""));
+  const QString current =
+      ToQString(settings_.ReadSetting(DesignKey(design_, kDesignImagePath), ""));
   const auto path = desktop_.ChooseOpenFile(
       this, tr("Load QSL Image File"), current.isEmpty() ? QString() : QFileInfo(current).path(),
       tr("BMP Files (*.bmp *.BMP);;Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg "
@@ -445,7 +444,8 @@ void CustomLabelLayoutWindow::ClearAll() {
                                     "this?"))) {
     return;
   }
-  ApplySettings(settings_, desktop_, this, [this] { designs::ClearDesignFields(settings_, design_); });
+  ApplySettings(settings_, desktop_, this,
+                [this] { designs::ClearDesignFields(settings_, design_); });
   Load();
 }
 
@@ -472,16 +472,18 @@ void CustomLabelLayoutWindow::RefreshView() {
     sampleRead_ = true;
     sampleLog_ = state_.LabelInputFile;
     const std::filesystem::path dictionary = session_.ProgramFolder() / adif::kDictionaryFileName;
-    std::string fault = "No label input file is chosen, so field names in brackets stand for a "
-                        "contact's values.";
+    std::string fault =
+        "No label input file is chosen, so field names in brackets stand for a "
+        "contact's values.";
     std::optional<designs::LabelSample> sample;
     if (!sampleLog_.empty()) {
       // A reader of its own: a run may be using the program's.
       adif::AdifInput reader(dictionary);
       sample = designs::ReadFirstLabel(reader, sampleLog_, fault);
       if (sample && sample->contacts.empty()) {
-        fault = sampleLog_ + " holds no contacts, so field names in brackets stand for a "
-                             "contact's values.";
+        fault = sampleLog_ +
+                " holds no contacts, so field names in brackets stand for a "
+                "contact's values.";
         sample.reset();
       }
       sampleNote_ = "The first label of " + sampleLog_ + ".";

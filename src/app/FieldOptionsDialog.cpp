@@ -86,7 +86,7 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   layout->addWidget(cboADIF_, 0, 1, 1, 3);
 
   auto* textNote = Caption("lblCLLOpText", tr("Enter the text to print before the data, leave "
-                                               "blank or use the ^ character for spacing."));
+                                              "blank or use the ^ character for spacing."));
   textNote->setWordWrap(true);
   layout->addWidget(textNote, 1, 0, 1, 4);
   txtCLLOpText_ = Named<QLineEdit>("txtCLLOpText");
@@ -226,9 +226,8 @@ void FieldOptionsDialog::Apply() {
   applied.horiz = ToUtf8(txtCLLOpHoriz_->text());
   applied.vert = ToUtf8(txtCLLOpVert_->text());
   applied.repeats = chkCLLMultiRpt_->isChecked();
-  if (!ApplySettings(settings_, desktop_, this, [&] {
-        designs::WriteFieldOptions(settings_, design_, field_, applied);
-      })) {
+  if (!ApplySettings(settings_, desktop_, this,
+                     [&] { designs::WriteFieldOptions(settings_, design_, field_, applied); })) {
     return;
   }
   // What the editor shows is what the file now holds.

@@ -67,8 +67,8 @@ QRectF LabelViewWidget::PixelRect(const designs::FieldExtent& extent) const {
 void LabelViewWidget::Redraw() {
   const double across = RoomWidth() + 2 * kMarginInches;
   const double down = RoomHeight() + 2 * kMarginInches;
-  dotsPerInch_ = std::clamp(std::min(width() / across, height() / down), kLeastDotsPerInch,
-                            kMostDotsPerInch);
+  dotsPerInch_ =
+      std::clamp(std::min(width() / across, height() / down), kLeastDotsPerInch, kMostDotsPerInch);
   // The whole widget, so that a text far past the edge is seen too.
   picture_ = QImage(QSizeF(across * dotsPerInch_, down * dotsPerInch_).toSize().expandedTo(size()),
                     QImage::Format_RGB32);

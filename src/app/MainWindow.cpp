@@ -269,8 +269,8 @@ void MainWindow::OpenDesignEditor(int design) {
     designEditor_->close();
   }
   if (designEditor_ == nullptr) {
-    designEditor_ = new CustomLabelLayoutWindow(session_, state_, commands_, desktop_,
-                                                [this] { ChoosePrinterAndWait(); }, this);
+    designEditor_ = new CustomLabelLayoutWindow(
+        session_, state_, commands_, desktop_, [this] { ChoosePrinterAndWait(); }, this);
     connect(designEditor_, &CustomLabelLayoutWindow::NameChanged, this,
             [this](int edited, const QString& name) {
               state_.ShowDesignName(edited, ToUtf8(name));

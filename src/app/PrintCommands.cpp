@@ -90,10 +90,10 @@ void PrintCommands::PrintBlankCards(long count) {
   labels::LabelRunRequest request = LabelRequest();
   request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
   std::optional<qt::PrintJob> job;
-  const labels::LabelRunResult result = labelRun_.PrintBlankCards(
-      request, count,
-      PrintDocument(job, request.labelInputFile, "blank cards",
-                    labels::StockPaper(request.labelStock)));
+  const labels::LabelRunResult result =
+      labelRun_.PrintBlankCards(request, count,
+                                PrintDocument(job, request.labelInputFile, "blank cards",
+                                              labels::StockPaper(request.labelStock)));
   labelSkip_.setText(ToQString(result.labelSkip));
 }
 

@@ -8,8 +8,8 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QIcon>
-#include <QLayout>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
@@ -52,7 +52,7 @@ bool QtDesktop::AskWarning(QWidget* parent, const QString& text) {
 }
 
 std::optional<Desktop::FontChoice> QtDesktop::ChooseFont(QWidget* parent,
-                                                          const FontChoice& current) {
+                                                         const FontChoice& current) {
   QFontDialog dialog(current.font, parent);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   QColor colour = current.colour;

@@ -21,8 +21,8 @@ bool SharesFirstLabel(const std::vector<adif::FieldTable>& taken, const adif::Fi
   return taken.empty() || (taken.size() < kMostViewLines && CallOf(next) == CallOf(taken[0]));
 }
 
-std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input,
-                                          const std::filesystem::path& log, std::string& fault) {
+std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input, const std::filesystem::path& log,
+                                          std::string& fault) {
   adif::InputStatus status = input.Open(log);
   if (status.Ok()) {
     status = input.StartAdifInput();
@@ -136,8 +136,8 @@ std::string OverflowText(int design, std::string_view designName, const FieldExt
   } else if (extent.right > sheet.horizontalPitch + kEdgeSlack) {
     edge = "right";
   }
-  std::string text = "Field " + std::to_string(extent.field) + " of custom label design " +
-                     std::to_string(design);
+  std::string text =
+      "Field " + std::to_string(extent.field) + " of custom label design " + std::to_string(design);
   if (!designName.empty()) {
     text.append(" (\"").append(designName).append("\")");
   }

@@ -34,8 +34,8 @@ bool SharesFirstLabel(const std::vector<adif::FieldTable>& taken, const adif::Fi
 
 // The contacts of the first label of `log`, read through `input`; nothing,
 // with `fault` saying why, when the log cannot be read.
-std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input,
-                                          const std::filesystem::path& log, std::string& fault);
+std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input, const std::filesystem::path& log,
+                                          std::string& fault);
 // The contact "[CALL]", "[QSO_DATE]" ... from the dictionary file; nothing,
 // with `fault` saying why, when the dictionary cannot be read.
 std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary,

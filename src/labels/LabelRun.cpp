@@ -203,10 +203,9 @@ bool LabelRun::ConfirmDesignFits(int design, RunContacts& contacts) {
       designs::FirstOverflow(designs::DrawFirstLabel(measuring, *measure_, design,
                                                      contacts.ReadFirstLabel(), 0, 0, failure),
                              placement_.CurrentSheet());
-  return !overflow ||
-         ui_.AskYesNo(designs::OverflowText(design, measuring.Design().name, *overflow,
-                                            placement_.CurrentSheet()) +
-                      "\nPrint the labels all the same?");
+  return !overflow || ui_.AskYesNo(designs::OverflowText(design, measuring.Design().name, *overflow,
+                                                         placement_.CurrentSheet()) +
+                                   "\nPrint the labels all the same?");
 }
 
 std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
@@ -319,9 +318,8 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return failed("The labels could not be printed: " + surface->Failure());
   }
   const long skip = *SkipCount(result.labelSkip);
-  const std::string fault =
-      design == 0 ? PrintDefaultLabels(*surface, skip)
-                  : PrintCustomLabels(*surface, skip, design, contacts);
+  const std::string fault = design == 0 ? PrintDefaultLabels(*surface, skip)
+                                        : PrintCustomLabels(*surface, skip, design, contacts);
   if (!fault.empty()) {
     return failed(fault);
   }

@@ -191,7 +191,8 @@ TEST_F(DesignEditorTest, DraggingATextOnTheLabelViewMovesItsField) {
   drag(1, 0.25, 0.5);
   EXPECT_NEAR(std::stod(Stored("Field1Horiz")), 0.75, 0.011);
   EXPECT_NEAR(std::stod(Stored("Field1Vert")), 0.7, 0.011);
-  EXPECT_EQ(Summary(editor, 1, "lblHoriz"), QStringLiteral("H ") + QString::fromStdString(Stored("Field1Horiz")));
+  EXPECT_EQ(Summary(editor, 1, "lblHoriz"),
+            QStringLiteral("H ") + QString::fromStdString(Stored("Field1Horiz")));
   drag(2, 0.3, -0.1);
   EXPECT_EQ(Stored("Field2Horiz"), "A");
   EXPECT_NEAR(std::stod(Stored("Field2Vert")), 0.1, 0.011);

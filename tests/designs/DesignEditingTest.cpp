@@ -67,8 +67,8 @@ TEST(DesignEditing, PositionsAreRoundedToHundredthsWithoutTrailingZeros) {
   const struct {
     double inches;
     const char* text;
-  } cases[] = {{1.254, "1.25"}, {0.5, "0.5"}, {2, "2"}, {-0.001, "0"}, {-0.256, "-0.26"},
-               {0.126, "0.13"}};
+  } cases[] = {{1.254, "1.25"}, {0.5, "0.5"},      {2, "2"},
+               {-0.001, "0"},   {-0.256, "-0.26"}, {0.126, "0.13"}};
   for (const auto& c : cases) {
     EXPECT_EQ(HundredthsText(c.inches), c.text) << c.inches;
   }

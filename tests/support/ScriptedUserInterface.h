@@ -11,8 +11,8 @@
 namespace tavrilon::test {
 
 // Records what the core shows and asks. Yes/no questions are answered from
-// the script, No when it has run out; text questions from the script, cancelled when it has run out. Counts are
-// grouped as in English, "10,000".
+// the script, No when it has run out; text questions from the script, cancelled when it has run
+// out. Counts are grouped as in English, "10,000".
 class ScriptedUserInterface : public UserInterface {
  public:
   void SetStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
