@@ -104,8 +104,8 @@ void FieldTable::SetValue(std::size_t slot, std::string_view value) {
   }
 }
 
-DictionaryLoad LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table,
-                                   std::string& fault) {
+DictionaryLoad ReadDictionaryLines(const std::filesystem::path& dictionaryFile,
+                                   std::vector<std::string>& lines, std::string& fault) {
   std::error_code ec;
   if (!std::filesystem::exists(std::filesystem::symlink_status(dictionaryFile, ec))) {
     return DictionaryLoad::Missing;
@@ -117,14 +117,26 @@ DictionaryLoad LoadFieldDictionary(const std::filesystem::path& dictionaryFile, 
     fault = "The field dictionary " + error;
     return DictionaryLoad::Unusable;
   }
-  std::vector<std::string> names;
   std::string line;
   while (reader.ReadLine(line)) {
-    names.emplace_back(text::TrimBlanks(line));
+    lines.push_back(line);
   }
   if (reader.Failed()) {
     fault = "The field dictionary " + reader.Error();
     return DictionaryLoad::Unusable;
+  }
+  return DictionaryLoad::Loaded;
+}
+
+DictionaryLoad LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table,
+                                   std::string& fault) {
+  std::vector<std::string> names;
+  if (const DictionaryLoad read = ReadDictionaryLines(dictionaryFile, names, fault);
+      read != DictionaryLoad::Loaded) {
+    return read;
+  }
+  for (std::string& name : names) {
+    name = std::string(text::TrimBlanks(name));
   }
   // A run without these would report every contact empty as if all were well.
   FieldTable loaded;

@@ -124,6 +124,9 @@ class FieldTable {
 // why and naming the file, when it cannot be read or lacks the fields every
 // run needs; the table is then left as it was.
 enum class DictionaryLoad { Loaded, Missing, Unusable };
+// The file's lines as read, for the field lists that offer its names.
+DictionaryLoad ReadDictionaryLines(const std::filesystem::path& dictionaryFile,
+                                   std::vector<std::string>& lines, std::string& fault);
 DictionaryLoad LoadFieldDictionary(const std::filesystem::path& dictionaryFile, FieldTable& table,
                                    std::string& fault);
 

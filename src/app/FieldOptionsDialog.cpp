@@ -85,17 +85,22 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   layout->addWidget(Caption("lblADIF", tr("ADIF Field:")), 0, 0);
   layout->addWidget(cboADIF_, 0, 1, 1, 3);
 
-  auto* textNote = Caption("lblCLLOpText", tr("Enter the text to print before the data, leave "
-                                              "blank or use the ^ character for spacing."));
-  textNote->setWordWrap(true);
-  layout->addWidget(textNote, 1, 0, 1, 4);
+  // The two notes across the dialog, each above what it explains.
+  const auto note = [layout](const char* name, const QString& text, int row) {
+    auto* label = Caption(name, text);
+    label->setWordWrap(true);
+    layout->addWidget(label, row, 0, 1, 4);
+  };
+  note("lblCLLOpText",
+       tr("Enter the text to print before the data, leave blank or use the ^ character for "
+          "spacing."),
+       1);
   txtCLLOpText_ = Named<QLineEdit>("txtCLLOpText");
   layout->addWidget(txtCLLOpText_, 2, 0, 1, 4);
-
-  auto* offsetNote = Caption("lblCLLOpOffset", tr("Enter the distance, in inches, from the top "
-                                                  "and left edge of the label to begin printing."));
-  offsetNote->setWordWrap(true);
-  layout->addWidget(offsetNote, 3, 0, 1, 4);
+  note("lblCLLOpOffset",
+       tr("Enter the distance, in inches, from the top and left edge of the label to begin "
+          "printing."),
+       3);
   txtCLLOpHoriz_ = Named<QLineEdit>("txtCLLOpHoriz");
   txtCLLOpVert_ = Named<QLineEdit>("txtCLLOpVert");
   for (QLineEdit* box : {txtCLLOpHoriz_, txtCLLOpVert_}) {
