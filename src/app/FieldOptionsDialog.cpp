@@ -106,10 +106,14 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   for (QLineEdit* box : {txtCLLOpHoriz_, txtCLLOpVert_}) {
     box->setMaximumWidth(90);
   }
-  layout->addWidget(Caption("lblCLLOpHoriz", tr("Horizontal:")), 4, 0);
-  layout->addWidget(txtCLLOpHoriz_, 4, 1, Qt::AlignLeft);
-  layout->addWidget(Caption("lblCLLOpVert", tr("Vertical:")), 4, 2);
-  layout->addWidget(txtCLLOpVert_, 4, 3, Qt::AlignLeft);
+  auto* place = new QHBoxLayout;
+  place->addWidget(Caption("lblCLLOpHoriz", tr("Horizontal:")));
+  place->addWidget(txtCLLOpHoriz_);
+  place->addSpacing(24);
+  place->addWidget(Caption("lblCLLOpVert", tr("Vertical:")));
+  place->addWidget(txtCLLOpVert_);
+  place->addStretch();
+  layout->addLayout(place, 4, 0, 1, 4);
 
   lblCLLOpFont_ = Caption("lblCLLOpFont", QString());
   lblCLLOpFont_->setWordWrap(true);
