@@ -19,6 +19,7 @@
 #include "adif/FieldTable.h"
 #include "app/Desktop.h"
 #include "app/LabelViewWidget.h"
+#include "app/Named.h"
 #include "app/PrintCommands.h"
 #include "app/PrintPreviewWindow.h"
 #include "app/QtText.h"
@@ -37,26 +38,7 @@ namespace {
 
 using namespace settings;
 
-template <typename Widget, typename... Args>
-Widget* Named(const char* name, Args&&... args) {
-  auto* widget = new Widget(std::forward<Args>(args)...);
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 const QString kTitle = QStringLiteral("Custom Label Design - ");
-
-// A number as a user may type it, a sign allowed.
-std::optional<double> TypedNumber(const QString& typed) {
-  std::string text(text::TrimBlanks(ToUtf8(typed)));
-  double sign = 1;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    sign = text.front() == '-' ? -1 : 1;
-    text.erase(0, 1);
-  }
-  const auto value = text::ParseNumber(text);
-  return value ? std::optional<double>(sign * *value) : std::nullopt;
-}
 
 }  // namespace
 
@@ -81,8 +63,8 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
     fields->addWidget(MakeFieldFrame(field), (field - 1) / 5, (field - 1) % 5);
   }
   auto* nameRow = new QHBoxLayout;
-  txtName_ = Named<QLineEdit>("txtName");
-  nameRow->addWidget(Named<QLabel>("lblChgName", tr("Change Design Name:")));
+  txtName_ = Named(new QLineEdit, "txtName");
+  nameRow->addWidget(Named(new QLabel(tr("Change Design Name:")), "lblChgName"));
   nameRow->addWidget(txtName_, 1);
 
   auto* left = new QVBoxLayout;
@@ -91,13 +73,13 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
   left->addWidget(MakeDesignSettings());
 
   auto* buttons = new QHBoxLayout;
-  cmdSelectQSLImg_ = Named<QPushButton>("cmdSelectQSLImg", tr("Select QSL Image file"));
-  cmdPreview_ = Named<QPushButton>("cmdPreview", tr("Preview"));
+  cmdSelectQSLImg_ = Named(new QPushButton(tr("Select QSL Image file")), "cmdSelectQSLImg");
+  cmdPreview_ = Named(new QPushButton(tr("Preview")), "cmdPreview");
   cmdPreview_->setToolTip(tr(" Preview One Page of Labels "));
-  cmdPrintBlankQsl_ = Named<QPushButton>("cmdPrint_Blank_QSL", tr("Print Blank QSL"));
-  cmdClearAll_ = Named<QPushButton>("cmdClearAll", tr("Clear ALL"));
+  cmdPrintBlankQsl_ = Named(new QPushButton(tr("Print Blank QSL")), "cmdPrint_Blank_QSL");
+  cmdClearAll_ = Named(new QPushButton(tr("Clear ALL")), "cmdClearAll");
   cmdClearAll_->setToolTip(tr(" Clears ALL Data & Setings from ALL fields. "));
-  cmdClose_ = Named<QPushButton>("cmdClose", tr("Close"));
+  cmdClose_ = Named(new QPushButton(tr("Close")), "cmdClose");
   cmdClose_->setToolTip(tr(" Close this window. "));
   for (QPushButton* button :
        {cmdSelectQSLImg_, cmdPreview_, cmdPrintBlankQsl_, cmdClearAll_, cmdClose_}) {
@@ -107,7 +89,7 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
 
   auto* right = new QVBoxLayout;
   labelView_ = new LabelViewWidget(settings_, design_);
-  lblViewNote_ = Named<QLabel>("lblViewNote");
+  lblViewNote_ = Named(new QLabel, "lblViewNote");
   lblViewNote_->setWordWrap(true);
   lblViewNote_->setTextFormat(Qt::RichText);
   right->addWidget(labelView_, 1);
@@ -123,19 +105,19 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
 
 QWidget* CustomLabelLayoutWindow::MakeFieldFrame(int field) {
   FieldFrame& f = fraField1_[static_cast<std::size_t>(field - 1)];
-  f.frame = Named<QGroupBox>("fraField1", tr("Field %1").arg(field));
+  f.frame = Named(new QGroupBox(tr("Field %1").arg(field)), "fraField1");
   f.frame->setProperty("index", field - 1);
   auto* layout = new QGridLayout(f.frame);
-  f.adif = Named<QLabel>("lblADIF", tr("None"));
-  f.label = Named<QLabel>("lblLabel", tr("None"));
-  f.font = Named<QLabel>("lblFont", tr("Font"));
-  f.horiz = Named<QLabel>("lblHoriz");
-  f.vert = Named<QLabel>("lblVert");
+  f.adif = Named(new QLabel(tr("None")), "lblADIF");
+  f.label = Named(new QLabel(tr("None")), "lblLabel");
+  f.font = Named(new QLabel(tr("Font")), "lblFont");
+  f.horiz = Named(new QLabel, "lblHoriz");
+  f.vert = Named(new QLabel, "lblVert");
   for (QLabel* label : {f.adif, f.label, f.font}) {
     label->setTextFormat(Qt::PlainText);
     label->setMinimumWidth(110);
   }
-  auto* change = Named<QPushButton>("cmdChange", tr("Change"));
+  auto* change = Named(new QPushButton(tr("Change")), "cmdChange");
   layout->addWidget(f.adif, 0, 0, 1, 2);
   layout->addWidget(f.label, 1, 0, 1, 2);
   layout->addWidget(f.font, 2, 0, 1, 2);
@@ -151,48 +133,49 @@ QWidget* CustomLabelLayoutWindow::MakeDesignSettings() {
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
   const auto checkRow = [&](QCheckBox*& check, const char* name, QLabel* caption, int row) {
-    check = Named<QCheckBox>(name);
+    check = Named(new QCheckBox, name);
     grid->addWidget(check, row, 0, Qt::AlignRight);
     grid->addWidget(caption, row, 1);
   };
   checkRow(chkShortName_, "chkShortName",
-           Named<QLabel>("lblShortName", tr("Check to use Short Name")), 0);
-  checkRow(chkGrid_, "chkGrid", Named<QLabel>("lblGrid", tr("Show Grid")), 1);
-  lblPrintQSL_ = Named<QLabel>("lblPrintQSL", tr("Check to print QSL image"));
+           Named(new QLabel(tr("Check to use Short Name")), "lblShortName"), 0);
+  checkRow(chkGrid_, "chkGrid", Named(new QLabel(tr("Show Grid")), "lblGrid"), 1);
+  lblPrintQSL_ = Named(new QLabel(tr("Check to print QSL image")), "lblPrintQSL");
   lblPrintQSL_->installEventFilter(this);  // a click on the caption toggles the box
   checkRow(chkPrintQSL_, "chkPrintQSL", lblPrintQSL_, 2);
 
   const auto textRow = [&](QLineEdit*& edit, const char* name, QLabel* caption, int row, int column,
                            const QString& tip) {
-    edit = Named<QLineEdit>(name);
+    edit = Named(new QLineEdit, name);
     edit->setMaximumWidth(70);
     edit->setToolTip(tip);
     grid->addWidget(caption, row, column, Qt::AlignRight);
     grid->addWidget(edit, row, column + 1);
   };
   textRow(txtMultiLines_, "txtMultiLines",
-          Named<QLabel>("lblQSLLines", tr("Multi Line QSL:     Nbr QSL Lines per Label:")), 0, 2,
-          {});
-  textRow(txtMultiDx_, "txtMultiDx", Named<QLabel>("lblDXOffset", tr("Dx to Next QSL Line:")), 1, 2,
-          {});
-  textRow(txtImageWidth_, "txtImageWidth", Named<QLabel>("lblImageWidth", tr("Image Width")), 2, 2,
-          tr(" Enter Image Width in Inches"));
-  textRow(txtImageHeight_, "txtImageHeight", Named<QLabel>("lblimageHeight", tr("Image Height")), 3,
-          2, tr(" Enter Image Height in Inches"));
+          Named(new QLabel(tr("Multi Line QSL:     Nbr QSL Lines per Label:")), "lblQSLLines"), 0,
+          2, {});
+  textRow(txtMultiDx_, "txtMultiDx", Named(new QLabel(tr("Dx to Next QSL Line:")), "lblDXOffset"),
+          1, 2, {});
+  textRow(txtImageWidth_, "txtImageWidth", Named(new QLabel(tr("Image Width")), "lblImageWidth"), 2,
+          2, tr(" Enter Image Width in Inches"));
+  textRow(txtImageHeight_, "txtImageHeight",
+          Named(new QLabel(tr("Image Height")), "lblimageHeight"), 3, 2,
+          tr(" Enter Image Height in Inches"));
 
-  auto* orientation = Named<QGroupBox>("fraOrientation", tr("Orientation"));
+  auto* orientation = Named(new QGroupBox(tr("Orientation")), "fraOrientation");
   auto* options = new QGridLayout(orientation);
-  optLandscape_ = Named<QRadioButton>("optLandscape");
-  optPortrait_ = Named<QRadioButton>("optPortrait");
+  optLandscape_ = Named(new QRadioButton, "optLandscape");
+  optPortrait_ = Named(new QRadioButton, "optPortrait");
   options->addWidget(optLandscape_, 0, 0);
-  options->addWidget(Named<QLabel>("lblLandscape", tr("Landscape")), 0, 1);
+  options->addWidget(Named(new QLabel(tr("Landscape")), "lblLandscape"), 0, 1);
   options->addWidget(optPortrait_, 1, 0);
-  options->addWidget(Named<QLabel>("lblPortrait", tr("Portrait")), 1, 1);
+  options->addWidget(Named(new QLabel(tr("Portrait")), "lblPortrait"), 1, 1);
   grid->addWidget(orientation, 0, 4, 3, 1);
 
-  picQSLCard_ = Named<QLabel>("picQSLCard", box);
+  picQSLCard_ = Named(new QLabel(box), "picQSLCard");
   picQSLCard_->hide();  // holds the picture; imgQSLCard shows it
-  imgQSLCard_ = Named<QLabel>("imgQSLCard");
+  imgQSLCard_ = Named(new QLabel, "imgQSLCard");
   imgQSLCard_->setToolTip(tr(" Selected Image Preview "));
   imgQSLCard_->setFixedSize(120, 80);
   imgQSLCard_->setFrameShape(QFrame::Box);
@@ -417,7 +400,7 @@ void CustomLabelLayoutWindow::PrintBlankCards() {
   const auto answer = desktop_.AskText(this, tr("Enter the Number of Blank QSL Cards to Print:"),
                                        tr("Print Blank QSL Cards"));
   const QString typed = answer.value_or(QString());
-  const auto count = TypedNumber(typed);
+  const auto count = text::ParseSignedNumber(ToUtf8(typed));
   if (!count) {
     desktop_.ShowMessage(this, tr("Your entry %1 is not a numeric value.").arg(typed),
                          MessageIcon::None);

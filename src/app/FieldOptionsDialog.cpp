@@ -13,6 +13,7 @@
 #include "adif/FieldChoices.h"
 #include "app/Desktop.h"
 #include "app/DialogButtons.h"
+#include "app/Named.h"
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
 #include "text/Text.h"
@@ -21,19 +22,12 @@ namespace tavrilon::app {
 
 namespace {
 
-template <typename Widget, typename... Args>
-Widget* Named(const char* name, Args&&... args) {
-  auto* widget = new Widget(std::forward<Args>(args)...);
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 QLabel* Caption(const char* name, const QString& text) {
-  return Named<QLabel>(name, text);
+  return Named(new QLabel(text), name);
 }
 
 QComboBox* FieldList(const char* name) {
-  auto* list = Named<QComboBox>(name);
+  auto* list = Named(new QComboBox, name);
   list->setEditable(true);
   list->setInsertPolicy(QComboBox::NoInsert);  // typing a name must not add it to the list
   list->setMinimumContentsLength(14);
@@ -95,14 +89,14 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
        tr("Enter the text to print before the data, leave blank or use the ^ character for "
           "spacing."),
        1);
-  txtCLLOpText_ = Named<QLineEdit>("txtCLLOpText");
+  txtCLLOpText_ = Named(new QLineEdit, "txtCLLOpText");
   layout->addWidget(txtCLLOpText_, 2, 0, 1, 4);
   note("lblCLLOpOffset",
        tr("Enter the distance, in inches, from the top and left edge of the label to begin "
           "printing."),
        3);
-  txtCLLOpHoriz_ = Named<QLineEdit>("txtCLLOpHoriz");
-  txtCLLOpVert_ = Named<QLineEdit>("txtCLLOpVert");
+  txtCLLOpHoriz_ = Named(new QLineEdit, "txtCLLOpHoriz");
+  txtCLLOpVert_ = Named(new QLineEdit, "txtCLLOpVert");
   for (QLineEdit* box : {txtCLLOpHoriz_, txtCLLOpVert_}) {
     box->setMaximumWidth(90);
   }
@@ -117,21 +111,21 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
 
   lblCLLOpFont_ = Caption("lblCLLOpFont", QString());
   lblCLLOpFont_->setWordWrap(true);
-  auto* cmdCLLOpFont = Named<QPushButton>("cmdCLLOpFont", tr("Change Font"));
+  auto* cmdCLLOpFont = Named(new QPushButton(tr("Change Font")), "cmdCLLOpFont");
   layout->addWidget(lblCLLOpFont_, 5, 0, 1, 3);
   layout->addWidget(cmdCLLOpFont, 5, 3);
 
   auto* condition = new QHBoxLayout;
   cboADIF2_ = FieldList("cboADIF2");
-  auto* frmEQ = Named<QGroupBox>("frmEQ");
+  auto* frmEQ = Named(new QGroupBox, "frmEQ");
   auto* comparison = new QVBoxLayout(frmEQ);
-  optEqual_ = Named<QRadioButton>("optEqual", tr("Equal"));
-  optNotEqual_ = Named<QRadioButton>("optNotEqual", tr("Not Equal"));
+  optEqual_ = Named(new QRadioButton(tr("Equal")), "optEqual");
+  optNotEqual_ = Named(new QRadioButton(tr("Not Equal")), "optNotEqual");
   comparison->addWidget(optEqual_);
   comparison->addWidget(optNotEqual_);
-  txtCLLTest_ = Named<QLineEdit>("txtCLLTest");
-  txtCLLThen_ = Named<QLineEdit>("txtCLLThen");
-  txtCLLElse_ = Named<QLineEdit>("txtCLLElse");
+  txtCLLTest_ = Named(new QLineEdit, "txtCLLTest");
+  txtCLLThen_ = Named(new QLineEdit, "txtCLLThen");
+  txtCLLElse_ = Named(new QLineEdit, "txtCLLElse");
   condition->addWidget(Caption("lblIf", tr("IF")));
   condition->addWidget(cboADIF2_);
   condition->addWidget(Caption("lblIs", tr("IS")));
@@ -145,7 +139,7 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   layout->addLayout(condition, 6, 0, 1, 4);
 
   chkCLLMultiRpt_ =
-      Named<QCheckBox>("chkCLLMultiRpt", tr("This field is repeated in Multiple QSL format."));
+      Named(new QCheckBox(tr("This field is repeated in Multiple QSL format.")), "chkCLLMultiRpt");
   layout->addWidget(chkCLLMultiRpt_, 7, 0, 1, 4);
 
   const ButtonRow buttons = MakeButtonRow({{"cmdCLLOpApply", tr("Apply")},

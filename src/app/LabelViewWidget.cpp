@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt/PreviewImage.h"
 #include "qt/QtPrintSurface.h"
 
 namespace tavrilon::app {
@@ -72,9 +73,7 @@ void LabelViewWidget::Redraw() {
   // The whole widget, so that a text far past the edge is seen too.
   picture_ = QImage(QSizeF(across * dotsPerInch_, down * dotsPerInch_).toSize().expandedTo(size()),
                     QImage::Format_RGB32);
-  const int dotsPerMeter = qRound(dotsPerInch_ / 0.0254);
-  picture_.setDotsPerMeterX(dotsPerMeter);
-  picture_.setDotsPerMeterY(dotsPerMeter);
+  qt::SetDotsPerInch(picture_, dotsPerInch_);
   picture_.fill(QColor(0xF0, 0xF0, 0xF0));
   {
     QPainter painter(&picture_);

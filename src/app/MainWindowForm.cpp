@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Named.h"
 #include "app/Pictures.h"
 #include "app/QtText.h"
 #include "labels/LabelStocks.h"
@@ -27,12 +28,6 @@
 namespace tavrilon::app {
 
 namespace {
-
-template <typename T>
-T* Named(T* object, const char* name) {
-  object->setObjectName(QString::fromLatin1(name));
-  return object;
-}
 
 QToolButton* ToolButton(const char* name, Picture picture, const char* tip) {
   auto* button = Named(new QToolButton, name);

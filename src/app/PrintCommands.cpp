@@ -36,9 +36,7 @@ PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, D
       measureSurface_(measureImage_, qt::kPreviewDotsPerInch),
       labelRun_(session.Input(), session.Settings(), ui),
       logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {
-  const int dotsPerMeter = qRound(qt::kPreviewDotsPerInch / 0.0254);
-  measureImage_.setDotsPerMeterX(dotsPerMeter);
-  measureImage_.setDotsPerMeterY(dotsPerMeter);
+  qt::SetDotsPerInch(measureImage_, qt::kPreviewDotsPerInch);
   labelRun_.MeasureTextsOn(&measureSurface_);
 }
 
@@ -70,10 +68,15 @@ labels::LabelRunRequest PrintCommands::LabelRequest() const {
           state_.LabelStyle,     ToUtf8(labelSkip_.text()), state_.sortChecked};
 }
 
-PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
+labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {
   labels::LabelRunRequest request = LabelRequest();
   request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
-  qt::PreviewPage drawn = qt::DrawPreviewPage(labelRun_, request, session_.Settings());
+  return request;
+}
+
+PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
+  qt::PreviewPage drawn =
+      qt::DrawPreviewPage(labelRun_, EditedDesignRequest(), session_.Settings());
   if (drawn.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
     return nullptr;
@@ -87,8 +90,7 @@ PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
 }
 
 void PrintCommands::PrintBlankCards(long count) {
-  labels::LabelRunRequest request = LabelRequest();
-  request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
+  const labels::LabelRunRequest request = EditedDesignRequest();
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result =
       labelRun_.PrintBlankCards(request, count,

@@ -66,6 +66,8 @@ class PrintCommands {
   // The label log, stock, design, style, skip box and sort box as the window
   // holds them.
   labels::LabelRunRequest LabelRequest() const;
+  // The same in the custom design chosen last in the SetUp menu.
+  labels::LabelRunRequest EditedDesignRequest() const;
   // The log, its layout and the operator's call, as the window holds them.
   logbook::LogbookRequest LogbookRequest() const;
   // The print document of a run, made when the run asks for it: on the PDF

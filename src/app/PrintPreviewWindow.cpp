@@ -17,6 +17,7 @@
 #include <QScrollBar>
 
 #include "app/Desktop.h"
+#include "app/Named.h"
 #include "qt/PreviewImage.h"
 
 namespace tavrilon::app {
@@ -26,12 +27,6 @@ namespace {
 constexpr std::array<int, 3> kScales = {1, 2, 4};
 constexpr int kScrollStep = 20;  // pixels an arrow click moves
 constexpr QSize kPreferredSize(800, 700);
-
-template <typename T>
-T* Named(T* object, const char* name) {
-  object->setObjectName(QString::fromLatin1(name));
-  return object;
-}
 
 int KnownScale(int divisor) {
   return std::ranges::find(kScales, divisor) != kScales.end() ? divisor : 1;

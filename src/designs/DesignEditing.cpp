@@ -19,11 +19,7 @@ bool StoredFlag(std::string_view stored) {
   if (text::EqualsIgnoringCase(stored, "True")) {
     return true;
   }
-  stored = text::TrimBlanks(stored);
-  if (!stored.empty() && stored.front() == '-') {
-    stored.remove_prefix(1);
-  }
-  const auto number = text::ParseNumber(stored);
+  const auto number = text::ParseSignedNumber(stored);
   return number && *number != 0;
 }
 
@@ -43,14 +39,8 @@ FieldOptions ReadFieldOptions(SettingsFile& settings, int design, int field) {
   o.label = read(kFieldLabel);
   const std::string condition = read(kFieldCondition);
   if (!condition.empty() && condition != "|Equal|||") {
-    std::vector<std::string_view> parts = text::Split(condition, '|');
-    if (parts.size() > kConditionParts) {
-      // The fifth part keeps the rest, its "|" included.
-      const auto rest = static_cast<std::size_t>(parts[4].data() - condition.data());
-      parts.resize(kConditionParts);
-      parts[4] = std::string_view(condition).substr(rest);
-    }
-    parts.resize(kConditionParts);
+    std::vector<std::string_view> parts = text::SplitAtMost(condition, '|', kConditionParts);
+    parts.resize(kConditionParts);  // missing parts are empty
     o.testField = parts[0];
     o.testsEqual = parts[1] == "Equal";
     o.compareText = parts[2];

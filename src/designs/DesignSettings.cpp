@@ -21,31 +21,17 @@ std::string WithBlanks(std::string_view text) {
   return out;
 }
 
-// A decimal number as a user may type it, a minus sign allowed.
-std::optional<double> SignedNumber(std::string_view text) {
-  text = text::TrimBlanks(text);
-  if (!text.empty() && text.front() == '-') {
-    const auto value = text::ParseNumber(text.substr(1));
-    return value ? std::optional<double>(-*value) : std::nullopt;
-  }
-  return text::ParseNumber(text);
-}
-
 std::optional<FieldCondition> ParseCondition(std::string_view stored) {
   if (text::CharCount(stored) <= kLongestNoCondition) {
     return std::nullopt;
   }
-  const std::vector<std::string_view> parts = text::Split(stored, '|');
+  // The fifth part runs to the end, any further "|" included.
+  const std::vector<std::string_view> parts = text::SplitAtMost(stored, '|', kConditionParts);
   const auto part = [&parts](std::size_t i) {
     return i < parts.size() ? parts[i] : std::string_view();
   };
-  // The fifth part runs to the end, any further "|" included.
-  const std::string_view elseText =
-      parts.size() < kConditionParts
-          ? std::string_view()
-          : stored.substr(static_cast<std::size_t>(parts[4].data() - stored.data()));
   return FieldCondition{std::string(part(0)), part(1) == "Equal", WithBlanks(part(2)),
-                        WithBlanks(part(3)), WithBlanks(elseText)};
+                        WithBlanks(part(3)), WithBlanks(part(4))};
 }
 
 // Reads the keys of one design (field 0) or of one of its fields.
@@ -62,7 +48,7 @@ class KeyReader {
   }
 
   double Number(const DesignKeyName& name, const std::string& stored) {
-    if (const auto value = SignedNumber(stored)) {
+    if (const auto value = text::ParseSignedNumber(stored)) {
       return *value;
     }
     Note(name, stored);
@@ -81,7 +67,7 @@ class KeyReader {
     if (text::EqualsIgnoringCase(stored, "True") || text::EqualsIgnoringCase(stored, "False")) {
       return text::EqualsIgnoringCase(stored, "True");
     }
-    if (const auto value = SignedNumber(stored)) {
+    if (const auto value = text::ParseSignedNumber(stored)) {
       return *value != 0;
     }
     Note(name, stored);

@@ -110,10 +110,30 @@ std::vector<FieldExtent> DrawFirstLabel(DesignRenderer& renderer, print::PrintSu
   return extents;
 }
 
+namespace {
+
+// The edge a text runs past, checked left, top, right, bottom; none when it fits.
+std::optional<std::string_view> EdgePassed(const FieldExtent& extent,
+                                           const labels::LabelSheet& sheet) {
+  if (extent.left < -kEdgeSlack) {
+    return "left";
+  }
+  if (extent.top < -kEdgeSlack) {
+    return "top";
+  }
+  if (extent.right > sheet.horizontalPitch + kEdgeSlack) {
+    return "right";
+  }
+  if (extent.bottom > sheet.verticalPitch + kEdgeSlack) {
+    return "bottom";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 bool RunsPastEdge(const FieldExtent& extent, const labels::LabelSheet& sheet) {
-  return extent.left < -kEdgeSlack || extent.top < -kEdgeSlack ||
-         extent.right > sheet.horizontalPitch + kEdgeSlack ||
-         extent.bottom > sheet.verticalPitch + kEdgeSlack;
+  return EdgePassed(extent, sheet).has_value();
 }
 
 std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents,
@@ -128,20 +148,15 @@ std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents
 
 std::string OverflowText(int design, std::string_view designName, const FieldExtent& extent,
                          const labels::LabelSheet& sheet) {
-  std::string_view edge = "bottom";
-  if (extent.left < -kEdgeSlack) {
-    edge = "left";
-  } else if (extent.top < -kEdgeSlack) {
-    edge = "top";
-  } else if (extent.right > sheet.horizontalPitch + kEdgeSlack) {
-    edge = "right";
-  }
   std::string text =
       "Field " + std::to_string(extent.field) + " of custom label design " + std::to_string(design);
   if (!designName.empty()) {
     text.append(" (\"").append(designName).append("\")");
   }
-  text.append(" runs past the ").append(edge).append(" edge of a ").append(sheet.name);
+  text.append(" runs past the ")
+      .append(EdgePassed(extent, sheet).value_or("bottom"))
+      .append(" edge of a ")
+      .append(sheet.name);
   text.append(" label.");
   return text;
 }

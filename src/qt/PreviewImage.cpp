@@ -13,6 +13,12 @@
 
 namespace tavrilon::qt {
 
+void SetDotsPerInch(QImage& image, double dotsPerInch) {
+  const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+}
+
 QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation orientation) {
   // From the paper's own measures: Qt's page sizes in pixels go through whole
   // points and come out a pixel short for A4.
@@ -23,9 +29,7 @@ QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation o
     size.transpose();
   }
   QImage page(size, QImage::Format_RGB32);
-  const int dotsPerMeter = qRound(kPreviewDotsPerInch / 0.0254);
-  page.setDotsPerMeterX(dotsPerMeter);
-  page.setDotsPerMeterY(dotsPerMeter);
+  SetDotsPerInch(page, kPreviewDotsPerInch);
   page.fill(Qt::white);
   return page;
 }

@@ -18,6 +18,10 @@ namespace tavrilon::qt {
 // A page picture has the screen's resolution: 15 twips a pixel.
 inline constexpr int kPreviewDotsPerInch = 96;
 
+// Makes `image` measure `dotsPerInch`, so that fonts drawn on it keep their
+// size in points.
+void SetDotsPerInch(QImage& image, double dotsPerInch);
+
 // A white picture of a whole page of `paper` (US Letter when none is known),
 // turned for landscape, at kPreviewDotsPerInch. The renderers draw into it
 // through QtPrintSurface(image, kPreviewDotsPerInch).

@@ -98,16 +98,29 @@ std::optional<double> ParseNumber(std::string_view s) {
   return value;
 }
 
-std::vector<std::string_view> Split(std::string_view s, char separator) {
+std::optional<double> ParseSignedNumber(std::string_view s) {
+  s = TrimBlanks(s);
+  if (!s.empty() && s.front() == '-') {
+    const auto value = ParseNumber(s.substr(1));
+    return value ? std::optional<double>(-*value) : std::nullopt;
+  }
+  return ParseNumber(s);
+}
+
+std::vector<std::string_view> SplitAtMost(std::string_view s, char separator, std::size_t most) {
   std::vector<std::string_view> pieces;
   std::size_t start = 0;
-  for (std::size_t at = s.find(separator); at != std::string_view::npos;
+  for (std::size_t at = s.find(separator); at != std::string_view::npos && pieces.size() + 1 < most;
        at = s.find(separator, start)) {
     pieces.push_back(s.substr(start, at - start));
     start = at + 1;
   }
   pieces.push_back(s.substr(start));
   return pieces;
+}
+
+std::vector<std::string_view> Split(std::string_view s, char separator) {
+  return SplitAtMost(s, separator, std::string_view::npos);
 }
 
 namespace {

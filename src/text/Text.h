@@ -29,9 +29,14 @@ std::optional<std::int64_t> ParseDecimal(std::string_view s);
 // A number of digits with at most one decimal point (".15", "2.8", "3."),
 // blanks around it allowed; no sign, no exponent.
 std::optional<double> ParseNumber(std::string_view s);
+// ParseNumber with a minus sign allowed in front, as a user may type it.
+std::optional<double> ParseSignedNumber(std::string_view s);
 
 // Split at every `separator`; empty pieces are kept.
 std::vector<std::string_view> Split(std::string_view s, char separator);
+// Split into at most `most` pieces (at least 1): the last keeps the rest, its
+// separators included.
+std::vector<std::string_view> SplitAtMost(std::string_view s, char separator, std::size_t most);
 
 // Text is held as UTF-8; these count and cut by characters, never bytes, so
 // that no cut splits a character.
