@@ -41,6 +41,8 @@ class Desktop {
   virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& title,
                                                 const QString& suggestedPath,
                                                 const QString& filter) = 0;
+  virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
+                                              const QString& folder) = 0;
   // Opens a document in the desktop's program for it; false when none could.
   virtual bool OpenDocument(const QString& path) = 0;
   // Starts a program and does not wait for it; false when it could not start.

@@ -110,6 +110,10 @@ void MainWindow::Connect() {
           [this] { Handle([this] { state_.SelectLogLayout(logbook::LogLayout::Custom); }); });
   connect(f.ckUseQRZ, &QCheckBox::clicked, this,
           [this](bool checked) { Handle([this, checked] { state_.SetUseQrz(checked); }); });
+  connect(f.txtQRZDrive, &QLineEdit::textEdited, this, [this](const QString& folder) {
+    Handle([this, &folder] { state_.SetQrzFolder(ToUtf8(folder)); });
+  });
+  connect(f.cmdQRZFolder, &QPushButton::clicked, this, &MainWindow::ChooseQrzFolder);
   connect(f.chkSortFile, &QCheckBox::clicked, this,
           [this](bool checked) { Handle([this, checked] { state_.SetSortFile(checked); }); });
   connect(f.lstAveryLab, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -119,7 +123,7 @@ void MainWindow::Connect() {
   });
 
   connect(f.cmdExit, &QToolButton::clicked, this, &MainWindow::close);
-  connect(f.cmdPrintLbl, &QToolButton::clicked, this, [this] { commands_.PrintLabels(true); });
+  connect(f.cmdPrintLbl, &QToolButton::clicked, this, [this] { PrintLabels(true); });
   connect(f.cmdCvttoHTML, &QToolButton::clicked, this, [this] { commands_.ConvertLogToHtml(); });
   connect(f.cmdPrintLog, &QToolButton::clicked, this,
           [this] { commands_.PrintLogbook(LogMode::Full, true); });
@@ -136,7 +140,7 @@ void MainWindow::Connect() {
           [this] { commands_.PrintLogbook(LogMode::Page, false); });
   connect(f.mnuPartial, &QAction::triggered, this,
           [this] { commands_.PrintLogbook(LogMode::Part, false); });
-  connect(f.mnuQSLlabel, &QAction::triggered, this, [this] { commands_.PrintLabels(false); });
+  connect(f.mnuQSLlabel, &QAction::triggered, this, [this] { PrintLabels(false); });
   connect(f.mnuPreviewQSL, &QAction::triggered, this, [this] { commands_.PreviewLabels(); });
   connect(f.mnuInfo, &QAction::triggered, this, &MainWindow::OpenInfoDialog);
   connect(f.mnuCustom_Label_Setup, &QAction::triggered, this, &MainWindow::OpenCustomSheetDialog);
@@ -185,7 +189,11 @@ void MainWindow::Refresh() {
   f.ckUseQRZ->setChecked(state_.qrzChecked);
   f.ckUseQRZ->setEnabled(state_.qrzEnabled);
   f.txtQRZDrive->setEnabled(state_.qrzEnabled);
-  f.txtQRZDrive->setText(ToQString(state_.qrzDriveText));
+  f.cmdQRZFolder->setEnabled(state_.qrzEnabled);
+  // Set only when it differs, so that typing keeps its place in the box.
+  if (const QString folder = ToQString(state_.qrzDriveText); f.txtQRZDrive->text() != folder) {
+    f.txtQRZDrive->setText(folder);
+  }
   f.chkSortFile->setChecked(state_.sortChecked);
   f.chkSortFile->setEnabled(state_.sortEnabled);
   {
@@ -244,6 +252,19 @@ void MainWindow::ChooseInputFile(bool labels) {
       state_.ChooseLogInputFile(ToUtf8(*path));
     }
   });
+}
+
+void MainWindow::ChooseQrzFolder() {
+  const auto folder =
+      desktop_.ChooseFolder(this, tr("Callbook Folder"), ToQString(state_.qrzDriveText));
+  if (folder) {
+    Handle([this, &folder] { state_.SetQrzFolder(ToUtf8(*folder)); });
+  }
+}
+
+void MainWindow::PrintLabels(bool askForPrinter) {
+  const bool useQrz = commands_.PrintLabels(askForPrinter);
+  Handle([this, useQrz] { state_.UseQrz = useQrz; });
 }
 
 void MainWindow::OpenPrinterDialog() {

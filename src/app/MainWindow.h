@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow {
   void ReportUnsavedSettings();
 
   void ChooseInputFile(bool labels);
+  void ChooseQrzFolder();
+  // A label run; the callbook stays out of later runs when it found none.
+  void PrintLabels(bool askForPrinter);
   void OpenPrinterDialog();
   void OpenInfoDialog();
   void OpenCustomSheetDialog();

@@ -102,7 +102,12 @@ void MainWindowForm::BuildControls(QMainWindow& window) {
 
   ckUseQRZ = Named(new QCheckBox(tr("Use QRZ to Print Address Labels?")), "ckUseQRZ");
   txtQRZDrive = Named(new QLineEdit, "txtQRZDrive");
-  txtQRZDrive->setMaximumWidth(60);
+  txtQRZDrive->setMinimumWidth(160);
+  txtQRZDrive->setToolTip(
+      tr("The folder of the callbook files: EN.dat and HD.dat, amateur_delim.txt, callbook.csv"));
+  cmdQRZFolder = Named(new QPushButton(tr("...")), "cmdQRZFolder");
+  cmdQRZFolder->setToolTip(tr("Choose the folder of the callbook files"));
+  cmdQRZFolder->setMaximumWidth(32);
   auto* qrzDriveLabel = Named(new QLabel(tr("Drive Letter for QRZ Database")), "lblQRZDrive");
   chkSortFile = Named(new QCheckBox(tr("Sort File before printing")), "chkSortFile");
 
@@ -112,7 +117,8 @@ void MainWindowForm::BuildControls(QMainWindow& window) {
   left->addWidget(frame3);
   left->addWidget(ckUseQRZ);
   auto* qrzRow = new QHBoxLayout;
-  qrzRow->addWidget(txtQRZDrive);
+  qrzRow->addWidget(txtQRZDrive, 1);
+  qrzRow->addWidget(cmdQRZFolder);
   qrzRow->addWidget(qrzDriveLabel);
   qrzRow->addStretch();
   left->addLayout(qrzRow);

@@ -40,6 +40,7 @@ struct MainWindowForm {
   QRadioButton* optLogLayCust = nullptr;
   QCheckBox* ckUseQRZ = nullptr;
   QLineEdit* txtQRZDrive = nullptr;
+  QPushButton* cmdQRZFolder = nullptr;  // the folder dialog for txtQRZDrive
   QCheckBox* chkSortFile = nullptr;
   QListWidget* lstAveryLab = nullptr;
   QPlainTextEdit* txtLabelInfo = nullptr;

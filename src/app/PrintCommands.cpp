@@ -48,9 +48,9 @@ bool PrintCommands::PrinterStillToChoose(bool askForPrinter) {
   return false;
 }
 
-void PrintCommands::PrintLabels(bool askForPrinter) {
+bool PrintCommands::PrintLabels(bool askForPrinter) {
   if (PrinterStillToChoose(askForPrinter)) {
-    return;
+    return state_.UseQrz;
   }
   const labels::LabelRunRequest request = LabelRequest();
   std::optional<qt::PrintJob> job;
@@ -61,11 +61,12 @@ void PrintCommands::PrintLabels(bool askForPrinter) {
   if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
+  return result.useQrz;
 }
 
 labels::LabelRunRequest PrintCommands::LabelRequest() const {
-  return {state_.LabelInputFile, state_.LabelStock,         state_.LabelDesign,
-          state_.LabelStyle,     ToUtf8(labelSkip_.text()), state_.sortChecked};
+  return {state_.LabelInputFile,     state_.LabelStock,  state_.LabelDesign, state_.LabelStyle,
+          ToUtf8(labelSkip_.text()), state_.sortChecked, state_.UseQrz};
 }
 
 labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {

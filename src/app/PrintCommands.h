@@ -47,7 +47,8 @@ class PrintCommands {
 
   // "Print QSL Labels": the button first asks for a printer when none is
   // stored; the menu entry does not.
-  void PrintLabels(bool askForPrinter);
+  // Answers whether the callbook is still in use after the run.
+  bool PrintLabels(bool askForPrinter);
   // "Preview QSL Labels": the first sheet of the label log in the custom
   // design chosen last, in `shown` or else a new preview window, which is
   // answered; nothing when the program ends for want of a dictionary.

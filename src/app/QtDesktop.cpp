@@ -92,6 +92,12 @@ std::optional<QString> QtDesktop::ChooseOpenFile(QWidget* parent, const QString&
   return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 
+std::optional<QString> QtDesktop::ChooseFolder(QWidget* parent, const QString& title,
+                                               const QString& folder) {
+  const QString path = QFileDialog::getExistingDirectory(parent, title, folder);
+  return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
 std::optional<QString> QtDesktop::ChooseSaveFile(QWidget* parent, const QString& title,
                                                  const QString& suggestedPath,
                                                  const QString& filter) {

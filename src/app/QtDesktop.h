@@ -15,6 +15,8 @@ class QtDesktop : public Desktop {
                                  const QString& title) override;
   std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& title,
                                         const QString& folder, const QString& filter) override;
+  std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
+                                      const QString& folder) override;
   std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& title,
                                         const QString& suggestedPath,
                                         const QString& filter) override;

@@ -17,17 +17,35 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   request.labelInputFile = options.log.string();
   request.labelStock = options.stock.value_or(std::string(labels::kLabelStocks[stored.stockIndex]));
   request.design = stored.labelDesign;
-  request.labelStyle = stored.StyleInForce();
   request.labelSkip = options.skip;
   request.sortFile = stored.sortFile;
+  request.useQrz = stored.useQrz;
   if (options.design) {
     request.design = labels::LabelDesignOf(*options.design);
-    if (request.design == labels::LabelDesign::None ||
-        request.design == labels::LabelDesign::Simple) {
-      std::fprintf(stderr, "The design \"%s\" is none of DEFAULT, CUSTOM1, CUSTOM2, CUSTOM3.\n",
+    if (request.design == labels::LabelDesign::None) {
+      std::fprintf(stderr,
+                   "The design \"%s\" is none of DEFAULT, SIMPLE, CUSTOM1, CUSTOM2, CUSTOM3.\n",
                    options.design->c_str());
       return std::nullopt;
     }
+  }
+  const bool simple = request.design == labels::LabelDesign::Simple;
+  if (!options.style) {
+    // The stored style goes with the Simple design only, as in the window.
+    request.labelStyle = !simple ? 1 : options.design ? stored.labelStyle : stored.StyleInForce();
+    return request;
+  }
+  const std::string& style = *options.style;
+  if (style != "1" && style != "2" && style != "3") {
+    std::fprintf(stderr, "The label style \"%s\" is none of 1, 2, 3.\n", style.c_str());
+    return std::nullopt;
+  }
+  request.labelStyle = style[0] - '0';
+  if (request.labelStyle > 1 && !simple) {
+    std::fprintf(stderr,
+                 "Label styles 2 and 3 (mailing and return labels) go with the SIMPLE design "
+                 "only.\n");
+    return std::nullopt;
   }
   return request;
 }

@@ -15,12 +15,14 @@ struct LabelsOptions {
   PrintTarget target;
   std::optional<std::string> stock;
   std::string skip = "0";
-  std::optional<std::string> design;  // "DEFAULT", "CUSTOM1" to "CUSTOM3"
+  std::optional<std::string> design;  // "DEFAULT", "SIMPLE", "CUSTOM1" to "CUSTOM3"
+  std::optional<std::string> style;   // "1" to "3"; 2 and 3 with "SIMPLE" only
 };
 
 // The request the window would make for `log`, from the settings file, with
-// the options' stock, skip and design in place of the stored ones. Nothing,
-// said on standard error, when the design is not one the command prints.
+// the options' stock, skip, design and style in place of the stored ones.
+// Nothing, said on standard error, when the design or the style is not one
+// the command prints, or the style does not go with the design.
 std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& options,
                                                           settings::SettingsFile& settings);
 

@@ -36,10 +36,13 @@ constexpr const char* kUsage =
     "                                  one JSON object per line; --count prints only the\n"
     "                                  number of records\n"
     "  labels LOG (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
+    "          [--style 1|2|3]\n"
     "                                  print a QSL label for every contact of LOG, in the\n"
     "                                  design and on the stock of the settings file, to\n"
     "                                  the PDF file OUT or on the printer NAME; D is one\n"
-    "                                  of DEFAULT, CUSTOM1, CUSTOM2, CUSTOM3\n"
+    "                                  of DEFAULT, SIMPLE, CUSTOM1, CUSTOM2, CUSTOM3; with\n"
+    "                                  SIMPLE, style 2 adds the station's mailing label\n"
+    "                                  from the callbook and style 3 the return label\n"
     "  blank N (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
     "                                  print N blank cards of the custom design: its\n"
     "                                  picture and fixed texts, no contacts\n"
@@ -137,11 +140,16 @@ ValueOptions LabelOptions(batch::LabelsOptions& o) {
           {"--design", [&o](std::string v) { o.design = std::move(v); }}};
 }
 
-// labels and blank: the first argument (LOG, or N) in `o.log`.
-std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args) {
+// labels and blank: the first argument (LOG, or N) in `o.log`. Only labels
+// prints in a label style.
+std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args,
+                                                bool withStyle) {
   batch::LabelsOptions o;
   ValueOptions options = TargetOptions(o.target);
   std::ranges::move(LabelOptions(o), std::back_inserter(options));
+  if (withStyle) {
+    options.push_back({"--style", [&o](std::string v) { o.style = std::move(v); }});
+  }
   if (!ParseLogAndOptions(args, o.log, options) || (!o.target.pdf && !o.target.printer)) {
     return std::nullopt;
   }
@@ -221,11 +229,11 @@ int Run(int argc, char** argv) {
     return batch::RunReadCommand(*options, session->Input(), stdout, stderr);
   }
   if (args[0] == "labels") {
-    const auto options = ParseLabels({args.begin() + 1, args.end()});
+    const auto options = ParseLabels({args.begin() + 1, args.end()}, true);
     if (!options) {
       return Usage(
           "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
-          "[--design D]");
+          "[--design D], [--style 1|2|3]");
     }
     // Fonts and printers come from Qt; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -234,7 +242,7 @@ int Run(int argc, char** argv) {
     return batch::RunLabelsCommand(*options, *session);
   }
   if (args[0] == "blank") {
-    auto options = ParseLabels({args.begin() + 1, args.end()});
+    auto options = ParseLabels({args.begin() + 1, args.end()}, false);
     if (!options) {
       return Usage(
           "blank takes N, --pdf OUT or --printer NAME, [--stock S], [--skip N], [--design D]");

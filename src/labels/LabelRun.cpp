@@ -153,6 +153,44 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
   return ReadFault();
 }
 
+std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long labelsToSkip, int style,
+                                        bool useQrz) {
+  // The orientation is left as the document has it.
+  PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
+  RunProgress progress(ui_);
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    ++labelCount_;  // contacts, not the two or three labels each may take
+    ui_.SetStatusText("Label " + std::to_string(labelCount_));
+    PrintAddressLabels(surface, qso->fields, style, useQrz);
+    progress.Show(input_.Progress());
+  }
+  progress.Complete();
+  return ReadFault();
+}
+
+void LabelRun::PrintAddressLabels(print::PrintSurface& surface, const adif::FieldTable& fields,
+                                  int style, bool useQrz) {
+  const LabelLines qsl = BuildSimpleQslLines(fields);
+  LabelLines mailing;
+  for (const StyleStep step : StyleSteps(style, useQrz)) {
+    switch (step) {
+      case StyleStep::QslLabel:
+        PrintLabelLines(surface, placement_, qsl);
+        break;
+      case StyleStep::LookUp:
+        mailing = addresses_.LookupMailingAddress(
+            text::AsciiUpper(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call))));
+        break;
+      case StyleStep::MailingLabel:
+        PrintLabelLines(surface, placement_, mailing);
+        break;
+      case StyleStep::ReturnLabel:
+        PrintLabelLines(surface, placement_, returnLines_);
+        break;
+    }
+  }
+}
+
 std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labelInputFile,
                                                          bool numbered) {
   adif::SortRecords records;
@@ -257,10 +295,14 @@ bool LabelRun::CheckDesign(int design) {
 
 LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
                                        const SurfaceSource& surfaceSource) {
-  LabelRunResult result{RunOutcome::Stopped, request.labelSkip};
+  LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
   labelCount_ = 0;
   renderer_.Reset();
   ui_.SetStatusText("Printing Labels");
+  returnLines_ = LoadReturnAddress(settings_);
+  if (request.labelStyle > 1 && result.useQrz) {
+    result.useQrz = addresses_.OpenQrzDatabase(settings_, ui_);
+  }
 
   switch (OpenLabelLog(request.labelInputFile)) {
     case OpenedLog::Open:
@@ -276,15 +318,11 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   const int design = CustomDesignNumberOf(request.design);
   switch (request.design) {
     case LabelDesign::Default:
+    case LabelDesign::Simple:
     case LabelDesign::Custom1:
     case LabelDesign::Custom2:
     case LabelDesign::Custom3:
       break;
-    case LabelDesign::Simple:
-      ui_.ShowMessage(
-          "Printing with the Simple label design is not available in this version of Tavrilon "
-          "yet.");
-      return result;
     case LabelDesign::None:
       ui_.ShowMessage("Please select Label Design.");
       return result;
@@ -318,8 +356,11 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return failed("The labels could not be printed: " + surface->Failure());
   }
   const long skip = *SkipCount(result.labelSkip);
-  const std::string fault = design == 0 ? PrintDefaultLabels(*surface, skip)
-                                        : PrintCustomLabels(*surface, skip, design, contacts);
+  const std::string fault =
+      request.design == LabelDesign::Default ? PrintDefaultLabels(*surface, skip)
+      : request.design == LabelDesign::Simple
+          ? PrintSimpleLabels(*surface, skip, request.labelStyle, result.useQrz)
+          : PrintCustomLabels(*surface, skip, design, contacts);
   if (!fault.empty()) {
     return failed(fault);
   }
@@ -392,7 +433,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
 
 LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long count,
                                          const SurfaceSource& surfaceSource) {
-  LabelRunResult result{RunOutcome::Stopped, request.labelSkip};
+  LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
   labelCount_ = 0;
   const int design = CustomDesignNumberOf(request.design);
   if (design == 0) {

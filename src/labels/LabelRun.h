@@ -7,6 +7,8 @@
 #include "designs/DesignRenderer.h"
 #include "labels/LabelDesign.h"
 #include "labels/LabelSheetPlacement.h"
+#include "labels/MailingAddress.h"
+#include "labels/SimpleLabel.h"
 #include "print/PrintSurface.h"
 #include "session/RunOutcome.h"
 #include "session/UserInterface.h"
@@ -22,11 +24,15 @@ struct LabelRunRequest {
   int labelStyle = 1;
   std::string labelSkip;  // the "Number of Labels to skip:" box as typed
   bool sortFile = false;  // "Sort File before printing": custom designs only
+  bool useQrz = false;    // mailing labels from the callbook, styles 2 and 3
 };
 
 struct LabelRunResult {
   RunOutcome outcome = RunOutcome::Stopped;
   std::string labelSkip;  // the box as the run leaves it: an empty one holds "0"
+  // Whether the callbook is still in use: a run that found none in its
+  // folder stops later runs from looking until the user checks the box again.
+  bool useQrz = false;
 };
 
 using print::SurfaceSource;
@@ -78,6 +84,12 @@ class LabelRun {
   // Each design's printing of the log; progress ends at 100. Empty when
   // everything printed, else what stopped it.
   std::string PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip);
+  std::string PrintSimpleLabels(print::PrintSurface& surface, long labelsToSkip, int style,
+                                bool useQrz);
+  // One contact of the Simple design: its QSL label, and by the style its
+  // station's mailing label and the return label, on consecutive labels.
+  void PrintAddressLabels(print::PrintSurface& surface, const adif::FieldTable& fields, int style,
+                          bool useQrz);
   std::string PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
                                 RunContacts& contacts);
   // False when the first label runs past its edge and the user would rather
@@ -91,6 +103,8 @@ class LabelRun {
   UserInterface& ui_;
   LabelPlacement placement_;
   designs::DesignRenderer renderer_;
+  MailingAddresses addresses_;
+  LabelLines returnLines_;
   print::PrintSurface* measure_ = nullptr;
   int labelCount_ = 0;
   bool designLabelBegun_ = false;

@@ -130,8 +130,21 @@ void MainWindowState::SelectLogLayout(logbook::LogLayout layout) {
 
 void MainWindowState::SetUseQrz(bool checked) {
   qrzChecked = checked;
-  qrzDriveText = checked ? text::AsciiUpper(settings_.ReadSetting(settings::kQrzDrive, "")) : "";
+  UseQrz = checked;
+  qrzDriveText = "";
+  if (checked) {
+    // A drive letter in capitals; a folder as it is, since case names another.
+    qrzDriveText = settings_.ReadSetting(settings::kQrzDrive, "");
+    if (qrzDriveText.size() < 3) {
+      qrzDriveText = text::AsciiUpper(qrzDriveText);
+    }
+  }
   settings_.WriteSetting(settings::kUseQrz, checked ? "TRUE" : "FALSE");
+}
+
+void MainWindowState::SetQrzFolder(std::string_view folder) {
+  qrzDriveText = folder;
+  settings_.WriteSetting(settings::kQrzDrive, folder);
 }
 
 void MainWindowState::SetSortFile(bool checked) {

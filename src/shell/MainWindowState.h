@@ -30,6 +30,8 @@ class MainWindowState {
   void SelectLabelStyle(int style);
   void SelectLogLayout(logbook::LogLayout layout);
   void SetUseQrz(bool checked);
+  // The callbook's folder typed or chosen: stored as "CDdrive" at once.
+  void SetQrzFolder(std::string_view folder);
   void SetSortFile(bool checked);
   void SelectLabelStock(std::size_t index);
   void ChooseLabelInputFile(const std::string& path);
@@ -50,6 +52,9 @@ class MainWindowState {
   int CustomDesignNumber = 1;  // the design being edited
   int LabelStyle = 0;
   std::string LabelStock;
+  // Mailing labels from the callbook: the QRZ box's choice, until a run
+  // finds no callbook; the box then has to be checked again.
+  bool UseQrz = false;
 
   // The controls.
   labels::LabelDesign designOption = labels::LabelDesign::None;

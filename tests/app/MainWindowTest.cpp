@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,14 @@ TEST_F(MainWindowTest, TheControlsReachTheirHandlers) {
   Find<QRadioButton>("optLblSet3")->click();
   Find<QCheckBox>("ckUseQRZ")->click();
   EXPECT_EQ(Setting("QSL Labels", "UseQRZ"), "TRUE");
+  auto* qrzFolder = Find<QLineEdit>("txtQRZDrive");
+  EXPECT_EQ(qrzFolder->text(), QStringLiteral("C:"));
+  QTest::keyClicks(qrzFolder, "/cb");
+  EXPECT_EQ(Setting("QSL Labels", "CDdrive"), "C:/cb");
+  desktop_.fileAnswers.push_back(Path("Callbook"));
+  Click(window_.get(), "cmdQRZFolder");
+  EXPECT_EQ(Setting("QSL Labels", "CDdrive"), (dir_ / "Callbook").string());
+  EXPECT_EQ(qrzFolder->text(), Path("Callbook"));
   Find<QRadioButton>("optLblSet1")->click();
   Find<QRadioButton>("optLabelLayCust2")->click();
   Find<QCheckBox>("chkSortFile")->click();

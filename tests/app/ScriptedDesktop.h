@@ -42,6 +42,10 @@ class ScriptedDesktop : public app::Desktop {
     fileDialogs << title + " | " + suggested;
     return Next(fileAnswers);
   }
+  std::optional<QString> ChooseFolder(QWidget*, const QString& title, const QString&) override {
+    fileDialogs << title;
+    return Next(fileAnswers);
+  }
   bool OpenDocument(const QString& path) override {
     openedDocuments << path;
     return true;

@@ -58,6 +58,43 @@ TEST_F(LabelsCommandTest, PrintsEveryCallInItsLabelOnALetterPage) {
   EXPECT_EQ(page.height, 550);
 }
 
+// Style 3 over a callbook of the public licence files: each contact's QSL
+// label, the station's mailing label and the return label side by side.
+TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
+  BatchFolder folder(
+      "<EOH>\n<CALL:5>W1AAA<QSO_DATE:8>20240305<TIME_ON:4>1407<FREQ:6>14.025<RST_SENT:3>599<EOR>\n"
+      "<CALL:4>ZZ9Q<QSO_DATE:8>20240305<TIME_ON:4>1408<FREQ:6>14.025<RST_SENT:3>599<EOR>\n");
+  WriteUsCallbook(folder / "callbook",
+                  {"EN|9900101|||W1AAA|L|L09900101|SAMPLE, ALICE Q|ALICE|Q|SAMPLE|||||12 EXAMPLE "
+                   "LN|TESTVILLE|CT|060011234|||000|0099000101|I||||||"});
+  WriteFile(folder / "tavrilon.ini",
+            "[QSL Labels]\nUseQRZ=TRUE\nCDdrive=" + (folder / "callbook").string() +
+                "\n[Return Label]\nLine1=K9ME\nLine2=Box 9\n");
+  const BatchRun run =
+      folder.Run("labels log.adi --pdf out.pdf --stock 5160 --design SIMPLE --style 3");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("2 Labels Submitted to the Printer"), std::string::npos) << run.err;
+  const std::vector<PdfWord> words = ReadPdfWords(folder / "out.pdf");
+  // The first word of each label's first line, and where that label is.
+  const struct {
+    std::string word;
+    int label;  // on the sheet, from 0
+  } expected[] = {{"Confirming", 0}, {"W1AAA", 1}, {"SAMPLE", 1}, {"06001-1234", 1}, {"K9ME", 2},
+                  {"Confirming", 3}, {"ZZ9Q", 4},  {"Found", 4},  {"K9ME", 5}};
+  std::vector<PdfWord> unused = words;
+  for (const auto& e : expected) {
+    const auto word = std::ranges::find(unused, e.word, &PdfWord::text);
+    ASSERT_NE(word, unused.end()) << e.word;
+    const double left = 0.15 + (e.label % 3) * 2.8;
+    const double top = 0.45 + (e.label / 3) * 1.0;
+    EXPECT_GE(word->xMin / 72, left - 0.01) << e.word;
+    EXPECT_LT(word->xMax / 72, left + 2.8) << e.word;
+    EXPECT_GE(word->yMin / 72, top - 0.01) << e.word;
+    EXPECT_LT(word->yMax / 72, top + 1.0) << e.word;
+    unused.erase(word);
+  }
+}
+
 // The same job through a real CUPS queue (cups-pdf), when the test command
 // has set one up: the same labels in the same places.
 TEST_F(LabelsCommandTest, ACupsQueuePrintsTheSameLabels) {

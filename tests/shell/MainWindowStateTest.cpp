@@ -125,6 +125,11 @@ TEST_F(MainWindowStateTest, StartForgetsGoneInputFilesAndShowsTheQrzDriveInCapit
   state.SetUseQrz(false);
   EXPECT_EQ(state.qrzDriveText, "");
   EXPECT_EQ(Read("UseQRZ"), "FALSE");
+  // A folder keeps its case: it names another folder in capitals.
+  state.SetQrzFolder("/srv/Callbook");
+  state.SetUseQrz(true);
+  EXPECT_EQ(state.qrzDriveText, "/srv/Callbook");
+  EXPECT_EQ(Read("CDdrive"), "/srv/Callbook");
 }
 
 TEST_F(MainWindowStateTest, ADesignIsEditedOnlyWithANameWhichNamesItsMenuEntry) {

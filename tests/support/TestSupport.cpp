@@ -27,6 +27,25 @@ ProgramFolder::ProgramFolder() {
   std::filesystem::copy_file(ShippedDictionary(), Dictionary());
 }
 
+void WriteUsCallbook(const std::filesystem::path& folder,
+                     std::initializer_list<std::string_view> enLines) {
+  std::string en;
+  std::string hd;
+  for (const std::string_view line : enLines) {
+    en.append(line).append("\r\n");
+    // HD|USI|||CALL|A|HA|grant|expiry and empty fields to 59
+    std::size_t usiEnd = line.find('|', 3);
+    std::size_t callStart = line.find("|||", usiEnd) + 3;
+    std::string_view usi = line.substr(3, usiEnd - 3);
+    std::string_view call = line.substr(callStart, line.find('|', callStart) - callStart);
+    hd.append("HD|").append(usi).append("|||").append(call).append("|A|HA|03/01/2020|03/01/2030");
+    hd.append(50, '|').append("\r\n");
+  }
+  std::filesystem::create_directories(folder);
+  WriteFile(folder / "EN.dat", en);
+  WriteFile(folder / "HD.dat", hd);
+}
+
 std::string ContactLog(int count, std::string_view extra, std::string_view lineEnd) {
   std::string log = "<EOH>\n";
   for (int i = 1; i <= count; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,11 @@ void WriteFile(const std::filesystem::path& path, std::string_view content);
 // record's fields (a later tag wins), and each record ends with `lineEnd`.
 std::string ContactLog(int count, std::string_view extra = "", std::string_view lineEnd = "\n");
 std::string ReadFile(const std::filesystem::path& path);
+
+// A callbook folder with the US licence files: EN.dat of `enLines` (without
+// their CR LF), and HD.dat with an active licence for each of them.
+void WriteUsCallbook(const std::filesystem::path& folder,
+                     std::initializer_list<std::string_view> enLines);
 
 // The real logs of other programs, read in place (never copied into the project).
 std::filesystem::path SharedAdif(std::string_view name);

@@ -1,0 +1,103 @@
+#include "labels/MailingAddress.h"
+
+#include <algorithm>
+
+#include "settings/SettingsKeys.h"
+#include "text/Text.h"
+
+namespace tavrilon::labels {
+
+namespace {
+
+constexpr std::string_view kNotFound = "Error: the QRZ Database could not be found.";
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+LabelLines LoadReturnAddress(settings::SettingsFile& settings) {
+  LabelLines lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    lines[i] = settings.ReadSetting(settings::ReturnLabelLineKey(static_cast<int>(i) + 1), "");
+  }
+  return lines;
+}
+
+std::string PostalCodeText(std::string_view code) {
+  code = text::TrimTrailingBlanks(code);
+  // Cutting at the fifth character is for ZIP codes: "K2P 1L4" would be torn.
+  if (!AllDigits(code)) {
+    return std::string(code);
+  }
+  std::string zip(code.substr(0, 5));
+  if (code.size() > 5) {
+    zip.append(1, '-').append(code.substr(5, 4));
+  }
+  return zip;
+}
+
+bool MailingAddresses::OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui) {
+  const std::string folder = settings.ReadSetting(settings::kQrzDrive, "");
+  const auto notFound = [&ui](const std::string& why) {
+    ui.ShowMessage(std::string(kNotFound) + "\n" + why);
+    return false;
+  };
+  if (folder.empty()) {
+    return notFound(
+        "No folder is chosen for the callbook: choose the folder of its files beside "
+        "\"Use QRZ to Print Address Labels?\".");
+  }
+  // A drive letter ("E", "E:") names a drive of another system, not a folder.
+  if (folder.size() < 3) {
+    return notFound("\"" + folder +
+                    "\" is a drive letter; Tavrilon reads the callbook from a folder. Choose "
+                    "the folder of its files beside \"Use QRZ to Print Address Labels?\".");
+  }
+  ui.SetStatusText("Opening the callbook in " + folder);
+  ui.SetProgressVisible(true);
+  int shown = -1;
+  const auto progress = [&](std::int64_t done, std::int64_t total) {
+    const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 100;
+    if (percent != shown) {
+      shown = percent;
+      ui.SetStatusText("Indexing the callbook in " + folder + ": " + std::to_string(percent) + "%");
+      ui.SetProgressValue(percent);
+      ui.LetPendingEventsRun();
+    }
+  };
+  const bool opened = database_.QRZInit(folder, progress) != 0;
+  ui.SetProgressVisible(false);
+  ui.SetStatusText("Printing Labels");
+  if (!opened) {
+    return notFound(database_.Failure());
+  }
+  if (!database_.Notice().empty()) {
+    ui.ShowMessage(database_.Notice());
+  }
+  return true;
+}
+
+std::string MailingAddresses::Field(int field, std::int16_t& length) {
+  database_.QRZField(field, buffer_, length);
+  return std::string(buffer_.First(static_cast<std::size_t>(std::max<std::int16_t>(length, 0))));
+}
+
+LabelLines MailingAddresses::LookupMailingAddress(std::string_view call) {
+  LabelLines lines;
+  lines[0] = call;
+  std::int16_t length = database_.QRZSearch(call, buffer_);
+  if (length <= 0) {
+    lines[1] = "Address Not Found";
+    return lines;
+  }
+  lines[1] = Field(callbook::kQrzName, length);
+  lines[2] = Field(callbook::kQrzStreet, length);
+  std::string town = Field(callbook::kQrzTown, length);
+  town.append(", ").append(Field(callbook::kQrzState, length));
+  lines[3] = town + "  " + PostalCodeText(Field(callbook::kQrzPostalCode, length));
+  return lines;
+}
+
+}  // namespace tavrilon::labels

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "callbook/QrzDatabase.h"
+#include "labels/SimpleLabel.h"
+#include "session/UserInterface.h"
+#include "settings/SettingsFile.h"
+
+namespace tavrilon::labels {
+
+// The operator's own address, from the settings, for the return label.
+LabelLines LoadReturnAddress(settings::SettingsFile& settings);
+
+// A US ZIP code of digits as it is written on mail (nine digits as
+// NNNNN-NNNN); any other postal code as it stands.
+std::string PostalCodeText(std::string_view code);
+
+// The callbook as the label runs use it. It stays open from one run to the
+// next; each run opens it again, which is cheap while its files are unchanged.
+class MailingAddresses {
+ public:
+  // Opens the callbook in the folder of "CDdrive". False, after telling the
+  // user, when there is none there: the run then prints no mailing labels.
+  bool OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui);
+  // The station's mailing label: call, name, street, town with state and
+  // postal code; or the call and "Address Not Found".
+  LabelLines LookupMailingAddress(std::string_view call);
+
+ private:
+  std::string Field(int field, std::int16_t& length);
+
+  callbook::QrzDatabase database_;
+  callbook::QrzBuffer buffer_;
+};
+
+}  // namespace tavrilon::labels
