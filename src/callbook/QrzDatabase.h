@@ -64,6 +64,7 @@ class QrzDatabase {
 
  private:
   std::unique_ptr<CallbookIndex> index_;
+  std::filesystem::path folder_;  // the folder of index_
   std::string failure_;
   std::string notice_;
   std::string found_;  // the station QRZField reads, as the index keeps it

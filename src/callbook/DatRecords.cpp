@@ -1,0 +1,50 @@
+#include "callbook/DatRecords.h"
+
+#include <string_view>
+
+namespace tavrilon::callbook {
+
+namespace {
+
+bool StartsRecord(std::string_view line) {
+  return line.starts_with("EN|") || line.starts_with("HD|");
+}
+
+}  // namespace
+
+bool DatRecords::Open(const std::filesystem::path& path, std::string& error) {
+  hasPending_ = false;
+  if (!reader_.Open(path, error)) {
+    return false;
+  }
+  meter_.StartFile(reader_.FileLength());
+  return true;
+}
+
+bool DatRecords::Next(std::string& record) {
+  while (reader_.ReadLine(line_)) {
+    meter_.LineRead(line_.size());
+    if (line_.empty()) {
+      continue;
+    }
+    if (StartsRecord(line_)) {
+      const bool had = hasPending_;
+      pending_.swap(line_);
+      hasPending_ = true;
+      if (had) {
+        record.swap(line_);  // the record before, now whole
+        return true;
+      }
+    } else if (hasPending_) {
+      pending_.append(1, ' ').append(line_);
+    }
+  }
+  if (!hasPending_ || reader_.Failed()) {
+    return false;
+  }
+  record.swap(pending_);
+  hasPending_ = false;
+  return true;
+}
+
+}  // namespace tavrilon::callbook

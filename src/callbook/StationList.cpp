@@ -1,0 +1,50 @@
+#include "callbook/StationList.h"
+
+#include <algorithm>
+#include <string_view>
+#include <tuple>
+
+#include "text/Text.h"
+
+namespace tavrilon::callbook {
+
+void StationList::Add(const StationFields& station, std::uint64_t rank) {
+  const std::string_view call = text::TrimBlanks(station.call);
+  if (call.empty()) {
+    return;
+  }
+  Entry entry{block_.size(), rank, static_cast<std::uint32_t>(call.size()), 0};
+  for (const char c : call) {
+    block_.push_back(text::AsciiUpper(c));
+  }
+  const std::size_t recordStart = block_.size();
+  AppendRecord(station, block_);
+  entry.recordSize = static_cast<std::uint32_t>(block_.size() - recordStart);
+  entries_.push_back(entry);
+}
+
+IndexContent StationList::Finish() {
+  const std::string_view block = block_;
+  const auto call = [block](const Entry& e) { return block.substr(e.at, e.callSize); };
+  // Within one call the entry kept sorts last.
+  std::sort(entries_.begin(), entries_.end(), [&call](const Entry& a, const Entry& b) {
+    return std::forward_as_tuple(call(a), a.rank, a.at) <
+           std::forward_as_tuple(call(b), b.rank, b.at);
+  });
+  IndexContent content;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const Entry& e = entries_[i];
+    if (i + 1 < entries_.size() && call(entries_[i + 1]) == call(e)) {
+      continue;
+    }
+    content.keys.calls.append(call(e));
+    content.keys.callEnds.push_back(content.keys.calls.size());
+    content.records.append(block.substr(e.at + e.callSize, e.recordSize));
+    content.keys.recordEnds.push_back(content.records.size());
+  }
+  block_ = {};
+  entries_ = {};
+  return content;
+}
+
+}  // namespace tavrilon::callbook

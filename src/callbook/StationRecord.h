@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavrilon::callbook {
+
+// A station as a data file gives it, before it is indexed.
+struct StationFields {
+  std::string_view call;
+  std::string_view name;
+  std::string_view street;
+  std::string_view town;
+  std::string_view state;
+  std::string_view postalCode;
+};
+
+// The record the index keeps of a station: its fields without the call, in
+// the order name, street, town, state, postal code, each after its length.
+void AppendRecord(const StationFields& station, std::string& record);
+
+// Appends `word` to a name or address, after a blank when it is not the first.
+void AppendWord(std::string_view word, std::string& text);
+
+// Field `field` (a kQrz number) of a record; empty for an unknown field or a
+// record that is cut short.
+std::string_view RecordField(std::string_view record, int field);
+
+}  // namespace tavrilon::callbook

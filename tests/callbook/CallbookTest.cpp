@@ -1,0 +1,316 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "callbook/QrzDatabase.h"
+#include "support/TestSupport.h"
+
+namespace tavrilon::callbook {
+namespace {
+
+using test::WriteFile;
+
+std::string CrLfLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line + "\r\n";
+  }
+  return text;
+}
+
+std::string HdLine(const std::string& usi, const std::string& call, const std::string& status,
+                   const std::string& granted) {
+  return "HD|" + usi + "|||" + call + "|" + status + "|HA|" + granted + "|" + std::string(51, '|');
+}
+
+// The sample of the FCC files' notes, with the quirks of the real files.
+void WriteUsFiles(const test::TempDir& dir) {
+  WriteFile(dir / "EN.dat",
+            CrLfLines({
+                "EN|9900101|||W1AAA|L|L09900101|SAMPLE, ALICE Q|ALICE|Q|SAMPLE|||||12 EXAMPLE "
+                "LN|TESTVILLE|CT|06001|||000|0099000101|I||||||",
+                "EN|9900102|||W1AAB|L|L09900102|Fakename, Robert|Robert||Fakename|JR||||400 "
+                "Placeholder Rd|Mocktown|MA|01001|||000|0099000102|I||||||",
+                "EN|9900103|||K1AAC|L|L09900103|DOE, "
+                "JANE|JANE||DOE||||||NOWHERE|NH|03001|77||000|0099000103|I||||||",
+                "EN|9900104|||N1AAD|L|L09900104|TESTER, TOM B|TOM|B|TESTER|III||||9 DEMO DR APT "
+                "2|FICTION CITY|ME|040011234|||000|0099000104|I||||||",
+                "EN|9900105|||KC1AAE|L|L09900105|Example, Eve|Eve||Example|||||1 Sample "
+                "Way|Imaginary|VT|05001|||000|0099000105|I||||||",
+                "EN|9900106|||W1AAF|L|L09900106|Testville Amateur Radio Club||||||||55 Club House "
+                "Rd|TESTVILLE|CT|06001||c/o ALICE Q SAMPLE|000|0099000106|B||||||",
+                "EN|9900107|||AB1AAG|L|L09900107|PLACEHOLDER, "
+                "PAT|PAT||PLACEHOLDER|SR|||||MOCKTOWN|RI|02801|1234||000|0099000107|I||||||",
+                "EN|9900108|||W1AAH|L|L09900108|NULL, NORA N|NORA|N|NULL|||||3 Fake "
+                "Ave|Nowhere|NH|030011234|||000|0099000108|I||||||",
+                "EN|9900109|||K1AAI|L|L09900109|DUMMY, DAN|DAN||DUMMY|||||8 Synthetic St|Fiction "
+                "City|ME|04001|||000|0099000109|I||||||",
+                "EN|9900001|||W1AAA|L|L09900001|OLDHOLDER, OSCAR|OSCAR||OLDHOLDER|||||7 Former "
+                "Rd|Pastville|CT|06002|||000|0099000001|I||||||",
+                // A contact of W1AAA's licence, not its holder.
+                "EN|9900101|||W1AAA|CL|L09900101|CONTACT, CARL|CARL||CONTACT|||||1 Other "
+                "St|Elsewhere|CT|06009|||000|0099000101|I||||||",
+                "EN|9900110|||K1AAJ|L|L09900110|ROE, RAY|RAY||ROE|||||1111 Hwy 75 | PO Box "
+                "428|SOMEWHERE|TX|75001|||000|0099000110|I||||||",
+                "EN|9900111|||W1AAK|L|L09900111|Hills | Dales Radio Club||||||||2 Mast "
+                "Rd|A\xF1"
+                "asco|PR|00610|||000|0099000111|B||||||",
+                "EN|9900112|||N1AAL|L|L09900112|LONG, LEE|LEE||LONG|||||77 Long",
+                "Road|Testville|CT|06001|||000|0099000112|I||||||",
+                "EN|9900113|||KB1AAM|L|L09900113|OLDFORMAT, OLGA|OLGA||OLDFORMAT|||||5 Legacy "
+                "Ln|Oldtown|CT|06003||c/o someone|000|0099000113|I|||",
+                "EN|9900114|||W1AAN|L|L09900114|SHORT, SAM",
+                // A second active holder of W1AAB, granted earlier, read later.
+                "EN|9900115|||W1AAB|L|L09900115|EARLIER, ED|ED||EARLIER|||||1 Old "
+                "St|Mocktown|MA|01002|||000|0099000115|I||||||",
+                "",
+            }));
+  WriteFile(dir / "HD.dat", CrLfLines({HdLine("9900101", "W1AAA", "A", "03/01/2020"),
+                                       HdLine("9900102", "W1AAB", "A", "05/05/2018"),
+                                       HdLine("9900103", "K1AAC", "A", "01/10/2022"),
+                                       HdLine("9900104", "N1AAD", "A", "07/07/2019"),
+                                       HdLine("9900105", "KC1AAE", "A", "02/02/2024"),
+                                       HdLine("9900106", "W1AAF", "A", "09/09/2016"),
+                                       HdLine("9900107", "AB1AAG", "E", "04/04/2012"),
+                                       HdLine("9900108", "W1AAH", "C", "06/06/2015"),
+                                       HdLine("9900109", "K1AAI", "A", "11/11/2021"),
+                                       HdLine("9900001", "W1AAA", "E", "01/01/2005"),
+                                       HdLine("9900110", "K1AAJ", "A", "01/01/2021"),
+                                       HdLine("9900111", "W1AAK", "A", "01/01/2021"),
+                                       HdLine("9900112", "N1AAL", "A", "01/01/2021"),
+                                       HdLine("9900113", "KB1AAM", "A", "01/01/2021"),
+                                       HdLine("9900114", "W1AAN", "A", "01/01/2021"),
+                                       HdLine("9900115", "W1AAB", "A", "01/01/2010")}));
+}
+
+const std::string kLongName = "x" + [] {
+  std::string s;
+  for (int i = 0; i < 200; ++i) {
+    s += "\xC3\xA9";
+  }
+  return s;
+}();
+
+void WriteOtherLists(const test::TempDir& dir) {
+  // Columns are found by name: city and address_line change places here.
+  WriteFile(dir / "amateur_delim.txt",
+            CrLfLines({"callsign;first_name;surname;city;address_line;prov_cd;postal_code;qual_a;"
+                       "qual_b;qual_c;qual_d;qual_e;club_name;club_name_2;club_address;club_city;"
+                       "club_prov_cd;club_postal_code",
+                       "VE3AAA;Marie;Tremblay;Montr\xE9"
+                       "al;123 Rue Principale;QC;H2X 1Y4;A;B;;;;;;;;;",
+                       "VE3CLB;;;;;;;A;;;;;Ottawa Valley;Radio Club;1 Antenna Way;Kanata;ON;K2K "
+                       "2K2"}));
+  WriteFile(dir / "CALLBOOK.CSV",
+            CrLfLines({"call,name,street,town,state,postal code",
+                       "k1aai,\"Dan \"\"Danny\"\" Dummy\",\"8 Synthetic St, Apt 3\",Fiction "
+                       "City,ME,04001",
+                       "DL1LNG," + kLongName + ",,,,"}));
+}
+
+struct Station {
+  const char* call;
+  const char* name;
+  const char* street = "";
+  const char* town = "";
+  const char* state = "";
+  const char* postalCode = "";
+};
+
+std::string Field(QrzDatabase& db, int field) {
+  QrzBuffer buffer;
+  std::int16_t length = -1;
+  db.QRZField(field, buffer, length);
+  return std::string(buffer.First(static_cast<std::size_t>(length)));
+}
+
+void ExpectStations(QrzDatabase& db, const std::vector<Station>& stations) {
+  QrzBuffer buffer;
+  for (const Station& s : stations) {
+    SCOPED_TRACE(s.call);
+    ASSERT_EQ(db.QRZSearch(s.call, buffer), s.name ? 1 : 0);
+    EXPECT_EQ(Field(db, kQrzName), s.name ? s.name : "");
+    EXPECT_EQ(Field(db, kQrzStreet), s.street);
+    EXPECT_EQ(Field(db, kQrzTown), s.town);
+    EXPECT_EQ(Field(db, kQrzState), s.state);
+    EXPECT_EQ(Field(db, kQrzPostalCode), s.postalCode);
+  }
+}
+
+TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
+  test::TempDir dir;
+  WriteUsFiles(dir);
+  WriteOtherLists(dir);
+  QrzDatabase db;
+  std::int64_t lastDone = -1;
+  std::int64_t lastTotal = 0;
+  ASSERT_NE(db.QRZInit(dir.path(),
+                       [&](std::int64_t done, std::int64_t total) {
+                         EXPECT_GE(done, lastDone);
+                         lastDone = done;
+                         lastTotal = total;
+                       }),
+            0)
+      << db.Failure();
+  EXPECT_EQ(lastDone, lastTotal);
+  EXPECT_EQ(db.Notice(), "");
+  ExpectStations(
+      db,
+      {
+          {"W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT",
+           "06001"},  // not OLDHOLDER
+          {"W1AAB", "Robert Fakename JR", "400 Placeholder Rd", "Mocktown", "MA", "01001"},
+          {"K1AAC", "JANE DOE", "PO BOX 77", "NOWHERE", "NH", "03001"},
+          {"N1AAD", "TOM B TESTER III", "9 DEMO DR APT 2", "FICTION CITY", "ME", "040011234"},
+          {"KC1AAE", "Eve Example", "1 Sample Way", "Imaginary", "VT", "05001"},
+          {"W1AAF", "Testville Amateur Radio Club", "55 Club House Rd", "TESTVILLE", "CT", "06001"},
+          {"AB1AAG", nullptr},  // expired
+          {"W1AAH", nullptr},   // cancelled
+          {"K1AAI", "Dan \"Danny\" Dummy", "8 Synthetic St, Apt 3", "Fiction City", "ME", "04001"},
+          {"K1AAJ", "RAY ROE", "1111 Hwy 75 | PO Box 428", "SOMEWHERE", "TX", "75001"},
+          {"W1AAK", "Hills | Dales Radio Club", "2 Mast Rd",
+           "A\xC3\xB1"
+           "asco",
+           "PR", "00610"},
+          {"N1AAL", "LEE LONG", "77 Long Road", "Testville", "CT", "06001"},
+          {"KB1AAM", "OLGA OLDFORMAT", "5 Legacy Ln", "Oldtown", "CT", "06003"},
+          {"W1AAN", nullptr},  // too few fields
+          {"VE3AAA", "Marie Tremblay", "123 Rue Principale",
+           "Montr\xC3\xA9"
+           "al",
+           "QC", "H2X 1Y4"},
+          {"VE3CLB", "Ottawa Valley Radio Club", "1 Antenna Way", "Kanata", "ON", "K2K 2K2"},
+          {" w1aaa ", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
+          {"W1AAA/P", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
+          {"VE3/W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
+          {"W1ZZZ/P", nullptr},
+          {"", nullptr},
+      });
+  QrzBuffer buffer;
+  ASSERT_EQ(db.QRZSearch("DL1LNG", buffer), 1);
+  EXPECT_EQ(Field(db, kQrzName), kLongName.substr(0, 255));  // cut before a half character
+  EXPECT_EQ(Field(db, 7), "");
+}
+
+std::string IndexPath(const test::TempDir& dir) {
+  return (dir / "tavrilon-callbook.idx").string();
+}
+
+ino_t Inode(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Opens the folder in a new callbook; true when it was indexed again.
+bool Indexed(const test::TempDir& dir) {
+  QrzDatabase db;
+  bool indexed = false;
+  EXPECT_NE(db.QRZInit(dir.path(), [&](std::int64_t, std::int64_t) { indexed = true; }), 0)
+      << db.Failure();
+  QrzBuffer buffer;
+  EXPECT_EQ(db.QRZSearch("KC1AAE", buffer), 1);
+  return indexed;
+}
+
+TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
+  test::TempDir dir;
+  WriteUsFiles(dir);
+  EXPECT_TRUE(Indexed(dir));
+  const ino_t built = Inode(IndexPath(dir));
+  EXPECT_FALSE(Indexed(dir));
+  EXPECT_EQ(Inode(IndexPath(dir)), built);
+
+  QrzDatabase db;
+  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
+  QrzBuffer buffer;
+  EXPECT_EQ(db.QRZSearch("VE3AAA", buffer), 0);
+  WriteOtherLists(dir);  // a file added
+  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
+  EXPECT_EQ(db.QRZSearch("VE3AAA", buffer), 1);
+  WriteFile(dir / "amateur_delim.txt", "callsign;surname\r\nVE3AAA;Other\r\n");  // one changed
+  EXPECT_TRUE(Indexed(dir));
+  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
+  ASSERT_EQ(db.QRZSearch("VE3AAA", buffer), 1);
+  EXPECT_EQ(Field(db, kQrzName), "Other");
+}
+
+TEST(Callbook, IndexesAgainOverADamagedIndex) {
+  test::TempDir dir;
+  WriteUsFiles(dir);
+  EXPECT_TRUE(Indexed(dir));
+  const std::string whole = test::ReadFile(IndexPath(dir));
+  for (const std::size_t size :
+       {std::size_t{0}, std::size_t{20}, std::size_t{48}, whole.size() / 2, whole.size() - 1}) {
+    WriteFile(IndexPath(dir), whole.substr(0, size));
+    EXPECT_TRUE(Indexed(dir)) << size;
+    EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
+  }
+  std::string foreign = whole;
+  foreign[8] = '\x7F';  // another version
+  WriteFile(IndexPath(dir), foreign);
+  EXPECT_TRUE(Indexed(dir));
+}
+
+TEST(Callbook, SaysWhyAFolderHoldsNoCallbook) {
+  test::TempDir dir;
+  const std::string folder = dir.path().string();
+  const struct {
+    std::vector<const char*> files;
+    std::string failure;
+  } cases[] = {
+      {{},
+       "No callbook file (EN.dat with HD.dat, amateur_delim.txt, callbook.csv) is in " + folder +
+           "."},
+      {{"en.dat", "callbook.csv"},
+       "en.dat is in " + folder + " but HD.dat, which says which licences are active, is not."},
+      {{"HD.dat"},
+       "HD.dat is in " + folder +
+           " but EN.dat, which holds the licensees' names and addresses, is not."},
+      {{"amateur_delim.txt"},
+       folder + "/amateur_delim.txt: its first line names no \"callsign\" column."},
+  };
+  for (const auto& c : cases) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      std::filesystem::remove(entry.path());
+    }
+    for (const char* name : c.files) {
+      WriteFile(dir / name, "");
+    }
+    QrzDatabase db;
+    EXPECT_EQ(db.QRZInit(dir.path(), nullptr), 0);
+    EXPECT_EQ(db.Failure(), c.failure);
+  }
+  QrzDatabase db;
+  EXPECT_EQ(db.QRZInit(dir / "missing", nullptr), 0);
+  EXPECT_EQ(db.Failure(), folder + "/missing: No such file or directory");
+}
+
+TEST(Callbook, WorksFromMemoryWhenTheIndexCannotBeWritten) {
+  if (::geteuid() == 0) {
+    GTEST_SKIP() << "root may write and read any file";
+  }
+  test::TempDir dir;
+  WriteUsFiles(dir);
+  ::chmod((dir / "HD.dat").c_str(), 0);
+  QrzDatabase db;
+  EXPECT_EQ(db.QRZInit(dir.path(), nullptr), 0);
+  EXPECT_EQ(db.Failure(), (dir / "HD.dat").string() + ": Permission denied");
+  ::chmod((dir / "HD.dat").c_str(), 0644);
+
+  ::chmod(dir.path().c_str(), 0555);
+  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0) << db.Failure();
+  EXPECT_EQ(db.Notice(), "The callbook's index cannot be kept: " + IndexPath(dir) +
+                             ": Permission denied. The callbook is read from memory this time "
+                             "and indexed again at its next opening.");
+  QrzBuffer buffer;
+  ASSERT_EQ(db.QRZSearch("K1AAC", buffer), 1);
+  EXPECT_EQ(Field(db, kQrzStreet), "PO BOX 77");
+}
+
+}  // namespace
+}  // namespace tavrilon::callbook
