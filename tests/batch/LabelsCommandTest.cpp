@@ -75,12 +75,13 @@ TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("2 Labels Submitted to the Printer"), std::string::npos) << run.err;
   const std::vector<PdfWord> words = ReadPdfWords(folder / "out.pdf");
-  // The first word of each label's first line, and where that label is.
+  // Words of each label in reading order, and where their label is.
   const struct {
     std::string word;
     int label;  // on the sheet, from 0
-  } expected[] = {{"Confirming", 0}, {"W1AAA", 1}, {"SAMPLE", 1}, {"06001-1234", 1}, {"K9ME", 2},
-                  {"Confirming", 3}, {"ZZ9Q", 4},  {"Found", 4},  {"K9ME", 5}};
+  } expected[] = {{"Confirming", 0}, {"W1AAA", 0}, {"W1AAA", 1},      {"SAMPLE", 1},
+                  {"06001-1234", 1}, {"K9ME", 2},  {"Confirming", 3}, {"ZZ9Q", 3},
+                  {"ZZ9Q", 4},       {"Found", 4}, {"K9ME", 5}};
   std::vector<PdfWord> unused = words;
   for (const auto& e : expected) {
     const auto word = std::ranges::find(unused, e.word, &PdfWord::text);

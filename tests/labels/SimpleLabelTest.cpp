@@ -30,12 +30,12 @@ TEST(SimpleLabelTest, QslLinesWithAndWithoutTheOptionalFields) {
   ASSERT_NE(qso, nullptr);
   EXPECT_EQ(
       BuildSimpleQslLines(qso->fields),
-      (LabelLines{"Confirming contact with W1AAA  via:  K1XX", "On 05 Mar 2024   At 14:07 GMT",
+      (LabelLines{"Confirming contact with W1AAA  via:  K1XX", "On 05 MAR 2024   At 14:07 GMT",
                   "Freq: 14.025  Mode: SSB  ", "Power: 100  Your RST: 599  "}));
   qso = input.NextRecord();
   ASSERT_NE(qso, nullptr);
   EXPECT_EQ(BuildSimpleQslLines(qso->fields),
-            (LabelLines{"Confirming contact with W1AAB", "On 05 Mar 2024   At 14:07 GMT",
+            (LabelLines{"Confirming contact with W1AAB", "On 05 MAR 2024   At 14:07 GMT",
                         "Freq: 14.025  ", "Your RST: 599  "}));
 }
 
