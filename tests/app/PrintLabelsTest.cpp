@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
@@ -47,6 +48,28 @@ TEST_F(MainWindowTest, ACustomDesignPrintsFromTheSortedLogAndItsFirstSheetIsPrev
   EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
   EXPECT_EQ(Status(), QStringLiteral("Label 3"));
   EXPECT_TRUE(desktop_.messages.isEmpty()) << desktop_.messages.join(u'\n').toStdString();
+}
+
+// A run that finds no callbook says so once; the runs after it print
+// without mailing labels until the QRZ box is checked again.
+TEST_F(MainWindowTest, NoCallbookIsToldOnceUntilTheQrzBoxIsCheckedAgain) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Find<QRadioButton>("optLabelLaySimp")->click();
+  Find<QRadioButton>("optLblSet3")->click();
+  auto* useQrz = Find<QCheckBox>("ckUseQRZ");
+  useQrz->click();
+  desktop_.fileAnswers = {Path("a.pdf"), Path("b.pdf"), Path("c.pdf")};
+  Click(window_.get(), "cmdPrintLbl");  // the stored drive letter "C:"
+  ASSERT_EQ(desktop_.messages.size(), 1);
+  EXPECT_TRUE(desktop_.messages[0].startsWith("Error: the QRZ Database could not be found.\n"));
+  Click(window_.get(), "cmdPrintLbl");
+  EXPECT_EQ(desktop_.messages.size(), 1);
+  EXPECT_TRUE(useQrz->isChecked());
+  useQrz->click();
+  useQrz->click();
+  Click(window_.get(), "cmdPrintLbl");
+  EXPECT_EQ(desktop_.messages.size(), 2);
+  EXPECT_EQ(Status(), QStringLiteral("1 Labels Submitted to the Printer"));
 }
 
 }  // namespace
