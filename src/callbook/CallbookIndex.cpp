@@ -45,7 +45,7 @@ bool CallbookIndex::Find(std::string_view call, std::string& record) const {
   if (i == keys_.Count()) {
     return false;
   }
-  const std::uint64_t start = keys_.RecordStart(i);
+  const std::uint32_t start = keys_.RecordStart(i);
   const std::size_t size = keys_.recordEnds[i] - start;
   if (fd_ < 0) {
     record.assign(records_, start, size);

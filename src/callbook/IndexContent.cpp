@@ -3,7 +3,7 @@
 namespace tavrilon::callbook {
 
 std::string_view CallKeys::Call(std::size_t i) const {
-  const std::uint64_t start = i == 0 ? 0 : callEnds[i - 1];
+  const std::uint32_t start = i == 0 ? 0 : callEnds[i - 1];
   return std::string_view(calls).substr(start, callEnds[i] - start);
 }
 

@@ -19,7 +19,8 @@ namespace tavrilon::callbook {
 
 namespace {
 
-std::optional<IndexContent> ReadStations(const CallbookFiles& files, const IndexProgress& progress,
+std::optional<IndexContent> ReadStations(const std::filesystem::path& folder,
+                                         const CallbookFiles& files, const IndexProgress& progress,
                                          std::string& failure) {
   std::int64_t total = 0;
   for (const SourceFile& source : files.sources) {
@@ -34,7 +35,12 @@ std::optional<IndexContent> ReadStations(const CallbookFiles& files, const Index
     return std::nullopt;
   }
   meter.Finish();
-  return stations.Finish();
+  std::optional<IndexContent> content = stations.Finish();
+  if (!content) {
+    failure = "The callbook's files in " + folder.string() +
+              " hold more addresses than one index can keep (4 GiB).";
+  }
+  return content;
 }
 
 }  // namespace
@@ -63,7 +69,7 @@ std::int32_t QrzDatabase::QRZInit(const std::filesystem::path& folder,
     return 1;
   }
   try {
-    std::optional<IndexContent> content = ReadStations(*files, progress, failure_);
+    std::optional<IndexContent> content = ReadStations(folder, *files, progress, failure_);
     if (!content) {
       return 0;
     }

@@ -23,7 +23,7 @@ void StationList::Add(const StationFields& station, std::uint64_t rank) {
   entries_.push_back(entry);
 }
 
-IndexContent StationList::Finish() {
+std::optional<IndexContent> StationList::Finish() {
   const std::string_view block = block_;
   const auto call = [block](const Entry& e) { return block.substr(e.at, e.callSize); };
   // Within one call the entry kept sorts last.
@@ -38,9 +38,12 @@ IndexContent StationList::Finish() {
       continue;
     }
     content.keys.calls.append(call(e));
-    content.keys.callEnds.push_back(content.keys.calls.size());
     content.records.append(block.substr(e.at + e.callSize, e.recordSize));
-    content.keys.recordEnds.push_back(content.records.size());
+    if (content.records.size() > UINT32_MAX || content.keys.calls.size() > UINT32_MAX) {
+      return std::nullopt;
+    }
+    content.keys.callEnds.push_back(static_cast<std::uint32_t>(content.keys.calls.size()));
+    content.keys.recordEnds.push_back(static_cast<std::uint32_t>(content.records.size()));
   }
   block_ = {};
   entries_ = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,8 @@ class StationList {
   // The call is taken trimmed and in capitals; an empty one is no station.
   void Add(const StationFields& station, std::uint64_t rank);
   // Sorted by call, one station a call; the list is empty afterwards.
-  IndexContent Finish();
+  // Nothing when the records take more than an index can hold (4 GiB).
+  std::optional<IndexContent> Finish();
 
  private:
   struct Entry {
