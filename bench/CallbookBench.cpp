@@ -102,8 +102,8 @@ void Generate(const std::filesystem::path& folder, std::uint64_t licences, std::
     std::fwrite(line.data(), 1, line.size(), en);
     const std::string granted = Date(random, 2014);
     line = "HD|" + usi + "|||" + call + "|" + (isActive ? "A" : (random() % 3 ? "E" : "C")) +
-           "|HA|" + granted + "|" + Date(random, 2024) + "||||||||||||||||||||||||||||||||" +
-           granted + "|" + granted + "|||||||||||||||N|N|N|||N||\r\n";
+           "|HA|" + granted + "|" + Date(random, 2024) + std::string(34, '|') + granted + "|" +
+           granted + "|||||||||||N|N|N||\r\n";
     std::fwrite(line.data(), 1, line.size(), hd);
   }
   std::fclose(en);

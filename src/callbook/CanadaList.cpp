@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "text/LineReader.h"
 #include "text/Text.h"
 
 namespace tavrilon::callbook {
@@ -55,15 +54,12 @@ std::array<std::size_t, kColumnCount> ColumnPlaces(std::string_view header) {
 
 bool ReadCanadaList(const std::filesystem::path& path, ProgressMeter& meter, StationList& stations,
                     std::string& failure) {
-  text::LineReader reader;
+  MeteredLines reader(meter);
   if (!reader.Open(path, failure)) {
     return false;
   }
-  meter.StartFile(reader.FileLength());
   std::string line;
-  if (reader.ReadLine(line)) {
-    meter.LineRead(line.size());
-  }
+  reader.ReadLine(line);
   const std::array<std::size_t, kColumnCount> places = ColumnPlaces(line);
   if (!reader.Failed() && places[kCall] == kNoColumn) {
     failure = path.string() + ": its first line names no \"callsign\" column.";
@@ -71,7 +67,6 @@ bool ReadCanadaList(const std::filesystem::path& path, ProgressMeter& meter, Sta
   }
   std::string name;
   while (reader.ReadLine(line)) {
-    meter.LineRead(line.size());
     const std::vector<std::string_view> values = text::Split(line, ';');
     const auto value = [&values, &places](Column column) {
       const std::size_t at = places[column];

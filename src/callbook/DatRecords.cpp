@@ -14,16 +14,11 @@ bool StartsRecord(std::string_view line) {
 
 bool DatRecords::Open(const std::filesystem::path& path, std::string& error) {
   hasPending_ = false;
-  if (!reader_.Open(path, error)) {
-    return false;
-  }
-  meter_.StartFile(reader_.FileLength());
-  return true;
+  return lines_.Open(path, error);
 }
 
 bool DatRecords::Next(std::string& record) {
-  while (reader_.ReadLine(line_)) {
-    meter_.LineRead(line_.size());
+  while (lines_.ReadLine(line_)) {
     if (line_.empty()) {
       continue;
     }
@@ -39,7 +34,7 @@ bool DatRecords::Next(std::string& record) {
       pending_.append(1, ' ').append(line_);
     }
   }
-  if (!hasPending_ || reader_.Failed()) {
+  if (!hasPending_ || lines_.Failed()) {
     return false;
   }
   record.swap(pending_);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "callbook/ProgressMeter.h"
-#include "text/LineReader.h"
 
 namespace tavrilon::callbook {
 
@@ -13,17 +12,16 @@ namespace tavrilon::callbook {
 // belongs to the record before it.
 class DatRecords {
  public:
-  explicit DatRecords(ProgressMeter& meter) : meter_(meter) {}
+  explicit DatRecords(ProgressMeter& meter) : lines_(meter) {}
 
   // False with `error` saying which file and why when it cannot be read.
   bool Open(const std::filesystem::path& path, std::string& error);
   // False at the end, or when reading failed (Error() is then set).
   bool Next(std::string& record);
-  const std::string& Error() const { return reader_.Error(); }
+  const std::string& Error() const { return lines_.Error(); }
 
  private:
-  ProgressMeter& meter_;
-  text::LineReader reader_;
+  MeteredLines lines_;
   std::string line_;
   std::string pending_;
   bool hasPending_ = false;

@@ -3,7 +3,6 @@
 #include <string_view>
 #include <vector>
 
-#include "text/LineReader.h"
 #include "text/Text.h"
 
 namespace tavrilon::callbook {
@@ -35,17 +34,15 @@ bool CsvValues(std::string_view line, std::vector<std::string>& values) {
 
 bool ReadOwnList(const std::filesystem::path& path, ProgressMeter& meter, StationList& stations,
                  std::string& failure) {
-  text::LineReader reader;
+  MeteredLines reader(meter);
   if (!reader.Open(path, failure)) {
     return false;
   }
-  meter.StartFile(reader.FileLength());
   std::string record;
   std::string line;
   std::vector<std::string> values;
   bool header = true;
   while (reader.ReadLine(line)) {
-    meter.LineRead(line.size());
     if (!record.empty()) {
       record.push_back(' ');  // a line break within quotes: each value is one line of a label
     }

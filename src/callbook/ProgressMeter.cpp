@@ -36,4 +36,20 @@ void ProgressMeter::Tell(std::int64_t done) {
   }
 }
 
+bool MeteredLines::Open(const std::filesystem::path& path, std::string& error) {
+  if (!reader_.Open(path, error)) {
+    return false;
+  }
+  meter_.StartFile(reader_.FileLength());
+  return true;
+}
+
+bool MeteredLines::ReadLine(std::string& line) {
+  if (!reader_.ReadLine(line)) {
+    return false;
+  }
+  meter_.LineRead(line.size());
+  return true;
+}
+
 }  // namespace tavrilon::callbook

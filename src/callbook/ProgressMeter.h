@@ -2,8 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <string>
 
 #include "callbook/QrzDatabase.h"
+#include "text/LineReader.h"
 
 namespace tavrilon::callbook {
 
@@ -27,6 +30,21 @@ class ProgressMeter {
   std::int64_t fileEnd_ = 0;
   std::int64_t done_ = 0;
   std::int64_t nextTell_ = 0;
+};
+
+// The lines of a data file, told to the meter as they are read.
+class MeteredLines {
+ public:
+  explicit MeteredLines(ProgressMeter& meter) : meter_(meter) {}
+  // False with `error` saying which file and why when it cannot be read.
+  bool Open(const std::filesystem::path& path, std::string& error);
+  bool ReadLine(std::string& line);
+  bool Failed() const { return reader_.Failed(); }
+  const std::string& Error() const { return reader_.Error(); }
+
+ private:
+  ProgressMeter& meter_;
+  text::LineReader reader_;
 };
 
 }  // namespace tavrilon::callbook

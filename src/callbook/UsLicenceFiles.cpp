@@ -20,9 +20,9 @@ struct ActiveLicence {
 };
 
 // Fields of HD.dat and EN.dat, counted from 0.
+constexpr std::size_t kHdUsi = 1;
 constexpr std::size_t kHdStatus = 5;
 constexpr std::size_t kHdGrantDate = 7;
-constexpr std::size_t kEnUsi = 1;
 constexpr std::size_t kEnCall = 4;
 constexpr std::size_t kEnEntityType = 5;
 constexpr std::size_t kEnEntityName = 7;
@@ -81,7 +81,7 @@ std::optional<std::vector<ActiveLicence>> ReadActiveLicences(const std::filesyst
         text::TrimBlanks(fields[kHdStatus]) != "A") {
       continue;
     }
-    if (const auto usi = Usi(fields[1])) {
+    if (const auto usi = Usi(fields[kHdUsi])) {
       active.push_back({*usi, DayNumber(text::TrimBlanks(fields[kHdGrantDate]))});
     }
   }
