@@ -51,6 +51,7 @@ QrzDatabase::~QrzDatabase() = default;
 std::int32_t QrzDatabase::QRZInit(const std::filesystem::path& folder,
                                   const IndexProgress& progress) {
   failure_.clear();
+  notice_.clear();  // told once for each indexing, not again while it is reused
   found_.clear();
   std::optional<CallbookFiles> files = FindCallbookFiles(folder, failure_);
   if (!files) {
@@ -61,7 +62,6 @@ std::int32_t QrzDatabase::QRZInit(const std::filesystem::path& folder,
     return 1;
   }
   index_.reset();
-  notice_.clear();
   folder_ = folder;
   const std::filesystem::path indexPath = folder / kIndexFileName;
   index_ = CallbookIndex::OpenFile(indexPath, files->sources);

@@ -250,9 +250,14 @@ TEST(Callbook, IndexesAgainOverADamagedIndex) {
     EXPECT_TRUE(Indexed(dir)) << size;
     EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
   }
-  std::string foreign = whole;
-  foreign[8] = '\x7F';  // another version
-  WriteFile(IndexPath(dir), foreign);
+  std::string damaged = whole;
+  damaged[8] = '\x7F';  // another version
+  WriteFile(IndexPath(dir), damaged);
+  EXPECT_TRUE(Indexed(dir));
+  damaged = whole;
+  const std::size_t firstCallEnd = 48 + static_cast<unsigned char>(whole[40]);
+  damaged.replace(firstCallEnd, 4, "\xFF\xFF\xFF\xFF");
+  WriteFile(IndexPath(dir), damaged);
   EXPECT_TRUE(Indexed(dir));
 }
 
