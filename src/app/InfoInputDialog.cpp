@@ -9,6 +9,7 @@
 #include "app/DialogButtons.h"
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
+#include "labels/MailingAddress.h"
 
 namespace tavrilon::app {
 
@@ -29,12 +30,12 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
   auto* lblAddressDesc = new QLabel(tr("Enter your address for printing return address labels:"));
   lblAddressDesc->setObjectName(QStringLiteral("lblAddressDesc"));
   layout->addWidget(lblAddressDesc, 1, 0, 1, 2);
+  const labels::LabelLines address = labels::LoadReturnAddress(settings_);
   for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
     const QString n = QString::number(i + 1);
     auto* label = new QLabel(tr("Address Line %1").arg(n));
     label->setObjectName(QStringLiteral("lblAddress") + n);
-    txtAddress_[i] = new QLineEdit(ToQString(
-        settings_.ReadSetting(settings::ReturnLabelLineKey(static_cast<int>(i) + 1), "")));
+    txtAddress_[i] = new QLineEdit(ToQString(address[i]));
     txtAddress_[i]->setObjectName(QStringLiteral("txtAddress") + n);
     txtAddress_[i]->setMinimumWidth(320);
     layout->addWidget(label, static_cast<int>(i) + 2, 0);

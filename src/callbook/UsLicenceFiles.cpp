@@ -118,10 +118,6 @@ class EnFields {
   std::size_t extra_;
 };
 
-bool AllDigits(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 bool AllLetters(std::string_view s) {
   return std::all_of(s.begin(), s.end(),
                      [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
@@ -134,7 +130,8 @@ bool Plausible(const EnFields& fields) {
   const std::string_view email = fields[kEnEmail];
   return fields[kEnMiddleInitial].size() <= 1 && fields[kEnSuffix].size() <= 3 &&
          (email.empty() || email.find('@') != std::string_view::npos) &&
-         (state.empty() || (state.size() == 2 && AllLetters(state))) && AllDigits(fields[kEnZip]) &&
+         (state.empty() || (state.size() == 2 && AllLetters(state))) &&
+         (fields[kEnZip].empty() || text::IsDigits(fields[kEnZip])) &&
          fields[kEnApplicantType].size() <= 1;
 }
 

@@ -11,10 +11,6 @@ namespace {
 
 constexpr std::string_view kNotFound = "Error: the QRZ Database could not be found.";
 
-bool AllDigits(std::string_view s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 }  // namespace
 
 LabelLines LoadReturnAddress(settings::SettingsFile& settings) {
@@ -28,7 +24,7 @@ LabelLines LoadReturnAddress(settings::SettingsFile& settings) {
 std::string PostalCodeText(std::string_view code) {
   code = text::TrimTrailingBlanks(code);
   // Cutting at the fifth character is for ZIP codes: "K2P 1L4" would be torn.
-  if (!AllDigits(code)) {
+  if (!text::IsDigits(code)) {
     return std::string(code);
   }
   std::string zip(code.substr(0, 5));

@@ -153,6 +153,10 @@ std::string_view FirstCharsOfUtf8(std::string_view utf8, std::size_t n) {
   return utf8.substr(0, i);
 }
 
+bool IsDigits(std::string_view s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 bool IsAscii(std::string_view bytes) {
   const char* p = bytes.data();
   std::size_t n = bytes.size();

@@ -63,6 +63,8 @@ inline std::string_view CharRange(std::string_view utf8, std::size_t first, std:
 }
 
 bool IsAscii(std::string_view bytes);
+// At least one character, and every one a digit 0 to 9.
+bool IsDigits(std::string_view s);
 bool IsValidUtf8(std::string_view bytes);
 // How many bytes from the start are valid UTF-8, ending on a whole character.
 std::size_t ValidUtf8Prefix(std::string_view bytes);
