@@ -212,10 +212,12 @@ void MainWindowForm::BuildMenus(QMainWindow& window) {
   }
   setUp->addSeparator();
   mnuCustom_Log_Setup = entry(setUp, "mnuCustom_Log_Setup", tr("Custom Log Setup"));
+  mnuCalibratePrinter = entry(setUp, "mnuCalibratePrinter", tr("Calibrate Printer"));
 
   QMenu* tools = menu("mnuTools", tr("Tools"));
   mnuEditIni = entry(tools, "mnuEditIni", tr("Edit Tavrilon.ini"));
   mnuCvttoHTML = entry(tools, "mnuCvttoHTML", tr("Convert Log to HTML"));
+  mnuSaveSent = entry(tools, "mnuSaveSent", tr("Save Printed Contacts as Sent..."));
 
   QMenu* help = menu("mnuHelpFile", tr("Help"));
   mnuHelp = entry(help, "mnuHelp", tr("Help"));

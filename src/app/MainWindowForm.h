@@ -66,8 +66,10 @@ struct MainWindowForm {
   QAction* mnuCustom_Label_Setup = nullptr;
   std::array<QAction*, 3> designMenus{};  // captioned by the state
   QAction* mnuCustom_Log_Setup = nullptr;
+  QAction* mnuCalibratePrinter = nullptr;
   QAction* mnuEditIni = nullptr;
   QAction* mnuCvttoHTML = nullptr;
+  QAction* mnuSaveSent = nullptr;  // the last label run's contacts, for the logger
   QAction* mnuHelp = nullptr;
   QAction* mnuAbout = nullptr;
 
