@@ -9,17 +9,13 @@
 
 namespace tavrilon::batch {
 
-namespace {
-
-std::string PrinterOf(const PrintTarget& target) {
+std::string TargetPrinter(const PrintTarget& target) {
   return target.printer.value_or(std::string(print::kPdfPrinterName));
 }
 
-}  // namespace
-
 std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input,
                                     const std::vector<std::filesystem::path>& ownFiles) {
-  const std::string printer = PrinterOf(target);
+  const std::string printer = TargetPrinter(target);
   if (printer == print::kPdfPrinterName && !target.pdf) {
     std::fprintf(stderr, "The PDF printer needs --pdf OUT: the file to write.\n");
     return kExitUsage;
@@ -47,7 +43,7 @@ print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<q
                                       std::string documentName,
                                       std::optional<labels::Paper> paper) {
   return [&target, &job, documentName = std::move(documentName), paper] {
-    job.emplace(PrinterOf(target), target.pdf, documentName);
+    job.emplace(TargetPrinter(target), target.pdf, documentName);
     if (paper) {
       job->SetPaper(*paper);
     }

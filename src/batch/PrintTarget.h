@@ -18,6 +18,9 @@ struct PrintTarget {
   std::optional<std::string> printer;
 };
 
+// The printer's name: our PDF printer's when the target is a file.
+std::string TargetPrinter(const PrintTarget& target);
+
 // Checks the target for a run over `input` before a record is read: a PDF
 // file that may be written (never the input or one of `ownFiles`), a printer
 // that is installed. Tells why on standard error; answers the exit status to

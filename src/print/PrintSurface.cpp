@@ -14,7 +14,7 @@ void PrintSurface::SetFontName(std::string_view face) {
 }
 
 void PrintSurface::PrintText(std::string_view text, bool lineEnd) {
-  DrawTextAt(xInches_, yInches_, text);
+  DrawTextAt(xInches_ + shiftX_, yInches_ + shiftY_, text);
   if (lineEnd) {
     xInches_ = 0;
     yInches_ += LineHeightInches();
@@ -24,16 +24,19 @@ void PrintSurface::PrintText(std::string_view text, bool lineEnd) {
 }
 
 void PrintSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {
-  DrawLineAt(ToInches(x1), ToInches(y1), ToInches(x2), ToInches(y2), colour);
+  DrawLineAt(ToInches(x1) + shiftX_, ToInches(y1) + shiftY_, ToInches(x2) + shiftX_,
+             ToInches(y2) + shiftY_, colour);
 }
 
 void PrintSurface::DrawBox(double x1, double y1, double x2, double y2, Colour colour) {
-  DrawBoxAt(ToInches(x1), ToInches(y1), ToInches(x2), ToInches(y2), colour);
+  DrawBoxAt(ToInches(x1) + shiftX_, ToInches(y1) + shiftY_, ToInches(x2) + shiftX_,
+            ToInches(y2) + shiftY_, colour);
 }
 
 void PrintSurface::PaintPicture(const std::filesystem::path& picture, double x, double y,
                                 double width, double height) {
-  DrawPictureAt(picture, ToInches(x), ToInches(y), ToInches(width), ToInches(height));
+  DrawPictureAt(picture, ToInches(x) + shiftX_, ToInches(y) + shiftY_, ToInches(width),
+                ToInches(height));
 }
 
 void PrintSurface::NewPage() {

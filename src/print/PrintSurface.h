@@ -59,13 +59,23 @@ class PrintSurface {
   void SetLineWidth(int width) { lineWidth_ = width; }
   int LineWidth() const { return lineWidth_; }
 
+  // Moves everything drawn from now on by this much (inches; right and down
+  // are positive) without changing the positions the layouts see: a
+  // printer's calibration, which no layout should know of.
+  void ShiftDrawing(double acrossInches, double downInches) {
+    shiftX_ = acrossInches;
+    shiftY_ = downInches;
+  }
+
   // Prints at the current position (its top-left corner). Without a line end
   // the position moves to the end of the text; with one, down by the font's
   // line height and back to the left edge.
   void PrintText(std::string_view text, bool lineEnd);
   // Prints at the current position and leaves the position there, for a
   // caller that places its next text itself: the text is not measured.
-  void PrintTextHere(std::string_view text) { DrawTextAt(xInches_, yInches_, text); }
+  void PrintTextHere(std::string_view text) {
+    DrawTextAt(xInches_ + shiftX_, yInches_ + shiftY_, text);
+  }
   // The room a text takes in the current font, in the current unit.
   double TextWidth(std::string_view text) const { return FromInches(TextWidthInches(text)); }
   double TextHeight() const { return FromInches(LineHeightInches()); }
@@ -144,6 +154,8 @@ class PrintSurface {
   Font font_;
   Colour colour_ = kBlack;
   int lineWidth_ = 1;
+  double shiftX_ = 0;
+  double shiftY_ = 0;
   std::string failure_;
 };
 

@@ -29,6 +29,8 @@ inline constexpr std::string_view kLabelsSection = "QSL Labels";
 inline constexpr std::string_view kReturnLabelSection = "Return Label";
 inline constexpr std::string_view kCustomLogSection = "Custom Log";
 inline constexpr std::string_view kCustomSheetSection = "Custom Label";
+// One key per printer, named as the printer: "across,down" in millimetres.
+inline constexpr std::string_view kCalibrationSection = "Printer Calibration";
 
 inline constexpr SettingKey kMyCall{kGlobalsSection, "MyCall"};
 inline constexpr SettingKey kPrinter{kGlobalsSection, "Printer"};

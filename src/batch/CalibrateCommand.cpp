@@ -1,0 +1,69 @@
+#include "batch/CalibrateCommand.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "batch/ConsoleUserInterface.h"
+#include "batch/ExitStatus.h"
+#include "labels/LabelRun.h"
+#include "labels/LabelStocks.h"
+#include "print/PrinterCalibration.h"
+#include "qt/QtPrinterCatalog.h"
+#include "shell/StoredChoices.h"
+
+namespace tavrilon::batch {
+
+namespace {
+
+std::optional<double> Shift(const std::string& typed, const char* which) {
+  const auto mm = print::ShiftInMillimetres(typed, print::Unit::Millimetres);
+  if (!mm) {
+    std::fprintf(stderr,
+                 "The shift %s must be a number of millimetres from -%g to %g, not \"%s\".\n",
+                 which, print::kMostShiftMm, print::kMostShiftMm, typed.c_str());
+  }
+  return mm;
+}
+
+}  // namespace
+
+int RunCalibrateCommand(const CalibrateOptions& options, Session& session) {
+  const auto across = Shift(options.across, "across");
+  const auto down = Shift(options.down, "down");
+  if (!across || !down) {
+    return kExitUsage;
+  }
+  const std::vector<std::string> installed = qt::QtPrinterCatalog().InstalledPrinters();
+  if (std::find(installed.begin(), installed.end(), options.printer) == installed.end()) {
+    std::fprintf(stderr, "There is no printer named \"%s\".\n", options.printer.c_str());
+    return kExitInputMissing;
+  }
+  const print::Calibration calibration{*across, *down};
+  if (const std::string fault =
+          print::StoreCalibration(session.Settings(), options.printer, calibration);
+      !fault.empty()) {
+    std::fprintf(stderr, "%s\n", fault.c_str());
+    return kExitInputMissing;
+  }
+  std::printf("%s: %s\n", options.printer.c_str(), print::CalibrationText(calibration).c_str());
+  return kExitOk;
+}
+
+int RunAlignmentPageCommand(const AlignmentPageOptions& options, Session& session) {
+  if (const auto status = CheckPrintTarget(options.target, {}, session.OwnFiles())) {
+    return *status;
+  }
+  labels::LabelRunRequest request;
+  request.labelStock = options.stock.value_or(
+      std::string(labels::kLabelStocks[shell::ReadStoredChoices(session.Settings()).stockIndex]));
+  request.printer = TargetPrinter(options.target);
+  ConsoleUserInterface ui(stderr);
+  labels::LabelRun run(session.Input(), session.Settings(), ui);
+  std::optional<qt::PrintJob> job;
+  const RunOutcome outcome = run.PrintAlignmentPage(
+      request, PrintDocumentFor(options.target, job, "Tavrilon alignment page",
+                                labels::StockPaper(request.labelStock)));
+  return ExitStatusOf(outcome, session.Input());
+}
+
+}  // namespace tavrilon::batch

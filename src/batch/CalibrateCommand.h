@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "batch/PrintTarget.h"
+#include "session/Session.h"
+
+namespace tavrilon::batch {
+
+struct CalibrateOptions {
+  std::string printer;
+  std::string across;  // millimetres as typed; right is positive
+  std::string down;    // down is positive
+};
+
+// Stores the printer's correction, which every later label run and blank
+// card on it takes. Answers the exit status.
+int RunCalibrateCommand(const CalibrateOptions& options, Session& session);
+
+struct AlignmentPageOptions {
+  PrintTarget target;
+  std::optional<std::string> stock;  // the stored stock when not given
+};
+
+// Prints the page to measure the correction by, for the stock on the
+// target's printer. Answers the exit status.
+int RunAlignmentPageCommand(const AlignmentPageOptions& options, Session& session);
+
+}  // namespace tavrilon::batch

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "labels/LabelSheet.h"
+#include "print/PrintSurface.h"
+
+namespace tavrilon::labels {
+
+// A page to measure where a printer puts a sheet's labels: at every label's
+// top left corner two millimetre rulers cross, numbered from that corner
+// (right and down positive), so the number where the label's real edge
+// meets each ruler is the shift to store. Placed as labels are, less the
+// printer's physical offset, and without any stored correction.
+void DrawAlignmentPage(print::PrintSurface& surface, const LabelSheet& sheet,
+                       std::string_view printer);
+
+}  // namespace tavrilon::labels
