@@ -1,15 +1,17 @@
 #include "batch/ConsoleUserInterface.h"
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <sstream>
 #include <stdexcept>
 
+#include "text/Text.h"
+
 namespace tavrilon::batch {
 
 namespace {
-void Line(std::FILE* err, std::string_view text) {
-  std::fprintf(err, "%.*s\n", static_cast<int>(text.size()), text.data());
-}
 
 // A LANG naming a locale the system lacks must not stop the program.
 std::locale UsersLocale() {
@@ -19,20 +21,92 @@ std::locale UsersLocale() {
     return std::locale::classic();
   }
 }
+
+constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
+constexpr const char* kClearToEnd = "\x1b[K";
+
 }  // namespace
 
-ConsoleUserInterface::ConsoleUserInterface(std::FILE* err) : err_(err), locale_(UsersLocale()) {}
+ConsoleUserInterface::ConsoleUserInterface(std::FILE* err)
+    : err_(err), locale_(UsersLocale()), terminal_(::isatty(::fileno(err)) == 1) {
+  winsize size{};
+  if (terminal_ && ::ioctl(::fileno(err), TIOCGWINSZ, &size) == 0 && size.ws_col > 1) {
+    columns_ = size.ws_col;
+  }
+}
+
+ConsoleUserInterface::~ConsoleUserInterface() {
+  if (statusStale_ && !status_.empty()) {
+    DrawStatus(true);
+  }
+  if (statusShown_) {
+    std::fputc('\n', err_);
+  }
+}
+
+void ConsoleUserInterface::Line(std::string_view text) {
+  if (statusShown_) {
+    std::fprintf(err_, "\r%s", kClearToEnd);
+    statusShown_ = false;
+    statusStale_ = true;  // drawn again below the text with the next change
+  }
+  std::fprintf(err_, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+void ConsoleUserInterface::DrawStatus(bool now) {
+  statusStale_ = true;
+  const auto time = std::chrono::steady_clock::now();
+  if (!now && statusShown_ && time - drawn_ < kRedrawEvery) {
+    return;
+  }
+  std::string line = status_;
+  if (progressVisible_) {
+    line += "  " + std::to_string(percent_) + "%";
+  }
+  // A line longer than the terminal would wrap, and "\r" go back to its
+  // second half only.
+  const std::string_view shown = text::FirstChars(line, columns_ - 1);
+  std::fprintf(err_, "\r%.*s%s", static_cast<int>(shown.size()), shown.data(), kClearToEnd);
+  std::fflush(err_);
+  drawn_ = time;
+  statusShown_ = true;
+  statusStale_ = false;
+}
 
 void ConsoleUserInterface::SetStatusText(std::string_view text) {
-  Line(err_, text);
+  if (!terminal_) {
+    Line(text);
+    return;
+  }
+  status_ = text;
+  DrawStatus(false);
+}
+
+void ConsoleUserInterface::SetProgressVisible(bool visible) {
+  progressVisible_ = visible;
+}
+
+void ConsoleUserInterface::SetProgressValue(int percent) {
+  percent_ = percent;
+  if (terminal_ && progressVisible_) {
+    DrawStatus(false);
+  }
 }
 
 void ConsoleUserInterface::ShowMessage(std::string_view text, MessageIcon) {
-  Line(err_, text);
+  Line(text);
 }
 
-void ConsoleUserInterface::ShowSortProgress(std::string_view status, std::int64_t, std::int64_t) {
-  Line(err_, status);
+void ConsoleUserInterface::ShowSortProgress(std::string_view status, std::int64_t done,
+                                            std::int64_t total) {
+  if (!terminal_) {
+    Line(status);
+    return;
+  }
+  status_ = status;
+  progressVisible_ = total > 0;
+  percent_ = total > 0 ? static_cast<int>(done * 100 / total) : 0;
+  DrawStatus(false);
 }
 
 std::string ConsoleUserInterface::GroupDigits(std::int64_t count) const {
@@ -47,13 +121,13 @@ std::string ConsoleUserInterface::GroupDigits(std::int64_t count) const {
 }
 
 bool ConsoleUserInterface::AskYesNo(std::string_view text) {
-  Line(err_, text);
+  Line(text);
   return false;
 }
 
 std::optional<std::string> ConsoleUserInterface::AskText(std::string_view prompt,
                                                          std::string_view) {
-  Line(err_, prompt);
+  Line(prompt);
   return std::nullopt;
 }
 

@@ -1,32 +1,53 @@
 #pragma once
 
+#include <chrono>
 #include <cstdio>
 #include <locale>
+#include <string>
 
 #include "session/UserInterface.h"
 
 namespace tavrilon::batch {
 
 // The user interface of the command line: status texts and messages go to
-// standard error, one per line; nobody is there to answer, so questions get
-// No and input boxes are cancelled.
+// standard error; nobody is there to answer, so questions get No and input
+// boxes are cancelled. On a terminal the status texts share one line, which
+// is rewritten with the progress in percent; elsewhere (a log file, a pipe)
+// each text gets a line of its own.
 class ConsoleUserInterface : public UserInterface {
  public:
   explicit ConsoleUserInterface(std::FILE* err);
+  ~ConsoleUserInterface() override;
+  ConsoleUserInterface(const ConsoleUserInterface&) = delete;
+  ConsoleUserInterface& operator=(const ConsoleUserInterface&) = delete;
+
   void SetStatusText(std::string_view text) override;
-  void SetProgressVisible(bool) override {}
-  void SetProgressValue(int) override {}
+  void SetProgressVisible(bool visible) override;
+  void SetProgressValue(int percent) override;
   void ShowMessage(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override;
   void LetPendingEventsRun() override {}
   void ShowSortWindow(bool) override {}
-  void ShowSortProgress(std::string_view status, std::int64_t, std::int64_t) override;
+  void ShowSortProgress(std::string_view status, std::int64_t done, std::int64_t total) override;
   std::string GroupDigits(std::int64_t count) const override;
 
  private:
+  // A text of its own, never overwritten: the status line makes way for it.
+  void Line(std::string_view text);
+  // Rewrites the status line; at most ten times a second unless `now`.
+  void DrawStatus(bool now);
+
   std::FILE* err_;
   std::locale locale_;  // the user's, for digit grouping
+  bool terminal_ = false;
+  std::size_t columns_ = 80;
+  std::string status_;
+  int percent_ = 0;
+  bool progressVisible_ = false;
+  bool statusShown_ = false;  // the status line holds text that no line end followed yet
+  bool statusStale_ = false;  // the status changed since the line was drawn
+  std::chrono::steady_clock::time_point drawn_;
 };
 
 }  // namespace tavrilon::batch
