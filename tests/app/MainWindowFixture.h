@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/MainWindow.h"
@@ -48,6 +50,19 @@ inline void Click(const QObject* parent, const char* button) {
   QTest::mouseClick(Child<QAbstractButton>(parent, button), Qt::LeftButton);
 }
 
+// Answers the modal dialog `name` once it is open: looks for it until it is.
+inline void WhenOpen(const char* name, std::function<void(QWidget*)> answer, int tries = 500) {
+  QTimer::singleShot(10, [name, answer, tries] {
+    if (QWidget* dialog = TopLevel(name)) {
+      answer(dialog);
+    } else if (tries > 0) {
+      WhenOpen(name, answer, tries - 1);
+    } else {
+      ADD_FAILURE() << name << " never opened";
+    }
+  });
+}
+
 inline void CloseTopLevels() {
   QApplication::closeAllWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -61,7 +76,7 @@ class MainWindowTest : public ::testing::Test {
 
   MainWindow& StartWindow() {
     CloseTopLevels();
-    session_ = std::make_unique<Session>(dir_.path(), settingsPath_);
+    session_ = std::make_unique<Session>(dir_.path(), dir_.path(), settingsPath_);
     session_->Start();
     printers_ = std::make_unique<print::PrinterChoice>(catalog_);
     window_ = std::make_unique<MainWindow>(*session_, *printers_, desktop_);

@@ -1,8 +1,5 @@
-#include <functional>
-
 #include <QAction>
 #include <QLineEdit>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
@@ -12,18 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers the modal dialog `name` once it is open: looks for it until it is.
-void WhenOpen(const char* name, std::function<void(QWidget*)> answer, int tries = 500) {
-  QTimer::singleShot(10, [name, answer, tries] {
-    if (QWidget* dialog = TopLevel(name)) {
-      answer(dialog);
-    } else if (tries > 0) {
-      WhenOpen(name, answer, tries - 1);
-    } else {
-      ADD_FAILURE() << name << " never opened";
-    }
-  });
-}
 void AnswerStartPage(const char* page) {
   WhenOpen("frmPrintLogPage", [page](QWidget* dialog) {
     Child<QLineEdit>(dialog, "txtPageNbr")->setText(QString::fromLatin1(page));

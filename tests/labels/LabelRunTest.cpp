@@ -134,5 +134,35 @@ TEST_F(LabelRunTest, AMissingLabelFileOrDictionaryOrACancelStopsBeforePrinting) 
   EXPECT_FALSE(surfaceAsked_);
 }
 
+// The correction stored for one printer moves that printer's labels only;
+// one that cannot be read stops the run before a document is made.
+TEST_F(LabelRunTest, OnlyThePrintersOwnCorrectionMovesItsLabels) {
+  test::WriteFile(dir_ / "log.adi", test::ContactLog(4));
+  settings_.WriteSetting("Printer Calibration", "Office_Laser", "1.5,-1");
+  LabelRunRequest request{(dir_ / "log.adi").string(), "5160", LabelDesign::Default, 1, "0"};
+  request.printer = "Home_Inkjet";
+  ASSERT_EQ(Run(request), RunOutcome::Completed);
+  std::vector<std::pair<double, double>> home;
+  for (const auto* call : Calls()) {
+    home.emplace_back(call->x, call->y);
+  }
+  request.printer = "Office_Laser";
+  ASSERT_EQ(Run(request), RunOutcome::Completed);
+  const auto office = Calls();
+  ASSERT_EQ(office.size(), 4U);
+  ASSERT_EQ(home.size(), 4U);
+  for (std::size_t i = 0; i < office.size(); ++i) {
+    EXPECT_NEAR(office[i]->x - home[i].first, 1.5 / 25.4, 1e-9);
+    EXPECT_NEAR(office[i]->y - home[i].second, -1 / 25.4, 1e-9);
+  }
+
+  settings_.WriteSetting("Printer Calibration", "Office_Laser", "1.5;-1");
+  EXPECT_EQ(Run(request), RunOutcome::Stopped);
+  EXPECT_FALSE(surfaceAsked_);
+  ASSERT_FALSE(ui_.messages.empty());
+  EXPECT_NE(ui_.messages.back().find("\"1.5;-1\" in [Printer Calibration]"), std::string::npos)
+      << ui_.messages.back();
+}
+
 }  // namespace
 }  // namespace tavrilon::labels
