@@ -157,6 +157,7 @@ void MainWindow::Connect() {
   connect(f.mnuCustom_Log_Setup, &QAction::triggered, this, &MainWindow::OpenCustomLogDialog);
   connect(f.mnuEditIni, &QAction::triggered, this, &MainWindow::EditSettingsFile);
   connect(f.mnuCvttoHTML, &QAction::triggered, this, [this] { commands_.ConvertLogToHtml(); });
+  connect(f.mnuSaveSent, &QAction::triggered, this, [this] { commands_.SaveSentContacts(); });
   connect(f.mnuHelp, &QAction::triggered, this, &MainWindow::OpenHelp);
   connect(f.mnuAbout, &QAction::triggered, this, &MainWindow::OpenAboutBox);
 }

@@ -100,6 +100,37 @@ void PrintCommands::PrintBlankCards(long count) {
   labelSkip_.setText(ToQString(result.labelSkip));
 }
 
+void PrintCommands::SaveSentContacts() {
+  labels::SentContacts& sent = labelRun_.Sent();
+  if (!sent.Ready()) {
+    ui_.ShowMessage(labels::kNoContactsToSave);
+    return;
+  }
+  // Asked first: the file dialog that follows is where the user can still cancel.
+  const bool bureau = desktop_.AskYesNo(
+      &window_, ToQString("Do the cards of these " + std::to_string(sent.Count()) +
+                          " contacts go through the QSL bureau?\n\nYes marks them as sent via "
+                          "the bureau; No leaves the way they went as the log has it."));
+  const auto chosen =
+      desktop_.ChooseSaveFile(&window_, QStringLiteral("Save Printed Contacts as Sent"),
+                              ToQString(labels::SuggestedSentLogPath(sent.Log()).string()),
+                              QStringLiteral("ADIF Files (*.adi *.ADI *.adif *.ADIF)"));
+  if (!chosen) {
+    return;
+  }
+  std::filesystem::path target = ToUtf8(*chosen);
+  if (!target.has_extension()) {
+    target += ".adi";
+  }
+  if (const labels::SentSaveOutcome saved = sent.Save(target, bureau, session_.OwnFiles());
+      !saved.saved) {
+    ui_.SetStatusText("Saving Failed");
+    ui_.ShowMessage(saved.failure);
+    return;
+  }
+  ui_.SetStatusText(std::to_string(sent.Count()) + " contacts saved as sent to " + target.string());
+}
+
 print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,
                                                   const std::string& inputFile,
                                                   std::string_view jobName,

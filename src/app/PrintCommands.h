@@ -55,6 +55,9 @@ class PrintCommands {
   PrintPreviewWindow* PreviewLabels(PrintPreviewWindow* shown = nullptr);
   // `count` labels of the design being edited with its fixed texts only.
   void PrintBlankCards(long count);
+  // "Save Printed Contacts as Sent...": the last label run's contacts, if it
+  // completed, to an ADIF file of the user's choice for the logger.
+  void SaveSentContacts();
   // The logbook commands: the buttons first ask for a printer when none is
   // stored; "Part" and "Page" first ask for the range or the start page.
   void PrintLogbook(logbook::LogMode mode, bool askForPrinter);

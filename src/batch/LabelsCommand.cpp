@@ -5,6 +5,7 @@
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "labels/LabelStocks.h"
+#include "print/PdfJobPath.h"
 #include "shell/StoredChoices.h"
 
 namespace tavrilon::batch {
@@ -55,6 +56,13 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
     return *status;
   }
+  if (options.sentLog) {
+    if (const auto fault = print::PdfDestinationFault(*options.sentLog, options.log,
+                                                      session.OwnFiles(), "sent log")) {
+      std::fprintf(stderr, "%s\n", fault->c_str());
+      return kExitUsage;
+    }
+  }
   const auto stored = StoredLabelRequest(options, settings);
   if (!stored) {
     return kExitUsage;
@@ -67,7 +75,18 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   const labels::LabelRunResult result =
       run.PrintLabelRun(request, PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
                                                   labels::StockPaper(request.labelStock)));
-  return ExitStatusOf(result.outcome, session.Input());
+  if (result.outcome != RunOutcome::Completed || !options.sentLog) {
+    return ExitStatusOf(result.outcome, session.Input());
+  }
+  const labels::SentSaveOutcome saved =
+      run.Sent().Save(*options.sentLog, options.bureau, session.OwnFiles());
+  if (!saved.saved) {
+    std::fprintf(stderr, "%s\n", saved.failure.c_str());
+    return kExitInputMissing;
+  }
+  std::fprintf(stderr, "%zu contacts saved as sent to %s\n", run.Sent().Count(),
+               options.sentLog->c_str());
+  return kExitOk;
 }
 
 }  // namespace tavrilon::batch

@@ -17,6 +17,10 @@ struct LabelsOptions {
   std::string skip = "0";
   std::optional<std::string> design;  // "DEFAULT", "SIMPLE", "CUSTOM1" to "CUSTOM3"
   std::optional<std::string> style;   // "1" to "3"; 2 and 3 with "SIMPLE" only
+  // Where the printed contacts go, marked as sent (through the bureau when
+  // `bureau`), once the run completed.
+  std::optional<std::filesystem::path> sentLog;
+  bool bureau = false;
 };
 
 // The request the window would make for `log`, from the settings file, with
@@ -27,8 +31,8 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
                                                           settings::SettingsFile& settings);
 
 // Prints QSL labels for every contact of the log as the window's command
-// does, with the design, style and stock of the settings file unless given.
-// Answers the exit status.
+// does, with the design, style and stock of the settings file unless given,
+// then saves the sent log when asked to. Answers the exit status.
 int RunLabelsCommand(const LabelsOptions& options, Session& session);
 
 }  // namespace tavrilon::batch

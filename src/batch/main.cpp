@@ -36,13 +36,16 @@ constexpr const char* kUsage =
     "                                  one JSON object per line; --count prints only the\n"
     "                                  number of records\n"
     "  labels LOG (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
-    "          [--style 1|2|3]\n"
+    "          [--style 1|2|3] [--sent-log SENT.adi [--bureau]]\n"
     "                                  print a QSL label for every contact of LOG, in the\n"
     "                                  design and on the stock of the settings file, to\n"
     "                                  the PDF file OUT or on the printer NAME; D is one\n"
     "                                  of DEFAULT, SIMPLE, CUSTOM1, CUSTOM2, CUSTOM3; with\n"
     "                                  SIMPLE, style 2 adds the station's mailing label\n"
-    "                                  from the callbook and style 3 the return label\n"
+    "                                  from the callbook and style 3 the return label;\n"
+    "                                  --sent-log writes the printed contacts to SENT.adi\n"
+    "                                  for the logger, marked as sent today (--bureau:\n"
+    "                                  through the QSL bureau)\n"
     "  blank N (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
     "                                  print N blank cards of the custom design: its\n"
     "                                  picture and fixed texts, no contacts\n"
@@ -141,16 +144,20 @@ ValueOptions LabelOptions(batch::LabelsOptions& o) {
 }
 
 // labels and blank: the first argument (LOG, or N) in `o.log`. Only labels
-// prints in a label style.
+// prints in a label style and saves a sent log.
 std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args,
                                                 bool withStyle) {
   batch::LabelsOptions o;
   ValueOptions options = TargetOptions(o.target);
   std::ranges::move(LabelOptions(o), std::back_inserter(options));
+  std::vector<std::string_view> rest = args;
   if (withStyle) {
     options.push_back({"--style", [&o](std::string v) { o.style = std::move(v); }});
+    options.push_back({"--sent-log", [&o](std::string v) { o.sentLog = std::move(v); }});
+    o.bureau = std::erase(rest, "--bureau") > 0;
   }
-  if (!ParseLogAndOptions(args, o.log, options) || (!o.target.pdf && !o.target.printer)) {
+  if (!ParseLogAndOptions(rest, o.log, options) || (!o.target.pdf && !o.target.printer) ||
+      (o.bureau && !o.sentLog)) {
     return std::nullopt;
   }
   return o;
@@ -233,7 +240,7 @@ int Run(int argc, char** argv) {
     if (!options) {
       return Usage(
           "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
-          "[--design D], [--style 1|2|3]");
+          "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]]");
     }
     // Fonts and printers come from Qt; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");

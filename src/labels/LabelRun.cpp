@@ -1,6 +1,7 @@
 #include "labels/LabelRun.h"
 
 #include <optional>
+#include <utility>
 
 #include "designs/LabelView.h"
 #include "labels/DefaultLabel.h"
@@ -26,6 +27,13 @@ struct CloseLog {
   ~CloseLog() { input.Close(); }
 };
 
+// A run's contacts are sent only when the run completed, whichever way it ends.
+struct EndSentContacts {
+  SentContacts& sent;
+  const LabelRunResult& result;
+  ~EndSentContacts() { sent.End(result.outcome == RunOutcome::Completed); }
+};
+
 }  // namespace
 
 // The contacts of a custom run: the records sorted in memory, each parsed
@@ -37,10 +45,17 @@ class RunContacts {
 
   const adif::QsoRecord* Next() {
     if (aheadNext_ < ahead_.size()) {
-      return input_.TakeRecord(ahead_[aheadNext_++]);
+      text_ = ahead_[aheadNext_++];
+      return input_.TakeRecord(text_);
     }
-    return ReadNext();
+    const adif::QsoRecord* qso = ReadNext();
+    if (qso != nullptr) {
+      text_ = ReadText();
+    }
+    return qso;
   }
+  // The text of the contact Next handed on last.
+  std::string_view Text() const { return text_; }
   adif::ReadProgress Progress() const {
     return sorted_ == nullptr ? input_.Progress() : adif::ReadProgress{done_, sorted_->TextSize()};
   }
@@ -49,7 +64,7 @@ class RunContacts {
   designs::LabelSample ReadFirstLabel() {
     designs::LabelSample sample;
     while (const adif::QsoRecord* qso = ReadNext()) {
-      ahead_.emplace_back(sorted_ == nullptr ? input_.RecordText() : sorted_->Record(next_ - 1));
+      ahead_.emplace_back(ReadText());
       if (!designs::SharesFirstLabel(sample.contacts, qso->fields)) {
         break;
       }
@@ -70,6 +85,10 @@ class RunContacts {
     done_ += static_cast<std::int64_t>(text.size());
     return input_.TakeRecord(text);
   }
+  // The text of the record ReadNext handed on last.
+  std::string_view ReadText() const {
+    return sorted_ == nullptr ? input_.RecordText() : sorted_->Record(next_ - 1);
+  }
 
   adif::AdifInput& input_;
   const adif::SortRecords* sorted_;
@@ -77,10 +96,17 @@ class RunContacts {
   std::int64_t done_ = 0;
   std::vector<std::string> ahead_;
   std::size_t aheadNext_ = 0;
+  std::string_view text_;
 };
 
-LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui)
-    : input_(input), settings_(settings), ui_(ui), renderer_(settings) {}
+LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
+                   Clock clock)
+    : input_(input),
+      settings_(settings),
+      ui_(ui),
+      renderer_(settings),
+      // Beside the settings file, where every start removes what a killed run left.
+      sent_(std::move(clock), settings.Path().parent_path()) {}
 
 bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
   const SheetLookup lookup = placement_.LookupLabelSheet(stock, settings_, ui_);
@@ -146,6 +172,7 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
     ++labelCount_;
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
+    sent_.Add(input_.RecordText());
     placement_.AdvanceLabel(surface);
     progress.Show(input_.Progress());
   }
@@ -162,6 +189,7 @@ std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long label
     ++labelCount_;  // contacts, not the two or three labels each may take
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     PrintAddressLabels(surface, qso->fields, style, useQrz);
+    sent_.Add(input_.RecordText());
     progress.Show(input_.Progress());
   }
   progress.Complete();
@@ -258,6 +286,7 @@ std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long label
     if (!renderer_.RenderDesignQso(surface, design, qso->fields, placement_, beginLabel)) {
       return renderer_.Failure();
     }
+    sent_.Add(contacts.Text());
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     progress.Show(contacts.Progress());
   }
@@ -296,6 +325,8 @@ bool LabelRun::CheckDesign(int design) {
 LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
                                        const SurfaceSource& surfaceSource) {
   LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
+  sent_.Begin(request.labelInputFile);
+  const EndSentContacts endSent{sent_, result};
   labelCount_ = 0;
   renderer_.Reset();
   ui_.SetStatusText("Printing Labels");

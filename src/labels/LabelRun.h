@@ -8,6 +8,7 @@
 #include "labels/LabelDesign.h"
 #include "labels/LabelSheetPlacement.h"
 #include "labels/MailingAddress.h"
+#include "labels/SentContacts.h"
 #include "labels/SimpleLabel.h"
 #include "print/PrintSurface.h"
 #include "session/RunOutcome.h"
@@ -42,9 +43,12 @@ class RunContacts;
 // The label print run and its state, which lives from one run to the next.
 class LabelRun {
  public:
-  LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui);
+  // `clock` gives the day on which the printed contacts' cards are sent.
+  LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
+           Clock clock = SystemClock());
 
-  // Prints a label for every contact of the label input file.
+  // Prints a label for every contact of the label input file; the contacts
+  // are kept as sent when the run completes.
   LabelRunResult PrintLabelRun(const LabelRunRequest& request, const SurfaceSource& surface);
   // Draws the first sheet of labels of the request's custom design on
   // `picture`, from the first label on, and ends its drawing. Stopped when
@@ -66,6 +70,8 @@ class LabelRun {
   // A custom design's step to its next label.
   void BeginDesignLabel(print::PrintSurface& surface);
 
+  // The contacts of the last label run, to be saved as sent.
+  SentContacts& Sent() { return sent_; }
   const LabelPlacement& Placement() const { return placement_; }
   int LabelCount() const { return labelCount_; }
 
@@ -105,6 +111,7 @@ class LabelRun {
   designs::DesignRenderer renderer_;
   MailingAddresses addresses_;
   LabelLines returnLines_;
+  SentContacts sent_;
   print::PrintSurface* measure_ = nullptr;
   int labelCount_ = 0;
   bool designLabelBegun_ = false;

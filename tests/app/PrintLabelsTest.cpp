@@ -1,3 +1,5 @@
+#include <regex>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -5,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
+#include "app/QtText.h"
 
 namespace tavrilon::app {
 namespace {
@@ -48,6 +51,31 @@ TEST_F(MainWindowTest, ACustomDesignPrintsFromTheSortedLogAndItsFirstSheetIsPrev
   EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
   EXPECT_EQ(Status(), QStringLiteral("Label 3"));
   EXPECT_TRUE(desktop_.messages.isEmpty()) << desktop_.messages.join(u'\n').toStdString();
+}
+
+TEST_F(MainWindowTest, ThePrintedContactsAreSavedAsSentFromTheToolsMenu) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT<QSL_SENT:1>N<EOR>\n");
+  auto* save = Find<QAction>("mnuSaveSent");
+  save->trigger();  // no run yet: said so, and no dialog
+  EXPECT_EQ(desktop_.messages, QStringList{ToQString(labels::kNoContactsToSave)});
+  EXPECT_TRUE(desktop_.fileDialogs.isEmpty());
+
+  desktop_.fileAnswers = {Path("labels.pdf"), std::nullopt, Path("cards")};
+  desktop_.yesNoAnswers = {false, true};
+  Click(window_.get(), "cmdPrintLbl");
+  save->trigger();  // cancelled in the file dialog
+  save->trigger();
+  EXPECT_EQ(desktop_.questions.size(), 2);
+  EXPECT_TRUE(desktop_.questions[0].startsWith("Do the cards of these 2 contacts go through"));
+  EXPECT_EQ(desktop_.fileDialogs.back(),
+            QStringLiteral("Save Printed Contacts as Sent | ") + Path("mylog-sent.adi"));
+  EXPECT_EQ(Status(), QStringLiteral("2 contacts saved as sent to ") + Path("cards.adi"));
+  const std::string saved = test::ReadFile(dir_ / "cards.adi");
+  const std::regex records(
+      "<CALL:4>W1AW<QSL_SENT:1>Y<QSLSDATE:8>[0-9]{8}<QSL_SENT_VIA:1>B<EOR>\r\n"
+      "<CALL:4>K1JT<QSL_SENT:1>Y<QSLSDATE:8>[0-9]{8}<QSL_SENT_VIA:1>B<EOR>\r\n$");
+  EXPECT_TRUE(std::regex_search(saved, records)) << saved;
+  EXPECT_EQ(desktop_.messages.size(), 1) << desktop_.messages.join(u'\n').toStdString();
 }
 
 // A run that finds no callbook says so once; the runs after it print

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "adif/AdifInput.h"
+#include "adif/SentLog.h"
 #include "batch/BatchTestSupport.h"
 
 namespace tavrilon::test {
@@ -94,6 +96,55 @@ TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
     EXPECT_LT(word->yMax / 72, top + 1.0) << e.word;
     unused.erase(word);
   }
+}
+
+// The contacts of a completed run only, back through our reader, marked sent
+// today (UTC) through the bureau.
+TEST_F(LabelsCommandTest, WritesTheSentLogOnlyWhenTheRunCompleted) {
+  const std::string before = adif::UtcAdifDate(std::chrono::system_clock::now());
+  const BatchRun run =
+      folder_.Run("labels log.adi --pdf out.pdf --stock 5160 --sent-log sent.adi --bureau");
+  const std::string after = adif::UtcAdifDate(std::chrono::system_clock::now());
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("40 contacts saved as sent to sent.adi"), std::string::npos) << run.err;
+  adif::AdifInput input(folder_ / "tvadif.txt");
+  ASSERT_TRUE(input.Open(folder_ / "sent.adi").Ok());
+  ASSERT_TRUE(input.StartAdifInput().Ok());
+  const adif::FieldTable& fields = input.Fields();
+  int count = 0;
+  while (input.NextRecord() != nullptr) {
+    ++count;
+    EXPECT_EQ(fields.StandardValue(adif::StandardField::Call), CallOf(count));
+    EXPECT_EQ(fields.StandardValue(adif::StandardField::QslSent), "Y");
+    const std::string_view day = fields.Value(fields.LookupFieldSlot("QSLSDATE"));
+    EXPECT_TRUE(day == before || day == after) << day;
+    EXPECT_EQ(fields.Value(fields.LookupFieldSlot("QSL_SENT_VIA")), "B");
+  }
+  EXPECT_EQ(count, kContacts);
+
+  const struct {
+    std::string args;
+    int status;
+    std::string says;
+  } refused[] = {
+      {"empty.adi --pdf out.pdf --sent-log later.adi", 1, "holds no contacts"},
+      {"log.adi --pdf out.pdf --sent-log log.adi", 64,
+       "The sent log cannot be written over the log log.adi."},
+      {"log.adi --pdf out.pdf --sent-log locked.adi", 1,
+       "The sent log could not be written to locked.adi: the file is read-only"},
+      {"log.adi --pdf out.pdf --bureau", 64, "labels takes one LOG"},
+  };
+  WriteFile(folder_ / "empty.adi", "Header only\n<EOH>\n");
+  WriteFile(folder_ / "locked.adi", "older");
+  fs::permissions(folder_ / "locked.adi", fs::perms::owner_read);
+  for (const auto& r : refused) {
+    const BatchRun failed = folder_.Run("labels " + r.args);
+    EXPECT_EQ(failed.status, r.status) << r.args;
+    EXPECT_NE(failed.err.find(r.says), std::string::npos) << failed.err;
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "later.adi"));
+  EXPECT_EQ(ReadFile(folder_ / "locked.adi"), "older");
+  EXPECT_EQ(ReadFile(folder_ / "log.adi"), ContactLog(kContacts));
 }
 
 // The same job through a real CUPS queue (cups-pdf), when the test command
