@@ -155,6 +155,8 @@ void MainWindow::Connect() {
     });
   }
   connect(f.mnuCustom_Log_Setup, &QAction::triggered, this, &MainWindow::OpenCustomLogDialog);
+  connect(f.mnuCalibratePrinter, &QAction::triggered, this,
+          [this] { commands_.CalibratePrinter(); });
   connect(f.mnuEditIni, &QAction::triggered, this, &MainWindow::EditSettingsFile);
   connect(f.mnuCvttoHTML, &QAction::triggered, this, [this] { commands_.ConvertLogToHtml(); });
   connect(f.mnuSaveSent, &QAction::triggered, this, [this] { commands_.SaveSentContacts(); });

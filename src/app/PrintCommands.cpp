@@ -7,6 +7,7 @@
 
 #include "adif/FieldTable.h"
 #include "app/BeginLogDialog.h"
+#include "app/CalibrateDialog.h"
 #include "app/Desktop.h"
 #include "app/LogPageDialog.h"
 #include "app/PdfDestination.h"
@@ -66,7 +67,7 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
 
 labels::LabelRunRequest PrintCommands::LabelRequest() const {
   return {state_.LabelInputFile,     state_.LabelStock,  state_.LabelDesign, state_.LabelStyle,
-          ToUtf8(labelSkip_.text()), state_.sortChecked, state_.UseQrz};
+          ToUtf8(labelSkip_.text()), state_.sortChecked, state_.UseQrz,      printers_.Current()};
 }
 
 labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {
@@ -195,6 +196,32 @@ void PrintCommands::ConvertLogToHtml() {
                              SystemClock()) == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
+}
+
+void PrintCommands::CalibratePrinter() {
+  const labels::LabelRunRequest request = LabelRequest();
+  const print::StoredCalibration stored =
+      print::ReadCalibration(session_.Settings(), request.printer);
+  const auto printPage = [this, &request] {
+    std::optional<qt::PrintJob> job;
+    labelRun_.PrintAlignmentPage(request,
+                                 PrintDocument(job, request.labelInputFile, "alignment-page",
+                                               labels::StockPaper(request.labelStock)));
+  };
+  CalibrateDialog dialog(ToQString(request.printer), ToQString(request.labelStock), stored.value,
+                         ToQString(stored.fault), printPage, &window_);
+  RunCentred(dialog);
+  if (!dialog.Chosen()) {
+    return;
+  }
+  if (const std::string fault =
+          print::StoreCalibration(session_.Settings(), request.printer, *dialog.Chosen());
+      !fault.empty()) {
+    ui_.ShowMessage(fault);
+    return;
+  }
+  ui_.SetStatusText("Calibration of " + request.printer + ": " +
+                    print::CalibrationText(*dialog.Chosen()));
 }
 
 void PrintCommands::EndForMissingDictionary() {

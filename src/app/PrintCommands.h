@@ -63,6 +63,9 @@ class PrintCommands {
   void PrintLogbook(logbook::LogMode mode, bool askForPrinter);
   // "Convert Log to HTML": the page beside the log; no printer is needed.
   void ConvertLogToHtml();
+  // "Calibrate Printer": the current printer's correction, measured on its
+  // alignment page for the window's stock, stored.
+  void CalibratePrinter();
 
  private:
   // True when the command must wait for the printer dialog instead.

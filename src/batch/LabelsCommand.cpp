@@ -21,6 +21,7 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   request.labelSkip = options.skip;
   request.sortFile = stored.sortFile;
   request.useQrz = stored.useQrz;
+  request.printer = TargetPrinter(options.target);
   if (options.design) {
     request.design = labels::LabelDesignOf(*options.design);
     if (request.design == labels::LabelDesign::None) {
@@ -57,8 +58,13 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
     return *status;
   }
   if (options.sentLog) {
-    if (const auto fault = print::PdfDestinationFault(*options.sentLog, options.log,
-                                                      session.OwnFiles(), "sent log")) {
+    // Nor over the labels' own PDF, which the run writes first.
+    std::vector<std::filesystem::path> keep = session.OwnFiles();
+    if (options.target.pdf) {
+      keep.push_back(*options.target.pdf);
+    }
+    if (const auto fault =
+            print::PdfDestinationFault(*options.sentLog, options.log, keep, "sent log")) {
       std::fprintf(stderr, "%s\n", fault->c_str());
       return kExitUsage;
     }

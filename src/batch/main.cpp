@@ -11,6 +11,8 @@
 
 #include <QGuiApplication>
 
+#include "adif/FieldTable.h"
+#include "batch/CalibrateCommand.h"
 #include "batch/DesignCommands.h"
 #include "batch/ExitStatus.h"
 #include "batch/HtmlCommand.h"
@@ -61,6 +63,13 @@ constexpr const char* kUsage =
     "  html LOG                        write LOG as an HTML page beside it (its extension\n"
     "                                  replaced by .html) in the log layout of the\n"
     "                                  settings file\n"
+    "  calibrate --printer NAME --across MM --down MM\n"
+    "                                  store how far the printer NAME must move its\n"
+    "                                  labels (right and down are positive); every\n"
+    "                                  label run and blank card on it is moved so\n"
+    "  alignment-page (--pdf OUT | --printer NAME) [--stock S]\n"
+    "                                  print the page that shows where the printer puts\n"
+    "                                  the labels of the stock, to measure the shift by\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -110,10 +119,11 @@ bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::s
 // Options that take a value, each with what to do with it.
 using ValueOptions = std::vector<std::pair<std::string_view, std::function<void(std::string)>>>;
 
-// One LOG and any of `options`, each with its value; false for anything else.
-bool ParseLogAndOptions(const std::vector<std::string_view>& args, std::filesystem::path& log,
-                        const ValueOptions& options) {
-  bool haveLog = false;
+// One LOG (none when `log` is null) and any of `options`, each with its
+// value; false for anything else.
+bool ParseArguments(const std::vector<std::string_view>& args, std::filesystem::path* log,
+                    const ValueOptions& options) {
+  bool haveLog = log == nullptr;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const auto option = std::find_if(options.begin(), options.end(),
                                      [&](const auto& o) { return o.first == args[i]; });
@@ -123,11 +133,16 @@ bool ParseLogAndOptions(const std::vector<std::string_view>& args, std::filesyst
     } else if (args[i].starts_with("--") || haveLog) {
       return false;
     } else {
-      log = args[i];
+      *log = args[i];
       haveLog = true;
     }
   }
   return haveLog;
+}
+
+bool ParseLogAndOptions(const std::vector<std::string_view>& args, std::filesystem::path& log,
+                        const ValueOptions& options) {
+  return ParseArguments(args, &log, options);
 }
 
 // --pdf and --printer: where a print run goes.
@@ -196,6 +211,30 @@ std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_
   const bool timesWithoutDates = (o.beginTime && !o.beginDate) || (o.endTime && !o.endDate);
   if ((!o.target.pdf && !o.target.printer) || (o.fromPage && (o.beginDate || o.endDate)) ||
       timesWithoutDates) {
+    return std::nullopt;
+  }
+  return o;
+}
+
+std::optional<batch::CalibrateOptions> ParseCalibrate(const std::vector<std::string_view>& args) {
+  std::optional<std::string> printer;
+  std::optional<std::string> across;
+  std::optional<std::string> down;
+  const ValueOptions options = {{"--printer", [&](std::string v) { printer = std::move(v); }},
+                                {"--across", [&](std::string v) { across = std::move(v); }},
+                                {"--down", [&](std::string v) { down = std::move(v); }}};
+  if (!ParseArguments(args, nullptr, options) || !printer || !across || !down) {
+    return std::nullopt;
+  }
+  return batch::CalibrateOptions{*printer, *across, *down};
+}
+
+std::optional<batch::AlignmentPageOptions> ParseAlignmentPage(
+    const std::vector<std::string_view>& args) {
+  batch::AlignmentPageOptions o;
+  ValueOptions options = TargetOptions(o.target);
+  options.push_back({"--stock", [&o](std::string v) { o.stock = std::move(v); }});
+  if (!ParseArguments(args, nullptr, options) || (!o.target.pdf && !o.target.printer)) {
     return std::nullopt;
   }
   return o;
@@ -283,6 +322,26 @@ int Run(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const auto session = StartSession();
     return batch::RunLogbookCommand(*options, *session);
+  }
+  if (args[0] == "calibrate") {
+    const auto options = ParseCalibrate({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage("calibrate takes --printer NAME, --across MM and --down MM");
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const auto session = StartSession();
+    return batch::RunCalibrateCommand(*options, *session);
+  }
+  if (args[0] == "alignment-page") {
+    const auto options = ParseAlignmentPage({args.begin() + 1, args.end()});
+    if (!options) {
+      return Usage("alignment-page takes --pdf OUT or --printer NAME, and [--stock S]");
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const auto session = StartSession();
+    return batch::RunAlignmentPageCommand(*options, *session);
   }
   if (args[0] == "html") {
     if (args.size() != 2 || args[1].starts_with("--")) {

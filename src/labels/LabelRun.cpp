@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "designs/LabelView.h"
+#include "labels/AlignmentPage.h"
 #include "labels/DefaultLabel.h"
 #include "print/LaserPRT.h"
 #include "session/RunProgress.h"
@@ -134,6 +135,15 @@ bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
     return false;
   }
   return true;
+}
+
+std::optional<print::Calibration> LabelRun::StoredCorrection(std::string_view printer) {
+  print::StoredCalibration stored = print::ReadCalibration(settings_, printer);
+  if (!stored.fault.empty()) {
+    ui_.ShowMessage(stored.fault);
+    return std::nullopt;
+  }
+  return stored.value;
 }
 
 void LabelRun::PrepareLabelSheet(print::PrintSurface& surface, std::string_view face, double size,
@@ -361,6 +371,10 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (!CheckSheet(request.labelStock, result.labelSkip) || (design != 0 && !CheckDesign(design))) {
     return result;
   }
+  const std::optional<print::Calibration> correction = StoredCorrection(request.printer);
+  if (!correction) {
+    return result;
+  }
   std::optional<adif::SortRecords> sorted;
   // CheckDesign has read the design.
   if (design != 0 && (request.sortFile || renderer_.Design().multiLines > 1)) {
@@ -386,6 +400,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (!surface->Failure().empty()) {
     return failed("The labels could not be printed: " + surface->Failure());
   }
+  print::ApplyCalibration(*surface, *correction);
   const long skip = *SkipCount(result.labelSkip);
   const std::string fault =
       request.design == LabelDesign::Default ? PrintDefaultLabels(*surface, skip)
@@ -474,11 +489,16 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
   if (!CheckSheet(request.labelStock, result.labelSkip) || !CheckDesign(design)) {
     return result;
   }
+  const std::optional<print::Calibration> correction = StoredCorrection(request.printer);
+  if (!correction) {
+    return result;
+  }
   print::PrintSurface* surface = surfaceSource();
   if (surface == nullptr) {
     result.outcome = RunOutcome::Cancelled;
     return result;
   }
+  print::ApplyCalibration(*surface, *correction);
   print::LaserPRT::SetOrientation(*surface, renderer_.Design().orientation);
   PrepareLabelSheet(*surface, kDefaultLabelFace, 8, *SkipCount(result.labelSkip));
   for (long card = 0; card < count; ++card) {
@@ -494,6 +514,28 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
   }
   result.outcome = RunOutcome::Completed;
   return result;
+}
+
+RunOutcome LabelRun::PrintAlignmentPage(const LabelRunRequest& request,
+                                        const SurfaceSource& surfaceSource) {
+  std::string labelSkip = "0";
+  if (!CheckSheet(request.labelStock, labelSkip)) {
+    return RunOutcome::Stopped;
+  }
+  print::PrintSurface* surface = surfaceSource();
+  if (surface == nullptr) {
+    return RunOutcome::Cancelled;
+  }
+  if (surface->Failure().empty()) {
+    DrawAlignmentPage(*surface, placement_.CurrentSheet(), request.printer);
+  }
+  if (!surface->Failure().empty() || !surface->EndDocument()) {
+    surface->DiscardDocument();
+    ui_.ShowMessage("The alignment page could not be printed: " + surface->Failure());
+    return RunOutcome::Stopped;
+  }
+  ui_.SetStatusText("Alignment Page Submitted to the Printer");
+  return RunOutcome::Completed;
 }
 
 }  // namespace tavrilon::labels

@@ -11,6 +11,7 @@
 #include "labels/SentContacts.h"
 #include "labels/SimpleLabel.h"
 #include "print/PrintSurface.h"
+#include "print/PrinterCalibration.h"
 #include "session/RunOutcome.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
@@ -23,9 +24,10 @@ struct LabelRunRequest {
   std::string labelStock;
   LabelDesign design = LabelDesign::None;
   int labelStyle = 1;
-  std::string labelSkip;  // the "Number of Labels to skip:" box as typed
-  bool sortFile = false;  // "Sort File before printing": custom designs only
-  bool useQrz = false;    // mailing labels from the callbook, styles 2 and 3
+  std::string labelSkip;     // the "Number of Labels to skip:" box as typed
+  bool sortFile = false;     // "Sort File before printing": custom designs only
+  bool useQrz = false;       // mailing labels from the callbook, styles 2 and 3
+  std::string printer = {};  // whose stored correction moves the labels
 };
 
 struct LabelRunResult {
@@ -59,6 +61,10 @@ class LabelRun {
   LabelRunResult PrintBlankCards(const LabelRunRequest& request, long count,
                                  const SurfaceSource& surface);
 
+  // One page that shows where the printer puts the labels of the request's
+  // stock, to measure its correction by.
+  RunOutcome PrintAlignmentPage(const LabelRunRequest& request, const SurfaceSource& surface);
+
   // Texts are measured on `surface` before a custom design prints, and a
   // first label whose texts run past its edge is asked about once. Without
   // one (the console program) nothing is measured.
@@ -79,6 +85,9 @@ class LabelRun {
   // The sheet and the skip count, checked before a print document is asked
   // for, so that a run that cannot print starts none.
   bool CheckSheet(std::string_view stock, std::string& labelSkip);
+  // The correction stored for `printer`; nothing, after telling the user,
+  // when the stored one cannot be used.
+  std::optional<print::Calibration> StoredCorrection(std::string_view printer);
   enum class OpenedLog { Open, Stopped, DictionaryMissing };
   // Opens the label file past its header; the user has been told of a failure.
   OpenedLog OpenLabelLog(const std::string& labelInputFile);

@@ -132,6 +132,7 @@ TEST_F(LabelsCommandTest, WritesTheSentLogOnlyWhenTheRunCompleted) {
        "The sent log cannot be written over the log log.adi."},
       {"log.adi --pdf out.pdf --sent-log locked.adi", 1,
        "The sent log could not be written to locked.adi: the file is read-only"},
+      {"log.adi --pdf out.pdf --sent-log out.pdf", 64, "The sent log cannot be written over"},
       {"log.adi --pdf out.pdf --bureau", 64, "labels takes one LOG"},
   };
   WriteFile(folder_ / "empty.adi", "Header only\n<EOH>\n");
