@@ -350,7 +350,7 @@ void CustomLabelLayoutWindow::ChangeField(int field) {
                  "changes.    "));
     return;
   }
-  const std::filesystem::path dictionary = session_.ProgramFolder() / adif::kDictionaryFileName;
+  const std::filesystem::path dictionary = session_.DataFolder() / adif::kDictionaryFileName;
   std::string fault;
   auto choices = adif::ReadFieldChoices(dictionary, fault);
   if (!choices) {
@@ -454,7 +454,7 @@ void CustomLabelLayoutWindow::RefreshView() {
   if (!sampleRead_ || sampleLog_ != state_.LabelInputFile) {
     sampleRead_ = true;
     sampleLog_ = state_.LabelInputFile;
-    const std::filesystem::path dictionary = session_.ProgramFolder() / adif::kDictionaryFileName;
+    const std::filesystem::path dictionary = session_.DataFolder() / adif::kDictionaryFileName;
     std::string fault =
         "No label input file is chosen, so field names in brackets stand for a "
         "contact's values.";

@@ -68,7 +68,7 @@ class FieldList : public QComboBox {
 }  // namespace
 
 CustomLogDialog::CustomLogDialog(settings::SettingsFile& settings,
-                                 const std::filesystem::path& programFolder, Desktop& desktop,
+                                 const std::filesystem::path& dataFolder, Desktop& desktop,
                                  QWidget* parent)
     : QDialog(parent), settings_(settings), desktop_(desktop) {
   setObjectName(QStringLiteral("frmCustLog"));
@@ -91,7 +91,7 @@ CustomLogDialog::CustomLogDialog(settings::SettingsFile& settings,
   QStringList choices(QStringLiteral(" "));
   std::string fault;  // the runs that need the dictionary say that it is missing
   for (const std::string& choice :
-       adif::ReadFieldChoices(programFolder / adif::kDictionaryFileName, fault)
+       adif::ReadFieldChoices(dataFolder / adif::kDictionaryFileName, fault)
            .value_or(std::vector<std::string>())) {
     choices << ToQString(choice);
   }

@@ -17,12 +17,12 @@ class Desktop;
 
 // frmCustLog: the 21 columns of the custom logbook and the frame's right
 // edge, shown as stored and stored as typed. The field lists offer the
-// dictionary beside the program.
+// dictionary of the data folder.
 class CustomLogDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CustomLogDialog(settings::SettingsFile& settings, const std::filesystem::path& programFolder,
+  CustomLogDialog(settings::SettingsFile& settings, const std::filesystem::path& dataFolder,
                   Desktop& desktop, QWidget* parent = nullptr);
 
  private:

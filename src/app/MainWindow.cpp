@@ -283,8 +283,7 @@ void MainWindow::OpenCustomSheetDialog() {
 }
 
 void MainWindow::OpenCustomLogDialog() {
-  OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.ProgramFolder(),
-                            desktop_);
+  OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.DataFolder(), desktop_);
 }
 
 void MainWindow::OpenDesignEditor(int design) {
@@ -338,7 +337,7 @@ void MainWindow::EditSettingsFile() {
 }
 
 void MainWindow::OpenHelp() {
-  const std::filesystem::path help = session_.ProgramFolder() / "Tavrilon-Help.pdf";
+  const std::filesystem::path help = session_.DataFolder() / "Tavrilon-Help.pdf";
   if (!QFileInfo::exists(ToQString(help.string())) ||
       !desktop_.OpenDocument(ToQString(help.string()))) {
     ui_.ShowMessage("The help document " + help.string() + " could not be opened.",

@@ -1,6 +1,7 @@
 // Tavrilon, the desktop program.
 #include <QApplication>
 
+#include "adif/FieldTable.h"
 #include "app/MainWindow.h"
 #include "app/QtDesktop.h"
 #include "files/TemporaryFiles.h"
@@ -15,9 +16,11 @@ int main(int argc, char** argv) {
 
   tavrilon::files::RemoveTemporaryFilesOnSignal();
   const std::filesystem::path programFolder = tavrilon::settings::ProgramFolder();
+  const std::filesystem::path dataFolder =
+      tavrilon::settings::DataFolder(programFolder, tavrilon::adif::kDictionaryFileName);
   const tavrilon::settings::SettingsPlace place =
-      tavrilon::settings::DefaultSettingsFile(programFolder);
-  tavrilon::Session session(programFolder, place.file);
+      tavrilon::settings::DefaultSettingsFile(programFolder, dataFolder);
+  tavrilon::Session session(programFolder, dataFolder, place.file);
   session.Start();
 
   tavrilon::qt::QtPrinterCatalog catalog;

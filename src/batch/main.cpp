@@ -243,11 +243,13 @@ std::optional<batch::AlignmentPageOptions> ParseAlignmentPage(
 // The program's folder, its settings file made ready and the version written.
 std::unique_ptr<Session> StartSession() {
   const std::filesystem::path programFolder = settings::ProgramFolder();
-  const settings::SettingsPlace place = settings::DefaultSettingsFile(programFolder);
+  const std::filesystem::path dataFolder =
+      settings::DataFolder(programFolder, adif::kDictionaryFileName);
+  const settings::SettingsPlace place = settings::DefaultSettingsFile(programFolder, dataFolder);
   if (!place.notice.empty()) {
     std::fprintf(stderr, "%s\n", place.notice.c_str());
   }
-  auto session = std::make_unique<Session>(programFolder, place.file);
+  auto session = std::make_unique<Session>(programFolder, dataFolder, place.file);
   session->Start();
   WarnIfSettingsUnsaved(session->Settings());
   return session;

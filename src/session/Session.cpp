@@ -7,10 +7,12 @@
 
 namespace tavrilon {
 
-Session::Session(std::filesystem::path programFolder, std::filesystem::path settingsFile)
+Session::Session(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+                 std::filesystem::path settingsFile)
     : programFolder_(std::move(programFolder)),
+      dataFolder_(std::move(dataFolder)),
       settings_(std::move(settingsFile)),
-      input_(programFolder_ / adif::kDictionaryFileName) {}
+      input_(dataFolder_ / adif::kDictionaryFileName) {}
 
 void Session::Start() {
   files::RemoveLeftoverTemporaryFiles(settings_.Path().parent_path());
@@ -19,8 +21,8 @@ void Session::Start() {
 }
 
 std::vector<std::filesystem::path> Session::OwnFiles() const {
-  return {settings_.Path(), programFolder_ / adif::kDictionaryFileName, programFolder_ / "tavrilon",
-          programFolder_ / "tavrilon-batch", programFolder_ / "Tavrilon-Help.pdf"};
+  return {settings_.Path(), dataFolder_ / adif::kDictionaryFileName, programFolder_ / "tavrilon",
+          programFolder_ / "tavrilon-batch", dataFolder_ / "Tavrilon-Help.pdf"};
 }
 
 }  // namespace tavrilon

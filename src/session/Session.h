@@ -12,13 +12,17 @@ namespace tavrilon {
 // state of the runs. The desktop program and the batch tool each own one.
 class Session {
  public:
-  Session(std::filesystem::path programFolder, std::filesystem::path settingsFile);
+  // `dataFolder` holds the dictionary and the help document
+  // (settings::DataFolder).
+  Session(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+          std::filesystem::path settingsFile);
 
   // What every start does first: the settings file made ready, the version
   // written.
   void Start();
 
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+  const std::filesystem::path& DataFolder() const { return dataFolder_; }
   settings::SettingsFile& Settings() { return settings_; }
   adif::AdifInput& Input() { return input_; }
   // What a print must never be written over: the settings file, the
@@ -27,6 +31,7 @@ class Session {
 
  private:
   std::filesystem::path programFolder_;
+  std::filesystem::path dataFolder_;
   settings::SettingsFile settings_;
   adif::AdifInput input_;
 };

@@ -10,4 +10,17 @@ std::filesystem::path ProgramFolder() {
   return ec ? std::filesystem::path() : executable.parent_path();
 }
 
+std::filesystem::path DataFolder(const std::filesystem::path& programFolder,
+                                 std::string_view dictionaryFileName) {
+  std::error_code ec;
+  if (std::filesystem::exists(programFolder / dictionaryFileName, ec)) {
+    return programFolder;
+  }
+  const std::filesystem::path shared = programFolder.parent_path() / "share" / "tavrilon";
+  if (std::filesystem::exists(shared / dictionaryFileName, ec)) {
+    return shared;
+  }
+  return programFolder;
+}
+
 }  // namespace tavrilon::settings

@@ -1,5 +1,6 @@
 #include "settings/SettingsLocation.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -18,13 +19,22 @@ constexpr std::string_view kFileName = "tavrilon.ini";
 bool IsAbsoluteFolder(const char* value) {
   return value != nullptr && std::filesystem::path(value).is_absolute();
 }
+// An installed program must not fall back to /usr/bin where HOME is unset
+// (a service, `env -i`): the account's own home is the next best.
+const char* HomeFolder() {
+  if (const char* home = std::getenv("HOME")) {
+    return home;
+  }
+  const passwd* account = ::getpwuid(::getuid());
+  return account != nullptr ? account->pw_dir : nullptr;
+}
 }  // namespace
 
 std::filesystem::path LocateSettingsFile(
-    const std::filesystem::path& programFolder,
+    const std::filesystem::path& programFolder, const std::filesystem::path& dataFolder,
     const std::function<bool(const std::filesystem::path&)>& folderWritable,
     const char* xdgConfigHome, const char* home) {
-  if (folderWritable(programFolder)) {
+  if (dataFolder == programFolder && folderWritable(programFolder)) {
     return programFolder / kFileName;
   }
   if (IsAbsoluteFolder(xdgConfigHome)) {
@@ -68,13 +78,14 @@ SettingsPlace TakeOverSettingsFile(const std::filesystem::path& programFolder,
                    ": " + reason + "\nTavrilon reads them where they are, but cannot change them."};
 }
 
-SettingsPlace DefaultSettingsFile(const std::filesystem::path& programFolder) {
+SettingsPlace DefaultSettingsFile(const std::filesystem::path& programFolder,
+                                  const std::filesystem::path& dataFolder) {
   const std::filesystem::path chosen = LocateSettingsFile(
-      programFolder,
+      programFolder, dataFolder,
       [](const std::filesystem::path& folder) {
         return ::access(folder.c_str(), W_OK | X_OK) == 0;
       },
-      std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+      std::getenv("XDG_CONFIG_HOME"), HomeFolder());
   return TakeOverSettingsFile(programFolder, chosen);
 }
 

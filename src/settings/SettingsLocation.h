@@ -7,10 +7,12 @@
 namespace tavrilon::settings {
 
 // The settings file lives beside the program; where the program's folder may
-// not be written (an installed program), in the user's configuration folder.
-// `xdgConfigHome` and `home` are the environment's values, null when unset.
+// not be written, or the program is installed (its data folder is not its
+// own folder, and root may write /usr/bin), in the user's configuration
+// folder. `xdgConfigHome` and `home` are the environment's values, null when
+// unset.
 std::filesystem::path LocateSettingsFile(
-    const std::filesystem::path& programFolder,
+    const std::filesystem::path& programFolder, const std::filesystem::path& dataFolder,
     const std::function<bool(const std::filesystem::path&)>& folderWritable,
     const char* xdgConfigHome, const char* home);
 
@@ -28,6 +30,7 @@ SettingsPlace TakeOverSettingsFile(const std::filesystem::path& programFolder,
                                    const std::filesystem::path& chosen);
 
 // The same from this process's environment.
-SettingsPlace DefaultSettingsFile(const std::filesystem::path& programFolder);
+SettingsPlace DefaultSettingsFile(const std::filesystem::path& programFolder,
+                                  const std::filesystem::path& dataFolder);
 
 }  // namespace tavrilon::settings

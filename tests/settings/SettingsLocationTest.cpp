@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "settings/ProgramFolder.h"
 #include "settings/SettingsLocation.h"
 #include "support/TestSupport.h"
 
@@ -7,6 +8,7 @@ namespace tavrilon::settings {
 namespace {
 
 struct LocationCase {
+  const char* dataFolder;
   bool programFolderWritable;
   const char* xdgConfigHome;
   const char* home;
@@ -15,22 +17,54 @@ struct LocationCase {
 
 TEST(SettingsLocation, BesideTheProgramElseInTheUsersConfiguration) {
   const LocationCase cases[] = {
-      {true, "/xdg", "/home/op", "/opt/tv/tavrilon.ini"},
-      {false, "/xdg", "/home/op", "/xdg/tavrilon/tavrilon.ini"},
-      {false, "", "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
-      {false, nullptr, "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
-      {false, "relative", "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
-      {false, nullptr, nullptr, "/opt/tv/tavrilon.ini"},
+      {"/opt/tv", true, "/xdg", "/home/op", "/opt/tv/tavrilon.ini"},
+      {"/opt/tv", false, "/xdg", "/home/op", "/xdg/tavrilon/tavrilon.ini"},
+      {"/opt/tv", false, "", "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
+      {"/opt/tv", false, nullptr, "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
+      {"/opt/tv", false, "relative", "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
+      {"/opt/tv", false, nullptr, nullptr, "/opt/tv/tavrilon.ini"},
+      // Installed: root may write the program's folder, yet never gets it.
+      {"/opt/share/tavrilon", true, "/xdg", "/root", "/xdg/tavrilon/tavrilon.ini"},
+      {"/opt/share/tavrilon", true, nullptr, "/root", "/root/.config/tavrilon/tavrilon.ini"},
   };
   for (const LocationCase& c : cases) {
-    std::filesystem::path asked;
     const auto writable = [&](const std::filesystem::path& folder) {
-      asked = folder;
+      EXPECT_EQ(folder, "/opt/tv");
       return c.programFolderWritable;
     };
-    EXPECT_EQ(LocateSettingsFile("/opt/tv", writable, c.xdgConfigHome, c.home), c.expected)
-        << c.programFolderWritable << " " << (c.xdgConfigHome ? c.xdgConfigHome : "unset");
-    EXPECT_EQ(asked, "/opt/tv");
+    EXPECT_EQ(LocateSettingsFile("/opt/tv", c.dataFolder, writable, c.xdgConfigHome, c.home),
+              c.expected)
+        << c.dataFolder << " " << c.programFolderWritable << " "
+        << (c.xdgConfigHome ? c.xdgConfigHome : "unset");
+  }
+}
+
+// A build keeps its data beside the programs, an installed program in
+// share/tavrilon; the dictionary beside the program wins over an installed one.
+TEST(SettingsLocation, TheDataFolderIsWhereTheDictionaryIs) {
+  struct DataCase {
+    bool beside;
+    bool shared;
+    const char* expected;
+  };
+  const DataCase cases[] = {
+      {true, false, "bin"},
+      {false, true, "share/tavrilon"},
+      {true, true, "bin"},
+      {false, false, "bin"},
+  };
+  for (const DataCase& c : cases) {
+    const test::TempDir dir;
+    std::filesystem::create_directories(dir / "bin");
+    std::filesystem::create_directories(dir / "share" / "tavrilon");
+    if (c.beside) {
+      test::WriteFile(dir / "bin" / "tvadif.txt", "");
+    }
+    if (c.shared) {
+      test::WriteFile(dir / "share" / "tavrilon" / "tvadif.txt", "");
+    }
+    EXPECT_EQ(DataFolder(dir / "bin", "tvadif.txt"), dir / c.expected)
+        << c.beside << " " << c.shared;
   }
 }
 
