@@ -2,6 +2,8 @@
 # The project's two set-up commands:
 #   tools/dev.sh start   install, build, and start the desktop program
 #   tools/dev.sh test    install, build, and run every test
+# and the Debian package:
+#   tools/dev.sh package build build-package/tavrilon_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -13,6 +15,16 @@ case "${1:-}" in
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
     cmake --build build -j"$jobs"
     exec build/bin/tavrilon
+    ;;
+  package)
+    # Debian's own compiler and linker flags, with every hardening option.
+    flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+    cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTAVRILON_TESTS=OFF \
+      -DCMAKE_INSTALL_PREFIX=/usr \
+      -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
+      -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)"
+    cmake --build build-package -j"$jobs"
+    (cd build-package && cpack -G DEB)
     ;;
   test)
     if cups_out=$(tools/cups-test-queue.sh); then
@@ -28,6 +40,7 @@ case "${1:-}" in
       -DTAVRILON_WERROR=ON -DTAVRILON_BENCH=ON
     cmake --build build-check -j"$jobs"
     (cd build-check && ctest --output-on-failure -j"$jobs")
+    tools/package-test.sh
     cmake --build build-check --target format-check
     cmake --build build-check --target tidy-check
 
@@ -45,7 +58,7 @@ case "${1:-}" in
     build-fuzz/fuzz/fuzz_settings_parser -max_total_time="$seconds" "$corpus/settings"
     ;;
   *)
-    echo "usage: tools/dev.sh start|test" >&2
+    echo "usage: tools/dev.sh start|test|package" >&2
     exit 64
     ;;
 esac
