@@ -75,7 +75,8 @@ constexpr const char* kUsage =
     "  --help      show this text\n"
     "  --version   show the version\n"
     "\n"
-    "Settings are read from and written to the program's tavrilon.ini.\n";
+    "Settings are read from and written to tavrilon.ini: beside the program, or\n"
+    "when installed (or when its folder cannot be written) in ~/.config/tavrilon.\n";
 
 int Usage(const char* problem) {
   std::fprintf(stderr, "tavrilon-batch: %s\n\n%s", problem, kUsage);
