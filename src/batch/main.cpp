@@ -256,11 +256,26 @@ std::unique_ptr<Session> StartSession() {
   return session;
 }
 
+// A command that prints or draws: fonts and printers come from Qt, and no
+// window is ever shown.
+template <typename Options, typename Command>
+int RunWithQt(int argc, char** argv, std::optional<Options> options, const char* usage,
+              Command command) {
+  if (!options) {
+    return Usage(usage);
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  const auto session = StartSession();
+  return command(std::move(*options), *session);
+}
+
 int Run(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) {
     return Usage("no command given");
   }
+  const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "--help" || args[0] == "-h") {
     std::fputs(kUsage, stdout);
     return batch::kExitOk;
@@ -270,7 +285,7 @@ int Run(int argc, char** argv) {
     return batch::kExitOk;
   }
   if (args[0] == "read") {
-    const auto options = ParseRead({args.begin() + 1, args.end()});
+    const auto options = ParseRead(rest);
     if (!options) {
       return Usage("read takes [--labels] [--count] and one LOG");
     }
@@ -278,73 +293,42 @@ int Run(int argc, char** argv) {
     return batch::RunReadCommand(*options, session->Input(), stdout, stderr);
   }
   if (args[0] == "labels") {
-    const auto options = ParseLabels({args.begin() + 1, args.end()}, true);
-    if (!options) {
-      return Usage(
-          "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
-          "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]]");
-    }
-    // Fonts and printers come from Qt; no window is ever shown.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const auto session = StartSession();
-    return batch::RunLabelsCommand(*options, *session);
+    return RunWithQt(argc, argv, ParseLabels(rest, true),
+                     "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
+                     "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]]",
+                     batch::RunLabelsCommand);
   }
   if (args[0] == "blank") {
-    auto options = ParseLabels({args.begin() + 1, args.end()}, false);
-    if (!options) {
-      return Usage(
-          "blank takes N, --pdf OUT or --printer NAME, [--stock S], [--skip N], [--design D]");
-    }
-    const std::string count = options->log.string();
-    options->log.clear();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const auto session = StartSession();
-    return batch::RunBlankCommand(*options, count, *session);
+    return RunWithQt(
+        argc, argv, ParseLabels(rest, false),
+        "blank takes N, --pdf OUT or --printer NAME, [--stock S], [--skip N], [--design D]",
+        [](batch::LabelsOptions options, Session& session) {
+          const std::string count = options.log.string();
+          options.log.clear();
+          return batch::RunBlankCommand(options, count, session);
+        });
   }
   if (args[0] == "preview") {
-    const auto options = ParsePreview({args.begin() + 1, args.end()});
-    if (!options) {
-      return Usage(
-          "preview takes one LOG, --image OUT, [--scale 1|2|4], [--stock S], [--design D]");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const auto session = StartSession();
-    return batch::RunPreviewCommand(*options, *session);
+    return RunWithQt(argc, argv, ParsePreview(rest),
+                     "preview takes one LOG, --image OUT, [--scale 1|2|4], [--stock S], "
+                     "[--design D]",
+                     batch::RunPreviewCommand);
   }
   if (args[0] == "logbook") {
-    const auto options = ParseLogbook({args.begin() + 1, args.end()});
-    if (!options) {
-      return Usage(
-          "logbook takes one LOG, --pdf OUT or --printer NAME, and either --from-page N or "
-          "--begin/--end dates with their times");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const auto session = StartSession();
-    return batch::RunLogbookCommand(*options, *session);
+    return RunWithQt(argc, argv, ParseLogbook(rest),
+                     "logbook takes one LOG, --pdf OUT or --printer NAME, and either --from-page "
+                     "N or --begin/--end dates with their times",
+                     batch::RunLogbookCommand);
   }
   if (args[0] == "calibrate") {
-    const auto options = ParseCalibrate({args.begin() + 1, args.end()});
-    if (!options) {
-      return Usage("calibrate takes --printer NAME, --across MM and --down MM");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const auto session = StartSession();
-    return batch::RunCalibrateCommand(*options, *session);
+    return RunWithQt(argc, argv, ParseCalibrate(rest),
+                     "calibrate takes --printer NAME, --across MM and --down MM",
+                     batch::RunCalibrateCommand);
   }
   if (args[0] == "alignment-page") {
-    const auto options = ParseAlignmentPage({args.begin() + 1, args.end()});
-    if (!options) {
-      return Usage("alignment-page takes --pdf OUT or --printer NAME, and [--stock S]");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const auto session = StartSession();
-    return batch::RunAlignmentPageCommand(*options, *session);
+    return RunWithQt(argc, argv, ParseAlignmentPage(rest),
+                     "alignment-page takes --pdf OUT or --printer NAME, and [--stock S]",
+                     batch::RunAlignmentPageCommand);
   }
   if (args[0] == "html") {
     if (args.size() != 2 || args[1].starts_with("--")) {

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "files/TemporaryFiles.h"
+#include "files/WriteAll.h"
 
 namespace tavrilon::files {
 
@@ -58,17 +59,9 @@ void LineSpool::Append(std::string_view line) {
 }
 
 bool LineSpool::Flush() {
-  std::string_view rest = buffer_;
-  while (!rest.empty()) {
-    const ssize_t written = ::write(fd_, rest.data(), rest.size());
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      Fail(errno);
-      return false;
-    }
-    rest.remove_prefix(static_cast<std::size_t>(written));
+  if (const int error = WriteAll(fd_, buffer_); error != 0) {
+    Fail(error);
+    return false;
   }
   buffer_.clear();
   return true;

@@ -7,6 +7,8 @@
 #include <random>
 #include <system_error>
 
+#include "files/WriteAll.h"
+
 namespace tavrilon::files {
 
 namespace {
@@ -109,17 +111,9 @@ void ReplacingFile::Write(std::string_view bytes) {
 }
 
 bool ReplacingFile::Flush() {
-  std::string_view rest = buffer_;
-  while (!rest.empty()) {
-    const ssize_t written = ::write(fd_, rest.data(), rest.size());
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      Fail(Reason(errno));
-      return false;
-    }
-    rest.remove_prefix(static_cast<std::size_t>(written));
+  if (const int error = WriteAll(fd_, buffer_); error != 0) {
+    Fail(Reason(error));
+    return false;
   }
   buffer_.clear();
   return true;
