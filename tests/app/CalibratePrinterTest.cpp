@@ -8,12 +8,14 @@
 namespace tavrilon::app {
 namespace {
 
-// The shift measured in inches is stored in millimetres for the printer in
-// use; a slip of the keyboard keeps the dialog open and says why.
+// The alignment page prints; the shift measured in inches is stored in millimetres for the printer
+// in use; a slip of the keyboard keeps the dialog open and says why.
 TEST_F(MainWindowTest, CalibratePrinterStoresTheShiftForThePrinterInUse) {
   StartWithLog(test::ContactLog(3));
   session_->Settings().WriteSetting("Printer Calibration", "Tavrilon PDF", "0.5,0");
+  desktop_.fileAnswers = {Path("align.pdf")};
   WhenOpen("frmCalibrate", [](QWidget* dialog) {
+    Click(dialog, "cmdAlignmentPage");
     auto* across = Child<QLineEdit>(dialog, "txtAcross");
     auto* down = Child<QLineEdit>(dialog, "txtDown");
     EXPECT_EQ(across->text(), QStringLiteral("0.5"));
@@ -29,6 +31,8 @@ TEST_F(MainWindowTest, CalibratePrinterStoresTheShiftForThePrinterInUse) {
   });
   Find<QAction>("mnuCalibratePrinter")->trigger();
   EXPECT_EQ(Setting("Printer Calibration", "Tavrilon PDF"), "1.524,-1.016");
+  EXPECT_EQ(desktop_.fileDialogs.back(), "Save PDF | " + Path("mylog-alignment-page.pdf"));
+  EXPECT_GT(std::filesystem::file_size(dir_ / "align.pdf"), 1000U);
   EXPECT_EQ(Status(),
             QStringLiteral("Calibration of Tavrilon PDF: 1.524 mm across, -1.016 mm down"));
 }
