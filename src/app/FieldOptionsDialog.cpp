@@ -256,7 +256,7 @@ void FieldOptionsDialog::ClearAll() {
   font_.fontName = "Arial";
   font_.fontSize = "10";
   font_.bold = font_.italic = font_.underline = font_.strikethru = false;
-  font_.fontColor = "0";
+  font_.fontColor.assign(1, '0');  // not = "0": GCC 12 warns wrongly of an overlap
 }
 
 }  // namespace tavrilon::app

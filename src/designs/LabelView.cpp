@@ -64,7 +64,10 @@ std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary
   // Slot 0 names no field: its line is the dictionary's note.
   for (std::size_t slot = 1; slot < fields.FieldCount(); ++slot) {
     if (!fields.Name(slot).empty()) {
-      fields.SetValue(slot, "[" + std::string(fields.Name(slot)) + "]");
+      // Appended, not "[" + name + "]": GCC 12 warns wrongly of an overlap.
+      std::string bracketed(1, '[');
+      bracketed.append(fields.Name(slot)).append(1, ']');
+      fields.SetValue(slot, bracketed);
     }
   }
   LabelSample sample;
