@@ -6,10 +6,8 @@
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "labels/LabelRun.h"
-#include "labels/LabelStocks.h"
 #include "print/PrinterCalibration.h"
 #include "qt/QtPrinterCatalog.h"
-#include "shell/StoredChoices.h"
 
 namespace tavrilon::batch {
 
@@ -49,14 +47,15 @@ int RunCalibrateCommand(const CalibrateOptions& options, Session& session) {
   return kExitOk;
 }
 
-int RunAlignmentPageCommand(const AlignmentPageOptions& options, Session& session) {
+int RunAlignmentPageCommand(const LabelsOptions& options, Session& session) {
   if (const auto status = CheckPrintTarget(options.target, {}, session.OwnFiles())) {
     return *status;
   }
-  labels::LabelRunRequest request;
-  request.labelStock = options.stock.value_or(
-      std::string(labels::kLabelStocks[shell::ReadStoredChoices(session.Settings()).stockIndex]));
-  request.printer = TargetPrinter(options.target);
+  const auto stored = StoredLabelRequest(options, session.Settings());
+  if (!stored) {
+    return kExitUsage;
+  }
+  const labels::LabelRunRequest& request = *stored;
   ConsoleUserInterface ui(stderr);
   labels::LabelRun run(session.Input(), session.Settings(), ui);
   std::optional<qt::PrintJob> job;

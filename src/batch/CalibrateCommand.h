@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "batch/PrintTarget.h"
+#include "batch/LabelsCommand.h"
 #include "session/Session.h"
 
 namespace tavrilon::batch {
@@ -18,13 +18,9 @@ struct CalibrateOptions {
 // card on it takes. Answers the exit status.
 int RunCalibrateCommand(const CalibrateOptions& options, Session& session);
 
-struct AlignmentPageOptions {
-  PrintTarget target;
-  std::optional<std::string> stock;  // the stored stock when not given
-};
-
-// Prints the page to measure the correction by, for the stock on the
-// target's printer. Answers the exit status.
-int RunAlignmentPageCommand(const AlignmentPageOptions& options, Session& session);
+// Prints the page to measure the correction by, for the options' stock (the
+// stored one when not given) on the target's printer. Answers the exit
+// status.
+int RunAlignmentPageCommand(const LabelsOptions& options, Session& session);
 
 }  // namespace tavrilon::batch

@@ -230,9 +230,8 @@ std::optional<batch::CalibrateOptions> ParseCalibrate(const std::vector<std::str
   return batch::CalibrateOptions{*printer, *across, *down};
 }
 
-std::optional<batch::AlignmentPageOptions> ParseAlignmentPage(
-    const std::vector<std::string_view>& args) {
-  batch::AlignmentPageOptions o;
+std::optional<batch::LabelsOptions> ParseAlignmentPage(const std::vector<std::string_view>& args) {
+  batch::LabelsOptions o;
   ValueOptions options = TargetOptions(o.target);
   options.push_back({"--stock", [&o](std::string v) { o.stock = std::move(v); }});
   if (!ParseArguments(args, nullptr, options) || (!o.target.pdf && !o.target.printer)) {
