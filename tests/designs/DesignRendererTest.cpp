@@ -7,8 +7,7 @@
 #include "labels/LabelRun.h"
 #include "labels/SheetCatalogue.h"
 #include "print/RecordingSurface.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TestSupport.h"
+#include "support/LabelRunFixture.h"
 
 namespace tavrilon::designs {
 namespace {
@@ -25,7 +24,7 @@ std::string Qso(std::string_view call, std::string_view extra = "") {
 
 // Custom design 1 on stock 5160 (three across, labels 2.8 by 1 inch from
 // 0.15, 0.45), printed by a label run on the recording surface.
-class DesignRendererTest : public ::testing::Test {
+class DesignRendererTest : public test::LabelRunFixture {
  protected:
   void Design(std::string_view lines) {
     test::WriteFile(dir_ / "tavrilon.ini", "[Custom Label Layout-1]\n" + std::string(lines) + "\n");
@@ -55,12 +54,6 @@ class DesignRendererTest : public ::testing::Test {
     return shown.str();
   }
 
-  test::ProgramFolder dir_;
-  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_.Dictionary()};
-  test::ScriptedUserInterface ui_;
-  labels::LabelRun run_{input_, settings_, ui_};
-  RecordingSurface surface_;
   bool surfaceAsked_ = false;
 };
 

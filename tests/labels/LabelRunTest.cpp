@@ -4,8 +4,7 @@
 
 #include "labels/LabelRun.h"
 #include "print/RecordingSurface.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TestSupport.h"
+#include "support/LabelRunFixture.h"
 
 namespace tavrilon::labels {
 namespace {
@@ -13,8 +12,10 @@ namespace {
 namespace fs = std::filesystem;
 using print::RecordingSurface;
 
-class LabelRunTest : public ::testing::Test {
+class LabelRunTest : public test::LabelRunFixture {
  protected:
+  LabelRunTest() : LabelRunFixture(std::size_t{1} << 16) {}
+
   RunOutcome Run(std::string_view log, std::string stock = "5160", std::string skip = "0",
                  LabelDesign design = LabelDesign::Default) {
     test::WriteFile(dir_ / "log.adi", log);
@@ -42,12 +43,6 @@ class LabelRunTest : public ::testing::Test {
     return calls;
   }
 
-  test::ProgramFolder dir_;
-  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_.Dictionary(), std::size_t{1} << 16};
-  test::ScriptedUserInterface ui_;
-  LabelRun run_{input_, settings_, ui_};
-  RecordingSurface surface_;
   std::string skip_;
   bool surfaceAsked_ = false;
   bool cancel_ = false;

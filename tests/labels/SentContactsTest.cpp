@@ -8,8 +8,7 @@
 
 #include "labels/LabelRun.h"
 #include "print/RecordingSurface.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TestSupport.h"
+#include "support/LabelRunFixture.h"
 #include "text/Text.h"
 
 namespace tavrilon::labels {
@@ -54,8 +53,14 @@ std::vector<ReadContact> ReadContacts(const fs::path& dictionary, const fs::path
   return contacts;
 }
 
-class SentContactsTest : public ::testing::Test {
+class SentContactsTest : public test::LabelRunFixture {
  protected:
+  // 1 March 2024, 23:30:05 UTC
+  SentContactsTest()
+      : LabelRunFixture(adif::AdifInput::kRecordLimit, [] {
+          return std::chrono::system_clock::time_point{std::chrono::seconds{1709335805}};
+        }) {}
+
   RunOutcome Run(const fs::path& log, LabelDesign design = LabelDesign::Default,
                  bool sorted = false) {
     LabelRunRequest request;
@@ -71,15 +76,6 @@ class SentContactsTest : public ::testing::Test {
         .outcome;
   }
 
-  test::ProgramFolder dir_;
-  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_.Dictionary()};
-  test::ScriptedUserInterface ui_;
-  // 1 March 2024, 23:30:05 UTC
-  LabelRun run_{input_, settings_, ui_, [] {
-                  return std::chrono::system_clock::time_point{std::chrono::seconds{1709335805}};
-                }};
-  print::RecordingSurface surface_;
   bool cancel_ = false;
 };
 

@@ -4,8 +4,7 @@
 #include "labels/MailingAddress.h"
 #include "print/RecordingSurface.h"
 #include "settings/SettingsKeys.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TestSupport.h"
+#include "support/LabelRunFixture.h"
 
 namespace tavrilon::labels {
 namespace {
@@ -54,9 +53,9 @@ TEST(SimpleLabelTest, PostalCodes) {
   }
 }
 
-class SimpleRunTest : public ::testing::Test {
+class SimpleRunTest : public test::LabelRunFixture {
  protected:
-  SimpleRunTest() {
+  SimpleRunTest() : LabelRunFixture(std::size_t{1} << 16) {
     test::WriteUsCallbook(dir_ / "callbook",
                           {"EN|9900101|||W1AAA|L|L09900101|SAMPLE, ALICE Q|ALICE|Q|SAMPLE|||||12 "
                            "EXAMPLE LN|TESTVILLE|CT|060011234|||000|0099000101|I||||||"});
@@ -83,12 +82,6 @@ class SimpleRunTest : public ::testing::Test {
     return labels;
   }
 
-  test::ProgramFolder dir_;
-  settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::AdifInput input_{dir_.Dictionary(), std::size_t{1} << 16};
-  test::ScriptedUserInterface ui_;
-  LabelRun run_{input_, settings_, ui_};
-  RecordingSurface surface_;
   LabelRunResult result_;
 };
 
