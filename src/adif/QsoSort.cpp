@@ -143,7 +143,8 @@ SortOutcome SortArrays(SortRecords& records, const std::filesystem::path& sorted
   outcome.sortCount = less.Count();
   ui.ShowSortProgress(SortedText(ui, outcome.sortCount), total, total);
 
-  files::ReplacingFile file(sortedFile);
+  // A link in the copy's place is replaced, never written through to the log.
+  files::ReplacingFile file(sortedFile, files::ReplacingFile::Links::Replace);
   if (file.Open()) {
     for (std::size_t i = 0; i < n; ++i) {
       file.Write(records.Record(i));

@@ -82,7 +82,8 @@ bool WriteIndexFile(const std::filesystem::path& path, const std::vector<SourceF
   header.callBytes = content.keys.calls.size();
   header.recordBytes = content.records.size();
   header.sourceBytes = sourceBytes.size();
-  files::ReplacingFile file(path);
+  // A link in the index's place is replaced, never written through.
+  files::ReplacingFile file(path, files::ReplacingFile::Links::Replace);
   if (!file.Open()) {
     reason = file.Failure();
     return false;

@@ -41,8 +41,8 @@ std::filesystem::path FinalTarget(std::filesystem::path path, std::string& error
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::filesystem::path target) {
-  target_ = FinalTarget(std::move(target), failure_);
+ReplacingFile::ReplacingFile(std::filesystem::path target, Links links) {
+  target_ = links == Links::Follow ? FinalTarget(std::move(target), failure_) : std::move(target);
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -54,7 +54,8 @@ bool ReplacingFile::Open() {
     return false;  // the links could not be followed: Failure() says why
   }
   struct stat old {};
-  const bool replacing = ::stat(target_.c_str(), &old) == 0;
+  // A link still here is one to be replaced: Follow has resolved the others.
+  const bool replacing = ::lstat(target_.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
   if (replacing && !S_ISREG(old.st_mode)) {
     // A rename would put a text file where a device, a FIFO or a folder was.
     Fail(S_ISDIR(old.st_mode) ? "it is a folder" : "it is not a regular file");

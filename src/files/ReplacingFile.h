@@ -13,14 +13,22 @@ namespace tavrilon::files {
 
 // A file written beside its place under a name of its own and renamed over
 // it only when whole, so that a crash or a full disk never leaves half a
-// file. A symbolic link stays a link (the file it leads to is replaced), and
-// the replaced file's permissions are kept. Only a regular file is replaced,
-// and never one without write permission. What is never committed is
-// removed, also when SIGINT or SIGTERM ends the process (see
+// file. The replaced file's permissions are kept. Only a regular file is
+// replaced, and never one without write permission. What is never committed
+// is removed, also when SIGINT or SIGTERM ends the process (see
 // RemoveTemporaryFilesOnSignal).
 class ReplacingFile {
  public:
-  explicit ReplacingFile(std::filesystem::path target);
+  // What happens to a symbolic link at the target's place.
+  enum class Links {
+    // The link stays and the file it leads to is replaced: the user's own
+    // files (settings, pages, documents), which a user may keep elsewhere.
+    Follow,
+    // The link itself is replaced by the file: the program's caches and
+    // copies, which must never write through a link into another file.
+    Replace,
+  };
+  explicit ReplacingFile(std::filesystem::path target, Links links = Links::Follow);
   ~ReplacingFile();
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
