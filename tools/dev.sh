@@ -44,14 +44,18 @@ case "${1:-}" in
     cmake --build build-check --target format-check
     cmake --build build-check --target tidy-check
 
-    # A short run of each fuzz target, seeded with the real logs.
+    # A short run of each fuzz target, seeded with the invented logs of
+    # tests/data and, where they lie beside the repository, the real ones.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DTAVRILON_SANITIZE=ON -DTAVRILON_FUZZ=ON -DTAVRILON_TESTS=OFF
     cmake --build build-fuzz -j"$jobs" --target fuzz_adif_reader fuzz_settings_parser
     corpus=$(mktemp -d)
     trap 'rm -rf "$corpus"' EXIT
     mkdir -p "$corpus/adif" "$corpus/settings"
-    cp ../shared/testdata/adif/*.adi "$corpus/adif/"
+    cp tests/data/adif/*.adi "$corpus/adif/"
+    if compgen -G "../shared/testdata/adif/*.adi" >/dev/null; then
+      cp ../shared/testdata/adif/*.adi "$corpus/adif/"
+    fi
     cp fuzz/seeds/*.ini "$corpus/settings/"
     seconds=${TAVRILON_FUZZ_SECONDS:-30}
     build-fuzz/fuzz/fuzz_adif_reader -max_total_time="$seconds" -max_len=8192 "$corpus/adif"

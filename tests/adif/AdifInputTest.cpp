@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "adif/AdifInput.h"
@@ -108,36 +110,69 @@ TEST_F(AdifInputTest, AMissingDictionaryIsReportedByBothPaths) {
   EXPECT_EQ(Read(log, false).status.problem, InputProblem::DictionaryMissing);
 }
 
-// Every real log: read by both paths alike, with its records counted.
-TEST_F(AdifInputTest, ReadsTheRealLogsOfOtherPrograms) {
-  const std::pair<const char*, std::size_t> logs[] = {{"wsjtx-2.6.1_wsjtx_log.adi", 31},
-                                                      {"jtdx_wsjtx_log.adi", 175},
-                                                      {"lotw_lotwreport_crlf.adi", 4},
-                                                      {"lotw_lotwreport_empty.adi", 0},
-                                                      {"lotw_dxcc_qslcards.adi", 1},
-                                                      {"eqsl_inbox.adi", 373},
-                                                      {"qrz_logbook_utf8.adi", 57},
-                                                      {"xlog.adi", 425},
-                                                      {"logger32_sync_record.adi", 1},
-                                                      {"csn_sat_header_starts_with_lt.adi", 24},
-                                                      {"remotehamradio_logbook.adi", 246},
-                                                      {"hamrs_pota.adi", 1},
-                                                      {"loghx.adi", 1},
-                                                      {"cqgma_latin1_broken_tags.adi", 0},
-                                                      {"no_header_pota.adi", 49}};
+using LogTable = std::vector<std::pair<std::string, std::size_t>>;
+
+// Every log of a folder, read by both paths alike, with its records counted;
+// a log the table lacks is reported.
+void ExpectReadLikeEachOther(const std::function<Reading(const std::string&, bool)>& read,
+                             const fs::path& folder, const LogTable& logs) {
   for (const auto& [file, records] : logs) {
-    const std::string log = tavrilon::test::ReadFile(tavrilon::test::SharedAdif(file));
-    const Reading labels = Read(log, true);
-    const Reading logbook = Read(log, false);
+    const std::string log = tavrilon::test::ReadFile(folder / file);
+    const Reading labels = read(log, true);
+    const Reading logbook = read(log, false);
     ASSERT_TRUE(labels.status.Ok() && logbook.status.Ok()) << file << ": " << labels.status.detail;
     EXPECT_EQ(labels.calls.size(), records) << file;
     EXPECT_EQ(labels.contacts, logbook.contacts) << file;
   }
   std::size_t present = 0;
-  for (const auto& entry : fs::directory_iterator(tavrilon::test::SharedAdifFolder())) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
     present += entry.path().extension() == ".adi" ? 1U : 0U;
   }
-  EXPECT_EQ(std::size(logs), present) << "a real log is not in the table";
+  EXPECT_EQ(logs.size(), present) << "a log of " << folder << " is not in the table";
+}
+
+// Invented logs, each with the quirks of one real program's files.
+TEST_F(AdifInputTest, ReadsLogsWithTheQuirksOfOtherPrograms) {
+  ExpectReadLikeEachOther([this](const std::string& log, bool labels) { return Read(log, labels); },
+                          tavrilon::test::TestDataFolder() / "adif",
+                          {{"lower-case-one-line-per-record.adi", 3},
+                           {"header-text-then-eoh-on-one-line.adi", 2},
+                           {"crlf-preamble-before-header.adi", 4},
+                           {"no-eoh-and-no-record.adi", 0},
+                           {"typed-date-no-separators.adi", 3},
+                           {"angle-brackets-in-preamble-eor-own-line.adi", 2},
+                           {"leading-blank-no-header-no-newline.adi", 1},
+                           {"starts-with-lt-but-has-header.adi", 2},
+                           {"field-name-with-slash.adi", 2},
+                           {"indented-header-trailing-blank-value.adi", 1},
+                           {"declared-length-too-long.adi", 1},
+                           {"broken-tags-latin1.adi", 0},
+                           {"no-header-blank-line-between-records.adi", 3},
+                           {"utf8-names-indented-header.adi", 2}});
+}
+
+// The real logs of other programs, where they lie beside the repository.
+TEST_F(AdifInputTest, ReadsTheRealLogsOfOtherPrograms) {
+  if (!tavrilon::test::SharedAdifPresent()) {
+    GTEST_SKIP() << "the real logs are not in " << tavrilon::test::SharedAdifFolder();
+  }
+  ExpectReadLikeEachOther([this](const std::string& log, bool labels) { return Read(log, labels); },
+                          tavrilon::test::SharedAdifFolder(),
+                          {{"wsjtx-2.6.1_wsjtx_log.adi", 31},
+                           {"jtdx_wsjtx_log.adi", 175},
+                           {"lotw_lotwreport_crlf.adi", 4},
+                           {"lotw_lotwreport_empty.adi", 0},
+                           {"lotw_dxcc_qslcards.adi", 1},
+                           {"eqsl_inbox.adi", 373},
+                           {"qrz_logbook_utf8.adi", 57},
+                           {"xlog.adi", 425},
+                           {"logger32_sync_record.adi", 1},
+                           {"csn_sat_header_starts_with_lt.adi", 24},
+                           {"remotehamradio_logbook.adi", 246},
+                           {"hamrs_pota.adi", 1},
+                           {"loghx.adi", 1},
+                           {"cqgma_latin1_broken_tags.adi", 0},
+                           {"no_header_pota.adi", 49}});
 }
 
 }  // namespace

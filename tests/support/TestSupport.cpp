@@ -2,9 +2,12 @@
 
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include <gtest/gtest.h>
 
 namespace tavrilon::test {
 
@@ -77,6 +80,19 @@ std::filesystem::path SharedAdifFolder() {
 }
 std::filesystem::path SharedAdif(std::string_view name) {
   return SharedAdifFolder() / name;
+}
+bool SharedAdifPresent() {
+  if (std::filesystem::is_directory(SharedAdifFolder())) {
+    return true;
+  }
+  const char* ci = std::getenv("CI");
+  if (ci != nullptr && std::string_view(ci) == "true") {
+    ADD_FAILURE() << "In CI the real logs must be in " << SharedAdifFolder();
+  }
+  return false;
+}
+std::filesystem::path TestDataFolder() {
+  return std::filesystem::path(TAVRILON_SOURCE_DIR) / "tests" / "data";
 }
 std::filesystem::path ShippedDictionary() {
   return std::filesystem::path(TAVRILON_SOURCE_DIR) / "data" / "tvadif.txt";

@@ -42,9 +42,14 @@ std::string ReadFile(const std::filesystem::path& path);
 void WriteUsCallbook(const std::filesystem::path& folder,
                      std::initializer_list<std::string_view> enLines);
 
-// The real logs of other programs, read in place (never copied into the project).
+// The real logs of other programs, read in place (never copied into the
+// project). They are not part of a clone: a test over them skips without them,
+// except in CI (CI=true), where their absence fails the test.
 std::filesystem::path SharedAdif(std::string_view name);
 std::filesystem::path SharedAdifFolder();
+bool SharedAdifPresent();
+// The repository's own test data, tests/data.
+std::filesystem::path TestDataFolder();
 // The dictionary the program ships.
 std::filesystem::path ShippedDictionary();
 std::filesystem::path SourceFolder();
