@@ -57,14 +57,31 @@ bool HasLineBreak(std::string_view s) {
   return s.find_first_of("\r\n") != std::string_view::npos;
 }
 
-bool Storable(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string_view trimmedKey = text::TrimBlanks(key);
-  return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value) &&
-         section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
-         (trimmedKey.empty() || (trimmedKey.front() != ';' && trimmedKey.front() != '['));
+std::string Quoted(std::string_view name) {
+  std::string quoted(1, '"');
+  return quoted.append(name).append(1, '"');
 }
 
 }  // namespace
+
+std::string WhyNotStorable(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string_view trimmedKey = text::TrimBlanks(key);
+  if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
+    return "a line break in the section, key or value would split its line";
+  }
+  if (section.find(']') != std::string_view::npos) {
+    return "the section " + Quoted(section) + " holds \"]\", which ends a section's name";
+  }
+  if (key.find('=') != std::string_view::npos) {
+    return "the key " + Quoted(key) + " holds \"=\", which ends a key's name";
+  }
+  if (trimmedKey.starts_with(';') || trimmedKey.starts_with('[')) {
+    return "the key " + Quoted(key) + " begins with " + Quoted(trimmedKey.substr(0, 1)) +
+           ", which would make its line read as a " +
+           (trimmedKey.front() == ';' ? "comment" : "section");
+  }
+  return {};
+}
 
 std::size_t IniDocument::NameHash::operator()(std::string_view name) const {
   std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
@@ -135,7 +152,7 @@ std::string_view IniDocument::EndLineBefore(std::string& previous) const {
 }
 
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  if (!Storable(section, key, value)) {
+  if (!WhyNotStorable(section, key, value).empty()) {
     return false;
   }
   auto found = sectionIndex_.find(text::TrimBlanks(section));

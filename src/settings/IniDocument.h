@@ -9,6 +9,12 @@
 
 namespace tavrilon::settings {
 
+// Why a key and its value cannot be kept in an INI file, as they would not
+// read back from one line: a line break anywhere, "]" in the section, "=" in
+// the key, a key that would read as a comment or a section. Empty when they
+// can.
+std::string WhyNotStorable(std::string_view section, std::string_view key, std::string_view value);
+
 // The text of an INI file: "[section]" lines, each followed by "key=value"
 // lines. Names match without regard to ASCII case; blanks around names and
 // values do not count; the first of two equal sections, or of two equal keys
@@ -25,9 +31,7 @@ class IniDocument {
 
   // Rewrites the key's line in place, or adds the key after the last key of
   // its section, or adds the section at the end. False, with nothing changed,
-  // when the names or the value would not read back from one line (a line
-  // break anywhere, ']' in the section, '=' in the key, a key that would read
-  // as a comment or a section).
+  // when WhyNotStorable refuses them.
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Serialize() const;

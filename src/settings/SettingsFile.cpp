@@ -115,8 +115,10 @@ bool SettingsFile::WriteSetting(std::string_view section, std::string_view key,
     batchFailed_ = batchDepth_ > 0;
     return false;
   }
-  if (!document_.Set(section, text::TrimBlanks(key), text::TrimBlanks(value))) {
-    NoteWriteError("the name or the value does not fit on one line");
+  const std::string_view trimmedKey = text::TrimBlanks(key);
+  const std::string_view trimmedValue = text::TrimBlanks(value);
+  if (!document_.Set(section, trimmedKey, trimmedValue)) {
+    NoteWriteError(WhyNotStorable(section, trimmedKey, trimmedValue));
     batchFailed_ = batchDepth_ > 0;
     return false;
   }

@@ -83,14 +83,21 @@ TEST(IniDocument, Set) {
   }
 }
 
+// Each refusal says why: a printer's name, say, is a key of its own.
 TEST(IniDocument, RefusesWhatWouldNotReadBack) {
-  const std::string_view refused[][3] = {{"a\n", "k", "v"}, {"a]", "k", "v"}, {"a", "k=", "v"},
-                                         {"a", " ;k", "v"}, {"a", "[k", "v"}, {"a", "k", "v\r"}};
-  for (const auto& [section, key, value] : refused) {
+  const std::string_view refused[][4] = {{"a\n", "k", "v", "line break"},
+                                         {"a]", "k", "v", "holds \"]\""},
+                                         {"a", "HP=2", "v", "\"HP=2\" holds \"=\""},
+                                         {"a", " ;k", "v", "as a comment"},
+                                         {"a", "[k", "v", "begins with \"[\""},
+                                         {"a", "k", "v\r", "line break"}};
+  for (const auto& [section, key, value, why] : refused) {
     IniDocument document("[a]\nk=1\n");
     EXPECT_FALSE(document.Set(section, key, value)) << section << "/" << key << "/" << value;
     EXPECT_EQ(document.Serialize(), "[a]\nk=1\n");
+    EXPECT_NE(WhyNotStorable(section, key, value).find(why), std::string::npos) << why;
   }
+  EXPECT_EQ(WhyNotStorable("a", "HP[2]", "x=[y]"), "");
 }
 
 }  // namespace
