@@ -53,7 +53,8 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
   if (PrinterStillToChoose(askForPrinter)) {
     return state_.UseQrz;
   }
-  const labels::LabelRunRequest request = LabelRequest();
+  labels::LabelRunRequest request = LabelRequest();
+  request.keepSent = true;  // "Save Printed Contacts as Sent..." saves them
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = labelRun_.PrintLabelRun(
       request,

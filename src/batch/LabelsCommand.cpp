@@ -22,6 +22,7 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   request.sortFile = stored.sortFile;
   request.useQrz = stored.useQrz;
   request.printer = TargetPrinter(options.target);
+  request.keepSent = options.sentLog.has_value();
   if (options.design) {
     request.design = labels::LabelDesignOf(*options.design);
     if (request.design == labels::LabelDesign::None) {

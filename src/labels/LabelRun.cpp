@@ -28,11 +28,13 @@ struct CloseLog {
   ~CloseLog() { input.Close(); }
 };
 
-// A run's contacts are sent only when the run completed, whichever way it ends.
+// A run's contacts are sent only when they were kept and the run completed,
+// whichever way it ends; a run that keeps none forgets those of the last.
 struct EndSentContacts {
   SentContacts& sent;
+  bool kept;
   const LabelRunResult& result;
-  ~EndSentContacts() { sent.End(result.outcome == RunOutcome::Completed); }
+  ~EndSentContacts() { sent.End(kept && result.outcome == RunOutcome::Completed); }
 };
 
 }  // namespace
@@ -182,7 +184,7 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
     ++labelCount_;
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
-    sent_.Add(input_.RecordText());
+    KeepSent(input_.RecordText());
     placement_.AdvanceLabel(surface);
     progress.Show(input_.Progress());
   }
@@ -199,7 +201,7 @@ std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long label
     ++labelCount_;  // contacts, not the two or three labels each may take
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     PrintAddressLabels(surface, qso->fields, style, useQrz);
-    sent_.Add(input_.RecordText());
+    KeepSent(input_.RecordText());
     progress.Show(input_.Progress());
   }
   progress.Complete();
@@ -296,7 +298,7 @@ std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long label
     if (!renderer_.RenderDesignQso(surface, design, qso->fields, placement_, beginLabel)) {
       return renderer_.Failure();
     }
-    sent_.Add(contacts.Text());
+    KeepSent(contacts.Text());
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     progress.Show(contacts.Progress());
   }
@@ -335,14 +337,18 @@ bool LabelRun::CheckDesign(int design) {
 LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
                                        const SurfaceSource& surfaceSource) {
   LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
-  sent_.Begin(request.labelInputFile);
-  const EndSentContacts endSent{sent_, result};
+  keepSent_ = request.keepSent;
+  if (keepSent_) {
+    sent_.Begin(request.labelInputFile);
+  }
+  const EndSentContacts endSent{sent_, keepSent_, result};
   labelCount_ = 0;
   renderer_.Reset();
   ui_.SetStatusText("Printing Labels");
   returnLines_ = LoadReturnAddress(settings_);
   if (request.labelStyle > 1 && result.useQrz) {
     result.useQrz = addresses_.OpenQrzDatabase(settings_, ui_);
+    result.mailingLabelsMissing = request.design == LabelDesign::Simple && !result.useQrz;
   }
 
   switch (OpenLabelLog(request.labelInputFile)) {

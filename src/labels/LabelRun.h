@@ -28,6 +28,9 @@ struct LabelRunRequest {
   bool sortFile = false;     // "Sort File before printing": custom designs only
   bool useQrz = false;       // mailing labels from the callbook, styles 2 and 3
   std::string printer = {};  // whose stored correction moves the labels
+  // Keep the printed contacts to be saved as sent: only where they can be
+  // saved (the window, or tavrilon-batch with a sent log).
+  bool keepSent = false;
 };
 
 struct LabelRunResult {
@@ -36,6 +39,9 @@ struct LabelRunResult {
   // Whether the callbook is still in use: a run that found none in its
   // folder stops later runs from looking until the user checks the box again.
   bool useQrz = false;
+  // The labels printed, but without the mailing labels asked for: the
+  // callbook could not be used.
+  bool mailingLabelsMissing = false;
 };
 
 using print::SurfaceSource;
@@ -110,6 +116,11 @@ class LabelRun {
   // False when the first label runs past its edge and the user would rather
   // not print it.
   bool ConfirmDesignFits(int design, RunContacts& contacts);
+  void KeepSent(std::string_view recordText) {
+    if (keepSent_) {
+      sent_.Add(recordText);
+    }
+  }
   // Why the log could not be read to its end, or empty when it could.
   std::string ReadFault() const;
 
@@ -122,6 +133,7 @@ class LabelRun {
   LabelLines returnLines_;
   SentContacts sent_;
   print::PrintSurface* measure_ = nullptr;
+  bool keepSent_ = false;  // the run's request asked for its contacts
   int labelCount_ = 0;
   bool designLabelBegun_ = false;
 };

@@ -69,6 +69,7 @@ class SentContactsTest : public test::LabelRunFixture {
     request.design = design;
     request.labelSkip = "0";
     request.sortFile = sorted;
+    request.keepSent = true;
     surface_.operations.clear();
     return run_
         .PrintLabelRun(request,
