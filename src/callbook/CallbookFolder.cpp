@@ -24,7 +24,8 @@ bool AddSource(const std::filesystem::path& path, std::vector<SourceFile>& sourc
   }
   constexpr std::int64_t kNsPerSecond = 1'000'000'000;
   sources.push_back({path.filename().string(), info.st_size,
-                     info.st_mtim.tv_sec * kNsPerSecond + info.st_mtim.tv_nsec});
+                     info.st_mtim.tv_sec * kNsPerSecond + info.st_mtim.tv_nsec, info.st_ino,
+                     info.st_ctim.tv_sec * kNsPerSecond + info.st_ctim.tv_nsec});
   return true;
 }
 

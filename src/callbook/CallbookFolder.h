@@ -8,11 +8,16 @@
 
 namespace tavrilon::callbook {
 
-// A data file as the index remembers it: any change means a new index.
+// A data file as the index remembers it: any change means a new index. The
+// inode and the status change time cannot be put back as `touch` puts back
+// the modification time, so a file edited in place is never taken as the
+// one indexed.
 struct SourceFile {
   std::string name;
   std::int64_t size = 0;
   std::int64_t modifiedNs = 0;
+  std::uint64_t inode = 0;
+  std::int64_t changedNs = 0;
   bool operator==(const SourceFile&) const = default;
 };
 

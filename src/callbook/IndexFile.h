@@ -12,8 +12,8 @@
 
 namespace tavrilon::callbook {
 
-// The index file: a header (magic, version, byte order, counts), the data
-// files it was built from, the keys (call ends, record ends, calls), then
+// The index file: a header (magic, version, byte order, counts, checksum),
+// the data files it was built from, the keys (call ends, record ends, calls), then
 // the records. It is a cache beside the data, so it is kept in the machine's
 // own byte order, and one of another order counts as foreign.
 
@@ -28,8 +28,8 @@ struct IndexFileKeys {
   std::uint64_t recordsAt = 0;
 };
 
-// The keys of the index open as `fd` when the file is whole, sound and was
-// built from exactly `sources`; nothing for any other file.
+// The keys of the index open as `fd` when the file is whole, its checksum
+// holds and it was built from exactly `sources`; nothing for any other file.
 std::optional<IndexFileKeys> ReadIndexFileKeys(int fd, const std::vector<SourceFile>& sources);
 
 // `size` bytes at `at`; false when the file has not that many.

@@ -58,7 +58,7 @@ std::int32_t QrzDatabase::QRZInit(const std::filesystem::path& folder,
     index_.reset();
     return 0;
   }
-  if (index_ && folder_ == folder && index_->Sources() == files->sources) {
+  if (index_ && folder_ == folder && index_->Sources() == files->sources && index_->Unchanged()) {
     return 1;
   }
   index_.reset();

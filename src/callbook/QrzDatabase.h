@@ -42,9 +42,9 @@ class QrzDatabase {
   QrzDatabase& operator=(const QrzDatabase&) = delete;
 
   // Opens the callbook in `folder`, indexing its files first when the index
-  // is missing or a data file changed since. 0 when the folder holds no
-  // callbook file or one cannot be read (Failure() says which and why);
-  // otherwise not 0.
+  // is missing, damaged (its checksum fails) or a data file changed since.
+  // 0 when the folder holds no callbook file or one cannot be read
+  // (Failure() says which and why); otherwise not 0.
   std::int32_t QRZInit(const std::filesystem::path& folder, const IndexProgress& progress);
   // The number of stations found under `call` (0 or 1), which QRZField then
   // reads. A call with "/" that is not found as it stands is looked up by

@@ -1,8 +1,11 @@
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -206,15 +209,25 @@ ino_t Inode(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
-// Opens the folder in a new callbook; true when it was indexed again.
-bool Indexed(const test::TempDir& dir) {
-  QrzDatabase db;
+// File times move in clock ticks of up to 10 ms: a write within the tick of
+// the one before would leave them as they were.
+void WaitForTheClock() {
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+// Opens the folder in `db`; true when it was indexed again.
+bool Indexed(const test::TempDir& dir, QrzDatabase& db) {
   bool indexed = false;
   EXPECT_NE(db.QRZInit(dir.path(), [&](std::int64_t, std::int64_t) { indexed = true; }), 0)
       << db.Failure();
   QrzBuffer buffer;
   EXPECT_EQ(db.QRZSearch("KC1AAE", buffer), 1);
   return indexed;
+}
+
+bool Indexed(const test::TempDir& dir) {
+  QrzDatabase db;
+  return Indexed(dir, db);
 }
 
 TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
@@ -237,6 +250,18 @@ TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
   ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
   ASSERT_EQ(db.QRZSearch("VE3AAA", buffer), 1);
   EXPECT_EQ(Field(db, kQrzName), "Other");
+
+  // Edited in place to the same size, its modification time put back.
+  struct stat before {};
+  ASSERT_EQ(::stat((dir / "amateur_delim.txt").c_str(), &before), 0);
+  WaitForTheClock();
+  WriteFile(dir / "amateur_delim.txt", "callsign;surname\r\nVE3AAA;Otter\r\n");
+  const timespec times[] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "amateur_delim.txt").c_str(), times, 0), 0);
+  EXPECT_TRUE(Indexed(dir));
+  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
+  ASSERT_EQ(db.QRZSearch("VE3AAA", buffer), 1);
+  EXPECT_EQ(Field(db, kQrzName), "Otter");
 }
 
 TEST(Callbook, IndexesAgainOverADamagedIndex) {
@@ -245,20 +270,35 @@ TEST(Callbook, IndexesAgainOverADamagedIndex) {
   EXPECT_TRUE(Indexed(dir));
   const std::string whole = test::ReadFile(IndexPath(dir));
   for (const std::size_t size :
-       {std::size_t{0}, std::size_t{20}, std::size_t{48}, whole.size() / 2, whole.size() - 1}) {
+       {std::size_t{0}, std::size_t{20}, std::size_t{56}, whole.size() / 2, whole.size() - 1}) {
     WriteFile(IndexPath(dir), whole.substr(0, size));
     EXPECT_TRUE(Indexed(dir)) << size;
     EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
   }
-  std::string damaged = whole;
-  damaged[8] = '\x7F';  // another version
-  WriteFile(IndexPath(dir), damaged);
-  EXPECT_TRUE(Indexed(dir));
-  damaged = whole;
-  const std::size_t firstCallEnd = 48 + static_cast<unsigned char>(whole[40]);
-  damaged.replace(firstCallEnd, 4, "\xFF\xFF\xFF\xFF");
-  WriteFile(IndexPath(dir), damaged);
-  EXPECT_TRUE(Indexed(dir));
+  const std::size_t firstCallEnd = 56 + static_cast<unsigned char>(whole[40]);
+  const std::size_t firstCall = firstCallEnd + 8 * static_cast<unsigned char>(whole[16]);
+  const std::pair<std::size_t, std::string> damages[] = {
+      {8, "\x7F"},                         // another version
+      {firstCallEnd, "\xFF\xFF\xFF\xFF"},  // a call that ends out of bounds
+      {firstCall, "X"},                    // a call's letter
+      {whole.size() - 20, "\xFF"},         // a byte of a record
+      {whole.size() - 1, std::string(1, static_cast<char>(whole.back() ^ 1))},  // the last one
+  };
+  for (const auto& [at, bytes] : damages) {
+    std::string damaged = whole;
+    damaged.replace(at, bytes.size(), bytes);
+    WriteFile(IndexPath(dir), damaged);
+    EXPECT_TRUE(Indexed(dir)) << at;
+    EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole) << at;
+  }
+  // Damaged in place while a callbook holds it open: its next opening checks it again.
+  QrzDatabase db;
+  EXPECT_FALSE(Indexed(dir, db));
+  WaitForTheClock();
+  WriteFile(IndexPath(dir),
+            whole.substr(0, whole.size() - 20) + "\xFF" + whole.substr(whole.size() - 19));
+  EXPECT_TRUE(Indexed(dir, db));
+  EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
 }
 
 TEST(Callbook, SaysWhyAFolderHoldsNoCallbook) {
