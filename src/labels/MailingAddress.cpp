@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "settings/OperatorInfo.h"
 #include "settings/SettingsKeys.h"
 #include "text/Text.h"
 
@@ -16,7 +17,8 @@ constexpr std::string_view kNotFound = "Error: the QRZ Database could not be fou
 LabelLines LoadReturnAddress(settings::SettingsFile& settings) {
   LabelLines lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    lines[i] = settings.ReadSetting(settings::ReturnLabelLineKey(static_cast<int>(i) + 1), "");
+    lines[i] =
+        settings::ReadOperatorInfo(settings, settings::ReturnLabelLineKey(static_cast<int>(i) + 1));
   }
   return lines;
 }

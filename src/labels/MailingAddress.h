@@ -10,7 +10,8 @@
 
 namespace tavrilon::labels {
 
-// The operator's own address, from the settings, for the return label.
+// The operator's own address, from the settings, for the return label; a
+// line still holding its first-run text is empty.
 LabelLines LoadReturnAddress(settings::SettingsFile& settings);
 
 // A US ZIP code of digits as it is written on mail (nine digits as

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "settings/OperatorInfo.h"
+
 namespace tavrilon::settings {
 
 namespace {
@@ -27,7 +29,7 @@ constexpr std::array<std::string_view, 12> kFirstRunColumns = {
 
 std::vector<SettingRow> FirstRunSettings() {
   std::vector<SettingRow> rows = {
-      Row(kMyCall, "Enter your call here"),
+      Row(kMyCall, FirstRunPrompt(kMyCall)),
       Row(kLogInputFile, ""),
       Row(kLogFileType, "ADIF"),
       Row(kLogLayout, "DEFAULT"),
@@ -41,7 +43,8 @@ std::vector<SettingRow> FirstRunSettings() {
       Row(kSortFile, "0"),
   };
   for (int line = 1; line <= kReturnLabelLineCount; ++line) {
-    rows.push_back(Row(ReturnLabelLineKey(line), "Your Address Line " + std::to_string(line)));
+    const NumberedKey key = ReturnLabelLineKey(line);
+    rows.push_back(Row(key, FirstRunPrompt(key)));
   }
   rows.push_back(Row(kCustomLogGrid, "250"));
   for (int column = 1; column <= kCustomLogColumnCount; ++column) {

@@ -1,6 +1,7 @@
 #include "shell/StoredChoices.h"
 
 #include "labels/LabelStocks.h"
+#include "settings/OperatorInfo.h"
 #include "text/Text.h"
 
 namespace tavrilon::shell {
@@ -11,7 +12,7 @@ int StoredChoices::StyleInForce() const {
 
 StoredChoices ReadStoredChoices(settings::SettingsFile& settings) {
   StoredChoices choices;
-  choices.operatorCall = settings.ReadSetting(settings::kMyCall, "Unknown");
+  choices.operatorCall = settings::ReadOperatorCall(settings);
   choices.logInputFile = settings.ReadSetting(settings::kLogInputFile, "");
   choices.labelInputFile = settings.ReadSetting(settings::kLabelInputFile, "");
   choices.logLayout = logbook::LogLayoutOf(settings.ReadSetting(settings::kLogLayout, "DEFAULT"));

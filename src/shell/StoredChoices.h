@@ -13,7 +13,7 @@ namespace tavrilon::shell {
 // the window's start and for tavrilon-batch, so both take a hand-edited value
 // the same way.
 struct StoredChoices {
-  std::string operatorCall;    // "Unknown" when the key is missing
+  std::string operatorCall;    // as printed: "Unknown" when missing, "" while first-run
   std::string logInputFile;    // as stored, whether or not the file is there
   std::string labelInputFile;  // as stored
   logbook::LogLayout logLayout = logbook::LogLayout::Default;

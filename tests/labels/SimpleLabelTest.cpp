@@ -61,6 +61,7 @@ class SimpleRunTest : public test::LabelRunFixture {
                            "EXAMPLE LN|TESTVILLE|CT|060011234|||000|0099000101|I||||||"});
     settings_.WriteSetting(settings::kQrzDrive, (dir_ / "callbook").string());
     settings_.WriteSetting(settings::ReturnLabelLineKey(1), "K9ME");
+    settings_.WriteSetting(settings::ReturnLabelLineKey(4), "Your Address Line 4");  // first-run
     test::WriteFile(dir_ / "log.adi", "<EOH>\n" + Contact("w1aaa ") + Contact("ZZ9Q"));
   }
 
@@ -123,6 +124,7 @@ TEST_F(SimpleRunTest, EachStyleWithAndWithoutTheCallbook) {
   EXPECT_EQ(texts[5]->text, "ALICE Q SAMPLE");
   EXPECT_EQ(texts[6]->text, "12 EXAMPLE LN");
   EXPECT_EQ(texts[7]->text, "TESTVILLE, CT  06001-1234");
+  EXPECT_EQ(texts[11]->text, "");  // the return label's fourth line, a prompt, prints nothing
   EXPECT_EQ(texts[17]->text, "Address Not Found");
   EXPECT_EQ(texts[18]->text, "");
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/InitSettings.h"
+#include "settings/OperatorInfo.h"
 #include "support/TestSupport.h"
 
 namespace tavrilon::settings {
@@ -102,6 +104,32 @@ TEST(InitSettings, UpgradeOfAnOldFileAddsDesignsWithoutFieldNamesOrCaptions) {
   EXPECT_EQ(text.find("ADIF="), std::string::npos);
   EXPECT_EQ(text.find("Label="), std::string::npos);
   EXPECT_EQ(text.find("Custom Log"), std::string::npos);
+}
+
+// The first-run call and address are prompts: they read as empty, in any
+// spelling of the key, while anything else stored reads as it stands.
+TEST(InitSettings, TheOperatorsFirstRunPromptsReadAsEmpty) {
+  // The "Globals" lines, then the call as printed and whether it is unset.
+  const std::array<const char*, 3> cases[] = {
+      {"", "Unknown", "unset"},
+      {"MyCall=", "", "unset"},
+      {"mycall=Enter your call here", "", "unset"},
+      {"MyCall=enter your call here", "enter your call here", ""},
+      {"MyCall=W1AW", "W1AW", ""},
+  };
+  for (const auto& [globals, call, unset] : cases) {
+    const test::TempDir dir;
+    SettingsFile settings(dir / "tavrilon.ini");
+    test::WriteFile(settings.Path(), std::string("[Globals]\n") + globals +
+                                         "\n[return label]\nLINE1=Your Address Line 1\n"
+                                         "Line3=Your Address Line 2\n");
+    EXPECT_EQ(ReadOperatorCall(settings), call) << globals;
+    EXPECT_EQ(OperatorCallUnset(settings) ? "unset" : "", std::string(unset)) << globals;
+    // Line 3 holding line 2's prompt was typed so.
+    EXPECT_EQ(ReadOperatorInfo(settings, ReturnLabelLineKey(1)) + "|" +
+                  ReadOperatorInfo(settings, ReturnLabelLineKey(3)),
+              "|Your Address Line 2");
+  }
 }
 
 }  // namespace
