@@ -78,9 +78,21 @@ constexpr const char* kUsage =
     "Settings are read from and written to tavrilon.ini: beside the program, or\n"
     "when installed (or when its folder cannot be written) in ~/.config/tavrilon.\n";
 
-int Usage(const char* problem) {
-  std::fprintf(stderr, "tavrilon-batch: %s\n\n%s", problem, kUsage);
+// `wrong` names the argument at fault, when one is; `usage` is the command's.
+int Usage(const std::string& wrong, const char* usage) {
+  const std::string problem = wrong.empty() ? usage : wrong + "; " + usage;
+  std::fprintf(stderr, "tavrilon-batch: %s\n\n%s", problem.c_str(), kUsage);
   return batch::kExitUsage;
+}
+
+std::string Quoted(std::string_view arg) {
+  std::string quoted(1, '"');
+  return quoted.append(arg).append(1, '"');
+}
+
+// Why `arg`, which is neither an option taken nor the one LOG, is refused.
+std::string Unexpected(std::string_view arg) {
+  return (arg.starts_with("--") ? "unknown option " : "one argument too many: ") + Quoted(arg);
 }
 
 void WarnIfSettingsUnsaved(settings::SettingsFile& settings) {
@@ -90,7 +102,8 @@ void WarnIfSettingsUnsaved(settings::SettingsFile& settings) {
   }
 }
 
-std::optional<batch::ReadOptions> ParseRead(const std::vector<std::string_view>& args) {
+std::optional<batch::ReadOptions> ParseRead(const std::vector<std::string_view>& args,
+                                            std::string& wrong) {
   batch::ReadOptions options;
   bool haveLog = false;
   for (std::string_view arg : args) {
@@ -99,6 +112,7 @@ std::optional<batch::ReadOptions> ParseRead(const std::vector<std::string_view>&
     } else if (arg == "--count") {
       options.countOnly = true;
     } else if (arg.starts_with("--") || haveLog) {
+      wrong = Unexpected(arg);
       return std::nullopt;
     } else {
       options.log = arg;
@@ -121,17 +135,23 @@ bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::s
 using ValueOptions = std::vector<std::pair<std::string_view, std::function<void(std::string)>>>;
 
 // One LOG (none when `log` is null) and any of `options`, each with its
-// value; false for anything else.
+// value; false for anything else, with `wrong` naming the argument at fault
+// when one is.
 bool ParseArguments(const std::vector<std::string_view>& args, std::filesystem::path* log,
-                    const ValueOptions& options) {
+                    const ValueOptions& options, std::string& wrong) {
   bool haveLog = log == nullptr;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const auto option = std::find_if(options.begin(), options.end(),
                                      [&](const auto& o) { return o.first == args[i]; });
     std::string value;
-    if (option != options.end() && TakeValue(args, i, value)) {
+    if (option != options.end()) {
+      if (!TakeValue(args, i, value)) {
+        wrong = std::string(args[i]) + " needs a value";
+        return false;
+      }
       option->second(std::move(value));
     } else if (args[i].starts_with("--") || haveLog) {
+      wrong = Unexpected(args[i]);
       return false;
     } else {
       *log = args[i];
@@ -142,8 +162,8 @@ bool ParseArguments(const std::vector<std::string_view>& args, std::filesystem::
 }
 
 bool ParseLogAndOptions(const std::vector<std::string_view>& args, std::filesystem::path& log,
-                        const ValueOptions& options) {
-  return ParseArguments(args, &log, options);
+                        const ValueOptions& options, std::string& wrong) {
+  return ParseArguments(args, &log, options, wrong);
 }
 
 // --pdf and --printer: where a print run goes.
@@ -162,7 +182,7 @@ ValueOptions LabelOptions(batch::LabelsOptions& o) {
 // labels and blank: the first argument (LOG, or N) in `o.log`. Only labels
 // prints in a label style and saves a sent log.
 std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_view>& args,
-                                                bool withStyle) {
+                                                bool withStyle, std::string& wrong) {
   batch::LabelsOptions o;
   ValueOptions options = TargetOptions(o.target);
   std::ranges::move(LabelOptions(o), std::back_inserter(options));
@@ -172,25 +192,27 @@ std::optional<batch::LabelsOptions> ParseLabels(const std::vector<std::string_vi
     options.push_back({"--sent-log", [&o](std::string v) { o.sentLog = std::move(v); }});
     o.bureau = std::erase(rest, "--bureau") > 0;
   }
-  if (!ParseLogAndOptions(rest, o.log, options) || (!o.target.pdf && !o.target.printer) ||
+  if (!ParseLogAndOptions(rest, o.log, options, wrong) || (!o.target.pdf && !o.target.printer) ||
       (o.bureau && !o.sentLog)) {
     return std::nullopt;
   }
   return o;
 }
 
-std::optional<batch::PreviewOptions> ParsePreview(const std::vector<std::string_view>& args) {
+std::optional<batch::PreviewOptions> ParsePreview(const std::vector<std::string_view>& args,
+                                                  std::string& wrong) {
   batch::PreviewOptions o;
   std::optional<std::string> scale;
   ValueOptions options = LabelOptions(o.labels);
   std::erase_if(options, [](const auto& option) { return option.first == "--skip"; });
   options.push_back({"--image", [&o](std::string v) { o.image = std::move(v); }});
   options.push_back({"--scale", [&scale](std::string v) { scale = std::move(v); }});
-  if (!ParseLogAndOptions(args, o.labels.log, options) || o.image.empty()) {
+  if (!ParseLogAndOptions(args, o.labels.log, options, wrong) || o.image.empty()) {
     return std::nullopt;
   }
   if (scale) {
     if (*scale != "1" && *scale != "2" && *scale != "4") {
+      wrong = "--scale takes 1, 2 or 4, not " + Quoted(*scale);
       return std::nullopt;
     }
     o.scale = (*scale)[0] - '0';
@@ -198,7 +220,8 @@ std::optional<batch::PreviewOptions> ParsePreview(const std::vector<std::string_
   return o;
 }
 
-std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_view>& args) {
+std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_view>& args,
+                                                  std::string& wrong) {
   batch::LogbookOptions o;
   ValueOptions options = TargetOptions(o.target);
   options.push_back({"--from-page", [&o](std::string v) { o.fromPage = std::move(v); }});
@@ -206,7 +229,7 @@ std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_
   options.push_back({"--begin-time", [&o](std::string v) { o.beginTime = std::move(v); }});
   options.push_back({"--end", [&o](std::string v) { o.endDate = std::move(v); }});
   options.push_back({"--end-time", [&o](std::string v) { o.endTime = std::move(v); }});
-  if (!ParseLogAndOptions(args, o.log, options)) {
+  if (!ParseLogAndOptions(args, o.log, options, wrong)) {
     return std::nullopt;
   }
   const bool timesWithoutDates = (o.beginTime && !o.beginDate) || (o.endTime && !o.endDate);
@@ -217,24 +240,26 @@ std::optional<batch::LogbookOptions> ParseLogbook(const std::vector<std::string_
   return o;
 }
 
-std::optional<batch::CalibrateOptions> ParseCalibrate(const std::vector<std::string_view>& args) {
+std::optional<batch::CalibrateOptions> ParseCalibrate(const std::vector<std::string_view>& args,
+                                                      std::string& wrong) {
   std::optional<std::string> printer;
   std::optional<std::string> across;
   std::optional<std::string> down;
   const ValueOptions options = {{"--printer", [&](std::string v) { printer = std::move(v); }},
                                 {"--across", [&](std::string v) { across = std::move(v); }},
                                 {"--down", [&](std::string v) { down = std::move(v); }}};
-  if (!ParseArguments(args, nullptr, options) || !printer || !across || !down) {
+  if (!ParseArguments(args, nullptr, options, wrong) || !printer || !across || !down) {
     return std::nullopt;
   }
   return batch::CalibrateOptions{*printer, *across, *down};
 }
 
-std::optional<batch::LabelsOptions> ParseAlignmentPage(const std::vector<std::string_view>& args) {
+std::optional<batch::LabelsOptions> ParseAlignmentPage(const std::vector<std::string_view>& args,
+                                                       std::string& wrong) {
   batch::LabelsOptions o;
   ValueOptions options = TargetOptions(o.target);
   options.push_back({"--stock", [&o](std::string v) { o.stock = std::move(v); }});
-  if (!ParseArguments(args, nullptr, options) || (!o.target.pdf && !o.target.printer)) {
+  if (!ParseArguments(args, nullptr, options, wrong) || (!o.target.pdf && !o.target.printer)) {
     return std::nullopt;
   }
   return o;
@@ -256,12 +281,14 @@ std::unique_ptr<Session> StartSession() {
 }
 
 // A command that prints or draws: fonts and printers come from Qt, and no
-// window is ever shown.
-template <typename Options, typename Command>
-int RunWithQt(int argc, char** argv, std::optional<Options> options, const char* usage,
-              Command command) {
+// window is ever shown. `parse` reads the command's arguments.
+template <typename Parse, typename Command>
+int RunWithQt(int argc, char** argv, const std::vector<std::string_view>& args, Parse parse,
+              const char* usage, Command command) {
+  std::string wrong;
+  auto options = parse(args, wrong);
   if (!options) {
-    return Usage(usage);
+    return Usage(wrong, usage);
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
@@ -272,7 +299,7 @@ int RunWithQt(int argc, char** argv, std::optional<Options> options, const char*
 int Run(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty()) {
-    return Usage("no command given");
+    return Usage({}, "no command given");
   }
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "--help" || args[0] == "-h") {
@@ -284,22 +311,26 @@ int Run(int argc, char** argv) {
     return batch::kExitOk;
   }
   if (args[0] == "read") {
-    const auto options = ParseRead(rest);
+    std::string wrong;
+    const auto options = ParseRead(rest, wrong);
     if (!options) {
-      return Usage("read takes [--labels] [--count] and one LOG");
+      return Usage(wrong, "read takes [--labels] [--count] and one LOG");
     }
     const auto session = StartSession();
     return batch::RunReadCommand(*options, session->Input(), stdout, stderr);
   }
   if (args[0] == "labels") {
-    return RunWithQt(argc, argv, ParseLabels(rest, true),
-                     "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
-                     "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]]",
-                     batch::RunLabelsCommand);
+    return RunWithQt(
+        argc, argv, rest,
+        [](const auto& a, std::string& wrong) { return ParseLabels(a, true, wrong); },
+        "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
+        "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]]",
+        batch::RunLabelsCommand);
   }
   if (args[0] == "blank") {
     return RunWithQt(
-        argc, argv, ParseLabels(rest, false),
+        argc, argv, rest,
+        [](const auto& a, std::string& wrong) { return ParseLabels(a, false, wrong); },
         "blank takes N, --pdf OUT or --printer NAME, [--stock S], [--skip N], [--design D]",
         [](batch::LabelsOptions options, Session& session) {
           const std::string count = options.log.string();
@@ -308,35 +339,37 @@ int Run(int argc, char** argv) {
         });
   }
   if (args[0] == "preview") {
-    return RunWithQt(argc, argv, ParsePreview(rest),
+    return RunWithQt(argc, argv, rest, ParsePreview,
                      "preview takes one LOG, --image OUT, [--scale 1|2|4], [--stock S], "
                      "[--design D]",
                      batch::RunPreviewCommand);
   }
   if (args[0] == "logbook") {
-    return RunWithQt(argc, argv, ParseLogbook(rest),
+    return RunWithQt(argc, argv, rest, ParseLogbook,
                      "logbook takes one LOG, --pdf OUT or --printer NAME, and either --from-page "
                      "N or --begin/--end dates with their times",
                      batch::RunLogbookCommand);
   }
   if (args[0] == "calibrate") {
-    return RunWithQt(argc, argv, ParseCalibrate(rest),
+    return RunWithQt(argc, argv, rest, ParseCalibrate,
                      "calibrate takes --printer NAME, --across MM and --down MM",
                      batch::RunCalibrateCommand);
   }
   if (args[0] == "alignment-page") {
-    return RunWithQt(argc, argv, ParseAlignmentPage(rest),
+    return RunWithQt(argc, argv, rest, ParseAlignmentPage,
                      "alignment-page takes --pdf OUT or --printer NAME, and [--stock S]",
                      batch::RunAlignmentPageCommand);
   }
   if (args[0] == "html") {
-    if (args.size() != 2 || args[1].starts_with("--")) {
-      return Usage("html takes one LOG");
+    std::filesystem::path log;
+    std::string wrong;
+    if (!ParseLogAndOptions(rest, log, {}, wrong)) {
+      return Usage(wrong, "html takes one LOG");
     }
     const auto session = StartSession();
-    return batch::RunHtmlCommand(args[1], *session);
+    return batch::RunHtmlCommand(log, *session);
   }
-  return Usage("unknown command");
+  return Usage("unknown command " + Quoted(args[0]), "the commands are listed below");
 }
 
 }  // namespace

@@ -31,17 +31,30 @@ TEST(ReadCommand, WritesEachRecordAsOneJsonLineAndCountsByEitherPath) {
   EXPECT_EQ(run.err, "");
 }
 
-// Mistakes in the command line: status 64 and the usage, before the settings
-// file is made. Then options that parse but cannot be carried out.
+// Mistakes in the command line: status 64 and the usage, naming the argument
+// at fault, before the settings file is made. Then options that parse but
+// cannot be carried out.
 TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
   BatchFolder folder(ContactLog(1));
-  for (const char* args :
-       {"", "frobnicate", "read", "read --bogus log.adi", "read log.adi b.adi", "labels log.adi",
-        "labels log.adi --pdf", "logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101",
-        "logbook log.adi --pdf out.pdf --end-time 1200", "html", "html log.adi b.adi",
-        "html --pdf log.adi"}) {
+  const std::pair<const char*, const char*> mistakes[] = {
+      {"", "no command given"},
+      {"frobnicate", "unknown command \"frobnicate\""},
+      {"read", "read takes"},
+      {"read --bogus log.adi", "unknown option \"--bogus\""},
+      {"read log.adi b.adi", "too many: \"b.adi\""},
+      {"labels log.adi", "labels takes"},
+      {"labels log.adi --pdf", "--pdf needs a value"},
+      {"blank 3 --pdf out.pdf --style 2", "unknown option \"--style\""},
+      {"preview log.adi --image p.bmp --scale 3", "--scale takes 1, 2 or 4, not \"3\""},
+      {"logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101", "logbook takes"},
+      {"logbook log.adi --pdf out.pdf --end-time 1200", "logbook takes"},
+      {"html", "html takes"},
+      {"html log.adi b.adi", "too many: \"b.adi\""},
+      {"html --pdf log.adi", "unknown option \"--pdf\""}};
+  for (const auto& [args, says] : mistakes) {
     const BatchRun run = folder.Run(args);
     EXPECT_EQ(run.status, 64) << args;
+    EXPECT_NE(run.err.find(says), std::string::npos) << args << ": " << run.err;
     EXPECT_NE(run.err.find("Usage:"), std::string::npos) << args;
   }
   EXPECT_EQ(folder.Run("--version").status, 0);
