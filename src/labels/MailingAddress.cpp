@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "callbook/CallbookFolder.h"
 #include "settings/OperatorInfo.h"
 #include "settings/SettingsKeys.h"
 #include "text/Text.h"
@@ -69,7 +70,13 @@ bool MailingAddresses::OpenQrzDatabase(settings::SettingsFile& settings, UserInt
   ui.SetProgressVisible(false);
   ui.SetStatusText("Printing Labels");
   if (!opened) {
-    return notFound(database_.Failure());
+    // The first line is the same whether the folder holds no callbook or one
+    // whose file cannot be read; the second tells the two apart.
+    std::string none;
+    return notFound(callbook::FindCallbookFiles(folder, none)
+                        ? "The callbook in " + folder +
+                              " was found, but cannot be used: " + database_.Failure()
+                        : database_.Failure());
   }
   if (!database_.Notice().empty()) {
     ui.ShowMessage(database_.Notice());

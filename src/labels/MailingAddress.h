@@ -23,7 +23,8 @@ std::string PostalCodeText(std::string_view code);
 class MailingAddresses {
  public:
   // Opens the callbook in the folder of "CDdrive". False, after telling the
-  // user, when there is none there: the run then prints no mailing labels.
+  // user, when there is none there or it cannot be read: the run then prints
+  // no mailing labels.
   bool OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui);
   // The station's mailing label: call, name, street, town with state and
   // postal code; or the call and "Address Not Found".

@@ -129,16 +129,24 @@ TEST_F(SimpleRunTest, EachStyleWithAndWithoutTheCallbook) {
   EXPECT_EQ(texts[18]->text, "");
 }
 
+// The second line says why; a callbook that is there but bad is not "not found".
 TEST_F(SimpleRunTest, NoCallbookFolderLeavesTheMailingLabelsOutForLaterRunsToo) {
-  for (const std::string_view drive : {"E", "E:", "", "/nowhere/callbook"}) {
+  std::filesystem::create_directory(dir_ / "bad");
+  test::WriteFile(dir_ / "bad" / "amateur_delim.txt", "call;name\n");
+  const std::string bad = (dir_ / "bad").string();
+  for (const std::string_view drive : {"E", "E:", "", "/nowhere/callbook", bad.c_str()}) {
     ui_.messages.clear();
     settings_.WriteSetting(settings::kQrzDrive, drive);
     const auto labels = Run(3, true);
     ASSERT_EQ(labels.size(), 4U) << drive;
     EXPECT_EQ(labels[1].first, "K9ME");
     EXPECT_FALSE(result_.useQrz);
+    EXPECT_TRUE(result_.mailingLabelsMissing);
     ASSERT_EQ(ui_.messages.size(), 1U) << drive;
     EXPECT_EQ(ui_.messages[0].rfind("Error: the QRZ Database could not be found.\n", 0), 0U)
+        << ui_.messages[0];
+    EXPECT_EQ(ui_.messages[0].find("was found, but cannot be used: " + bad) != std::string::npos,
+              drive == bad)
         << ui_.messages[0];
   }
 }
