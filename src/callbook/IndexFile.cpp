@@ -17,7 +17,7 @@ namespace tavrilon::callbook {
 namespace {
 
 constexpr std::array<char, 8> kMagic = {'T', 'V', 'C', 'A', 'L', 'L', 'B', 'K'};
-constexpr std::uint32_t kVersion = 2;
+constexpr std::uint32_t kVersion = 3;
 constexpr std::uint32_t kByteOrder = 0x01020304;
 
 struct Header {

@@ -26,6 +26,8 @@ inline constexpr int kQrzStreet = 8;
 inline constexpr int kQrzTown = 9;
 inline constexpr int kQrzState = 10;
 inline constexpr int kQrzPostalCode = 11;
+// The attention line ("c/o ..."), where the licence files have one.
+inline constexpr int kQrzAttention = 101;
 
 // A first indexing's progress: bytes of the data files read, of all of them.
 using IndexProgress = std::function<void(std::int64_t done, std::int64_t total)>;

@@ -10,8 +10,8 @@ namespace tavrilon::callbook {
 
 namespace {
 
-constexpr std::array<int, 5> kRecordFields = {kQrzName, kQrzStreet, kQrzTown, kQrzState,
-                                              kQrzPostalCode};
+constexpr std::array<int, 6> kRecordFields = {kQrzName,  kQrzStreet,     kQrzTown,
+                                              kQrzState, kQrzPostalCode, kQrzAttention};
 
 void AppendField(std::string_view value, std::string& record) {
   value = text::TrimBlanks(value);
@@ -25,8 +25,8 @@ void AppendField(std::string_view value, std::string& record) {
 }  // namespace
 
 void AppendRecord(const StationFields& station, std::string& record) {
-  for (const std::string_view value :
-       {station.name, station.street, station.town, station.state, station.postalCode}) {
+  for (const std::string_view value : {station.name, station.street, station.town, station.state,
+                                       station.postalCode, station.attention}) {
     AppendField(value, record);
   }
 }

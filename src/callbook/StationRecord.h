@@ -13,10 +13,12 @@ struct StationFields {
   std::string_view town;
   std::string_view state;
   std::string_view postalCode;
+  std::string_view attention = {};  // "c/o ...": the US licence files have one
 };
 
 // The record the index keeps of a station: its fields without the call, in
-// the order name, street, town, state, postal code, each after its length.
+// the order name, street, town, state, postal code, attention, each after
+// its length.
 void AppendRecord(const StationFields& station, std::string& record);
 
 // Appends `word` to a name or address, after a blank when it is not the first.

@@ -211,7 +211,8 @@ bool ReadUsLicences(const std::filesystem::path& entities, const std::filesystem
       street = "PO BOX ";
       street.append(fields[kEnPoBox]);
     }
-    stations.Add({fields[kEnCall], name, street, fields[kEnCity], fields[kEnState], fields[kEnZip]},
+    stations.Add({fields[kEnCall], name, street, fields[kEnCity], fields[kEnState], fields[kEnZip],
+                  fields[kEnAttention]},
                  kPublicListRank + licence->grantDay);
   }
   if (!records.Error().empty()) {

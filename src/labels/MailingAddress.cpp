@@ -37,6 +37,19 @@ std::string PostalCodeText(std::string_view code) {
   return zip;
 }
 
+std::string NameLineText(std::string_view name, std::string_view attention) {
+  std::string line(name);
+  if (attention.empty()) {
+    return line;
+  }
+  line.append("  ");
+  if (!text::StartsWithIgnoringCase(attention, "c/o") &&
+      !text::StartsWithIgnoringCase(attention, "attn")) {
+    line.append("c/o ");
+  }
+  return line.append(attention);
+}
+
 bool MailingAddresses::OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui) {
   const std::string folder = settings.ReadSetting(settings::kQrzDrive, "");
   const auto notFound = [&ui](const std::string& why) {
@@ -97,7 +110,8 @@ LabelLines MailingAddresses::LookupMailingAddress(std::string_view call) {
     lines[1] = "Address Not Found";
     return lines;
   }
-  lines[1] = Field(callbook::kQrzName, length);
+  const std::string name = Field(callbook::kQrzName, length);
+  lines[1] = NameLineText(name, Field(callbook::kQrzAttention, length));
   lines[2] = Field(callbook::kQrzStreet, length);
   std::string town = Field(callbook::kQrzTown, length);
   town.append(", ").append(Field(callbook::kQrzState, length));

@@ -18,6 +18,12 @@ LabelLines LoadReturnAddress(settings::SettingsFile& settings);
 // NNNNN-NNNN); any other postal code as it stands.
 std::string PostalCodeText(std::string_view code);
 
+// The name line of a mailing label: the name, and beside it the licence's
+// attention line when it has one, with "c/o" before it unless it already
+// says how it is meant ("c/o", "attn"). The label's four lines stay as they
+// are, so the street and town keep theirs.
+std::string NameLineText(std::string_view name, std::string_view attention);
+
 // The callbook as the label runs use it. It stays open from one run to the
 // next; each run opens it again, which is cheap while its files are unchanged.
 class MailingAddresses {
@@ -26,8 +32,8 @@ class MailingAddresses {
   // user, when there is none there or it cannot be read: the run then prints
   // no mailing labels.
   bool OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui);
-  // The station's mailing label: call, name, street, town with state and
-  // postal code; or the call and "Address Not Found".
+  // The station's mailing label: call, name (with "c/o" beside it), street,
+  // town with state and postal code; or the call and "Address Not Found".
   LabelLines LookupMailingAddress(std::string_view call);
 
  private:

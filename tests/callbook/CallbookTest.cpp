@@ -123,6 +123,7 @@ struct Station {
   const char* town = "";
   const char* state = "";
   const char* postalCode = "";
+  const char* attention = "";
 };
 
 std::string Field(QrzDatabase& db, int field) {
@@ -142,6 +143,7 @@ void ExpectStations(QrzDatabase& db, const std::vector<Station>& stations) {
     EXPECT_EQ(Field(db, kQrzTown), s.town);
     EXPECT_EQ(Field(db, kQrzState), s.state);
     EXPECT_EQ(Field(db, kQrzPostalCode), s.postalCode);
+    EXPECT_EQ(Field(db, kQrzAttention), s.attention);
   }
 }
 
@@ -171,7 +173,8 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
           {"K1AAC", "JANE DOE", "PO BOX 77", "NOWHERE", "NH", "03001"},
           {"N1AAD", "TOM B TESTER III", "9 DEMO DR APT 2", "FICTION CITY", "ME", "040011234"},
           {"KC1AAE", "Eve Example", "1 Sample Way", "Imaginary", "VT", "05001"},
-          {"W1AAF", "Testville Amateur Radio Club", "55 Club House Rd", "TESTVILLE", "CT", "06001"},
+          {"W1AAF", "Testville Amateur Radio Club", "55 Club House Rd", "TESTVILLE", "CT", "06001",
+           "c/o ALICE Q SAMPLE"},
           {"AB1AAG", nullptr},  // expired
           {"W1AAH", nullptr},   // cancelled
           {"K1AAI", "Dan \"Danny\" Dummy", "8 Synthetic St, Apt 3", "Fiction City", "ME", "04001"},
@@ -181,7 +184,7 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
            "asco",
            "PR", "00610"},
           {"N1AAL", "LEE LONG", "77 Long Road", "Testville", "CT", "06001"},
-          {"KB1AAM", "OLGA OLDFORMAT", "5 Legacy Ln", "Oldtown", "CT", "06003"},
+          {"KB1AAM", "OLGA OLDFORMAT", "5 Legacy Ln", "Oldtown", "CT", "06003", "c/o someone"},
           {"W1AAN", nullptr},  // too few fields
           {"VE3AAA", "Marie Tremblay", "123 Rue Principale",
            "Montr\xC3\xA9"

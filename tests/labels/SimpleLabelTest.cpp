@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "labels/LabelRun.h"
@@ -53,12 +55,25 @@ TEST(SimpleLabelTest, PostalCodes) {
   }
 }
 
+TEST(SimpleLabelTest, NameLinesWithTheAttentionLineBeside) {
+  const std::tuple<std::string_view, std::string_view, std::string_view> cases[] = {
+      {"Hills Radio Club", "", "Hills Radio Club"},
+      {"Hills Radio Club", "c/o ALICE", "Hills Radio Club  c/o ALICE"},
+      {"Hills Radio Club", "C/O ALICE", "Hills Radio Club  C/O ALICE"},
+      {"Hills Radio Club", "Attn: Trustee", "Hills Radio Club  Attn: Trustee"},
+      {"Hills Radio Club", "ALICE", "Hills Radio Club  c/o ALICE"},  // a bare name
+  };
+  for (const auto& [name, attention, line] : cases) {
+    EXPECT_EQ(NameLineText(name, attention), line) << attention;
+  }
+}
+
 class SimpleRunTest : public test::LabelRunFixture {
  protected:
   SimpleRunTest() : LabelRunFixture(std::size_t{1} << 16) {
     test::WriteUsCallbook(dir_ / "callbook",
                           {"EN|9900101|||W1AAA|L|L09900101|SAMPLE, ALICE Q|ALICE|Q|SAMPLE|||||12 "
-                           "EXAMPLE LN|TESTVILLE|CT|060011234|||000|0099000101|I||||||"});
+                           "EXAMPLE LN|TESTVILLE|CT|060011234||c/o BOB|000|0099000101|I||||||"});
     settings_.WriteSetting(settings::kQrzDrive, (dir_ / "callbook").string());
     settings_.WriteSetting(settings::ReturnLabelLineKey(1), "K9ME");
     settings_.WriteSetting(settings::ReturnLabelLineKey(4), "Your Address Line 4");  // first-run
@@ -121,7 +136,7 @@ TEST_F(SimpleRunTest, EachStyleWithAndWithoutTheCallbook) {
   }
   EXPECT_NEAR(labels[3].y, 1.45, 1e-6);
   const auto texts = surface_.Texts();
-  EXPECT_EQ(texts[5]->text, "ALICE Q SAMPLE");
+  EXPECT_EQ(texts[5]->text, "ALICE Q SAMPLE  c/o BOB");
   EXPECT_EQ(texts[6]->text, "12 EXAMPLE LN");
   EXPECT_EQ(texts[7]->text, "TESTVILLE, CT  06001-1234");
   EXPECT_EQ(texts[11]->text, "");  // the return label's fourth line, a prompt, prints nothing
