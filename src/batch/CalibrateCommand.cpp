@@ -62,7 +62,7 @@ int RunAlignmentPageCommand(const LabelsOptions& options, Session& session) {
   const RunOutcome outcome = run.PrintAlignmentPage(
       request, PrintDocumentFor(options.target, job, "Tavrilon alignment page",
                                 labels::StockPaper(request.labelStock)));
-  return ExitStatusOf(outcome, session.Input());
+  return ExitStatusOf(outcome, session.Input(), ui);
 }
 
 }  // namespace tavrilon::batch

@@ -36,21 +36,37 @@ ConsoleUserInterface::ConsoleUserInterface(std::FILE* err)
 }
 
 ConsoleUserInterface::~ConsoleUserInterface() {
-  if (statusStale_ && !status_.empty()) {
-    DrawStatus(true);
-  }
+  EndStatusLine();
+  WriteHeld();
+}
+
+void ConsoleUserInterface::EndStatusLine() {
   if (statusShown_) {
+    // The status as it stands stays above what follows.
+    if (statusStale_) {
+      DrawStatus(true);
+    }
     std::fputc('\n', err_);
+    statusShown_ = false;
+  }
+}
+
+void ConsoleUserInterface::WriteLine(std::string_view text) {
+  std::fprintf(err_, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+void ConsoleUserInterface::WriteHeld() {
+  if (held_) {
+    WriteLine(*held_);
+    held_.reset();
+    writtenPercent_ = percent_;
   }
 }
 
 void ConsoleUserInterface::Line(std::string_view text) {
-  if (statusShown_) {
-    std::fprintf(err_, "\r%s", kClearToEnd);
-    statusShown_ = false;
-    statusStale_ = true;  // drawn again below the text with the next change
-  }
-  std::fprintf(err_, "%.*s\n", static_cast<int>(text.size()), text.data());
+  EndStatusLine();
+  WriteHeld();
+  WriteLine(text);
 }
 
 void ConsoleUserInterface::DrawStatus(bool now) {
@@ -73,22 +89,42 @@ void ConsoleUserInterface::DrawStatus(bool now) {
   statusStale_ = false;
 }
 
-void ConsoleUserInterface::SetStatusText(std::string_view text) {
-  if (!terminal_) {
-    Line(text);
-    return;
+void ConsoleUserInterface::ShowStatus() {
+  if (terminal_) {
+    DrawStatus(false);
+  } else if (!progressVisible_) {
+    WriteHeld();
+    WriteLine(status_);
+  } else {
+    // A text for every label of a large log would only bury the messages.
+    held_ = status_;
+    if (percent_ != writtenPercent_) {
+      WriteHeld();
+    }
   }
+}
+
+void ConsoleUserInterface::SetStatusText(std::string_view text) {
   status_ = text;
-  DrawStatus(false);
+  ShowStatus();
 }
 
 void ConsoleUserInterface::SetProgressVisible(bool visible) {
   progressVisible_ = visible;
+  if (visible) {
+    writtenPercent_ = -1;  // the first text of a run's stage is always written
+  } else {
+    WriteHeld();
+  }
 }
 
 void ConsoleUserInterface::SetProgressValue(int percent) {
   percent_ = percent;
-  if (terminal_ && progressVisible_) {
+  if (!terminal_) {
+    if (percent_ != writtenPercent_) {
+      WriteHeld();
+    }
+  } else if (progressVisible_) {
     DrawStatus(false);
   }
 }
@@ -99,14 +135,10 @@ void ConsoleUserInterface::ShowMessage(std::string_view text, MessageIcon) {
 
 void ConsoleUserInterface::ShowSortProgress(std::string_view status, std::int64_t done,
                                             std::int64_t total) {
-  if (!terminal_) {
-    Line(status);
-    return;
-  }
   status_ = status;
   progressVisible_ = total > 0;
   percent_ = total > 0 ? static_cast<int>(done * 100 / total) : 0;
-  DrawStatus(false);
+  ShowStatus();
 }
 
 std::string ConsoleUserInterface::GroupDigits(std::int64_t count) const {

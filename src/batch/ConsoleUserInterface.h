@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <locale>
+#include <optional>
 #include <string>
 
 #include "session/UserInterface.h"
@@ -13,7 +14,8 @@ namespace tavrilon::batch {
 // standard error; nobody is there to answer, so questions get No and input
 // boxes are cancelled. On a terminal the status texts share one line, which
 // is rewritten with the progress in percent; elsewhere (a log file, a pipe)
-// each text gets a line of its own.
+// texts get lines of their own, while progress shows at most one a percent.
+// Every text takes this one path, so they come out in the order given.
 class ConsoleUserInterface : public UserInterface {
  public:
   explicit ConsoleUserInterface(std::FILE* err);
@@ -24,7 +26,7 @@ class ConsoleUserInterface : public UserInterface {
   void SetStatusText(std::string_view text) override;
   void SetProgressVisible(bool visible) override;
   void SetProgressValue(int percent) override;
-  void ShowMessage(std::string_view text, MessageIcon icon) override;
+  void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::None) override;
   bool AskYesNo(std::string_view text) override;
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override;
   void LetPendingEventsRun() override {}
@@ -33,8 +35,15 @@ class ConsoleUserInterface : public UserInterface {
   std::string GroupDigits(std::int64_t count) const override;
 
  private:
-  // A text of its own, never overwritten: the status line makes way for it.
+  // A text of its own, never overwritten, after the status shown so far.
   void Line(std::string_view text);
+  // Ends the terminal's status line, leaving its latest text on the screen.
+  void EndStatusLine();
+  void WriteLine(std::string_view text);
+  // Writes the status text held back while the percent stood still.
+  void WriteHeld();
+  // The status as the output takes it: drawn on a terminal, else written.
+  void ShowStatus();
   // Rewrites the status line; at most ten times a second unless `now`.
   void DrawStatus(bool now);
 
@@ -47,6 +56,10 @@ class ConsoleUserInterface : public UserInterface {
   bool progressVisible_ = false;
   bool statusShown_ = false;  // the status line holds text that no line end followed yet
   bool statusStale_ = false;  // the status changed since the line was drawn
+  // Not on a terminal: the latest status text not yet written, and the
+  // percent when a text was last written.
+  std::optional<std::string> held_;
+  int writtenPercent_ = -1;
   std::chrono::steady_clock::time_point drawn_;
 };
 

@@ -50,7 +50,7 @@ int RunBlankCommand(const LabelsOptions& options, const std::string& count, Sess
       run.PrintBlankCards(*request, static_cast<long>(*cards),
                           PrintDocumentFor(options.target, job, "Tavrilon blank QSL cards",
                                            labels::StockPaper(request->labelStock)));
-  return ExitStatusOf(result.outcome, session.Input());
+  return ExitStatusOf(result.outcome, session.Input(), ui);
 }
 
 int RunPreviewCommand(const PreviewOptions& options, Session& session) {
@@ -77,14 +77,14 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
   labels::LabelRun run(session.Input(), session.Settings(), ui);
   const qt::PreviewPage drawn = qt::DrawPreviewPage(run, *request, session.Settings());
   if (drawn.outcome != RunOutcome::Completed) {
-    return ExitStatusOf(drawn.outcome, session.Input());
+    return ExitStatusOf(drawn.outcome, session.Input(), ui);
   }
   std::string failure;
   if (!qt::SaveBitmap(qt::ScaledPreview(drawn.page, options.scale), file, failure)) {
-    std::fprintf(stderr, "%s\n", failure.c_str());
+    ui.ShowMessage(failure);
     return kExitInputMissing;
   }
-  std::fprintf(stderr, "Preview saved to %s\n", file.c_str());
+  ui.ShowMessage("Preview saved to " + file.string());
   return kExitOk;
 }
 

@@ -8,12 +8,12 @@ void ReportDictionaryMissing(std::FILE* err, const adif::AdifInput& input) {
   std::fprintf(err, "%s\n", adif::DictionaryStopText(input.DictionaryFault()).c_str());
 }
 
-int ExitStatusOf(RunOutcome outcome, const adif::AdifInput& input) {
+int ExitStatusOf(RunOutcome outcome, const adif::AdifInput& input, UserInterface& ui) {
   switch (outcome) {
     case RunOutcome::Completed:
       return kExitOk;
     case RunOutcome::DictionaryMissing:
-      ReportDictionaryMissing(stderr, input);
+      ui.ShowMessage(adif::DictionaryStopText(input.DictionaryFault()), MessageIcon::Critical);
       return kExitDictionaryMissing;
     case RunOutcome::Stopped:
     case RunOutcome::Cancelled:

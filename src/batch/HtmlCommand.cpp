@@ -14,7 +14,7 @@ int RunHtmlCommand(const std::filesystem::path& log, Session& session) {
   ConsoleUserInterface ui(stderr);
   return ExitStatusOf(html::ConvertLogToHtml(session.Input(), settings, ui,
                                              StoredLogbookRequest(log, settings), SystemClock()),
-                      session.Input());
+                      session.Input(), ui);
 }
 
 }  // namespace tavrilon::batch

@@ -82,18 +82,22 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   const labels::LabelRunResult result =
       run.PrintLabelRun(request, PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
                                                   labels::StockPaper(request.labelStock)));
-  if (result.outcome != RunOutcome::Completed || !options.sentLog) {
-    return ExitStatusOf(result.outcome, session.Input());
+  if (result.outcome != RunOutcome::Completed) {
+    return ExitStatusOf(result.outcome, session.Input(), ui);
+  }
+  const int printed = result.mailingLabelsMissing ? kExitMailingLabelsMissing : kExitOk;
+  if (!options.sentLog) {
+    return printed;
   }
   const labels::SentSaveOutcome saved =
       run.Sent().Save(*options.sentLog, options.bureau, session.OwnFiles());
   if (!saved.saved) {
-    std::fprintf(stderr, "%s\n", saved.failure.c_str());
+    ui.ShowMessage(saved.failure);
     return kExitInputMissing;
   }
-  std::fprintf(stderr, "%zu contacts saved as sent to %s\n", run.Sent().Count(),
-               options.sentLog->c_str());
-  return kExitOk;
+  ui.ShowMessage(std::to_string(run.Sent().Count()) + " contacts saved as sent to " +
+                 options.sentLog->string());
+  return printed;
 }
 
 }  // namespace tavrilon::batch

@@ -73,7 +73,7 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
   std::optional<qt::PrintJob> job;
   return ExitStatusOf(
       run.PrintLog(request, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})),
-      session.Input());
+      session.Input(), ui);
 }
 
 }  // namespace tavrilon::batch

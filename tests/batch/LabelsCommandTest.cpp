@@ -96,6 +96,17 @@ TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
     EXPECT_LT(word->yMax / 72, top + 1.0) << e.word;
     unused.erase(word);
   }
+
+  // Without a callbook to use, the labels print without the mailing labels,
+  // and the status tells a script so.
+  WriteFile(folder / "tavrilon.ini", "[QSL Labels]\nUseQRZ=TRUE\nCDdrive=/nowhere\n");
+  const BatchRun without =
+      folder.Run("labels log.adi --pdf out.pdf --stock 5160 --design SIMPLE --style 2");
+  EXPECT_EQ(without.status, 3) << without.err;
+  EXPECT_NE(without.err.find("Error: the QRZ Database could not be found.\n/nowhere"),
+            std::string::npos)
+      << without.err;
+  EXPECT_NE(without.err.find("2 Labels Submitted to the Printer"), std::string::npos);
 }
 
 // The contacts of a completed run only, back through our reader, marked sent
