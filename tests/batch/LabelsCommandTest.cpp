@@ -109,6 +109,29 @@ TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
   EXPECT_NE(without.err.find("2 Labels Submitted to the Printer"), std::string::npos);
 }
 
+// One byte of the callbook's index changed: the run makes the index again
+// and prints the address of the licence files, not the damaged one.
+TEST(SimpleLabelsCommandTest, Style2NeverPrintsFromADamagedIndex) {
+  BatchFolder folder("<EOH>\n<CALL:5>W1AAA<QSO_DATE:8>20240305<TIME_ON:4>1407<EOR>\n");
+  WriteUsCallbook(folder / "callbook",
+                  {"EN|9900101|||W1AAA|L|L09900101|SAMPLE, ALICE Q|ALICE|Q|SAMPLE|||||12 EXAMPLE "
+                   "LN|TESTVILLE|CT|06001|||000|0099000101|I||||||"});
+  WriteFile(folder / "tavrilon.ini",
+            "[QSL Labels]\nUseQRZ=TRUE\nCDdrive=" + (folder / "callbook").string() + "\n");
+  const std::string args = "labels log.adi --pdf out.pdf --stock 5160 --design SIMPLE --style 2";
+  ASSERT_EQ(folder.Run(args).status, 0);
+  const fs::path index = folder / "callbook" / "tavrilon-callbook.idx";
+  std::string damaged = ReadFile(index);
+  damaged[damaged.rfind("06001")] = '9';
+  WriteFile(index, damaged);
+  const BatchRun run = folder.Run(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<PdfWord> words = ReadPdfWords(folder / "out.pdf");
+  EXPECT_NE(std::ranges::find(words, "06001", &PdfWord::text), words.end());
+  EXPECT_EQ(std::ranges::find(words, "96001", &PdfWord::text), words.end());
+  EXPECT_EQ(ReadFile(index).find("96001"), std::string::npos);
+}
+
 // The contacts of a completed run only, back through our reader, marked sent
 // today (UTC) through the bureau.
 TEST_F(LabelsCommandTest, WritesTheSentLogOnlyWhenTheRunCompleted) {
