@@ -57,7 +57,7 @@ class RunContacts {
     }
     return qso;
   }
-  // The text of the contact Next handed on last.
+  // The contact Next handed on last, as the log holds it.
   std::string_view Text() const { return text_; }
   adif::ReadProgress Progress() const {
     return sorted_ == nullptr ? input_.Progress() : adif::ReadProgress{done_, sorted_->TextSize()};
@@ -88,9 +88,9 @@ class RunContacts {
     done_ += static_cast<std::int64_t>(text.size());
     return input_.TakeRecord(text);
   }
-  // The text of the record ReadNext handed on last.
+  // The record ReadNext handed on last, as the log holds it.
   std::string_view ReadText() const {
-    return sorted_ == nullptr ? input_.RecordText() : sorted_->Record(next_ - 1);
+    return sorted_ == nullptr ? input_.RecordBytes() : sorted_->Record(next_ - 1);
   }
 
   adif::AdifInput& input_;
@@ -184,7 +184,7 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
     ++labelCount_;
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
-    KeepSent(input_.RecordText());
+    KeepSent(input_.RecordBytes());
     placement_.AdvanceLabel(surface);
     progress.Show(input_.Progress());
   }
@@ -201,7 +201,7 @@ std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long label
     ++labelCount_;  // contacts, not the two or three labels each may take
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     PrintAddressLabels(surface, qso->fields, style, useQrz);
-    KeepSent(input_.RecordText());
+    KeepSent(input_.RecordBytes());
     progress.Show(input_.Progress());
   }
   progress.Complete();
@@ -244,7 +244,7 @@ std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labe
     ui_.SetStatusText("Loading Log File " + std::to_string(records.Count()));
   };
   while (const adif::QsoRecord* qso = input_.NextRecord()) {
-    records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordText());
+    records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordBytes());
     // The count once a percent: a text per record of a large log only slows it.
     const adif::ReadProgress read = input_.Progress();
     if (numbered && read.Percent() != shownPercent) {
@@ -324,6 +324,21 @@ LabelRun::OpenedLog LabelRun::OpenLabelLog(const std::string& labelInputFile) {
     return OpenedLog::Stopped;
   }
   return OpenedLog::Open;
+}
+
+std::string LabelRun::NothingDrawnText(int design, const std::string& onWhat,
+                                       std::string_view because) const {
+  std::string text = "The design";
+  if (design != 0) {
+    text = "Custom label design " + std::to_string(design);
+    if (const std::string& name = renderer_.Design().name; !name.empty()) {
+      text += " (\"" + name + "\")";
+    }
+  }
+  text += " drew nothing on " + onWhat + ": ";
+  text += because;
+  text += ". Nothing was printed (no print job, no PDF file).";
+  return text;
 }
 
 bool LabelRun::CheckDesign(int design) {
@@ -416,11 +431,16 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (!fault.empty()) {
     return failed(fault);
   }
-  if (labelCount_ == 0) {
+  if (labelCount_ == 0 || !surface->Drawn()) {
     surface->DiscardDocument();
     ui_.SetStatusText("Nothing Printed");
-    ui_.ShowMessage("The label file " + request.labelInputFile +
-                    " holds no contacts; nothing was printed.");
+    ui_.ShowMessage(labelCount_ == 0 ? "The label file " + request.labelInputFile +
+                                           " holds no contacts; nothing was printed."
+                                     : NothingDrawnText(design,
+                                                        "the " + std::to_string(labelCount_) +
+                                                            " labels of " + request.labelInputFile,
+                                                        "its fields are empty or name fields "
+                                                        "that these contacts lack"));
     return result;
   }
   if (!surface->EndDocument()) {
@@ -513,6 +533,12 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
       ui_.ShowMessage(renderer_.Failure());
       return result;
     }
+  }
+  if (!surface->Drawn()) {
+    surface->DiscardDocument();
+    ui_.ShowMessage(NothingDrawnText(design, "the blank cards",
+                                     "it has no fixed text and no picture to print"));
+    return result;
   }
   if (!surface->EndDocument()) {
     ui_.ShowMessage("The blank cards could not be printed: " + surface->Failure());

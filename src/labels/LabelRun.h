@@ -121,6 +121,9 @@ class LabelRun {
       sent_.Add(recordText);
     }
   }
+  // Why a run that drew nothing on `onWhat` printed nothing.
+  std::string NothingDrawnText(int design, const std::string& onWhat,
+                               std::string_view because) const;
   // Why the log could not be read to its end, or empty when it could.
   std::string ReadFault() const;
 

@@ -14,6 +14,7 @@ void PrintSurface::SetFontName(std::string_view face) {
 }
 
 void PrintSurface::PrintText(std::string_view text, bool lineEnd) {
+  MarkText(text);
   DrawTextAt(xInches_ + shiftX_, yInches_ + shiftY_, text);
   if (lineEnd) {
     xInches_ = 0;
@@ -24,17 +25,20 @@ void PrintSurface::PrintText(std::string_view text, bool lineEnd) {
 }
 
 void PrintSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {
+  drawn_ = true;
   DrawLineAt(ToInches(x1) + shiftX_, ToInches(y1) + shiftY_, ToInches(x2) + shiftX_,
              ToInches(y2) + shiftY_, colour);
 }
 
 void PrintSurface::DrawBox(double x1, double y1, double x2, double y2, Colour colour) {
+  drawn_ = true;
   DrawBoxAt(ToInches(x1) + shiftX_, ToInches(y1) + shiftY_, ToInches(x2) + shiftX_,
             ToInches(y2) + shiftY_, colour);
 }
 
 void PrintSurface::PaintPicture(const std::filesystem::path& picture, double x, double y,
                                 double width, double height) {
+  drawn_ = true;
   DrawPictureAt(picture, ToInches(x) + shiftX_, ToInches(y) + shiftY_, ToInches(width),
                 ToInches(height));
 }
@@ -46,6 +50,13 @@ void PrintSurface::NewPage() {
 }
 
 bool PrintSurface::EndDocument() {
+  if (!drawn_) {
+    // Blank pages are no result: neither a job nor a file comes of them.
+    AbandonDocument();
+    Fail("nothing was drawn on it");
+    return false;
+  }
+  drawn_ = false;
   return FinishDocument() && failure_.empty();
 }
 

@@ -74,6 +74,7 @@ class PrintSurface {
   // Prints at the current position and leaves the position there, for a
   // caller that places its next text itself: the text is not measured.
   void PrintTextHere(std::string_view text) {
+    MarkText(text);
     DrawTextAt(xInches_ + shiftX_, yInches_ + shiftY_, text);
   }
   // The room a text takes in the current font, in the current unit.
@@ -84,12 +85,18 @@ class PrintSurface {
   void PaintPicture(const std::filesystem::path& picture, double x, double y, double width,
                     double height);
   void NewPage();
-  // Ends the job and hands it to the printer. False when the job failed:
-  // Failure() then says why.
+  // Whether the document in progress has a mark on it: a text that is not
+  // all blanks, a line, a box or a picture. Pages alone are none.
+  bool Drawn() const { return drawn_; }
+  // Ends the job and hands it to the printer. False when the job failed, or
+  // had no mark on it and was discarded: Failure() then says why.
   bool EndDocument();
   // Ends a job that printed nothing worth having: nothing reaches the
   // printer and no file is written.
-  void DiscardDocument() { AbandonDocument(); }
+  void DiscardDocument() {
+    drawn_ = false;
+    AbandonDocument();
+  }
   const std::string& Failure() const { return failure_; }
   // A device that cannot go on records why; the run reports it. A surface
   // that failed before its first drawing (a PDF file that cannot be made)
@@ -146,6 +153,9 @@ class PrintSurface {
  private:
   double ToInches(double v) const { return unit_ == Unit::Inches ? v : v / 25.4; }
   double FromInches(double v) const { return unit_ == Unit::Inches ? v : v * 25.4; }
+  void MarkText(std::string_view text) {
+    drawn_ = drawn_ || text.find_first_not_of(' ') != std::string_view::npos;
+  }
 
   Unit unit_ = Unit::Inches;
   Orientation orientation_ = Orientation::Portrait;
@@ -156,6 +166,7 @@ class PrintSurface {
   int lineWidth_ = 1;
   double shiftX_ = 0;
   double shiftY_ = 0;
+  bool drawn_ = false;
   std::string failure_;
 };
 

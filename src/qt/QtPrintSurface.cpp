@@ -188,7 +188,7 @@ void QtPrintSurface::StartNewPage() {
 
 bool QtPrintSurface::FinishDocument() {
   if (!painter_.isActive()) {
-    return true;  // nothing was drawn: no job was started
+    return false;  // the job could not be begun, which Painting() recorded
   }
   if (!painter_.end()) {
     return false;

@@ -177,6 +177,14 @@ TEST_F(LabelsCommandTest, WritesTheSentLogOnlyWhenTheRunCompleted) {
     EXPECT_EQ(failed.status, r.status) << r.args;
     EXPECT_NE(failed.err.find(r.says), std::string::npos) << failed.err;
   }
+  // The stored custom design 2 has no field: the older out.pdf stays as it was.
+  const std::string printed = ReadFile(folder_ / "out.pdf");
+  const BatchRun blank =
+      folder_.Run("labels log.adi --pdf out.pdf --design CUSTOM2 --sent-log later.adi");
+  EXPECT_EQ(blank.status, 1);
+  EXPECT_NE(blank.err.find("drew nothing on the 40 labels of log.adi"), std::string::npos)
+      << blank.err;
+  EXPECT_TRUE(ReadFile(folder_ / "out.pdf") == printed);
   EXPECT_FALSE(fs::exists(folder_ / "later.adi"));
   EXPECT_EQ(ReadFile(folder_ / "locked.adi"), "older");
   EXPECT_EQ(ReadFile(folder_ / "log.adi"), ContactLog(kContacts));

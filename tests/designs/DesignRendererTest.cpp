@@ -159,6 +159,12 @@ TEST_F(DesignRendererTest, BlankCardsCarryTheFixedTextsOnlyAndStepAcrossThenDown
   EXPECT_EQ(Texts(),
             "QSL to@0.19,0.55 @2.09,0.45 QSL to@2.99,0.55 @4.89,0.45 QSL to@5.79,0.55 "
             "@7.69,0.45 QSL to@0.19,1.55 @2.09,1.45 QSL to@2.99,1.55 @4.89,1.45 ");
+
+  Design("Field2ADIF=CALL\nField3Label=^^");  // blanks leave no mark
+  EXPECT_EQ(run_.PrintBlankCards(Request(""), 5, [this] { return &surface_; }).outcome,
+            RunOutcome::Stopped);
+  EXPECT_EQ(surface_.operations.back().kind, RecordingSurface::Kind::DiscardDocument);
+  EXPECT_NE(ui_.messages.back().find("drew nothing on the blank cards"), std::string::npos);
 }
 
 TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {

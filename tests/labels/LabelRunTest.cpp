@@ -78,6 +78,7 @@ TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
 // thrown away when the log gives no label or cannot be read to its end.
 TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
   settings_.WriteSetting("Custom Label", "Label-1", "Custom 1|3||2.8|1|0.45|0.15");
+  settings_.WriteSetting("Custom Label Layout-1", "Field1ADIF", "NOSUCH");
   const std::string tooLong =
       "<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT" + std::string(std::size_t{1} << 16, 'x') + "<EOR>";
   const struct {
@@ -98,6 +99,9 @@ TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
        LabelDesign::Default, "Header only\n<EOH>\n"},
       {"5160", "0", "could not be read to its end, so nothing was printed", "Printing Failed",
        LabelDesign::Default, tooLong},
+      // Pages without a mark are no result either.
+      {"5160", "40", "design 1 drew nothing on the 3 labels of ", "Nothing Printed",
+       LabelDesign::Custom1},
   };
   for (const auto& c : cases) {
     ui_.messages.clear();
