@@ -10,6 +10,7 @@
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
 #include "labels/MailingAddress.h"
+#include "settings/OperatorInfo.h"
 
 namespace tavrilon::app {
 
@@ -22,8 +23,9 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
 
   auto* lblCallSign = new QLabel(tr("Call Sign"));
   lblCallSign->setObjectName(QStringLiteral("lblCallSign"));
-  txtCallSign_ = new QLineEdit(ToQString(settings_.ReadSetting(settings::kMyCall, "")));
+  txtCallSign_ = new QLineEdit(ToQString(settings::ReadOperatorInfo(settings_, settings::kMyCall)));
   txtCallSign_->setObjectName(QStringLiteral("txtCallSign"));
+  txtCallSign_->setPlaceholderText(ToQString(settings::FirstRunPrompt(settings::kMyCall)));
   layout->addWidget(lblCallSign, 0, 0);
   layout->addWidget(txtCallSign_, 0, 1);
 
@@ -37,6 +39,8 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
     label->setObjectName(QStringLiteral("lblAddress") + n);
     txtAddress_[i] = new QLineEdit(ToQString(address[i]));
     txtAddress_[i]->setObjectName(QStringLiteral("txtAddress") + n);
+    txtAddress_[i]->setPlaceholderText(
+        ToQString(settings::FirstRunPrompt(settings::ReturnLabelLineKey(static_cast<int>(i) + 1))));
     txtAddress_[i]->setMinimumWidth(320);
     layout->addWidget(label, static_cast<int>(i) + 2, 0);
     layout->addWidget(txtAddress_[i], static_cast<int>(i) + 2, 1);
@@ -52,11 +56,16 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
 }
 
 void InfoInputDialog::Apply() {
-  if (ApplySettings(settings_, desktop_, this, [this] {
-        settings_.WriteSetting(settings::kMyCall, ToUtf8(txtCallSign_->text()));
+  // A box left empty over its first-run text keeps the file as it is.
+  const auto write = [this](const settings::SettingKey& key, const QLineEdit* box) {
+    if (!box->text().isEmpty() || settings_.ReadSetting(key, "") != settings::FirstRunPrompt(key)) {
+      settings_.WriteSetting(key, ToUtf8(box->text()));
+    }
+  };
+  if (ApplySettings(settings_, desktop_, this, [this, &write] {
+        write(settings::kMyCall, txtCallSign_);
         for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
-          settings_.WriteSetting(settings::ReturnLabelLineKey(static_cast<int>(i) + 1),
-                                 ToUtf8(txtAddress_[i]->text()));
+          write(settings::ReturnLabelLineKey(static_cast<int>(i) + 1), txtAddress_[i]);
         }
       })) {
     close();

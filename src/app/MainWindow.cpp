@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
@@ -49,21 +50,6 @@ QString EntriesKeptWhole(QString description) {
   return description;
 }
 
-// Opens a dialog of which only one may be open: an open one is raised.
-template <typename Dialog, typename... Args>
-void OpenOnce(QPointer<QWidget>& slot, Args&&... args) {
-  if (slot == nullptr) {
-    auto* dialog = new Dialog(std::forward<Args>(args)...);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->adjustSize();
-    CentreWindow(*dialog);
-    slot = dialog;
-  }
-  slot->show();
-  slot->raise();
-  slot->activateWindow();
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop& desktop,
@@ -89,6 +75,23 @@ void MainWindow::Handle(Handler handler) {
   handler();
   Refresh();
   ReportUnsavedSettings();
+}
+
+template <typename Dialog, typename... Args>
+void MainWindow::OpenSetUpDialog(QPointer<QWidget>& slot, Args&&... args) {
+  if (slot == nullptr) {
+    auto* dialog = new Dialog(std::forward<Args>(args)...);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->adjustSize();
+    CentreWindow(*dialog);
+    // What it applied is in force at once, not at the next start.
+    connect(dialog, &QDialog::finished, this,
+            [this] { Handle([this] { state_.ReadAppliedSettings(); }); });
+    slot = dialog;
+  }
+  slot->show();
+  slot->raise();
+  slot->activateWindow();
 }
 
 void MainWindow::Connect() {
@@ -266,24 +269,29 @@ void MainWindow::ChooseQrzFolder() {
 }
 
 void MainWindow::PrintLabels(bool askForPrinter) {
+  // Asked when the run starts, not when the printer dialog opens instead.
+  if (!askForPrinter || print::PrinterChoice::IsPrinterStored(session_.Settings())) {
+    Handle([this] { state_.AskForUnsetCall(); });
+  }
   const bool useQrz = commands_.PrintLabels(askForPrinter);
   Handle([this, useQrz] { state_.UseQrz = useQrz; });
 }
 
 void MainWindow::OpenPrinterDialog() {
-  OpenOnce<SelectPrinterDialog>(printerDialog_, session_.Settings(), printers_, desktop_);
+  OpenSetUpDialog<SelectPrinterDialog>(printerDialog_, session_.Settings(), printers_, desktop_);
 }
 
 void MainWindow::OpenInfoDialog() {
-  OpenOnce<InfoInputDialog>(infoDialog_, session_.Settings(), desktop_);
+  OpenSetUpDialog<InfoInputDialog>(infoDialog_, session_.Settings(), desktop_);
 }
 
 void MainWindow::OpenCustomSheetDialog() {
-  OpenOnce<CustomLabelSheetDialog>(customSheetDialog_, session_.Settings(), desktop_);
+  OpenSetUpDialog<CustomLabelSheetDialog>(customSheetDialog_, session_.Settings(), desktop_);
 }
 
 void MainWindow::OpenCustomLogDialog() {
-  OpenOnce<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.DataFolder(), desktop_);
+  OpenSetUpDialog<CustomLogDialog>(customLogDialog_, session_.Settings(), session_.DataFolder(),
+                                   desktop_);
 }
 
 void MainWindow::OpenDesignEditor(int design) {

@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow {
   void Handle(Handler handler);
   void ReportUnsavedSettings();
 
+  // Opens a set-up dialog of which only one may be open: an open one is raised.
+  template <typename Dialog, typename... Args>
+  void OpenSetUpDialog(QPointer<QWidget>& slot, Args&&... args);
   void ChooseInputFile(bool labels);
   void ChooseQrzFolder();
   // A label run; the callbook stays out of later runs when it found none.

@@ -4,6 +4,7 @@
 
 #include "labels/LabelSheetDescription.h"
 #include "labels/LabelStocks.h"
+#include "settings/OperatorInfo.h"
 #include "shell/StoredChoices.h"
 #include "text/Text.h"
 
@@ -156,6 +157,10 @@ void MainWindowState::SelectLabelStock(std::size_t index) {
   stockIndex = index;
   LabelStock = std::string(labels::kLabelStocks.at(index));
   settings_.WriteSetting(settings::kLabelStock, std::to_string(index));
+  ShowStockDescription();
+}
+
+void MainWindowState::ShowStockDescription() {
   // A stock with no description leaves the previous one showing.
   if (auto description = labels::SheetDescription(LabelStock, settings_)) {
     labelInfoText = std::move(*description);
@@ -193,6 +198,27 @@ bool MainWindowState::PrepareDesignEditing(int design) {
 
 void MainWindowState::ShowDesignName(int design, std::string_view name) {
   designMenuCaptions[static_cast<std::size_t>(design - 1)] = DesignMenuCaption(name);
+}
+
+void MainWindowState::AskForUnsetCall() {
+  if (callAsked_ || !settings::OperatorCallUnset(settings_)) {
+    return;
+  }
+  callAsked_ = true;  // a refusal is not asked again until the next start
+  const auto answer = ui_.AskText(
+      "Your call sign is not set yet. Enter your call sign (SetUp, Your Information changes it "
+      "later): ",
+      "Call Sign Needed");
+  const std::string call(answer ? text::TrimBlanks(*answer) : std::string_view());
+  if (!call.empty()) {
+    settings_.WriteSetting(settings::kMyCall, call);
+    OperatorCall = call;
+  }
+}
+
+void MainWindowState::ReadAppliedSettings() {
+  OperatorCall = settings::ReadOperatorCall(settings_);
+  ShowStockDescription();
 }
 
 }  // namespace tavrilon::shell

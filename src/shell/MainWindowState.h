@@ -41,8 +41,14 @@ class MainWindowState {
   bool PrepareDesignEditing(int design);
   // The design editor's name box changed: the design's menu entry shows it.
   void ShowDesignName(int design, std::string_view name);
+  // Before a label run: while no call is set, asks for it, the first time
+  // only. An answer is stored and in force at once.
+  void AskForUnsetCall();
+  // A set-up dialog closed: what its Apply stored is in force at once (the
+  // call, the chosen stock's description).
+  void ReadAppliedSettings();
 
-  // The choices the runs read.
+  // The choices the runs read; the call as printed (empty while first-run).
   std::string OperatorCall = "Unknown";
   std::string LogInputFile;
   std::string LabelInputFile;
@@ -77,9 +83,11 @@ class MainWindowState {
 
  private:
   void WriteLabelLayout();
+  void ShowStockDescription();
 
   settings::SettingsFile& settings_;
   UserInterface& ui_;
+  bool callAsked_ = false;
 };
 
 }  // namespace tavrilon::shell

@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -206,6 +208,9 @@ TEST_F(MainWindowTest, ApplyThatCannotBeSavedSaysWhyAndStaysOpen) {
     Find<QAction>(d.menu)->trigger();
     QWidget* dialog = TopLevel(d.dialog);
     ASSERT_NE(dialog, nullptr) << d.dialog;
+    for (auto* edit : dialog->findChildren<QLineEdit*>(QRegularExpression("^txt"))) {
+      edit->setText(edit->objectName());  // typed: an untouched prompt would not be written
+    }
     if (auto* list = dialog->findChild<QListWidget*>()) {
       list->setCurrentRow(0);
     }
@@ -217,6 +222,41 @@ TEST_F(MainWindowTest, ApplyThatCannotBeSavedSaysWhyAndStaysOpen) {
         << desktop_.messages.back().toStdString();
     EXPECT_TRUE(dialog->isVisible()) << d.dialog;
   }
+}
+
+// The text pdftotext finds in a PDF.
+std::string PdfText(const std::filesystem::path& pdf) {
+  const std::filesystem::path text = pdf.string() + ".txt";
+  const std::string command = "pdftotext '" + pdf.string() + "' '" + text.string() + "'";
+  return std::system(command.c_str()) == 0 ? test::ReadFile(text) : "";
+}
+
+// A new user's window: the call is asked for before the first label run, the
+// return label prints no first-run prompt, the information dialog shows the
+// prompts only as placeholders, and a call applied there heads the next page.
+TEST_F(MainWindowTest, FirstRunPromptsPrintAsNothingAndAnAppliedCallHoldsAtOnce) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Find<QRadioButton>("optLabelLaySimp")->click();
+  Find<QRadioButton>("optLblSet3")->click();
+  desktop_.textAnswers = {QStringLiteral("K1ABC")};
+  desktop_.fileAnswers = {Path("labels.pdf")};
+  Click(window_.get(), "cmdPrintLbl");
+  EXPECT_EQ(Setting("Globals", "MyCall"), "K1ABC");
+  const std::string labels = PdfText(dir_ / "labels.pdf");
+  EXPECT_NE(labels.find("Confirming contact with W1AW"), std::string::npos) << labels;
+  EXPECT_EQ(labels.find("Your Address"), std::string::npos) << labels;
+
+  Find<QAction>("mnuInfo")->trigger();
+  QWidget* dialog = TopLevel("frmInfoInput");
+  ASSERT_NE(dialog, nullptr);
+  auto* line4 = Child<QLineEdit>(dialog, "txtAddress4");
+  EXPECT_EQ(line4->text() + "|" + line4->placeholderText(), QStringLiteral("|Your Address Line 4"));
+  Child<QLineEdit>(dialog, "txtCallSign")->setText(QStringLiteral("W9XYZ"));
+  Click(dialog, "cmdInfoApply");
+  EXPECT_EQ(Setting("Return Label", "Line4"), "Your Address Line 4");  // not typed: kept
+  Click(window_.get(), "cmdCvttoHTML");
+  EXPECT_NE(test::ReadFile(dir_ / "mylog.html").find("<title>W9XYZ Logbook</title>"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -143,5 +143,24 @@ TEST_F(MainWindowStateTest, ADesignIsEditedOnlyWithANameWhichNamesItsMenuEntry) 
   EXPECT_EQ(Read("Name", "Custom Label Layout-3"), "<missing>");
 }
 
+// Asked once, only while no call is set; the call a run prints and the
+// stock's description follow what was answered or applied at once.
+TEST_F(MainWindowStateTest, TheCallIsAskedOnceWhileUnsetAndAppliedSettingsHoldAtOnce) {
+  ui_.textAnswers = {std::nullopt, std::string(" K1ABC ")};
+  MainWindowState state = Restart();
+  state.AskForUnsetCall();  // cancelled: not asked again before the next start
+  state.AskForUnsetCall();
+  MainWindowState next = Restart();
+  next.AskForUnsetCall();
+  next.AskForUnsetCall();  // set: not asked
+  EXPECT_EQ(ui_.questions.size(), 2U);
+  EXPECT_EQ(next.OperatorCall + "|" + Read("MyCall", "Globals"), "K1ABC|K1ABC");
+  next.SelectLabelStock(30);
+  settings_.WriteSetting("Globals", "MyCall", "W9XYZ");  // as the dialogs apply them
+  settings_.WriteSetting("Custom Label", "Label-1", "Custom 1|3|10|2.8|1|0.45|0.15");
+  next.ReadAppliedSettings();
+  EXPECT_EQ(next.OperatorCall + "|" + next.labelInfoText.substr(0, 15), "W9XYZ|Custom 1 - A: 3");
+}
+
 }  // namespace
 }  // namespace tavrilon::shell
