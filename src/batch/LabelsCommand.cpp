@@ -6,6 +6,7 @@
 #include "batch/ExitStatus.h"
 #include "labels/LabelStocks.h"
 #include "print/PdfJobPath.h"
+#include "settings/OperatorInfo.h"
 #include "shell/StoredChoices.h"
 
 namespace tavrilon::batch {
@@ -77,6 +78,14 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   const labels::LabelRunRequest& request = *stored;
 
   ConsoleUserInterface ui(stderr);
+  // The window asks for the call before its first label run; a script is
+  // told, and its labels, which do not print the call, are printed.
+  if (settings::OperatorCallUnset(settings)) {
+    ui.ShowMessage(
+        "Your call sign is not set yet; your logbook and its web page are headed by it. Set it in "
+        "Tavrilon (SetUp, Your Information) or as MyCall under [Globals] in " +
+        settings.Path().string() + ".");
+  }
   labels::LabelRun run(session.Input(), settings, ui);
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result =

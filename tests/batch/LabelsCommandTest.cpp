@@ -44,6 +44,7 @@ TEST_F(LabelsCommandTest, PrintsEveryCallInItsLabelOnALetterPage) {
       folder_.Run("labels log.adi --pdf out.pdf --stock 5160 --skip " + std::to_string(kSkip));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("40 Labels Submitted to the Printer"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Your call sign is not set yet"), std::string::npos) << run.err;
   const std::vector<PdfWord> words = ReadPdfWords(folder_ / "out.pdf");
   for (int i = 1; i <= kContacts; ++i) {
     const auto word = std::ranges::find(words, CallOf(i), &PdfWord::text);
