@@ -1,11 +1,12 @@
 // Times the callbook over a generated pair of US licence files shaped like
 // the real ones: 30-field EN lines, 59-field HD lines, about 48 % of the
 // licences active and about 9 % of the active calls also held earlier by a
-// licensee whose licence expired.
+// licensee whose licence expired; clubs (1 in 20) have an attention line.
 // Usage: callbook-bench [LICENCES]   (default 1,700,000)
 // Prints: the files' size, the time to index them and the peak memory, the
 // time to open the built index, and the mean time of 10,000 look-ups of
-// random calls, about half of them found.
+// random calls, about half of them found. Times to index and open are given
+// by the clock and as processor time, which a busy machine does not inflate.
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -13,6 +14,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -97,8 +99,9 @@ void Generate(const std::filesystem::path& folder, std::uint64_t licences, std::
                  : last + ", " + first + " Q|" + first + "|Q|" + last + "|") +
            (club ? "||||" : "") + "||||" + street + "|" + Pick(kCities, random) + "|" +
            Pick(kStates, random) + "|" + std::to_string(10000 + random() % 89999) + "|" +
-           (poBox ? std::to_string(random() % 9999) : "") + "||000|00" + usi + "|" +
-           (club ? "B" : "I") + "||||||\r\n";
+           (poBox ? std::to_string(random() % 9999) : "") + "|" +
+           (club ? "c/o " + first + " " + last : "") + "|000|00" + usi + "|" + (club ? "B" : "I") +
+           "||||||\r\n";
     std::fwrite(line.data(), 1, line.size(), en);
     const std::string granted = Date(random, 2014);
     line = "HD|" + usi + "|||" + call + "|" + (isActive ? "A" : (random() % 3 ? "E" : "C")) +
@@ -112,6 +115,10 @@ void Generate(const std::filesystem::path& folder, std::uint64_t licences, std::
 
 double Seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+double CpuSeconds(std::clock_t since) {
+  return static_cast<double>(std::clock() - since) / static_cast<double>(CLOCKS_PER_SEC);
 }
 
 long PeakKb() {
@@ -142,23 +149,29 @@ int main(int argc, char** argv) {
   {
     tavrilon::callbook::QrzDatabase db;
     const auto start = Clock::now();
+    const std::clock_t startCpu = std::clock();
     if (db.QRZInit(folder, nullptr) == 0) {
       std::fprintf(stderr, "%s\n", db.Failure().c_str());
       status = 1;
     }
     std::printf(
-        "index: %.2f s, peak memory %ld MB, index file %.0f MB\n", Seconds(start), PeakKb() / 1024,
+        "index: %.2f s, %.2f s of processor time, peak memory %ld MB, index file %.0f MB\n",
+        Seconds(start), CpuSeconds(startCpu), PeakKb() / 1024,
         static_cast<double>(std::filesystem::file_size(folder / "tavrilon-callbook.idx")) / 1e6);
   }
   tavrilon::callbook::QrzDatabase db;
   double bestOpen = 1e9;
-  for (int i = 0; i < 3 && status == 0; ++i) {
+  double bestOpenCpu = 1e9;
+  for (int i = 0; i < 10 && status == 0; ++i) {
     tavrilon::callbook::QrzDatabase again;
     const auto start = Clock::now();
+    const std::clock_t startCpu = std::clock();
     status = again.QRZInit(folder, nullptr) == 0 ? 1 : 0;
+    bestOpenCpu = std::min(bestOpenCpu, CpuSeconds(startCpu));
     bestOpen = std::min(bestOpen, Seconds(start));
   }
-  std::printf("open: %.1f ms (best of 3)\n", bestOpen * 1e3);
+  std::printf("open: %.1f ms, %.1f ms of processor time (best of 10)\n", bestOpen * 1e3,
+              bestOpenCpu * 1e3);
 
   status = status != 0 || db.QRZInit(folder, nullptr) == 0 ? 1 : 0;
   std::mt19937_64 random(7);
