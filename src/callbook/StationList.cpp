@@ -31,7 +31,13 @@ std::optional<IndexContent> StationList::Finish() {
     return std::forward_as_tuple(call(a), a.rank, a.at) <
            std::forward_as_tuple(call(b), b.rank, b.at);
   });
+  // Room for every entry at once: growing by doubling would hold the old and
+  // the new copy of each at the peak. Pages never written cost no memory.
   IndexContent content;
+  content.records.reserve(block_.size());
+  content.keys.calls.reserve(block_.size());
+  content.keys.callEnds.reserve(entries_.size());
+  content.keys.recordEnds.reserve(entries_.size());
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     const Entry& e = entries_[i];
     if (i + 1 < entries_.size() && call(entries_[i + 1]) == call(e)) {
