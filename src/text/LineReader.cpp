@@ -79,7 +79,10 @@ bool LineReader::StartAfterByteOrderMark() {
 
 void LineReader::ResetReading() {
   pos_ = end_ = validEnd_ = nextLf_ = nextCr_ = 0;
-  crEndedBuffer_ = false;
+  converted_ = keeping_ = false;
+  mark_ = lineOffset_ = 0;
+  std::string().swap(carried_);  // a record cut off by a failure may have been long
+  std::string().swap(taken_);
   highSurrogate_ = 0;
   oddByte_ = -1;
   eof_ = lineTooLong_ = false;
@@ -107,6 +110,8 @@ bool LineReader::Fill() {
   if (fd_ < 0 || eof_) {
     return false;
   }
+  carried_.append(buffer_.data() + mark_, end_ - mark_);
+  mark_ = 0;
   const bool utf8 = encoding_ == Encoding::Utf8;
   ssize_t got = 0;
   do {
@@ -125,10 +130,6 @@ bool LineReader::Fill() {
   if (end_ == 0 && got <= 0) {
     eof_ = true;
     return false;
-  }
-  if (crEndedBuffer_ && end_ > 0) {
-    crEndedBuffer_ = false;
-    pos_ = buffer_[0] == '\n' ? 1 : 0;
   }
   nextLf_ = Find('\n');
   nextCr_ = Find('\r');
@@ -225,10 +226,30 @@ bool LineReader::AtEnd() {
   return false;
 }
 
+std::string_view LineReader::KeptCarried() {
+  carried_.append(buffer_.data() + mark_, pos_ - mark_);
+  mark_ = pos_;
+  return carried_;
+}
+
+std::string_view LineReader::TakeCarried(std::size_t count) {
+  const std::size_t fromCarried = std::min(count, carried_.size());
+  taken_.assign(carried_, 0, fromCarried);
+  carried_.erase(0, fromCarried);
+  taken_.append(buffer_.data() + mark_, count - fromCarried);
+  mark_ += count - fromCarried;
+  return taken_;
+}
+
 bool LineReader::ReadLine(std::string& line) {
+  if (!keeping_) {
+    carried_.clear();
+    mark_ = pos_;
+  }
   if (AtEnd()) {
     return false;
   }
+  lineOffset_ = carried_.size() + pos_ - mark_;
   line.clear();
   bool checked = true;  // the whole line lies in the checked part of the buffer
   for (;;) {
@@ -254,9 +275,11 @@ bool LineReader::ReadLine(std::string& line) {
       checked = checked && stop <= validEnd_;
       pos_ = stop + 1;
       if (buffer_[stop] == '\r') {
-        if (pos_ == end_) {
-          crEndedBuffer_ = true;
-        } else if (buffer_[pos_] == '\n') {
+        // A CR that ends the buffer: the next fill says whether an LF goes
+        // with it, and the kept bytes take both.
+        while (pos_ == end_ && Fill()) {
+        }
+        if (pos_ < end_ && buffer_[pos_] == '\n') {
           ++pos_;
         }
       }
@@ -269,8 +292,11 @@ bool LineReader::ReadLine(std::string& line) {
     }
   }
   ++lineNumber_;
-  if (!checked) {
-    DecodeLine(line);
+  converted_ = !checked && !IsValidUtf8(line);
+  if (converted_) {
+    std::string utf8;
+    AppendWindows1252AsUtf8(line, utf8);
+    line.swap(utf8);
   }
   return true;
 }

@@ -23,12 +23,24 @@ std::vector<std::string> Lines(std::string_view content,
   EXPECT_TRUE(reader.Open(dir / "f.txt", error)) << error;
   std::vector<std::string> lines;
   std::string line;
+  std::string bytes;  // what the file holds, kept from the first line, taken by halves
   while (reader.ReadLine(line)) {
     lines.push_back(line);
     EXPECT_EQ(reader.LineNumber(), static_cast<std::int64_t>(lines.size()));
+    reader.Keep();
+    const std::string_view kept = reader.Kept();
+    if (!reader.LineConverted()) {
+      EXPECT_TRUE(kept.substr(reader.LineOffset()).starts_with(line));
+    }
+    bytes.append(reader.Take(kept.size() / 2));
+    reader.Keep();  // the rest, from where the taking ended
   }
+  bytes.append(reader.Take(reader.Kept().size()));
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_FALSE(reader.Failed());
+  if (!content.starts_with("\xFF\xFE") && !content.starts_with("\xFE\xFF")) {
+    EXPECT_EQ(bytes, content.substr(content.starts_with("\xEF\xBB\xBF") ? 3 : 0));
+  }
   return lines;
 }
 
