@@ -24,20 +24,46 @@ void AppendField(std::string& out, std::string_view name, std::string_view value
   out.append(1, '>').append(value);
 }
 
-bool IsRecordEnd(std::string_view record, std::size_t lt) {
-  return text::EqualsIgnoringCase(record.substr(lt, 5), "<EOR>");
+// Where the record's last <EOR> begins; the size when it has none.
+std::size_t RecordEnd(std::string_view record) {
+  for (std::size_t at = record.size(); at >= 5; --at) {
+    if (text::EqualsIgnoringCase(record.substr(at - 5, 5), "<EOR>")) {
+      return at - 5;
+    }
+  }
+  return record.size();
 }
 
-// The colon and ">" of a tag written "<" name ":" ... ">", with no "<" or
-// ">" between; false for any other shape, which the reader does not take
-// as a field either.
-bool FindTagParts(std::string_view record, std::size_t lt, std::size_t& colon, std::size_t& gt) {
-  colon = record.find_first_of(":<>", lt + 1);
-  if (colon == std::string_view::npos || record[colon] != ':') {
+struct Field {
+  std::string_view name;
+  std::size_t valueEnd = 0;
+};
+
+// A field as a logger reads it at the "<" `lt`: "<" name ":" length, an
+// optional ":" type, ">", then as many bytes as the length says (no further
+// than `end`). False for any other shape, which is no field.
+bool ReadField(std::string_view record, std::size_t lt, std::size_t end, Field& field) {
+  const std::size_t colon = record.find_first_of(":<>", lt + 1);
+  if (colon == std::string_view::npos || record[colon] != ':' || colon == lt + 1) {
     return false;
   }
-  gt = record.find_first_of("<>", colon + 1);
-  return gt != std::string_view::npos && record[gt] == '>';
+  std::size_t at = colon + 1;
+  std::size_t length = 0;
+  for (; at < end && record[at] >= '0' && record[at] <= '9'; ++at) {
+    length = std::min(length * 10 + static_cast<std::size_t>(record[at] - '0'), record.size());
+  }
+  if (at == colon + 1) {
+    return false;
+  }
+  if (at < end && record[at] == ':') {
+    at = record.find_first_of("<>", at + 1);
+  }
+  if (at >= end || record[at] != '>') {
+    return false;
+  }
+  field.name = record.substr(lt + 1, colon - lt - 1);
+  field.valueEnd = std::min(at + 1 + length, end);
+  return true;
 }
 
 }  // namespace
@@ -57,31 +83,25 @@ std::string MarkRecordSent(std::string_view record, std::string_view day, bool b
 
   std::string out;
   out.reserve(record.size() + 64);
+  const std::size_t end = RecordEnd(record);
   std::size_t copied = 0;
-  std::size_t lt = record.find('<');
-  while (lt != std::string_view::npos && !IsRecordEnd(record, lt)) {
-    std::size_t colon = 0;
-    std::size_t gt = 0;
-    if (!FindTagParts(record, lt, colon, gt)) {
-      lt = record.find('<', lt + 1);
+  for (std::size_t lt = record.find('<'); lt < end; lt = record.find('<', lt)) {
+    Field field;
+    if (!ReadField(record, lt, end, field)) {
+      ++lt;
       continue;
     }
-    const std::size_t valueEnd = std::min(record.find('<', gt + 1), record.size());
-    const std::string_view name = record.substr(lt + 1, colon - lt - 1);
     for (std::size_t i = 0; i < markCount; ++i) {
-      if (text::EqualsIgnoringCase(name, marks[i].name)) {
-        const std::string_view value = record.substr(gt + 1, valueEnd - gt - 1);
+      if (text::EqualsIgnoringCase(field.name, marks[i].name)) {
         out.append(record, copied, lt - copied);
         AppendField(out, marks[i].name, marks[i].value);
-        out.append(value.substr(text::TrimTrailingBlanks(value).size()));
-        copied = valueEnd;
+        copied = field.valueEnd;
         marks[i].placed = true;
         break;
       }
     }
-    lt = valueEnd < record.size() ? valueEnd : std::string_view::npos;
+    lt = field.valueEnd;
   }
-  const std::size_t end = std::min(lt, record.size());
   out.append(record, copied, end - copied);
   for (std::size_t i = 0; i < markCount; ++i) {
     if (!marks[i].placed) {

@@ -22,7 +22,7 @@ TEST(SentLog, MarksARecordSentAndLeavesEveryOtherByte) {
       {"<CALL:4>W1AW<EOR>", false, "<CALL:4>W1AW<QSL_SENT:1>Y<QSLSDATE:8>20240301<EOR>"},
       {"<CALL:4>W1AW <EOR>", true,
        "<CALL:4>W1AW <QSL_SENT:1>Y<QSLSDATE:8>20240301<QSL_SENT_VIA:1>B<EOR>"},
-      // Present: replaced where it stands, the blanks after the value kept.
+      // Present: replaced where it stands; what follows its value stays.
       {"<CALL:4>W1AW <QSL_SENT:1>N <MODE:2>CW <EOR>", false,
        "<CALL:4>W1AW <QSL_SENT:1>Y <MODE:2>CW <QSLSDATE:8>20240301<EOR>"},
       // In small letters, of another length, with a type, at the end.
@@ -33,6 +33,14 @@ TEST(SentLog, MarksARecordSentAndLeavesEveryOtherByte) {
        "<QSL_SENT:1>Y<QSL_SENT_VIA:1>D<QSLSDATE:8>20240301<EOR>"},
       {"<QSL_SENT:1>Q<QSL_SENT_VIA:1>D<EOR>", true,
        "<QSL_SENT:1>Y<QSL_SENT_VIA:1>B<QSLSDATE:8>20240301<EOR>"},
+      // Fields are walked by their declared lengths: a tag inside a value
+      // stays text, a value may hold line ends, and all of a value goes.
+      {"<COMMENT:24>see <QSL_SENT:1>N in log<NOTES:10>ring\r\n<b>9<QSL_SENT:2>NO\r\n<EOR>", false,
+       "<COMMENT:24>see <QSL_SENT:1>N in log<NOTES:10>ring\r\n<b>9<QSL_SENT:1>Y\r\n"
+       "<QSLSDATE:8>20240301<EOR>"},
+      // A length past the end stops at it.
+      {"<CALL:4>W1AW<QSL_SENT:9>N<EOR>", false,
+       "<CALL:4>W1AW<QSL_SENT:1>Y<QSLSDATE:8>20240301<EOR>"},
       // Names that only end like ours, values in other scripts, a "<" that
       // begins no tag, and what follows the end stay as they were.
       {"<LOTW_QSL_SENT:1>N<EQSL_QSLSDATE:8>20230101<NAME:7>J\303\274rgen<x <EOR>  ", false,
