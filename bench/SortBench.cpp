@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   while (const tavrilon::adif::QsoRecord* qso = input.NextRecord()) {
-    records.Add(qso->fields.StandardValue(tavrilon::adif::StandardField::Call), input.RecordText());
+    records.Add(qso->fields.StandardValue(tavrilon::adif::StandardField::Call),
+                input.RecordBytes());
   }
   input.Close();
   const auto loaded = Clock::now();

@@ -38,6 +38,39 @@ std::size_t EndOfFirstEor(std::string_view text, std::size_t from) {
   return std::string_view::npos;
 }
 
+// Joins the next line of a record onto its text: one blank between, the
+// blanks around the whole removed. Blank lines and header lines before a
+// record are no record text: when `next` is the record's first line, the
+// blanks after it stay, as they do after every first line. Answers where
+// `next`'s part begins.
+std::size_t JoinLine(std::string& text, std::string_view next, bool first) {
+  const std::size_t joined = text.size() + 1;
+  text += ' ';
+  text += next;
+  // Written out: a log of a field per line passes here for every field.
+  while (!first && !text.empty() && text.back() == ' ') {
+    text.pop_back();
+  }
+  std::size_t lead = 0;
+  while (lead < text.size() && text[lead] == ' ') {
+    ++lead;
+  }
+  if (lead != 0) {
+    text.erase(0, lead);
+  }
+  return joined > lead ? joined - lead : 0;
+}
+
+// A line as the reader hands it on: UTF-8 as it stands, else Windows-1252.
+std::string_view DecodedLine(std::string_view bytes, std::string& scratch) {
+  if (text::IsValidUtf8(bytes)) {
+    return bytes;
+  }
+  scratch.clear();
+  text::AppendWindows1252AsUtf8(bytes, scratch);
+  return scratch;
+}
+
 }  // namespace
 
 AdifInput::AdifInput(std::filesystem::path dictionaryFile, std::size_t recordLimit)
@@ -54,6 +87,8 @@ InputStatus AdifInput::Open(const std::filesystem::path& log) {
   charsRead_ = 0;
   logPath_ = log;
   restOfLine_.clear();
+  recordBytes_ = {};
+  firstRecord_ = true;
   recordLine_ = 0;
   recordTooLong_ = false;
   if (!file_.Open(log, error)) {
@@ -147,19 +182,18 @@ InputStatus AdifInput::SkipToFirstRecord() {
   return ReadStatus();
 }
 
-bool AdifInput::ReadLine(std::string& line) {
-  if (restOfLine_.empty()) {
-    return file_.ReadLine(line);
-  }
-  line.swap(restOfLine_);
-  restOfLine_.clear();
-  return true;
-}
-
 bool AdifInput::ReadRecordText(std::string& text) {
   recordLine_ = file_.LineNumber();
-  std::string& next = nextLine_;
   std::size_t end = EndOfFirstEor(text, 0);
+  const bool oneLine = end != std::string::npos;
+  // Whether the record's first line has come: not while the lines are blank
+  // or the header's (the label runs' skip keeps the header's last line).
+  bool begun =
+      oneLine || (!(firstRecord_ && EndsWithTag(text, "<EOH>")) && !text::TrimBlanks(text).empty());
+  if (begun) {
+    file_.Keep();  // from the start of the line, or where the last record ended on it
+  }
+  std::string& next = nextLine_;
   while (end == std::string::npos) {
     if (!file_.ReadLine(next)) {
       text.clear();
@@ -171,47 +205,76 @@ bool AdifInput::ReadRecordText(std::string& text) {
       std::string().swap(next);
       return false;
     }
-    // Every line loses its trailing blanks before the next is joined, the
-    // first too: where a record begins must not change its text.
-    const std::size_t joined = text::TrimTrailingBlanks(text).size() + 1;
-    text.resize(joined - 1);
-    text += ' ';
-    text += next;
-    const std::string_view trimmed = text::TrimBlanks(text);
-    const auto lead = static_cast<std::size_t>(trimmed.data() - text.data());
-    text.resize(lead + trimmed.size());
-    text.erase(0, lead);
-    end = EndOfFirstEor(text, joined > lead ? joined - lead : 0);
+    end = EndOfFirstEor(text, JoinLine(text, next, !begun));
+    const bool header = end == std::string::npos && firstRecord_ && EndsWithTag(next, "<EOH>");
+    begun = !header && (begun || !text::TrimBlanks(next).empty());
+    if (begun) {
+      file_.Keep();
+    } else {
+      file_.Forget();
+    }
   }
   recordLine_ = 0;
+  firstRecord_ = false;
   if (!text::TrimBlanks(std::string_view(text).substr(end)).empty()) {
     restOfLine_.assign(text, end);
     text.resize(end);
   }
+  // The bytes hold the tags where the text holds them, unless the line was
+  // converted or joined: then the line that holds the <EOR> is searched.
+  const std::string_view kept = file_.Kept();
+  const std::size_t bytesEnd = oneLine && !file_.LineConverted()
+                                   ? end
+                                   : EndOfFirstEor(kept, oneLine ? 0 : file_.LineOffset());
+  recordBytes_ = file_.Take(std::min(bytesEnd, kept.size()));
   return true;
 }
 
 const QsoRecord* AdifInput::NextRecord() {
   while (line_.empty()) {
-    const bool counted = !restOfLine_.empty();  // its line was counted whole
-    if (!ReadLine(line_)) {
+    if (!file_.ReadLine(line_)) {
       return nullptr;
     }
-    if (!counted) {
-      charsRead_ += Chars(line_);
-    }
+    charsRead_ += Chars(line_);
   }
   if (!ReadRecordText(line_)) {
     return nullptr;  // the file ended inside a record: no contact
   }
   record_.dateNumber = ParseQsoRecord(line_, fields_);
-  recordText_.swap(line_);
-  line_.clear();  // the table keeps its own copy of the record
+  // What follows the <EOR> on its line begins the next record; the table
+  // keeps its own copy of this one.
+  line_.swap(restOfLine_);
+  restOfLine_.clear();
   return &record_;
 }
 
-const QsoRecord* AdifInput::TakeRecord(std::string_view recordText) {
-  record_.dateNumber = ParseQsoRecord(recordText, fields_);
+const QsoRecord* AdifInput::TakeRecord(std::string_view recordBytes) {
+  const bool oneLine = std::memchr(recordBytes.data(), '\n', recordBytes.size()) == nullptr &&
+                       std::memchr(recordBytes.data(), '\r', recordBytes.size()) == nullptr;
+  if (oneLine && text::IsValidUtf8(recordBytes)) {
+    record_.dateNumber = ParseQsoRecord(recordBytes, fields_);
+    return &record_;
+  }
+  takenText_.clear();
+  std::string scratch;
+  bool first = true;
+  bool begun = false;
+  for (std::size_t at = 0; at <= recordBytes.size();) {
+    const std::size_t stop = std::min(recordBytes.find_first_of("\r\n", at), recordBytes.size());
+    const std::string_view line = DecodedLine(recordBytes.substr(at, stop - at), scratch);
+    if (first) {
+      takenText_.assign(line);
+      first = false;
+    } else {
+      JoinLine(takenText_, line, !begun);
+    }
+    begun = begun || !text::TrimBlanks(line).empty();
+    if (stop == recordBytes.size()) {
+      break;
+    }
+    at = stop + (recordBytes.substr(stop, 2) == "\r\n" ? 2 : 1);
+  }
+  record_.dateNumber = ParseQsoRecord(takenText_, fields_);
   return &record_;
 }
 

@@ -55,11 +55,14 @@ class AdifInput {
   // is cut off by it, or when reading failed (ReadStatus says which).
   const QsoRecord* NextRecord();
   InputStatus ReadStatus() const;
-  // The text of the record NextRecord handed on last, its lines joined.
-  std::string_view RecordText() const { return recordText_; }
-  // A record text of this log taken out before (a sorted copy's line),
-  // parsed as NextRecord would hand it on.
-  const QsoRecord* TakeRecord(std::string_view recordText);
+  // The record NextRecord handed on last as the file holds it, to be written
+  // out again: from where it begins to the end of its <EOR>, line ends and
+  // all, in the file's own bytes (see LineReader::Keep). Header lines are no
+  // part of it. Valid until the next NextRecord.
+  std::string_view RecordBytes() const { return recordBytes_; }
+  // A record of this log taken out before (its RecordBytes, or a sorted
+  // copy's record), parsed as NextRecord parses it: its lines joined.
+  const QsoRecord* TakeRecord(std::string_view recordBytes);
   ReadProgress Progress() const { return {charsRead_, file_.FileLength()}; }
 
   // Why the last load found the dictionary unusable; empty when it was
@@ -70,9 +73,9 @@ class AdifInput {
 
  private:
   InputStatus LoadDictionary();
-  bool ReadLine(std::string& line);
-  // Joins lines onto `text` until it holds <EOR>. The record ends at the
-  // first one; any text after it, unless only blanks, is left for ReadLine.
+  // Joins lines onto `text` until it holds <EOR>, and takes the record's
+  // bytes. The record ends at the first one; any text after it, unless only
+  // blanks, is left in restOfLine_ to begin the next record.
   // False when the file ends first or the record grows past the limit.
   bool ReadRecordText(std::string& text);
 
@@ -81,11 +84,15 @@ class AdifInput {
   text::LineReader file_;
   FieldTable fields_;
   QsoRecord record_{fields_};
-  std::string line_;      // the line that begins the next record
-  std::string nextLine_;  // kept to re-use its memory from record to record
-  std::string recordText_;
+  std::string line_;              // the line that begins the next record
+  std::string nextLine_;          // kept to re-use its memory from record to record
+  std::string_view recordBytes_;  // in the reader's buffer
+  std::string takenText_;         // a taken record's lines joined
   std::filesystem::path logPath_;
   std::string restOfLine_;
+  // Until the first record is read, a line that ends with <EOH> is the
+  // header's: the record's bytes begin after it.
+  bool firstRecord_ = true;
   std::int64_t charsRead_ = 0;
   std::int64_t recordLine_ = 0;  // where the record being joined began; 0 between records
   bool recordTooLong_ = false;

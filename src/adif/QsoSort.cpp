@@ -97,19 +97,19 @@ struct SortAccess {
   }
 };
 
-void SortRecords::Add(std::string_view call, std::string_view recordText) {
-  const std::size_t size = call.size() + recordText.size();
+void SortRecords::Add(std::string_view call, std::string_view record) {
+  const std::size_t size = call.size() + record.size();
   if (blocks_.empty() || size > room_) {  // empty also once moved from
     room_ = std::max(size, kBlockBytes);
     free_ = blocks_.emplace_back(std::make_unique_for_overwrite<char[]>(room_)).get();
   }
   char* const at = free_;
   std::memcpy(at, call.data(), call.size());
-  std::memcpy(at + call.size(), recordText.data(), recordText.size());
+  std::memcpy(at + call.size(), record.data(), record.size());
   free_ += size;
   room_ -= size;
-  textSize_ += static_cast<std::int64_t>(recordText.size());
-  entries_.push_back({Leading(call), at, call.size(), recordText.size()});
+  textSize_ += static_cast<std::int64_t>(record.size());
+  entries_.push_back({Leading(call), at, call.size(), record.size()});
 }
 
 std::string_view SortRecords::Call(std::size_t i) const {
@@ -147,7 +147,11 @@ SortOutcome SortArrays(SortRecords& records, const std::filesystem::path& sorted
   files::ReplacingFile file(sortedFile, files::ReplacingFile::Links::Replace);
   if (file.Open()) {
     for (std::size_t i = 0; i < n; ++i) {
-      file.Write(records.Record(i));
+      // What stands before a record's first tag is no part of it for any
+      // reader; without it the copy begins with "<": a logger then looks
+      // for no header.
+      const std::string_view record = records.Record(i);
+      file.Write(record.substr(std::min(record.find('<'), record.size())));
       file.Write("\r\n");
     }
     // No wait for the disk: the copy is made again by every run that needs it.

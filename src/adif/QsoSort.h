@@ -12,16 +12,17 @@
 
 namespace tavrilon::adif {
 
-// The records of a label log, each with its "CALL" value as parsed, kept in
-// large blocks that never move: a million records cost little more than the
-// log itself, and growing never holds two copies of it.
+// The records of a label log as the file holds them (AdifInput::RecordBytes),
+// each with its "CALL" value as parsed, kept in large blocks that never move:
+// a million records cost little more than the log itself, and growing never
+// holds two copies of it.
 class SortRecords {
  public:
-  void Add(std::string_view call, std::string_view recordText);
+  void Add(std::string_view call, std::string_view record);
   std::size_t Count() const { return entries_.size(); }
   std::string_view Call(std::size_t i) const;
   std::string_view Record(std::size_t i) const;
-  // Characters of all record texts, for progress while they are printed.
+  // Bytes of all records, for progress while they are printed.
   std::int64_t TextSize() const { return textSize_; }
 
  private:
@@ -50,8 +51,12 @@ struct SortOutcome {
 
 // Puts the records in order by call, compared byte by byte (capitals before
 // small letters), records of one call keeping their order, and writes them to
-// `sortedFile` one per line, each ended by CR LF, whole or not at all. Shows
-// the sort window and the progress texts while it works.
+// `sortedFile`, whole or not at all: each from its first tag, on a line of its
+// own, ended by CR LF. A record whose values hold line ends keeps them, so it
+// spans the lines it spanned in the log: a logger that follows the declared
+// lengths reads every value as it was, and our reader joins the lines again.
+// No header: the file begins with a tag. Shows the sort window and the
+// progress texts while it works.
 SortOutcome SortArrays(SortRecords& records, const std::filesystem::path& sortedFile,
                        UserInterface& ui);
 

@@ -31,8 +31,8 @@ class SentContacts {
 
   // A label run over `log` begins: the last run's contacts are forgotten.
   void Begin(const std::filesystem::path& log);
-  // A record printed, its text as read.
-  void Add(std::string_view recordText) { spool_.Append(recordText); }
+  // A record printed, as the log holds it (AdifInput::RecordBytes).
+  void Add(std::string_view record);
   // The run ended; one that did not complete leaves nothing to save.
   void End(bool completed);
 
@@ -53,6 +53,7 @@ class SentContacts {
   std::filesystem::path log_;
   std::string day_;
   files::LineSpool spool_;
+  std::string escaped_;  // a record with line feeds, as the spool keeps it
   bool completed_ = false;
 };
 

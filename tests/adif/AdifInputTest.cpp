@@ -14,9 +14,18 @@ using Texts = std::vector<std::string>;
 
 struct Reading {
   Texts calls, contacts;  // per record; contacts: the fields that tell contacts apart
+  Texts bytes;            // per record, as the file holds it
   InputStatus status;
   std::vector<int> progress;
 };
+
+std::string ContactOf(const FieldTable& fields) {
+  std::string contact;
+  for (const char* name : {"CALL", "QSO_DATE", "TIME_ON", "BAND", "MODE"}) {
+    contact.append(test::ValueOf(fields, name)).append("|");
+  }
+  return contact;
+}
 
 class AdifInputTest : public ::testing::Test {
  protected:
@@ -33,10 +42,10 @@ class AdifInputTest : public ::testing::Test {
         break;
       }
       r.calls.emplace_back(test::ValueOf(qso->fields, "CALL"));
-      std::string& contact = r.contacts.emplace_back();
-      for (const char* name : {"CALL", "QSO_DATE", "TIME_ON", "BAND", "MODE"}) {
-        contact.append(test::ValueOf(qso->fields, name)).append("|");
-      }
+      r.contacts.push_back(ContactOf(qso->fields));
+      r.bytes.emplace_back(input_.RecordBytes());
+      // Taken again from its bytes (a sorted copy's record), it is the same contact.
+      EXPECT_EQ(ContactOf(input_.TakeRecord(r.bytes.back())->fields), r.contacts.back());
       r.progress.push_back(input_.Progress().Percent());
     }
     input_.Close();
@@ -48,7 +57,7 @@ class AdifInputTest : public ::testing::Test {
   AdifInput input_{dir_.Dictionary(), std::size_t{1} << 16};
 };
 
-// Both paths give the same contacts, field for field.
+// Both paths give the same contacts, field for field, and the same bytes.
 TEST_F(AdifInputTest, ReadsRecordsByBothPaths) {
   const std::string half(std::size_t{1} << 15, 'x');
   const std::u16string_view utf16 = u"\uFEFF<EOH>\r\n<CALL:4>W1AW<BAND:3>20m<EOR>\r\n";
@@ -56,15 +65,30 @@ TEST_F(AdifInputTest, ReadsRecordsByBothPaths) {
     std::string content;
     Texts calls;
     bool tooLong = false;  // a record over the limit begins on line 3
+    Texts bytes = {};      // when given
   } cases[] = {
       // Header tag lines, blank lines, and no line end after the last record.
-      {"Exported\n<ADIF_VER:5>3.1.0\n<EOH>\n\n<CALL:4>W1AW<EOR>\n\n<CALL:4>K1JT<EOR>",
-       {"W1AW", "K1JT"}},
+      // Header and blank lines are no record text: the first line keeps its
+      // trailing blank, as every first line does.
+      {"Exported\n<ADIF_VER:5>3.1.0\n<EOH>\n\n<CALL:4>W1AW \n<EOR>\n\n<CALL:4>K1JT<EOR>",
+       {"W1AW  ", "K1JT"},
+       false,
+       {"<CALL:4>W1AW \n<EOR>", "<CALL:4>K1JT<EOR>"}},
+      // Header text before <EOH>; a value over two lines; a line in Windows-1252.
+      {"WSJT-X ADIF Export<eoh>\r\n\r\n  \r\n<call:4>W1AW <notes:10>ring\r\nat 9 "
+       "<eor><NAME:1>\xE9<EOR>\r\n",
+       {"W1AW ", ""},
+       false,
+       {"<call:4>W1AW <notes:10>ring\r\nat 9 <eor>", "<NAME:1>\xE9<EOR>"}},
       // Lines are joined by single blanks; a line's own leading blanks stay.
       {"<eoh>\n<call:4>W1AW\n   <band:3>20m\n<eor>\n", {"W1AW    "}},
       {"<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:4>K1JT\n<APP_LoTW_EOF>\n", {"W1AW"}},  // no last <EOR>
       {"", {}},
-      {"Exported\r<EOH>\r<CALL:4>W1AW<MODE:2>CW<EOR>\r<CALL:4>K1JT\r<EOR>\r", {"W1AW", "K1JT "}},
+      // The empty rest of a line after <EOR> is no record text either.
+      {"Exported\r<EOH>\r<CALL:4>W1AW<MODE:2>CW<EOR>\r<CALL:4>K1JT \r<EOR>\r",
+       {"W1AW", "K1JT  "},
+       false,
+       {"<CALL:4>W1AW<MODE:2>CW<EOR>", "<CALL:4>K1JT \r<EOR>"}},
       // A byte-order mark before a log without a header.
       {"\xEF\xBB\xBF<CALL:4>W1AW<QSO_DATE:8>20240102<EOR>\n<CALL:4>K1JT<EOR>\n", {"W1AW", "K1JT"}},
       {{reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2}, {"W1AW"}},  // UTF-16LE
@@ -85,6 +109,10 @@ TEST_F(AdifInputTest, ReadsRecordsByBothPaths) {
       EXPECT_EQ(r.status.detail, c.tooLong ? tooLong : "") << c.content.substr(0, 80);
     }
     EXPECT_EQ(labels.contacts, logbook.contacts) << c.content.substr(0, 80);
+    EXPECT_EQ(labels.bytes, logbook.bytes) << c.content.substr(0, 80);
+    if (!c.bytes.empty()) {
+      EXPECT_EQ(labels.bytes, c.bytes) << c.content.substr(0, 80);
+    }
   }
 }
 
@@ -123,6 +151,7 @@ void ExpectReadLikeEachOther(const std::function<Reading(const std::string&, boo
     ASSERT_TRUE(labels.status.Ok() && logbook.status.Ok()) << file << ": " << labels.status.detail;
     EXPECT_EQ(labels.calls.size(), records) << file;
     EXPECT_EQ(labels.contacts, logbook.contacts) << file;
+    EXPECT_EQ(labels.bytes, logbook.bytes) << file;
   }
   std::size_t present = 0;
   for (const auto& entry : fs::directory_iterator(folder)) {
@@ -148,7 +177,8 @@ TEST_F(AdifInputTest, ReadsLogsWithTheQuirksOfOtherPrograms) {
                            {"declared-length-too-long.adi", 1},
                            {"broken-tags-latin1.adi", 0},
                            {"no-header-blank-line-between-records.adi", 3},
-                           {"utf8-names-indented-header.adi", 2}});
+                           {"utf8-names-indented-header.adi", 2},
+                           {"values-over-lines-tags-in-values.adi", 3}});
 }
 
 // The real logs of other programs, where they lie beside the repository.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "adif/AdifInput.h"
+#include "adif/AdifTestSupport.h"
 #include "adif/QsoSort.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestSupport.h"
@@ -35,17 +37,17 @@ class QsoSortTest : public ::testing::Test {
   // The copy as the places of its records in the file.
   std::vector<std::size_t> Places() const {
     std::vector<std::size_t> places;
-    const std::string copy = test::ReadFile(sorted_);
+    const std::string copy = tavrilon::test::ReadFile(sorted_);
     for (std::size_t at = 0; (at = copy.find("<NR>", at)) != std::string::npos; ++at) {
       places.push_back(std::strtoul(copy.c_str() + at + 4, nullptr, 10));
     }
     return places;
   }
 
-  test::TempDir dir_;
+  tavrilon::test::TempDir dir_;
   SortRecords records_;
   fs::path sorted_ = SortedFilePath(dir_ / "my.log.adi");
-  test::ScriptedUserInterface ui_;
+  tavrilon::test::ScriptedUserInterface ui_;
 };
 
 TEST_F(QsoSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
@@ -73,10 +75,10 @@ TEST_F(QsoSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
 
 TEST_F(QsoSortTest, OneRecordMakesNoComparisonAndReplacesTheOlderCopy) {
   EXPECT_EQ(sorted_, dir_ / "my.log.adi.sort");
-  test::WriteFile(sorted_, "an older copy, longer than the new one\r\n");
+  tavrilon::test::WriteFile(sorted_, "an older copy, longer than the new one\r\n");
   const SortOutcome outcome = Sort({"W1AW"});
   EXPECT_EQ(outcome.sortCount, 0);
-  EXPECT_EQ(test::ReadFile(sorted_), RecordOf("W1AW", 0) + "\r\n");
+  EXPECT_EQ(tavrilon::test::ReadFile(sorted_), RecordOf("W1AW", 0) + "\r\n");
   const auto& progress = ui_.sortProgress;
   ASSERT_EQ(progress.size(), 2U);
   EXPECT_EQ(progress[0].status, "Please Wait - Sorting Data for 1 QSOs");
@@ -120,8 +122,47 @@ TEST_F(QsoSortTest, ALargeLogShowsEveryTenThousandthComparisonAndStaysStable) {
   EXPECT_LE(outcome.sortCount, progress[0].total);
 }
 
+// Values over several lines, text like tags inside values, header text
+// before <EOH>, Windows-1252, an indented record: the copy holds every record
+// as the log does, for our reader and for one that follows the lengths.
+TEST_F(QsoSortTest, TheCopyReadsBackAsTheLogByEitherWayOfReading) {
+  tavrilon::test::ProgramFolder folder;
+  const fs::path log =
+      tavrilon::test::TestDataFolder() / "adif" / "values-over-lines-tags-in-values.adi";
+  AdifInput input(folder.Dictionary());
+  const auto read = [&input](const fs::path& file, std::vector<std::string>& calls) {
+    std::vector<std::string> contacts;
+    EXPECT_TRUE(input.Open(file).Ok() && input.StartAdifInput().Ok());
+    while (const QsoRecord* qso = input.NextRecord()) {
+      calls.emplace_back(qso->fields.StandardValue(StandardField::Call));
+      std::string& contact = contacts.emplace_back();
+      for (std::size_t slot = 1; slot < qso->fields.FieldCount(); ++slot) {
+        contact.append(qso->fields.Value(slot)).append("|");
+      }
+    }
+    EXPECT_TRUE(input.ReadStatus().Ok());
+    return contacts;
+  };
+  Calls calls;
+  const std::vector<std::string> original = read(log, calls);
+  ASSERT_TRUE(input.Open(log).Ok() && input.StartAdifInput().Ok());
+  for (std::size_t i = 0; input.NextRecord() != nullptr; ++i) {
+    records_.Add(calls[i], input.RecordBytes());
+  }
+  ASSERT_TRUE(SortArrays(records_, sorted_, ui_).written);
+
+  Calls sortedCalls;
+  EXPECT_EQ(read(sorted_, sortedCalls),
+            (std::vector<std::string>{original[2], original[1], original[0]}));
+  const auto byLength = test::FieldsByLength(tavrilon::test::ReadFile(log));
+  EXPECT_EQ(test::FieldsByLength(tavrilon::test::ReadFile(sorted_)),
+            (decltype(byLength){byLength[2], byLength[1], byLength[0]}));
+  EXPECT_TRUE(
+      tavrilon::test::ReadFile(sorted_).starts_with("<CALL:4>AA1A"));  // no header for any reader
+}
+
 TEST_F(QsoSortTest, AFolderThatCannotBeWrittenLeavesNoCopyAndSaysWhy) {
-  test::WriteFile(dir_ / "plain", "a file, not a folder");
+  tavrilon::test::WriteFile(dir_ / "plain", "a file, not a folder");
   const fs::path sorted = dir_ / "plain" / "log.adi.sort";
   records_.Add("W1AW", RecordOf("W1AW", 0));
   const SortOutcome outcome = SortArrays(records_, sorted, ui_);
