@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +29,7 @@
 #include "print/PrinterChoice.h"
 #include "session/Session.h"
 #include "shell/MainWindowState.h"
+#include "qt/QtPrintSurface.h"
 #include "text/Text.h"
 
 namespace tavrilon::app {
@@ -290,12 +290,12 @@ void CustomLabelLayoutWindow::WriteName(const QString& name) {
 }
 
 bool CustomLabelLayoutWindow::LoadPicture(const QString& path, bool tellFailure) {
-  QImageReader reader(path);
-  const QImage picture = reader.read();
+  std::string reason;
+  const QImage picture = qt::ReadPictureFile(ToUtf8(path), reason);
   if (picture.isNull()) {
     if (tellFailure) {
       desktop_.ShowMessage(this,
-                           tr("The picture %1 cannot be read: %2").arg(path, reader.errorString()),
+                           tr("The picture %1 cannot be read: %2").arg(path, ToQString(reason)),
                            MessageIcon::None);
     }
     return false;

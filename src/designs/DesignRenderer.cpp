@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "files/RegularFile.h"
 #include "text/Text.h"
 
 namespace tavrilon::designs {
@@ -65,24 +66,48 @@ void DesignRenderer::Reset() {
   failure_.clear();
 }
 
-std::string DesignRenderer::DesignFault(int design) {
-  return ReadDesign(design) ? std::string() : failure_;
+std::string DesignRenderer::LoadDesign(int design) {
+  runDesign_ = true;
+  if (!ReadDesign(design)) {
+    return failure_;
+  }
+  // Said before the run asks for a document; a FIFO would never be read.
+  if (design_.printImage && !design_.imagePath.empty()) {
+    if (std::string kind = files::NotARegularFile(design_.imagePath); !kind.empty()) {
+      return PictureFault(kind);
+    }
+  }
+  return {};
 }
 
 bool DesignRenderer::ReadDesign(int design) {
-  // What the file held at the last label is read again only when it changed.
-  const std::uint64_t version = settings_.Version();
-  if (design == designNumber_ && version == designVersion_) {
-    return design_.unreadable.empty();
-  }
   design_ = ReadCustomLabelDesign(settings_, design);
   designNumber_ = design;
-  designVersion_ = version;
-  if (!design_.unreadable.empty()) {
-    failure_ = FaultText(design, design_, design_.unreadable.front());
-    return false;
+  designVersion_ = settings_.Version();
+  return Printable();
+}
+
+bool DesignRenderer::Printable() {
+  if (design_.unreadable.empty()) {
+    return true;
   }
-  return true;
+  failure_ = FaultText(designNumber_, design_, design_.unreadable.front());
+  return false;
+}
+
+bool DesignRenderer::ViewDesign(int design) {
+  if (design == designNumber_ && (runDesign_ || settings_.Version() == designVersion_)) {
+    return Printable();
+  }
+  runDesign_ = false;
+  return ReadDesign(design);
+}
+
+const std::string& DesignRenderer::PictureFault(std::string_view reason) {
+  failure_ = "The picture " + design_.imagePath + " of custom label design " +
+             std::to_string(designNumber_) + " cannot be read: ";
+  failure_ += reason;
+  return failure_;
 }
 
 bool DesignRenderer::BeginsNewLabel(const adif::FieldTable& fields) {
@@ -117,8 +142,7 @@ bool DesignRenderer::PaintDesignPicture(print::PrintSurface& surface, Origin ori
   std::string reason;
   const auto size = surface.LoadPicture(design_.imagePath, reason);
   if (!size) {
-    failure_ = "The picture " + design_.imagePath + " of custom label design " +
-               std::to_string(designNumber_) + " cannot be read: " + reason;
+    PictureFault(reason);
     return false;
   }
   // Without a size of its own the picture prints at its own.
@@ -182,13 +206,9 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
   }
 }
 
-bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, int design,
-                                     const adif::FieldTable& fields,
+bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, const adif::FieldTable& fields,
                                      labels::LabelPlacement& placement,
                                      const std::function<void()>& beginDesignLabel) {
-  if (!ReadDesign(design)) {
-    return false;
-  }
   if (BeginsNewLabel(fields)) {
     beginDesignLabel();
     labelLineCounter_ = 0;
@@ -202,11 +222,8 @@ bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, int design,
   return true;
 }
 
-bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface, int design,
+bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface,
                                      labels::LabelPlacement& placement) {
-  if (!ReadDesign(design)) {
-    return false;
-  }
   const Origin origin = PrinterOrigin(surface, placement, true);
   if (!BeginLabelLine(surface, origin, true)) {
     return false;
@@ -223,14 +240,11 @@ bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface, int design,
   return true;
 }
 
-bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface, int design,
+bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface,
                                          const adif::FieldTable& fields,
                                          labels::LabelPlacement& placement) {
   if (pageFull_) {
     return true;
-  }
-  if (!ReadDesign(design)) {
-    return false;
   }
   const labels::LabelSheet& sheet = placement.CurrentSheet();
   if (BeginsNewLabel(fields)) {
@@ -271,7 +285,7 @@ DesignRenderer::ViewStep DesignRenderer::RenderLabelView(print::PrintSurface& su
                                                          const adif::FieldTable& fields,
                                                          double left, double top,
                                                          std::vector<FieldExtent>& extents) {
-  if (!ReadDesign(design)) {
+  if (!ViewDesign(design)) {
     return ViewStep::Failed;
   }
   if (BeginsNewLabel(fields) || previewLabelCount_ == 0) {

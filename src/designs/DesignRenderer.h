@@ -22,10 +22,12 @@ struct FieldExtent {
   double bottom = 0;
 };
 
-// Prints contacts in a custom label design. The design is read from the
-// settings at every call, so an edit is in force for the next label. Between
-// calls it remembers only which label is in progress: the calls of the last
-// two contacts and the contact lines already on the label.
+// Prints contacts in a custom label design. A run (labels, preview, blank
+// cards) reads its design once, at its start, and prints that design to its
+// end whatever the settings file holds meanwhile: one run, one design. The
+// editor's view of one label reads it afresh whenever the file changed.
+// Between calls it remembers only which label is in progress: the calls of
+// the last two contacts and the contact lines already on the label.
 class DesignRenderer {
  public:
   explicit DesignRenderer(settings::SettingsFile& settings) : settings_(settings) {}
@@ -33,33 +35,37 @@ class DesignRenderer {
   // Forgets the label in progress, so that the next contact starts one.
   void Reset();
 
-  // Why the design cannot be printed (a number key holding text), naming
-  // the design, the field, the key and the value; empty when it can.
-  std::string DesignFault(int design);
+  // Reads the design a run prints, at the run's start. Why it cannot be
+  // printed (a key holding a value it cannot use, naming the design, the
+  // field, the key, the value and what is wrong with it; a picture that is
+  // no file), or empty when it can.
+  std::string LoadDesign(int design);
 
+  // The three runs draw the design LoadDesign read. False, with Failure()
+  // saying why, when it cannot be drawn.
   // One contact of a print run, as the next line of the label in progress
-  // or on a label of its own; `beginDesignLabel` steps to that label. False,
-  // with Failure() saying why, when the design cannot be printed.
-  bool RenderDesignQso(print::PrintSurface& surface, int design, const adif::FieldTable& fields,
+  // or on a label of its own; `beginDesignLabel` steps to that label.
+  bool RenderDesignQso(print::PrintSurface& surface, const adif::FieldTable& fields,
                        labels::LabelPlacement& placement,
                        const std::function<void()>& beginDesignLabel);
   // One label with the design's fixed texts and picture only; then the next
   // label position.
-  bool RenderBlankCard(print::PrintSurface& surface, int design, labels::LabelPlacement& placement);
+  bool RenderBlankCard(print::PrintSurface& surface, labels::LabelPlacement& placement);
   // One contact on a picture of the first sheet, without the printer's
   // offset. Once the sheet is full, PageFull() is set and nothing is drawn.
-  bool RenderDesignPreview(print::PrintSurface& surface, int design, const adif::FieldTable& fields,
+  bool RenderDesignPreview(print::PrintSurface& surface, const adif::FieldTable& fields,
                            labels::LabelPlacement& placement);
 
   // One contact on a picture of a single label whose corner is at
-  // (`left`, `top`), with where each text went added to `extents`. Call
-  // Reset() first; NextLabel, with nothing drawn, for the first contact
+  // (`left`, `top`), with where each text went added to `extents`: the
+  // design as the settings hold it now, or as LoadDesign read it for a run.
+  // Call Reset() first; NextLabel, with nothing drawn, for the first contact
   // that would begin a second label.
   enum class ViewStep { Drawn, NextLabel, Failed };
   ViewStep RenderLabelView(print::PrintSurface& surface, int design, const adif::FieldTable& fields,
                            double left, double top, std::vector<FieldExtent>& extents);
 
-  // The design as read at the last call, DesignFault included.
+  // The design as read last.
   const CustomLabelDesign& Design() const { return design_; }
   bool PageFull() const { return pageFull_; }
   int LabelLineCounter() const { return labelLineCounter_; }
@@ -74,6 +80,12 @@ class DesignRenderer {
   };
   // Reads the design; false, with the failure kept, when it cannot print.
   bool ReadDesign(int design);
+  bool Printable();
+  // Why the design's picture cannot be drawn, kept as the failure.
+  const std::string& PictureFault(std::string_view reason);
+  // The editor's view: the design read again only when the settings file
+  // changed, and never while it is a run's.
+  bool ViewDesign(int design);
   // Takes the contact's call and answers whether it begins a new label.
   bool BeginsNewLabel(const adif::FieldTable& fields);
   // The label's corner less the printer's physical offset, that offset
@@ -93,6 +105,7 @@ class DesignRenderer {
   CustomLabelDesign design_;
   int designNumber_ = 0;
   std::uint64_t designVersion_ = 0;  // of the settings file it was read from
+  bool runDesign_ = false;           // read by LoadDesign for a run
   std::string previousCall_;
   std::string currentCall_;
   int labelLineCounter_ = 0;

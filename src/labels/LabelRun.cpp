@@ -275,7 +275,8 @@ bool LabelRun::ConfirmDesignFits(int design, RunContacts& contacts) {
   if (measure_ == nullptr) {
     return true;
   }
-  designs::DesignRenderer measuring(settings_);
+  // A copy, so the label in progress stays as it is; the run's design all the same.
+  designs::DesignRenderer measuring = renderer_;
   std::string failure;  // the run itself reports a design that cannot be drawn
   const auto overflow =
       designs::FirstOverflow(designs::DrawFirstLabel(measuring, *measure_, design,
@@ -286,7 +287,7 @@ bool LabelRun::ConfirmDesignFits(int design, RunContacts& contacts) {
                                    "\nPrint the labels all the same?");
 }
 
-std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
+std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip,
                                         RunContacts& contacts) {
   labelCount_ = 0;
   print::LaserPRT::SetOrientation(surface, renderer_.Design().orientation);
@@ -295,7 +296,7 @@ std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long label
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = contacts.Next()) {
     // The label in progress: the renderer decides whether the contact starts one.
-    if (!renderer_.RenderDesignQso(surface, design, qso->fields, placement_, beginLabel)) {
+    if (!renderer_.RenderDesignQso(surface, qso->fields, placement_, beginLabel)) {
       return renderer_.Failure();
     }
     KeepSent(contacts.Text());
@@ -342,7 +343,7 @@ std::string LabelRun::NothingDrawnText(int design, const std::string& onWhat,
 }
 
 bool LabelRun::CheckDesign(int design) {
-  if (const std::string fault = renderer_.DesignFault(design); !fault.empty()) {
+  if (const std::string fault = renderer_.LoadDesign(design); !fault.empty()) {
     ui_.ShowMessage(fault);
     return false;
   }
@@ -397,7 +398,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return result;
   }
   std::optional<adif::SortRecords> sorted;
-  // CheckDesign has read the design.
+  // CheckDesign has read the design the run prints.
   if (design != 0 && (request.sortFile || renderer_.Design().multiLines > 1)) {
     sorted = LoadSortedLog(request.labelInputFile, false);
     if (!sorted) {
@@ -427,7 +428,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
       request.design == LabelDesign::Default ? PrintDefaultLabels(*surface, skip)
       : request.design == LabelDesign::Simple
           ? PrintSimpleLabels(*surface, skip, request.labelStyle, result.useQrz)
-          : PrintCustomLabels(*surface, skip, design, contacts);
+          : PrintCustomLabels(*surface, skip, contacts);
   if (!fault.empty()) {
     return failed(fault);
   }
@@ -490,7 +491,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
       break;
     }
     ui_.SetStatusText("Label " + std::to_string(++number));
-    drawn = renderer_.RenderDesignPreview(picture, design, qso->fields, placement_);
+    drawn = renderer_.RenderDesignPreview(picture, qso->fields, placement_);
     progress.Show(contacts.Progress());
   }
   progress.Complete();
@@ -528,7 +529,7 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
   print::LaserPRT::SetOrientation(*surface, renderer_.Design().orientation);
   PrepareLabelSheet(*surface, kDefaultLabelFace, 8, *SkipCount(result.labelSkip));
   for (long card = 0; card < count; ++card) {
-    if (!renderer_.RenderBlankCard(*surface, design, placement_)) {
+    if (!renderer_.RenderBlankCard(*surface, placement_)) {
       surface->DiscardDocument();
       ui_.ShowMessage(renderer_.Failure());
       return result;

@@ -97,7 +97,8 @@ class LabelRun {
   enum class OpenedLog { Open, Stopped, DictionaryMissing };
   // Opens the label file past its header; the user has been told of a failure.
   OpenedLog OpenLabelLog(const std::string& labelInputFile);
-  // False, after telling the user, when a key of the design holds no number.
+  // Reads the design the run prints, once: an edit during the run waits for
+  // the next. False, after telling the user, when it cannot be printed.
   bool CheckDesign(int design);
   // The design's contacts in order by call, written to the sorted copy;
   // nothing when they could not be (the user has been told why).
@@ -111,7 +112,7 @@ class LabelRun {
   // station's mailing label and the return label, on consecutive labels.
   void PrintAddressLabels(print::PrintSurface& surface, const adif::FieldTable& fields, int style,
                           bool useQrz);
-  std::string PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip, int design,
+  std::string PrintCustomLabels(print::PrintSurface& surface, long labelsToSkip,
                                 RunContacts& contacts);
   // False when the first label runs past its edge and the user would rather
   // not print it.

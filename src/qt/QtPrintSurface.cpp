@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QImage>
 #include <QImageReader>
 #include <QPrinter>
+
+#include "files/RegularFile.h"
 
 namespace tavrilon::qt {
 
@@ -21,6 +24,21 @@ QString ToQString(std::string_view s) {
 }
 
 }  // namespace
+
+QImage ReadPictureFile(const std::filesystem::path& path, std::string& reason) {
+  std::string bytes;
+  if (!files::ReadRegularFile(path, bytes, reason)) {
+    return {};
+  }
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  QImage picture = reader.read();
+  if (picture.isNull()) {
+    reason = reader.errorString().toStdString();
+  }
+  return picture;
+}
 
 QtPrintSurface::QtPrintSurface(QPrinter& printer, EndCheck whenEnded)
     : printer_(&printer),
@@ -156,11 +174,9 @@ void QtPrintSurface::DrawBoxAt(double x1, double y1, double x2, double y2, print
 std::optional<print::PrintSurface::PictureSize> QtPrintSurface::LoadPicture(
     const std::filesystem::path& picture, std::string& reason) {
   if (picture != picturePath_ || picture_.isNull()) {
-    QImageReader reader(QString::fromStdString(picture.string()));
-    picture_ = reader.read();
+    picture_ = ReadPictureFile(picture, reason);
     picturePath_ = picture;
     if (picture_.isNull()) {
-      reason = reader.errorString().toStdString();
       return std::nullopt;
     }
   }

@@ -16,6 +16,11 @@ class QPrinter;
 
 namespace tavrilon::qt {
 
+// A picture file, read as every file the program reads: a regular file only
+// (a FIFO would never answer). A null image, with `reason` saying why ("is a
+// folder", the system's words, the reader's), when it cannot be read.
+QImage ReadPictureFile(const std::filesystem::path& path, std::string& reason);
+
 // The print surface on QPainter: over a QPrinter (a CUPS queue or our PDF
 // printer) or over a QImage (a picture of a page). On a printer the painter
 // begins at the first drawing, so a run that stops before its first label

@@ -1,7 +1,10 @@
+#include <sys/stat.h>
+
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include "qt/QtPrintSurface.h"
+#include "support/TestSupport.h"
 
 namespace tavrilon::qt {
 namespace {
@@ -29,6 +32,25 @@ TEST(QtPrintSurfaceFonts, EachFaceSizeAndStyleMeasuresAsItsOwn) {
   EXPECT_EQ(width("Arial", 9, false), plain);
   EXPECT_EQ(width("Arial", 9, true), bold);
   EXPECT_EQ(width("Courier New", 9, false), other);
+}
+
+// A FIFO would block the reader for ever; a folder is said to be one.
+TEST(QtPrintSurfacePictures, OnlyARegularFileIsReadAsAPicture) {
+  const test::TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "card.bmp").c_str(), 0600), 0);
+  test::WriteFile(dir / "text.bmp", "not a picture");
+  const struct {
+    const char* name;
+    const char* reason;
+  } cases[] = {{"card.bmp", "is not a regular file"}, {"", "is a folder"}, {"text.bmp", ""}};
+  for (const auto& c : cases) {
+    std::string reason;
+    EXPECT_TRUE(ReadPictureFile(dir / c.name, reason).isNull()) << c.name;
+    EXPECT_FALSE(reason.empty()) << c.name;
+    if (*c.reason) {
+      EXPECT_EQ(reason, c.reason);
+    }
+  }
 }
 
 }  // namespace

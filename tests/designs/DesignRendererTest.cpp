@@ -79,6 +79,16 @@ TEST_F(DesignRendererTest, ContactsOfOneStationShareALabelUpToItsLines) {
     EXPECT_EQ(Texts(), c.texts) << c.design;
   }
   EXPECT_EQ(ui_.statusTexts.back(), "1 Labels Submitted to the Printer");
+
+  // The settings file gone once the run has begun: it prints the design it read.
+  surface_.operations.clear();
+  const auto removeSettings = [this] {
+    std::filesystem::remove(dir_ / "tavrilon.ini");
+    return &surface_;
+  };
+  ASSERT_EQ(run_.PrintLabelRun(Request(Qso("W1AW")), removeSettings).outcome,
+            RunOutcome::Completed);
+  EXPECT_EQ(Texts(), "W1AW@0.25,0.55 ");
 }
 
 TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesignPutsThem) {
@@ -131,6 +141,12 @@ TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
       {"MultiLines=two", "the design holds \"two\" in MultiLines", false},
       {"Print Image=TRUE\nImage Path=/pics/none.bmp",
        "The picture /pics/none.bmp of custom label design 1 cannot be read: not a picture", true},
+      // Said before a document is asked for: no device nor FIFO is ever opened.
+      {"Print Image=TRUE\nImage Path=/",
+       "The picture / of custom label design 1 cannot be read: "
+       "is a folder",
+       false},
+      {"Print Image=TRUE\nImage Path=/dev/null", "cannot be read: is not a regular file", false},
       // A folder where the sorted copy would go.
       {"MultiLines=2", "log.adi.sort cannot be written", false},
   };
