@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,61 +18,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One contact: every field but the three a card sent sets, as "NAME=value",
-// and those three.
+using Records = std::vector<std::vector<std::string>>;  // fields as "NAME=value"
+
+// One contact: every field but the three a card sent sets, and those three.
 struct Contact {
   std::vector<std::string> others;
-  std::string sent, sentDate, sentVia;
+  std::map<std::string, std::string, std::less<>> sent;  // blanks around removed
   bool operator<(const Contact& o) const { return others < o.others; }
 };
 
-// As our reader takes them. The catch-all slot is left out: header text
-// before <EOH> lands there, and the sent log has none.
-std::vector<Contact> OurReading(const fs::path& dictionary, const fs::path& log) {
-  adif::AdifInput input(dictionary);
-  EXPECT_TRUE(input.Open(log).Ok());
-  EXPECT_TRUE(input.StartAdifInput().Ok());
-  const adif::FieldTable& table = input.Fields();
-  const std::size_t sent = table.LookupFieldSlot("QSL_SENT");
-  const std::size_t date = table.LookupFieldSlot("QSLSDATE");
-  const std::size_t via = table.LookupFieldSlot("QSL_SENT_VIA");
+std::vector<Contact> ContactsOf(const Records& records) {
   std::vector<Contact> contacts;
-  while (input.NextRecord() != nullptr) {
-    Contact& contact = contacts.emplace_back();
-    for (std::size_t slot = 1; slot < table.FieldCount(); ++slot) {
-      if (slot != sent && slot != date && slot != via && !table.Value(slot).empty()) {
-        contact.others.push_back(std::string(table.Name(slot)) + "=" +
-                                 std::string(table.Value(slot)));
-      }
-    }
-    contact.sent = text::TrimBlanks(table.Value(sent));
-    contact.sentDate = text::TrimBlanks(table.Value(date));
-    contact.sentVia = text::TrimBlanks(table.Value(via));
-  }
-  EXPECT_TRUE(input.ReadStatus().Ok());
-  return contacts;
-}
-
-// As a logger that follows the declared lengths reads them: every field.
-std::vector<Contact> LengthReading(const fs::path& log) {
-  std::vector<Contact> contacts;
-  for (const std::vector<std::string>& record : adif::test::FieldsByLength(test::ReadFile(log))) {
+  for (const std::vector<std::string>& record : records) {
     Contact& contact = contacts.emplace_back();
     for (const std::string& field : record) {
-      const std::string name = field.substr(0, field.find('='));
-      const std::string value = field.substr(name.size() + 1);
-      if (name == "QSL_SENT") {
-        contact.sent = value;
-      } else if (name == "QSLSDATE") {
-        contact.sentDate = value;
-      } else if (name == "QSL_SENT_VIA") {
-        contact.sentVia = value;
+      const std::string_view name = std::string_view(field).substr(0, field.find('='));
+      if (name == "QSL_SENT" || name == "QSLSDATE" || name == "QSL_SENT_VIA") {
+        contact.sent[std::string(name)] = text::TrimBlanks(field.substr(name.size() + 1));
       } else {
         contact.others.push_back(field);
       }
     }
   }
   return contacts;
+}
+
+// As our reader takes them. The catch-all slot is left out: header text
+// before <EOH> lands there, and the sent log has none.
+Records OurReading(const fs::path& dictionary, const fs::path& log) {
+  adif::AdifInput input(dictionary);
+  EXPECT_TRUE(input.Open(log).Ok() && input.StartAdifInput().Ok());
+  Records records;
+  while (const adif::QsoRecord* qso = input.NextRecord()) {
+    std::vector<std::string>& record = records.emplace_back();
+    for (std::size_t slot = 1; slot < qso->fields.FieldCount(); ++slot) {
+      if (!qso->fields.Value(slot).empty()) {
+        record.push_back(std::string(qso->fields.Name(slot)) + "=" +
+                         std::string(qso->fields.Value(slot)));
+      }
+    }
+  }
+  EXPECT_TRUE(input.ReadStatus().Ok());
+  return records;
 }
 
 class SentContactsTest : public test::LabelRunFixture {
@@ -135,19 +123,21 @@ TEST_F(SentContactsTest, EveryPrintedContactIsSavedAsTheLogHoldsItWithTheCardMar
     ASSERT_TRUE(outcome.saved) << outcome.failure;
     for (const bool byLength : {false, true}) {
       const auto read = [&](const fs::path& file) {
-        auto contacts = byLength ? LengthReading(file) : OurReading(dir_.Dictionary(), file);
+        auto contacts = ContactsOf(byLength ? adif::test::FieldsByLength(test::ReadFile(file))
+                                            : OurReading(dir_.Dictionary(), file));
         std::sort(contacts.begin(), contacts.end());
         return contacts;
       };
-      const std::vector<Contact> original = read(log);
-      const std::vector<Contact> marked = read(saved);
+      std::vector<Contact> original = read(log);
+      std::vector<Contact> marked = read(saved);
       ASSERT_EQ(marked.size(), original.size()) << what;
       EXPECT_EQ(run_.Sent().Count(), original.size()) << what;
       for (std::size_t i = 0; i < marked.size(); ++i) {
         EXPECT_EQ(marked[i].others, original[i].others) << what << " " << byLength << " " << i;
-        EXPECT_EQ(marked[i].sent, "Y") << what;
-        EXPECT_EQ(marked[i].sentDate, "20240301") << what;
-        EXPECT_EQ(marked[i].sentVia, c.bureau ? "B" : original[i].sentVia) << what;
+        EXPECT_EQ(marked[i].sent["QSL_SENT"], "Y") << what;
+        EXPECT_EQ(marked[i].sent["QSLSDATE"], "20240301") << what;
+        EXPECT_EQ(marked[i].sent["QSL_SENT_VIA"], c.bureau ? "B" : original[i].sent["QSL_SENT_VIA"])
+            << what;
       }
     }
     const std::string text = test::ReadFile(saved);
