@@ -266,8 +266,10 @@ bool LineReader::ReadLine(std::string& line) {
       error_ = path_.string() + ": line " + std::to_string(lineNumber_) + " is longer than " +
                SizeText(lineLimit_);
       eof_ = true;
-      pos_ = end_ = 0;
-      std::string().swap(line);  // gives its memory back
+      pos_ = end_ = mark_ = 0;
+      keeping_ = false;
+      std::string().swap(line);  // both give their memory back
+      std::string().swap(carried_);
       return false;
     }
     line.append(buffer_.data() + pos_, stop - pos_);
