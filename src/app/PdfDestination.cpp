@@ -8,7 +8,7 @@ namespace tavrilon::app {
 
 std::optional<std::filesystem::path> AskPdfDestination(
     Desktop& desktop, QWidget* parent, const std::filesystem::path& inputFile, std::string_view job,
-    const std::vector<std::filesystem::path>& ownFiles) {
+    const std::vector<std::filesystem::path>& protectedFiles) {
   QString suggested = ToQString(print::SuggestedPdfPath(inputFile, job).string());
   for (;;) {
     const auto chosen = desktop.ChooseSaveFile(parent, QStringLiteral("Save PDF"), suggested,
@@ -17,7 +17,7 @@ std::optional<std::filesystem::path> AskPdfDestination(
       return std::nullopt;
     }
     const std::filesystem::path target = print::WithPdfExtension(ToUtf8(*chosen));
-    const auto fault = print::PdfDestinationFault(target, inputFile, ownFiles);
+    const auto fault = print::PdfDestinationFault(target, inputFile, protectedFiles);
     if (!fault) {
       return target;
     }

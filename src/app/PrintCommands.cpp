@@ -86,7 +86,11 @@ PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
   }
   // A page that could not be drawn is shown empty, as for a missing log.
   if (shown == nullptr) {
-    shown = new PrintPreviewWindow(desktop_, previewScale_, &window_);
+    const auto pictureFault = [this](const std::filesystem::path& file) {
+      return qt::PreviewPictureFault(file, EditedDesignRequest(), session_.Settings(),
+                                     session_.ProtectedFiles());
+    };
+    shown = new PrintPreviewWindow(desktop_, previewScale_, pictureFault, &window_);
   }
   shown->ShowPage(std::move(drawn.page));
   return shown;
@@ -124,7 +128,7 @@ void PrintCommands::SaveSentContacts() {
   if (!target.has_extension()) {
     target += ".adi";
   }
-  if (const labels::SentSaveOutcome saved = sent.Save(target, bureau, session_.OwnFiles());
+  if (const labels::SentSaveOutcome saved = sent.Save(target, bureau, session_.ProtectedFiles());
       !saved.saved) {
     ui_.SetStatusText("Saving Failed");
     ui_.ShowMessage(saved.failure);
@@ -141,7 +145,7 @@ print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& j
     const std::string& printer = printers_.Current();
     std::optional<std::filesystem::path> pdf;
     if (printer == print::kPdfPrinterName) {
-      pdf = AskPdfDestination(desktop_, &window_, inputFile, jobName, session_.OwnFiles());
+      pdf = AskPdfDestination(desktop_, &window_, inputFile, jobName, session_.ProtectedFiles());
       if (!pdf) {
         return nullptr;
       }
@@ -194,7 +198,8 @@ logbook::LogbookRequest PrintCommands::LogbookRequest() const {
 
 void PrintCommands::ConvertLogToHtml() {
   if (html::ConvertLogToHtml(session_.Input(), session_.Settings(), ui_, LogbookRequest(),
-                             SystemClock()) == RunOutcome::DictionaryMissing) {
+                             SystemClock(),
+                             session_.ProtectedFiles()) == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,8 +35,12 @@ int KnownScale(int divisor) {
 
 }  // namespace
 
-PrintPreviewWindow::PrintPreviewWindow(Desktop& desktop, int& previewScale, QWidget* parent)
-    : QMainWindow(parent), desktop_(desktop), previewScale_(previewScale) {
+PrintPreviewWindow::PrintPreviewWindow(Desktop& desktop, int& previewScale,
+                                       PictureFault pictureFault, QWidget* parent)
+    : QMainWindow(parent),
+      desktop_(desktop),
+      previewScale_(previewScale),
+      pictureFault_(std::move(pictureFault)) {
   setObjectName(QStringLiteral("frmPrintPreview"));
   setWindowTitle(tr("Print Preview"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -154,12 +159,14 @@ void PrintPreviewWindow::SaveFile() {
   if (!chosen) {
     return;
   }
+  const std::filesystem::path file = qt::WithBmpExtension(*chosen).toStdString();
   std::string failure;
-  if (!qt::SaveBitmap(previewImage_,
-                      std::filesystem::path(qt::WithBmpExtension(*chosen).toStdString()),
-                      failure)) {
-    desktop_.ShowMessage(this, QString::fromStdString(failure), MessageIcon::Critical);
+  if (const auto fault = pictureFault_(file)) {
+    failure = *fault;
+  } else if (qt::SaveBitmap(previewImage_, file, failure)) {
+    return;
   }
+  desktop_.ShowMessage(this, QString::fromStdString(failure), MessageIcon::Critical);
 }
 
 }  // namespace tavrilon::app

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include <QImage>
 #include <QMainWindow>
@@ -22,9 +26,14 @@ class PrintPreviewWindow : public QMainWindow {
   Q_OBJECT
 
  public:
+  // Why the page's picture may not be saved as a file, as a sentence, or
+  // nothing when it may: qt::PreviewPictureFault, bound by the caller.
+  using PictureFault = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+
   // `previewScale` (1, 2 or 4) is kept by the caller for the program's life,
   // so that the next preview opens at the scale last chosen.
-  PrintPreviewWindow(Desktop& desktop, int& previewScale, QWidget* parent = nullptr);
+  PrintPreviewWindow(Desktop& desktop, int& previewScale, PictureFault pictureFault,
+                     QWidget* parent = nullptr);
 
   // Keeps the full-size page, shows it at the kept scale and shows the window.
   void ShowPage(QImage fullSize);
@@ -44,6 +53,7 @@ class PrintPreviewWindow : public QMainWindow {
 
   Desktop& desktop_;
   int& previewScale_;
+  PictureFault pictureFault_;
   QImage hiddenPict_;    // the page at full size
   QImage previewImage_;  // the page as PreviewPicture shows it
   QWidget* area_ = nullptr;

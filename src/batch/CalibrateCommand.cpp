@@ -48,7 +48,7 @@ int RunCalibrateCommand(const CalibrateOptions& options, Session& session) {
 }
 
 int RunAlignmentPageCommand(const LabelsOptions& options, Session& session) {
-  if (const auto status = CheckPrintTarget(options.target, {}, session.OwnFiles())) {
+  if (const auto status = CheckPrintTarget(options.target, {}, session.ProtectedFiles())) {
     return *status;
   }
   const auto stored = StoredLabelRequest(options, session.Settings());

@@ -4,8 +4,6 @@
 
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
-#include "designs/DesignSettings.h"
-#include "print/PdfJobPath.h"
 #include "qt/PreviewImage.h"
 #include "text/Text.h"
 
@@ -36,7 +34,7 @@ int RunBlankCommand(const LabelsOptions& options, const std::string& count, Sess
                  labels::kMostLabelsToSkip, count.c_str());
     return kExitUsage;
   }
-  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.ProtectedFiles())) {
     return *status;
   }
   const auto request = CustomRequest(options, session.Settings());
@@ -58,18 +56,10 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
   if (!request) {
     return kExitUsage;
   }
-  const int design = labels::CustomDesignNumberOf(request->design);
-  const designs::CustomLabelDesign read =
-      designs::ReadCustomLabelDesign(session.Settings(), design);
   const std::filesystem::path file =
       qt::WithBmpExtension(QString::fromStdString(options.image.string())).toStdString();
-  // Never over the log, the program's files or the design's own picture.
-  std::vector<std::filesystem::path> keep = session.OwnFiles();
-  if (!read.imagePath.empty()) {
-    keep.emplace_back(read.imagePath);
-  }
   if (const auto fault =
-          print::PdfDestinationFault(file, options.labels.log, keep, "preview picture")) {
+          qt::PreviewPictureFault(file, *request, session.Settings(), session.ProtectedFiles())) {
     std::fprintf(stderr, "%s\n", fault->c_str());
     return kExitUsage;
   }

@@ -12,9 +12,10 @@ namespace tavrilon::batch {
 int RunHtmlCommand(const std::filesystem::path& log, Session& session) {
   settings::SettingsFile& settings = session.Settings();
   ConsoleUserInterface ui(stderr);
-  return ExitStatusOf(html::ConvertLogToHtml(session.Input(), settings, ui,
-                                             StoredLogbookRequest(log, settings), SystemClock()),
-                      session.Input(), ui);
+  return ExitStatusOf(
+      html::ConvertLogToHtml(session.Input(), settings, ui, StoredLogbookRequest(log, settings),
+                             SystemClock(), session.ProtectedFiles()),
+      session.Input(), ui);
 }
 
 }  // namespace tavrilon::batch

@@ -56,12 +56,12 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
 
 int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   settings::SettingsFile& settings = session.Settings();
-  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.ProtectedFiles())) {
     return *status;
   }
   if (options.sentLog) {
     // Nor over the labels' own PDF, which the run writes first.
-    std::vector<std::filesystem::path> keep = session.OwnFiles();
+    std::vector<std::filesystem::path> keep = session.ProtectedFiles();
     if (options.target.pdf) {
       keep.push_back(*options.target.pdf);
     }
@@ -99,7 +99,7 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
     return printed;
   }
   const labels::SentSaveOutcome saved =
-      run.Sent().Save(*options.sentLog, options.bureau, session.OwnFiles());
+      run.Sent().Save(*options.sentLog, options.bureau, session.ProtectedFiles());
   if (!saved.saved) {
     ui.ShowMessage(saved.failure);
     return kExitInputMissing;

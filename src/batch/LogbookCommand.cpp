@@ -45,7 +45,7 @@ logbook::LogbookRequest StoredLogbookRequest(const std::filesystem::path& log,
 }
 
 int RunLogbookCommand(const LogbookOptions& options, Session& session) {
-  if (const auto status = CheckPrintTarget(options.target, options.log, session.OwnFiles())) {
+  if (const auto status = CheckPrintTarget(options.target, options.log, session.ProtectedFiles())) {
     return *status;
   }
   if (!RangeIsAccepted(options)) {

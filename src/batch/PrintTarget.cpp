@@ -14,14 +14,14 @@ std::string TargetPrinter(const PrintTarget& target) {
 }
 
 std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input,
-                                    const std::vector<std::filesystem::path>& ownFiles) {
+                                    const std::vector<std::filesystem::path>& protectedFiles) {
   const std::string printer = TargetPrinter(target);
   if (printer == print::kPdfPrinterName && !target.pdf) {
     std::fprintf(stderr, "The PDF printer needs --pdf OUT: the file to write.\n");
     return kExitUsage;
   }
   if (target.pdf) {
-    if (const auto fault = print::PdfDestinationFault(*target.pdf, input, ownFiles)) {
+    if (const auto fault = print::PdfDestinationFault(*target.pdf, input, protectedFiles)) {
       std::fprintf(stderr, "%s\n", fault->c_str());
       return kExitUsage;
     }

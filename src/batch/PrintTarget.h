@@ -22,11 +22,11 @@ struct PrintTarget {
 std::string TargetPrinter(const PrintTarget& target);
 
 // Checks the target for a run over `input` before a record is read: a PDF
-// file that may be written (never the input or one of `ownFiles`), a printer
-// that is installed. Tells why on standard error; answers the exit status to
+// file that may be written (never the input or one of `protectedFiles`), a
+// printer that is installed. Tells why on standard error; answers the exit status to
 // end with, or nothing when the run may go on.
 std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input,
-                                    const std::vector<std::filesystem::path>& ownFiles);
+                                    const std::vector<std::filesystem::path>& protectedFiles);
 
 // The run's print document, made when the run asks for it.
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,

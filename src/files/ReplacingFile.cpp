@@ -19,8 +19,8 @@ std::string Reason(int error) {
   return std::system_category().message(error);
 }
 
-// The file a path leads to through its symbolic links; the reason when the
-// links cannot be followed.
+}  // namespace
+
 std::filesystem::path FinalTarget(std::filesystem::path path, std::string& error) {
   constexpr int kMaxLinks = 40;  // as the kernel allows
   for (int links = 0; links < kMaxLinks; ++links) {
@@ -39,9 +39,8 @@ std::filesystem::path FinalTarget(std::filesystem::path path, std::string& error
   return {};
 }
 
-}  // namespace
-
-ReplacingFile::ReplacingFile(std::filesystem::path target, Links links) {
+ReplacingFile::ReplacingFile(std::filesystem::path target, Links links, Leftovers leftovers)
+    : leftovers_(leftovers) {
   target_ = links == Links::Follow ? FinalTarget(std::move(target), failure_) : std::move(target);
 }
 
@@ -64,6 +63,10 @@ bool ReplacingFile::Open() {
   if (replacing && (old.st_mode & 0222) == 0) {
     Fail("the file is read-only");
     return false;
+  }
+  if (leftovers_ == Leftovers::Remove) {
+    // A killed run's file can be as big as the log; nothing else would remove it.
+    RemoveLeftoverTemporaryFiles(target_.parent_path());
   }
   std::random_device random;
   constexpr int kAttempts = 100;

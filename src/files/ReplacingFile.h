@@ -16,7 +16,8 @@ namespace tavrilon::files {
 // file. The replaced file's permissions are kept. Only a regular file is
 // replaced, and never one without write permission. What is never committed
 // is removed, also when SIGINT or SIGTERM ends the process (see
-// RemoveTemporaryFilesOnSignal).
+// RemoveTemporaryFilesOnSignal), and Open first removes those that processes
+// gone left in the folder it writes into.
 class ReplacingFile {
  public:
   // What happens to a symbolic link at the target's place.
@@ -28,7 +29,14 @@ class ReplacingFile {
     // copies, which must never write through a link into another file.
     Replace,
   };
-  explicit ReplacingFile(std::filesystem::path target, Links links = Links::Follow);
+  // Whether Open first removes the leftovers of processes gone in its folder.
+  enum class Leftovers {
+    Remove,
+    // For a file written on every click: its owner removes them once.
+    Leave,
+  };
+  explicit ReplacingFile(std::filesystem::path target, Links links = Links::Follow,
+                         Leftovers leftovers = Leftovers::Remove);
   ~ReplacingFile();
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
@@ -52,6 +60,7 @@ class ReplacingFile {
   void Discard();
 
   std::filesystem::path target_;
+  Leftovers leftovers_;
   std::string tempName_;
   std::optional<TemporaryFileGuard> guard_;
   int fd_ = -1;
@@ -59,5 +68,10 @@ class ReplacingFile {
   std::string buffer_;
   std::string failure_;
 };
+
+// The file that a write to `path` through its symbolic links replaces
+// (`path` itself when it is no link); empty, with `error` saying why, when the
+// links cannot be followed.
+std::filesystem::path FinalTarget(std::filesystem::path path, std::string& error);
 
 }  // namespace tavrilon::files

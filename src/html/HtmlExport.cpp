@@ -2,11 +2,11 @@
 
 #include <system_error>
 
-#include "files/TemporaryFiles.h"
 #include "html/HtmlPageFile.h"
 #include "html/HtmlWriter.h"
 #include "logbook/LogColumns.h"
 #include "logbook/LogReading.h"
+#include "print/PdfJobPath.h"
 #include "text/Text.h"
 
 namespace tavrilon::html {
@@ -39,7 +39,8 @@ std::filesystem::path HtmlPagePath(const std::filesystem::path& log) {
 
 RunOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFile& settings,
                             UserInterface& ui, const logbook::LogbookRequest& request,
-                            const Clock& clock) {
+                            const Clock& clock,
+                            const std::vector<std::filesystem::path>& protectedFiles) {
   ui.SetStatusText("Printing Log");
   const std::filesystem::path log = request.logInputFile;
   const std::filesystem::path pagePath = HtmlPagePath(log);
@@ -50,6 +51,11 @@ RunOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFile& sett
     ui.ShowMessage(message);
     return RunOutcome::Stopped;
   }
+  // A page that is a link is written through it, so where it leads is checked.
+  if (const auto fault = print::ProtectedFileFault(pagePath, log, protectedFiles, "HTML page")) {
+    ui.ShowMessage(*fault);
+    return RunOutcome::Stopped;
+  }
 
   logbook::LogReading reading(input, ui);
   if (!reading.Open(request.logInputFile)) {
@@ -57,8 +63,6 @@ RunOutcome ConvertLogToHtml(adif::AdifInput& input, settings::SettingsFile& sett
   }
   logbook::ColumnTable columns;
   columns.LoadColumnsFor(request.layout, settings);
-  // Pages of exports that were killed would otherwise lie beside it for good.
-  files::RemoveLeftoverTemporaryFiles(pagePath.parent_path());
   HtmlPageFile page(pagePath);
   if (!page.Open()) {
     ReportWriteFailure(ui, pagePath, page.Failure());

@@ -9,6 +9,7 @@
 
 #include "designs/DesignSettings.h"
 #include "files/ReplacingFile.h"
+#include "print/PdfJobPath.h"
 #include "qt/QtPrintSurface.h"
 
 namespace tavrilon::qt {
@@ -61,6 +62,16 @@ QString WithBmpExtension(const QString& name) {
     return name;
   }
   return name + QStringLiteral(".bmp");
+}
+
+std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file,
+                                               const labels::LabelRunRequest& request,
+                                               settings::SettingsFile& settings,
+                                               std::vector<std::filesystem::path> protectedFiles) {
+  const int design = labels::CustomDesignNumberOf(request.design);
+  protectedFiles.emplace_back(designs::ReadCustomLabelDesign(settings, design).imagePath);
+  return print::PdfDestinationFault(file, request.labelInputFile, protectedFiles,
+                                    "preview picture");
 }
 
 bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::string& failure) {

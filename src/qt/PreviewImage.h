@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QImage>
 #include <QString>
@@ -43,6 +44,15 @@ QImage ScaledPreview(const QImage& fullSize, int divisor);
 
 // `name` with ".bmp" appended unless it already ends in ".bmp" in any case.
 QString WithBmpExtension(const QString& name);
+
+// Why the preview of `request`'s design may not be saved as `file`, as a
+// sentence (print::PdfDestinationFault: never over the log, one of
+// `protectedFiles` or the design's own picture); nothing when it may. The
+// window and tavrilon-batch both check a picture's file here.
+std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file,
+                                               const labels::LabelRunRequest& request,
+                                               settings::SettingsFile& settings,
+                                               std::vector<std::filesystem::path> protectedFiles);
 
 // Writes `image` to `file` as a Windows bitmap, whole or not at all. False,
 // with `failure` naming the file and the reason, when it cannot.

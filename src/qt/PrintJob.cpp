@@ -4,7 +4,6 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
-#include "files/TemporaryFiles.h"
 #include "print/PdfFileCheck.h"
 #include "print/PrinterChoice.h"
 
@@ -17,7 +16,6 @@ PrintJob::PrintJob(const std::string& deviceName,
   if (deviceName == print::kPdfPrinterName || pdfFile) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
     pdfTarget_ = pdfFile.value_or(std::filesystem::path());
-    files::RemoveLeftoverTemporaryFiles(pdfTarget_.parent_path());
     pdf_.emplace(pdfTarget_);
     if (pdfTarget_.empty() || !pdf_->Open()) {
       failure = "the file " + pdfTarget_.string() + " cannot be written: " +

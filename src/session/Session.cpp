@@ -1,8 +1,14 @@
 #include "session/Session.h"
 
+#include <string>
+
 #include "adif/FieldTable.h"
+#include "callbook/CallbookFolder.h"
+#include "files/ReplacingFile.h"
 #include "files/TemporaryFiles.h"
 #include "settings/InitSettings.h"
+#include "settings/SettingsKeys.h"
+#include "shell/StoredChoices.h"
 #include "version/VersionString.h"
 
 namespace tavrilon {
@@ -15,14 +21,37 @@ Session::Session(std::filesystem::path programFolder, std::filesystem::path data
       input_(dataFolder_ / adif::kDictionaryFileName) {}
 
 void Session::Start() {
-  files::RemoveLeftoverTemporaryFiles(settings_.Path().parent_path());
+  // The settings file's own writes, one per click, leave this sweep to the start.
+  std::string unfollowed;  // a write will say why
+  if (const auto written = files::FinalTarget(settings_.Path(), unfollowed); unfollowed.empty()) {
+    files::RemoveLeftoverTemporaryFiles(written.parent_path());
+  }
   settings::InitSettings(settings_);
   settings_.WriteSetting(settings::kVersion, VersionString());
 }
 
-std::vector<std::filesystem::path> Session::OwnFiles() const {
-  return {settings_.Path(), dataFolder_ / adif::kDictionaryFileName, programFolder_ / "tavrilon",
-          programFolder_ / "tavrilon-batch", dataFolder_ / "Tavrilon-Help.pdf"};
+std::vector<std::filesystem::path> Session::ProtectedFiles() {
+  std::vector<std::filesystem::path> kept{
+      settings_.Path(), dataFolder_ / adif::kDictionaryFileName, programFolder_ / "tavrilon",
+      programFolder_ / "tavrilon-batch", dataFolder_ / "Tavrilon-Help.pdf"};
+  const shell::StoredChoices stored = shell::ReadStoredChoices(settings_);
+  for (const std::string& log : {stored.labelInputFile, stored.logInputFile}) {
+    if (!log.empty()) {
+      kept.emplace_back(log);
+    }
+  }
+  const std::filesystem::path callbook = settings_.ReadSetting(settings::kQrzDrive, "");
+  std::string noCallbook;  // then nothing of one to keep
+  if (const auto found = callbook::FindCallbookFiles(callbook, noCallbook)) {
+    for (const std::filesystem::path& data :
+         {found->usEntities, found->usHeaders, found->canada, found->ownList}) {
+      if (!data.empty()) {
+        kept.push_back(data);
+      }
+    }
+    kept.push_back(callbook / callbook::kIndexFileName);
+  }
+  return kept;
 }
 
 }  // namespace tavrilon

@@ -25,9 +25,11 @@ class Session {
   const std::filesystem::path& DataFolder() const { return dataFolder_; }
   settings::SettingsFile& Settings() { return settings_; }
   adif::AdifInput& Input() { return input_; }
-  // What a print must never be written over: the settings file, the
-  // dictionary, and the program's own files.
-  std::vector<std::filesystem::path> OwnFiles() const;
+  // What no print or file the program writes may replace, in the window and
+  // in tavrilon-batch alike: the label and logbook logs the settings hold,
+  // the settings file, the dictionary, the program's own files, and the
+  // callbook's data files and index.
+  std::vector<std::filesystem::path> ProtectedFiles();
 
  private:
   std::filesystem::path programFolder_;

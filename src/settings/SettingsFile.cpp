@@ -166,7 +166,9 @@ bool SettingsFile::Save(std::string& error) {
       }
     }
   }
-  files::ReplacingFile file(path_);
+  // The program's start removes this folder's leftovers once; a scan per click would not pay.
+  files::ReplacingFile file(path_, files::ReplacingFile::Links::Follow,
+                            files::ReplacingFile::Leftovers::Leave);
   if (!file.Open()) {
     error = file.Failure();
     return false;

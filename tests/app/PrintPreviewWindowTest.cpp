@@ -12,6 +12,7 @@
 
 #include "app/PrintPreviewWindow.h"
 #include "app/ScriptedDesktop.h"
+#include "print/PdfJobPath.h"
 #include "qt/PreviewImage.h"
 #include "support/TestSupport.h"
 
@@ -60,7 +61,11 @@ class PrintPreviewWindowTest : public ::testing::Test {
     }
   }
   PrintPreviewWindow& Open() {
-    window_ = std::make_unique<PrintPreviewWindow>(desktop_, previewScale_);
+    // As the window's caller binds it: here the design's picture is card.bmp.
+    const auto pictureFault = [this](const std::filesystem::path& file) {
+      return print::PdfDestinationFault(file, {}, {dir_ / "card.bmp"}, "preview picture");
+    };
+    window_ = std::make_unique<PrintPreviewWindow>(desktop_, previewScale_, pictureFault);
     window_->ShowPage(page_);
     return *window_;
   }
@@ -128,20 +133,24 @@ TEST_F(PrintPreviewWindowTest, SavingWritesTheBitmapAtTheScaleShownOrTellsWhyNot
   Open();
   Find<QAction>("mnuSetScale2")->trigger();
   test::WriteFile(dir_ / "notes", "");
-  desktop_.fileAnswers = {Path("page1"), std::nullopt, Path("notes/page2")};
-  for (int i = 0; i < 3; ++i) {
+  test::WriteFile(dir_ / "card.bmp", "the design's picture");
+  desktop_.fileAnswers = {Path("page1"), std::nullopt, Path("notes/page2"), Path("card")};
+  for (int i = 0; i < 4; ++i) {
     Find<QAction>("mnuFileSave")->trigger();
   }
   EXPECT_EQ(desktop_.fileDialogs.front(), QStringLiteral("Save as Image | "));
   const QImage saved(Path("page1.bmp"), "BMP");
   EXPECT_EQ(saved.size(), QSize(397, 561));  // half of 794 x 1123
   EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), qt::ScaledPreview(page_, 2));
-  // The cancelled dialog wrote nothing; the third name has a file for a folder.
+  // The cancelled dialog wrote nothing; the third name has a file for a
+  // folder; the fourth is the design's own picture.
   EXPECT_EQ(QDir(Path("")).entryList(QDir::Files),
-            QStringList({QStringLiteral("notes"), QStringLiteral("page1.bmp")}));
-  ASSERT_EQ(desktop_.messages.size(), 1);
+            QStringList({QStringLiteral("card.bmp"), QStringLiteral("notes"),
+                         QStringLiteral("page1.bmp")}));
+  EXPECT_EQ(test::ReadFile(dir_ / "card.bmp"), "the design's picture");
+  ASSERT_EQ(desktop_.messages.size(), 2);
   EXPECT_TRUE(desktop_.messages[0].contains(Path("notes/page2.bmp")));
-  EXPECT_TRUE(desktop_.messages[0].contains(QStringLiteral("Not a directory")));
+  EXPECT_TRUE(desktop_.messages[1].contains(QStringLiteral("card.bmp: Tavrilon needs that file")));
 }
 
 TEST_F(PrintPreviewWindowTest, ClosingTellsTheEditorOnceAndDeletesTheWindow) {

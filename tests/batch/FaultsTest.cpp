@@ -77,6 +77,24 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
        0, "4 Labels Submitted to the Printer"},
       {"leftovers of a killed run", "echo gone > .tavrilon-99999999-1.tmp", "read --count log.adi",
        0, ""},
+      // Links where the program writes: its own copies replace the link, a
+      // file written through one never lands on a file the program needs.
+      {"a sorted copy linked to the log, beside what a killed sort left",
+       "sed -i 's/^SortFile=0/SortFile=1/' tavrilon.ini && mkdir logs && cp log.adi logs && "
+       "ln -s log.adi logs/log.adi.sort && echo gone > logs/.tavrilon-99999999-1.tmp",
+       "labels logs/log.adi --pdf out.pdf --design CUSTOM1", 1, "Sorting Data", "logs/log.adi"},
+      {"a callbook index linked to the settings",
+       "sed -i \"s|^CDdrive=.*|CDdrive=$PWD|; s/^UseQRZ=.*/UseQRZ=TRUE/\" tavrilon.ini && "
+       "printf 'call,name,street,town,state,zip\\nW1AW,H Maxim,225 Main St,Newington,CT,06111\\n' "
+       "> callbook.csv && ln -s tavrilon.ini tavrilon-callbook.idx",
+       "labels log.adi --pdf out.pdf --design SIMPLE --style 2", 0, "Labels Submitted",
+       "tavrilon.ini", "UseQRZ=TRUE"},
+      {"a page linked to the settings", "ln -s tavrilon.ini log.html", "html log.adi", 1,
+       "tavrilon.ini: Tavrilon needs that file", "tavrilon.ini"},
+      {"an alignment page over the stored label log",
+       "cp log.adi kept.adi && "
+       "sed -i \"/^.QSL Labels/,/^.Log/ s|^ADIFile=.*|ADIFile=$PWD/kept.adi|\" tavrilon.ini",
+       "alignment-page --pdf kept.adi", 64, "Tavrilon needs that file", "kept.adi"},
   };
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.fault);

@@ -33,7 +33,8 @@ class HtmlExportTest : public ::testing::Test {
     request.logInputFile = log.string();
     request.layout = layout;
     request.operatorCall = "W1AW";
-    return ConvertLogToHtml(input_, settings_, ui_, request, [] { return test::CreatedOn(); });
+    return ConvertLogToHtml(input_, settings_, ui_, request, [] { return test::CreatedOn(); },
+                            {settings_.Path()});
   }
 
   // Every file of the folder, by name.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/ReplacingFile.h"
 #include "settings/SettingsFile.h"
 #include "support/TestSupport.h"
 
@@ -52,7 +53,7 @@ TEST_F(SettingsFileTest, ReadsBackWhatWasWrittenTrimmedAndWhole) {
   EXPECT_EQ(fresh.ReadSetting("Return Label", "Line1", ""), "Stra\u00DFe 1");
 }
 
-// The whole file is replaced, keeping its mode; a link stays a link.
+// The whole file is replaced, keeping its mode; its link stays a link.
 TEST_F(SettingsFileTest, ReplacesTheWholeFileKeepingItsModeAndLink) {
   test::WriteFile(path_, "; mine\n[Globals]\nMyCall=DL1ABC\n");
   fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -68,9 +69,25 @@ TEST_F(SettingsFileTest, ReplacesTheWholeFileKeepingItsModeAndLink) {
 
   fs::create_directory(dir_ / "real");
   fs::create_symlink("real/settings.ini", dir_ / "link.ini");
+  // What a killed run left is removed where a file is begun, but not by the
+  // settings file, written on every click: the start does that once.
+  const fs::path killed = dir_ / "real" / ".tavrilon-99999999-1.tmp";
+  test::WriteFile(killed, "as big as the log");
   EXPECT_TRUE(SettingsFile(dir_ / "link.ini").WriteSetting("Globals", "MyCall", "DL1ABC"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "link.ini"));
   EXPECT_EQ(test::ReadFile(dir_ / "real" / "settings.ini"), "[Globals]\nMyCall=DL1ABC\n");
+  EXPECT_TRUE(fs::exists(killed));
+
+  // The program's own copies replace a link in their place instead.
+  files::ReplacingFile copy(dir_ / "link.ini", files::ReplacingFile::Links::Replace);
+  ASSERT_TRUE(copy.Open());
+  copy.Write("sorted");
+  ASSERT_TRUE(copy.Commit(false));
+  EXPECT_EQ(test::ReadFile(dir_ / "link.ini"), "sorted");
+  EXPECT_EQ(test::ReadFile(dir_ / "real" / "settings.ini"), "[Globals]\nMyCall=DL1ABC\n");
+  files::ReplacingFile follow(dir_ / "real" / "settings.ini");
+  ASSERT_TRUE(follow.Open());
+  EXPECT_FALSE(fs::exists(killed));
 }
 
 // Only a regular file that may be written is replaced; anything else is
