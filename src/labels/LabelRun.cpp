@@ -198,8 +198,6 @@ std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long label
   PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = input_.NextRecord()) {
-    ++labelCount_;  // contacts, not the two or three labels each may take
-    ui_.SetStatusText("Label " + std::to_string(labelCount_));
     PrintAddressLabels(surface, qso->fields, style, useQrz);
     KeepSent(input_.RecordBytes());
     progress.Show(input_.Progress());
@@ -212,20 +210,26 @@ void LabelRun::PrintAddressLabels(print::PrintSurface& surface, const adif::Fiel
                                   int style, bool useQrz) {
   const LabelLines qsl = BuildSimpleQslLines(fields);
   LabelLines mailing;
+  // Each label printed counts, not the contact: a style 3 contact is three.
+  const auto printLabel = [&](const LabelLines& lines) {
+    ++labelCount_;
+    ui_.SetStatusText("Label " + std::to_string(labelCount_));
+    PrintLabelLines(surface, placement_, lines);
+  };
   for (const StyleStep step : StyleSteps(style, useQrz)) {
     switch (step) {
       case StyleStep::QslLabel:
-        PrintLabelLines(surface, placement_, qsl);
+        printLabel(qsl);
         break;
       case StyleStep::LookUp:
         mailing = addresses_.LookupMailingAddress(
             text::AsciiUpper(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call))));
         break;
       case StyleStep::MailingLabel:
-        PrintLabelLines(surface, placement_, mailing);
+        printLabel(mailing);
         break;
       case StyleStep::ReturnLabel:
-        PrintLabelLines(surface, placement_, returnLines_);
+        printLabel(returnLines_);
         break;
     }
   }

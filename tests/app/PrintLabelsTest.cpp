@@ -97,7 +97,8 @@ TEST_F(MainWindowTest, NoCallbookIsToldOnceUntilTheQrzBoxIsCheckedAgain) {
   useQrz->click();
   Click(window_.get(), "cmdPrintLbl");
   EXPECT_EQ(desktop_.messages.size(), 2);
-  EXPECT_EQ(Status(), QStringLiteral("1 Labels Submitted to the Printer"));
+  // Its QSL label and the return label, without the mailing label.
+  EXPECT_EQ(Status(), QStringLiteral("2 Labels Submitted to the Printer"));
 }
 
 }  // namespace

@@ -123,7 +123,8 @@ TEST_F(SimpleRunTest, EachStyleWithAndWithoutTheCallbook) {
       firsts.push_back(label.first);
     }
     EXPECT_EQ(firsts, c.firsts) << "style " << c.style << (c.useQrz ? " with" : " without");
-    EXPECT_EQ(ui_.statusTexts.back(), "2 Labels Submitted to the Printer");
+    EXPECT_EQ(ui_.statusTexts.back(),
+              std::to_string(firsts.size()) + " Labels Submitted to the Printer");
     EXPECT_EQ(result_.useQrz, c.useQrz);
   }
   EXPECT_TRUE(ui_.messages.empty());
