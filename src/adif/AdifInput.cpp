@@ -240,7 +240,7 @@ const QsoRecord* AdifInput::NextRecord() {
   if (!ReadRecordText(line_)) {
     return nullptr;  // the file ended inside a record: no contact
   }
-  record_.dateNumber = ParseQsoRecord(line_, fields_);
+  record_.dateNumber = ParseQsoRecord(line_, fields_, record_.dateUnreadable);
   // What follows the <EOR> on its line begins the next record; the table
   // keeps its own copy of this one.
   line_.swap(restOfLine_);
@@ -252,7 +252,7 @@ const QsoRecord* AdifInput::TakeRecord(std::string_view recordBytes) {
   const bool oneLine = std::memchr(recordBytes.data(), '\n', recordBytes.size()) == nullptr &&
                        std::memchr(recordBytes.data(), '\r', recordBytes.size()) == nullptr;
   if (oneLine && text::IsValidUtf8(recordBytes)) {
-    record_.dateNumber = ParseQsoRecord(recordBytes, fields_);
+    record_.dateNumber = ParseQsoRecord(recordBytes, fields_, record_.dateUnreadable);
     return &record_;
   }
   takenText_.clear();
@@ -274,7 +274,7 @@ const QsoRecord* AdifInput::TakeRecord(std::string_view recordBytes) {
     }
     at = stop + (recordBytes.substr(stop, 2) == "\r\n" ? 2 : 1);
   }
-  record_.dateNumber = ParseQsoRecord(takenText_, fields_);
+  record_.dateNumber = ParseQsoRecord(takenText_, fields_, record_.dateUnreadable);
   return &record_;
 }
 

@@ -1,6 +1,7 @@
 #include "adif/QsoFormats.h"
 
 #include <array>
+#include <chrono>
 
 #include "text/Text.h"
 
@@ -47,6 +48,24 @@ std::string FormatAdifDate(std::string_view d) {
   out += ' ';
   out += CharRange(d, 1, 4);
   return out;
+}
+
+bool IsAdifDate(std::string_view d) {
+  if (d.size() == 9 && d.back() == ' ') {
+    d.remove_suffix(1);
+  }
+  if (d.size() != 8) {
+    return false;
+  }
+  // Read as the label reads the month: blanks around a number are allowed.
+  const auto year = text::ParseDecimal(d.substr(0, 4));
+  const auto month = text::ParseDecimal(d.substr(4, 2));
+  const auto day = text::ParseDecimal(d.substr(6, 2));
+  return year && month && day &&
+         std::chrono::year_month_day(std::chrono::year(static_cast<int>(*year)),
+                                     std::chrono::month(static_cast<unsigned>(*month)),
+                                     std::chrono::day(static_cast<unsigned>(*day)))
+             .ok();
 }
 
 std::string CutFrequency(std::string_view f) {

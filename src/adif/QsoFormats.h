@@ -12,6 +12,9 @@ std::string FormatAdifTime(std::string_view t);
 // 20061028 gives 28 OCT 2006 (a ninth character that is a blank is ignored);
 // any other length gives "Unknown".
 std::string FormatAdifDate(std::string_view d);
+// Whether a QSO_DATE names a day of the calendar: eight digits YYYYMMDD (a
+// ninth character that is a blank is ignored) of a month that has that day.
+bool IsAdifDate(std::string_view d);
 // "01" to "12" give JAN to DEC; anything else XXX.
 std::string_view MonthAbbreviation(std::string_view mm);
 // At most four digits after "." or ","; with neither, the first six characters.

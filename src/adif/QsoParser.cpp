@@ -67,6 +67,11 @@ void Normalise(FieldTable& table, StandardField field, std::string (*format)(std
 }  // namespace
 
 std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table) {
+  bool dateUnreadable = false;
+  return ParseQsoRecord(text, table, dateUnreadable);
+}
+
+std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table, bool& dateUnreadable) {
   table.BeginRecord(text);
   NextOf nextColon(text, ':');
   NextOf nextGt(text, '>');
@@ -105,7 +110,9 @@ std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table) {
 
   Normalise(table, StandardField::TimeOn, FormatAdifTime);
   Normalise(table, StandardField::TimeOff, FormatAdifTime);
-  const std::int64_t dateNumber = DateNumber(table.StandardValue(StandardField::QsoDate));
+  const std::string_view rawDate = table.StandardValue(StandardField::QsoDate);
+  const std::int64_t dateNumber = DateNumber(rawDate);
+  dateUnreadable = !rawDate.empty() && !IsAdifDate(rawDate);
   Normalise(table, StandardField::QsoDate, FormatAdifDate);
   if (!table.StandardValue(StandardField::Freq).empty()) {
     Normalise(table, StandardField::Freq, CutFrequency);

@@ -14,5 +14,7 @@ namespace tavrilon::adif {
 // value runs from the tag's ">" to the next "<". A "<" with no ":" after it
 // (other than an end tag) is skipped.
 std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table);
+// The same, with whether the record has a QSO_DATE that is no date.
+std::int64_t ParseQsoRecord(std::string_view text, FieldTable& table, bool& dateUnreadable);
 
 }  // namespace tavrilon::adif

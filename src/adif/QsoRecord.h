@@ -12,6 +12,7 @@ namespace tavrilon::adif {
 struct QsoRecord {
   const FieldTable& fields;
   std::int64_t dateNumber = 0;
+  bool dateUnreadable = false;  // a QSO_DATE is there, but no date
 };
 
 // How far the reading has come: characters of the lines that began records

@@ -1,5 +1,6 @@
 #include "labels/LabelRun.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -21,6 +22,9 @@ std::optional<long> SkipCount(const std::string& labelSkip) {
   }
   return static_cast<long>(*count);
 }
+
+// Contacts with a date that is no date named after a run; the rest counted.
+constexpr std::size_t kDatesNamed = 5;
 
 // The log is closed however the run ends.
 struct CloseLog {
@@ -183,6 +187,7 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
   while (const adif::QsoRecord* qso = input_.NextRecord()) {
     ++labelCount_;
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
+    CheckDate(*qso);
     DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
     KeepSent(input_.RecordBytes());
     placement_.AdvanceLabel(surface);
@@ -198,6 +203,7 @@ std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long label
   PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    CheckDate(*qso);
     PrintAddressLabels(surface, qso->fields, style, useQrz);
     KeepSent(input_.RecordBytes());
     progress.Show(input_.Progress());
@@ -299,6 +305,7 @@ std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long label
   const auto beginLabel = [this, &surface] { BeginDesignLabel(surface); };
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = contacts.Next()) {
+    CheckDate(*qso);
     // The label in progress: the renderer decides whether the contact starts one.
     if (!renderer_.RenderDesignQso(surface, qso->fields, placement_, beginLabel)) {
       return renderer_.Failure();
@@ -329,6 +336,34 @@ LabelRun::OpenedLog LabelRun::OpenLabelLog(const std::string& labelInputFile) {
     return OpenedLog::Stopped;
   }
   return OpenedLog::Open;
+}
+
+void LabelRun::CheckDate(const adif::QsoRecord& qso) {
+  if (!qso.dateUnreadable || ++unreadableDates_ > kDatesNamed) {
+    return;
+  }
+  if (!unreadableNamed_.empty()) {
+    unreadableNamed_ += ", ";
+  }
+  unreadableNamed_ += text::TrimBlanks(qso.fields.StandardValue(adif::StandardField::Call));
+  unreadableNamed_ += " (";
+  unreadableNamed_ += qso.fields.StandardValue(adif::StandardField::QsoDate);
+  unreadableNamed_ += ')';
+}
+
+void LabelRun::TellUnreadableDates() {
+  if (unreadableDates_ == 0) {
+    return;
+  }
+  const std::size_t named = std::min(unreadableDates_, kDatesNamed);
+  std::string text = std::to_string(unreadableDates_) +
+                     (unreadableDates_ == 1 ? " contact has a QSO_DATE that is no date"
+                                            : " contacts have a QSO_DATE that is no date") +
+                     ", printed as it stands: " + unreadableNamed_;
+  if (unreadableDates_ > named) {
+    text += " and " + std::to_string(unreadableDates_ - named) + " more";
+  }
+  ui_.ShowMessage(text + ".");
 }
 
 std::string LabelRun::NothingDrawnText(int design, const std::string& onWhat,
@@ -364,6 +399,8 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   const EndSentContacts endSent{sent_, keepSent_, result};
   labelCount_ = 0;
   renderer_.Reset();
+  unreadableDates_ = 0;
+  unreadableNamed_.clear();
   ui_.SetStatusText("Printing Labels");
   returnLines_ = LoadReturnAddress(settings_);
   if (request.labelStyle > 1 && result.useQrz) {
@@ -452,6 +489,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return failed("The labels could not be printed: " + surface->Failure());
   }
   ui_.SetStatusText(std::to_string(labelCount_) + " Labels Submitted to the Printer");
+  TellUnreadableDates();
   result.outcome = RunOutcome::Completed;
   return result;
 }
@@ -459,6 +497,8 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
 RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
                                       print::PrintSurface& picture) {
   renderer_.Reset();
+  unreadableDates_ = 0;
+  unreadableNamed_.clear();
   labelCount_ = 0;
   ui_.SetStatusText("Printing Labels");
   const int design = CustomDesignNumberOf(request.design);
@@ -495,6 +535,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
       break;
     }
     ui_.SetStatusText("Label " + std::to_string(++number));
+    CheckDate(*qso);
     drawn = renderer_.RenderDesignPreview(picture, qso->fields, placement_);
     progress.Show(contacts.Progress());
   }
@@ -505,6 +546,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     ui_.ShowMessage(fault);
     return RunOutcome::Stopped;
   }
+  TellUnreadableDates();
   return RunOutcome::Completed;
 }
 

@@ -122,6 +122,10 @@ class LabelRun {
       sent_.Add(recordText);
     }
   }
+  // Notes a contact whose QSO_DATE is no date, for the word after the run.
+  void CheckDate(const adif::QsoRecord& qso);
+  // Once a run: which contacts printed a date that is no date as it stands.
+  void TellUnreadableDates();
   // Why a run that drew nothing on `onWhat` printed nothing.
   std::string NothingDrawnText(int design, const std::string& onWhat,
                                std::string_view because) const;
@@ -138,6 +142,8 @@ class LabelRun {
   SentContacts sent_;
   print::PrintSurface* measure_ = nullptr;
   bool keepSent_ = false;  // the run's request asked for its contacts
+  std::size_t unreadableDates_ = 0;
+  std::string unreadableNamed_;  // the first few of them, "W1AW (28 XXX 2024)"
   int labelCount_ = 0;
   bool designLabelBegun_ = false;
 };

@@ -8,14 +8,20 @@ namespace {
 using Case = std::pair<std::string_view, std::string_view>;
 
 // One trailing blank is ignored; the last date has 8 characters in 9 bytes.
+// Only a day of the calendar is a date; the others print as they stand.
 TEST(QsoFormats, Dates) {
-  const Case cases[] = {{"20061028", "28 OCT 2006"},       {"20061028 ", "28 OCT 2006"},
-                        {"20061028  ", "Unknown"},         {"2006102 ", "2  OCT 2006"},
-                        {"2006-10-28", "Unknown"},         {"", "Unknown"},
-                        {"20061328", "28 XXX 2006"},       {"2006AB28", "28 XXX 2006"},
-                        {"2006\303\251128", "28 XXX 2006"}};
-  for (const auto& [in, out] : cases) {
-    EXPECT_EQ(FormatAdifDate(in), out) << '"' << in << '"';
+  const struct {
+    std::string_view in, out;
+    bool date;
+  } cases[] = {{"20061028", "28 OCT 2006", true},         {"20061028 ", "28 OCT 2006", true},
+               {"20240229", "29 FEB 2024", true},         {"20230229", "29 FEB 2023", false},
+               {"20061028  ", "Unknown", false},          {"2006102 ", "2  OCT 2006", true},
+               {"2006-10-28", "Unknown", false},          {"", "Unknown", false},
+               {"20061328", "28 XXX 2006", false},        {"2006AB28", "28 XXX 2006", false},
+               {"2006\303\251128", "28 XXX 2006", false}, {"2006 128", "28 JAN 2006", true}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatAdifDate(c.in), c.out) << '"' << c.in << '"';
+    EXPECT_EQ(IsAdifDate(c.in), c.date) << '"' << c.in << '"';
   }
 }
 

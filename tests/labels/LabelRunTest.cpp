@@ -118,6 +118,22 @@ TEST_F(LabelRunTest, ARunThatCannotPrintSaysWhyAndLeavesNoDocument) {
   }
 }
 
+// A date that is no date prints as it stands; the run names such contacts once.
+TEST_F(LabelRunTest, DatesThatAreNoDatesAreToldOnceAfterTheRun) {
+  std::string log = "<EOH>\n";
+  int call = 0;
+  for (const std::string date : {"20241328", "20240328", "20230229", "2024", "", "20241301",
+                                 "20241302", "20241303", "20241304"}) {
+    log += "<CALL:2>A" + std::to_string(++call) + "<QSO_DATE:" + std::to_string(date.size()) + ">" +
+           date + "<EOR>\n";
+  }
+  ASSERT_EQ(Run(log), RunOutcome::Completed);
+  EXPECT_EQ(ui_.messages, std::vector<std::string>{
+                              "7 contacts have a QSO_DATE that is no date, printed as it stands: "
+                              "A1 (28 XXX 2024), A3 (29 FEB 2023), A4 (Unknown), A6 (01 XXX "
+                              "2024), A7 (02 XXX 2024) and 2 more."});
+}
+
 TEST_F(LabelRunTest, AMissingLabelFileOrDictionaryOrACancelStopsBeforePrinting) {
   EXPECT_EQ(Run({(dir_ / "gone.adi").string(), "5160", LabelDesign::Default, 1, "0"}),
             RunOutcome::Stopped);
