@@ -63,6 +63,7 @@ TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
   EXPECT_EQ(ui_.statusTexts.back(), "26 Labels Submitted to the Printer");
   EXPECT_EQ(ui_.progressValues.back(), 100);
   EXPECT_EQ(surface_.operations.back().kind, RecordingSurface::Kind::EndDocument);
+  EXPECT_FALSE(run_.Sent().Ready());  // the request did not ask to keep them
 
   // The next run counts from one again; an empty skip box is filled with 0.
   ui_.statusTexts.clear();

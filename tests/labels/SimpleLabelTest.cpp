@@ -126,6 +126,7 @@ TEST_F(SimpleRunTest, EachStyleWithAndWithoutTheCallbook) {
     EXPECT_EQ(ui_.statusTexts.back(),
               std::to_string(firsts.size()) + " Labels Submitted to the Printer");
     EXPECT_EQ(result_.useQrz, c.useQrz);
+    EXPECT_FALSE(result_.mailingLabelsMissing);  // none were asked for, or all printed
   }
   EXPECT_TRUE(ui_.messages.empty());
 
