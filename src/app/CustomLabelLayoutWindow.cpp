@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -24,12 +25,13 @@
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
 #include "app/WindowPlacement.h"
+#include "designs/DesignEditing.h"
 #include "designs/DesignSettings.h"
 #include "labels/LabelRun.h"
 #include "print/PrinterChoice.h"
+#include "qt/QtPrintSurface.h"
 #include "session/Session.h"
 #include "shell/MainWindowState.h"
-#include "qt/QtPrintSurface.h"
 #include "text/Text.h"
 
 namespace tavrilon::app {
@@ -134,21 +136,22 @@ QWidget* CustomLabelLayoutWindow::MakeDesignSettings() {
   grid->setContentsMargins(0, 0, 0, 0);
   const auto checkRow = [&](QCheckBox*& check, const char* name, QLabel* caption, int row) {
     check = Named(new QCheckBox, name);
+    CaptionOf(caption, check);
     grid->addWidget(check, row, 0, Qt::AlignRight);
     grid->addWidget(caption, row, 1);
   };
   checkRow(chkShortName_, "chkShortName",
            Named(new QLabel(tr("Check to use Short Name")), "lblShortName"), 0);
   checkRow(chkGrid_, "chkGrid", Named(new QLabel(tr("Show Grid")), "lblGrid"), 1);
-  lblPrintQSL_ = Named(new QLabel(tr("Check to print QSL image")), "lblPrintQSL");
-  lblPrintQSL_->installEventFilter(this);  // a click on the caption toggles the box
-  checkRow(chkPrintQSL_, "chkPrintQSL", lblPrintQSL_, 2);
+  checkRow(chkPrintQSL_, "chkPrintQSL",
+           Named(new QLabel(tr("Check to print QSL image")), "lblPrintQSL"), 2);
 
   const auto textRow = [&](QLineEdit*& edit, const char* name, QLabel* caption, int row, int column,
                            const QString& tip) {
     edit = Named(new QLineEdit, name);
-    edit->setMaximumWidth(70);
+    WideEnoughFor(*edit, QStringLiteral("-00.000"));
     edit->setToolTip(tip);
+    caption->setBuddy(edit);
     grid->addWidget(caption, row, column, Qt::AlignRight);
     grid->addWidget(edit, row, column + 1);
   };
@@ -165,12 +168,14 @@ QWidget* CustomLabelLayoutWindow::MakeDesignSettings() {
 
   auto* orientation = Named(new QGroupBox(tr("Orientation")), "fraOrientation");
   auto* options = new QGridLayout(orientation);
-  optLandscape_ = Named(new QRadioButton, "optLandscape");
-  optPortrait_ = Named(new QRadioButton, "optPortrait");
-  options->addWidget(optLandscape_, 0, 0);
-  options->addWidget(Named(new QLabel(tr("Landscape")), "lblLandscape"), 0, 1);
-  options->addWidget(optPortrait_, 1, 0);
-  options->addWidget(Named(new QLabel(tr("Portrait")), "lblPortrait"), 1, 1);
+  const auto option = [&](QRadioButton*& button, const char* name, QLabel* caption, int row) {
+    button = Named(new QRadioButton, name);
+    CaptionOf(caption, button);
+    options->addWidget(button, row, 0);
+    options->addWidget(caption, row, 1);
+  };
+  option(optLandscape_, "optLandscape", Named(new QLabel(tr("Landscape")), "lblLandscape"), 0);
+  option(optPortrait_, "optPortrait", Named(new QLabel(tr("Portrait")), "lblPortrait"), 1);
   grid->addWidget(orientation, 0, 4, 3, 1);
 
   picQSLCard_ = Named(new QLabel(box), "picQSLCard");
@@ -224,42 +229,38 @@ void CustomLabelLayoutWindow::Load() {
   // The keys a control shows are written back as it shows them, in one save.
   const SettingsBatch batch(settings_);
   loading_ = true;
-  const auto read = [this](DesignKeyName name) {
-    return ToQString(settings_.ReadSetting(DesignKey(design_, name), ""));
-  };
-  const QString name = read(kDesignName);
+  const designs::CustomLabelDesign design = designs::ReadCustomLabelDesign(settings_, design_);
+  const QString name = ToQString(design.name);
   setWindowTitle(kTitle + name);
   txtName_->setText(name);
   for (int field = 1; field <= kDesignFieldCount; ++field) {
-    ShowFieldSummary(field, designs::ReadFieldOptions(settings_, design_, field));
+    ShowFieldSummary(field, design.fields[static_cast<std::size_t>(field - 1)]);
   }
-  chkShortName_->setChecked(read(kDesignShortName) == QStringLiteral("1"));
-  chkGrid_->setChecked(read(kDesignShowGrid) == QStringLiteral("1"));
-  if (const QString path = read(kDesignImagePath); !path.isEmpty()) {
-    LoadPicture(path, false);  // the label view says why a picture cannot be read
+  chkShortName_->setChecked(design.shortName);
+  chkGrid_->setChecked(design.showGrid);
+  if (!design.imagePath.empty()) {
+    LoadPicture(ToQString(design.imagePath), false);  // the label view says why it cannot be read
   }
-  chkPrintQSL_->setChecked(read(kDesignPrintImage) == QStringLiteral("TRUE"));
-  (read(kDesignOrientation) == QStringLiteral("Port") ? optPortrait_ : optLandscape_)
+  chkPrintQSL_->setChecked(design.printImage);
+  (design.orientation == print::Orientation::Portrait ? optPortrait_ : optLandscape_)
       ->setChecked(true);
-  const QString lines = read(kDesignMultiLines);
-  txtMultiLines_->setText(lines.isEmpty() ? QStringLiteral("1") : lines);
-  const QString dx = read(kDesignMultiDx);
-  txtMultiDx_->setText(dx.isEmpty() ? QStringLiteral("0") : dx);
+  txtMultiLines_->setText(ToQString(design.stored.multiLines));
+  txtMultiDx_->setText(ToQString(design.stored.multiDx));
   loading_ = false;
   RefreshView();
 }
 
-void CustomLabelLayoutWindow::ShowFieldSummary(int field, const designs::FieldOptions& options) {
+void CustomLabelLayoutWindow::ShowFieldSummary(int field, const designs::DesignField& stored) {
   const FieldFrame& f = fraField1_[static_cast<std::size_t>(field - 1)];
-  f.adif->setText(ToQString(options.adif));
-  if (!options.fontName.empty()) {
-    f.font->setText(ToQString(options.fontName));
-    f.font->setStyleSheet(QStringLiteral("color: %1").arg(DesignColour(options.fontColor).name()));
+  f.adif->setText(ToQString(stored.adif));
+  if (!stored.stored.fontName.empty()) {
+    f.font->setText(ToQString(stored.fontName));
+    f.font->setStyleSheet(QStringLiteral("color: %1").arg(DesignColour(stored.color).name()));
   }
-  f.horiz->setText(QStringLiteral("H ") + ToQString(options.horiz));
-  f.vert->setText(QStringLiteral("V ") + ToQString(options.vert));
-  f.label->setText(ToQString(options.label));
-  ShowFieldRepeats(field, options.repeats);
+  f.horiz->setText(QStringLiteral("H ") + ToQString(stored.stored.horiz));
+  f.vert->setText(QStringLiteral("V ") + ToQString(stored.stored.vert));
+  f.label->setText(ToQString(stored.stored.label));
+  ShowFieldRepeats(field, stored.repeats);
 }
 
 void CustomLabelLayoutWindow::ShowFieldRepeats(int field, bool repeats) {
@@ -269,8 +270,8 @@ void CustomLabelLayoutWindow::ShowFieldRepeats(int field, bool repeats) {
                                : QString());
 }
 
-void CustomLabelLayoutWindow::ShowAppliedField(int field, const designs::FieldOptions& options) {
-  ShowFieldSummary(field, options);
+void CustomLabelLayoutWindow::ShowAppliedField(int field, const designs::DesignField& stored) {
+  ShowFieldSummary(field, stored);
   emit SettingsWritten();
   RefreshView();
 }
@@ -311,11 +312,12 @@ void CustomLabelLayoutWindow::PrintImageToggled(bool ticked) {
         picture.isNull()
             ? QPixmap()
             : picture.scaled(imgQSLCard_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    for (auto [box, name] : {std::pair(txtImageWidth_, kDesignImageWidth),
-                             std::pair(txtImageHeight_, kDesignImageHeight)}) {
-      const std::string stored = settings_.ReadSetting(DesignKey(design_, name), "");
-      if (!stored.empty()) {
-        box->setText(ToQString(stored));
+    const designs::StoredDesignTexts stored =
+        designs::ReadCustomLabelDesign(settings_, design_).stored;
+    for (auto [box, text] : {std::pair(txtImageWidth_, &stored.imageWidth),
+                             std::pair(txtImageHeight_, &stored.imageHeight)}) {
+      if (!text->empty()) {
+        box->setText(ToQString(*text));
       }
     }
   } else {
@@ -324,10 +326,23 @@ void CustomLabelLayoutWindow::PrintImageToggled(bool ticked) {
   Write(kDesignPrintImage, ticked ? "TRUE" : "FALSE");
 }
 
+void CustomLabelLayoutWindow::CaptionOf(QLabel* caption, QAbstractButton* button) {
+  caption->setBuddy(button);
+  button->setAccessibleName(caption->text());
+  caption->installEventFilter(this);
+}
+
 bool CustomLabelLayoutWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lblPrintQSL_ && event->type() == QEvent::MouseButtonRelease) {
-    chkPrintQSL_->click();
-    return true;
+  // A click on a caption is a click on its button, as on the button's own text.
+  auto* caption = qobject_cast<QLabel*>(watched);
+  if (caption != nullptr && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (auto* button = qobject_cast<QAbstractButton*>(caption->buddy());
+        button != nullptr && mouse->button() == Qt::LeftButton &&
+        caption->rect().contains(mouse->position().toPoint())) {
+      button->click();
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -368,8 +383,7 @@ void CustomLabelLayoutWindow::ChangeField(int field) {
 }
 
 void CustomLabelLayoutWindow::SelectPicture() {
-  const QString current =
-      ToQString(settings_.ReadSetting(DesignKey(design_, kDesignImagePath), ""));
+  const QString current = ToQString(designs::ReadCustomLabelDesign(settings_, design_).imagePath);
   const auto path = desktop_.ChooseOpenFile(
       this, tr("Load QSL Image File"), current.isEmpty() ? QString() : QFileInfo(current).path(),
       tr("BMP Files (*.bmp *.BMP);;Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg "
@@ -433,20 +447,11 @@ void CustomLabelLayoutWindow::ClearAll() {
 }
 
 void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double downInches) {
-  const designs::DesignField moved = designs::ReadDesignField(settings_, design_, field);
-  if (!moved.unreadable.empty()) {
-    return;  // a field that cannot be drawn cannot have been dragged
-  }
+  // A field that cannot be drawn cannot have been dragged, so a false moves nothing.
   ApplySettings(settings_, desktop_, this, [&] {
-    // A text that goes on where the last one ended keeps doing so.
-    if (!moved.continuesText) {
-      settings_.WriteSetting(DesignFieldKey(design_, field, kFieldHoriz),
-                             designs::HundredthsText(moved.horiz + rightInches));
-    }
-    settings_.WriteSetting(DesignFieldKey(design_, field, kFieldVert),
-                           designs::HundredthsText(moved.vert + downInches));
+    designs::MoveDesignField(settings_, design_, field, rightInches, downInches);
   });
-  ShowFieldSummary(field, designs::ReadFieldOptions(settings_, design_, field));
+  ShowFieldSummary(field, designs::ReadDesignField(settings_, design_, field));
   RefreshView();
 }
 
@@ -494,7 +499,7 @@ void CustomLabelLayoutWindow::RefreshView() {
   std::string warning = labelView_->Failure();
   if (const auto& overflow = labelView_->Overflow(); warning.empty() && overflow) {
     warning = designs::OverflowText(
-        design_, settings_.ReadSetting(DesignKey(design_, kDesignName), ""), *overflow, *sheet);
+        design_, designs::ReadCustomLabelDesign(settings_, design_).name, *overflow, *sheet);
   }
   if (!warning.empty()) {
     note << QStringLiteral("<span style=\"color: #c00000\">%1</span>")

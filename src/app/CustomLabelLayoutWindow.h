@@ -12,6 +12,7 @@
 #include "app/FieldOptionsDialog.h"
 #include "settings/SettingsFile.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -68,11 +69,13 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
 
   QWidget* MakeFieldFrame(int field);
   QWidget* MakeDesignSettings();
+  // `caption` stands beside `button` as its text: a click on it clicks the button.
+  void CaptionOf(QLabel* caption, QAbstractButton* button);
   void Connect();
   void Load();
-  void ShowFieldSummary(int field, const designs::FieldOptions& options);
+  void ShowFieldSummary(int field, const designs::DesignField& stored);
   void ShowFieldRepeats(int field, bool repeats) override;
-  void ShowAppliedField(int field, const designs::FieldOptions& options) override;
+  void ShowAppliedField(int field, const designs::DesignField& stored) override;
   // Writes a key of the design's own and shows the label again.
   void Write(settings::DesignKeyName name, std::string_view value);
   void WriteName(const QString& name);
@@ -114,7 +117,6 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   QRadioButton* optLandscape_ = nullptr;
   QRadioButton* optPortrait_ = nullptr;
   QCheckBox* chkPrintQSL_ = nullptr;
-  QLabel* lblPrintQSL_ = nullptr;
   QLineEdit* txtImageWidth_ = nullptr;
   QLineEdit* txtImageHeight_ = nullptr;
   QLabel* picQSLCard_ = nullptr;

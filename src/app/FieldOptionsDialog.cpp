@@ -34,30 +34,36 @@ QComboBox* FieldList(const char* name) {
   return list;
 }
 
-// The font being edited as the font keys hold it, with Arial 10 where a key
-// holds nothing.
 Desktop::FontChoice FontOf(const designs::FieldOptions& f) {
-  QFont font(ToQString(f.fontName.empty() ? std::string("Arial") : f.fontName));
-  const auto size = text::ParseNumber(f.fontSize);
-  font.setPointSizeF(size && *size > 0 ? *size : 10);
+  QFont font(ToQString(f.fontName));
+  font.setPointSizeF(f.fontSize);
   font.setBold(f.bold);
   font.setItalic(f.italic);
   font.setUnderline(f.underline);
   font.setStrikeOut(f.strikethru);
-  return {font, DesignColour(f.fontColor)};
+  return {font, DesignColour(f.color)};
 }
 
 }  // namespace
 
-QColor DesignColour(const std::string& stored) {
-  const auto value = text::ParseDecimal(stored);
-  const auto c = static_cast<std::uint32_t>(value && *value >= 0 ? *value : 0);
-  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                static_cast<int>((c >> 16) & 0xFF));
+void WideEnoughFor(QLineEdit& box, const QString& sample) {
+  // The box's least width holds its widest character between its frame and
+  // margins; a digit of room stands in for the margins the text keeps.
+  const int least = box.minimumSizeHint().width();
+  const QFontMetrics metrics = box.fontMetrics();
+  const int width =
+      least - metrics.maxWidth() + metrics.horizontalAdvance(sample + QLatin1Char('0'));
+  box.setMinimumWidth(width);
+  box.setMaximumWidth(2 * width);
 }
 
-std::string DesignColourText(const QColor& colour) {
-  return std::to_string(colour.red() + 256 * colour.green() + 65536 * colour.blue());
+QColor DesignColour(std::uint32_t value) {
+  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                static_cast<int>((value >> 16) & 0xFF));
+}
+
+std::uint32_t DesignColourValue(const QColor& colour) {
+  return static_cast<std::uint32_t>(colour.red() + 256 * colour.green() + 65536 * colour.blue());
 }
 
 FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int design, int field,
@@ -98,7 +104,7 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   txtCLLOpHoriz_ = Named(new QLineEdit, "txtCLLOpHoriz");
   txtCLLOpVert_ = Named(new QLineEdit, "txtCLLOpVert");
   for (QLineEdit* box : {txtCLLOpHoriz_, txtCLLOpVert_}) {
-    box->setMaximumWidth(90);
+    WideEnoughFor(*box, QStringLiteral("-00.000"));
   }
   auto* place = new QHBoxLayout;
   place->addWidget(Caption("lblCLLOpHoriz", tr("Horizontal:")));
@@ -172,7 +178,8 @@ void FieldOptionsDialog::FillLists(const std::vector<std::string>& choices) {
 }
 
 void FieldOptionsDialog::Load() {
-  const designs::FieldOptions stored = designs::ReadFieldOptions(settings_, design_, field_);
+  const designs::DesignField field = designs::ReadDesignField(settings_, design_, field_);
+  const designs::FieldOptions stored = designs::OptionsOf(field);
   cboADIF_->setCurrentText(ToQString(stored.adif));
   txtCLLOpText_->setText(ToQString(stored.label));
   cboADIF2_->setCurrentText(ToQString(stored.testField));
@@ -184,11 +191,12 @@ void FieldOptionsDialog::Load() {
   txtCLLOpVert_->setText(ToQString(stored.vert));
 
   font_ = stored;
-  QString fontText = stored.fontName.empty()
+  // The keys as they stand, so that an empty one shows as such.
+  QString fontText = field.stored.fontName.empty()
                          ? tr("You do not have a font set.  Please choose one below.")
-                         : tr("Current font is %1").arg(ToQString(stored.fontName));
-  if (!stored.fontSize.empty()) {
-    fontText += tr(" at %1 pts.").arg(ToQString(stored.fontSize));
+                         : tr("Current font is %1").arg(ToQString(field.stored.fontName));
+  if (!field.stored.fontSize.empty()) {
+    fontText += tr(" at %1 pts.").arg(ToQString(field.stored.fontSize));
   }
   ShowFontText(fontText);
   chkCLLMultiRpt_->setChecked(stored.repeats);
@@ -199,8 +207,7 @@ void FieldOptionsDialog::ShowFontText(const QString& text) {
   QFont shown = lblCLLOpFont_->font();
   shown.setFamily(FontOf(font_).font.family());
   lblCLLOpFont_->setFont(shown);
-  lblCLLOpFont_->setStyleSheet(
-      QStringLiteral("color: %1").arg(DesignColour(font_.fontColor).name()));
+  lblCLLOpFont_->setStyleSheet(QStringLiteral("color: %1").arg(DesignColour(font_.color).name()));
 }
 
 void FieldOptionsDialog::ChangeFont() {
@@ -209,12 +216,12 @@ void FieldOptionsDialog::ChangeFont() {
     return;
   }
   font_.fontName = ToUtf8(chosen->font.family());
-  font_.fontSize = designs::DecimalText(chosen->font.pointSizeF());
+  font_.fontSize = chosen->font.pointSizeF();
   font_.bold = chosen->font.bold();
   font_.italic = chosen->font.italic();
   font_.underline = chosen->font.underline();
   font_.strikethru = chosen->font.strikeOut();
-  font_.fontColor = DesignColourText(chosen->colour);
+  font_.color = DesignColourValue(chosen->colour);
 }
 
 void FieldOptionsDialog::Apply() {
@@ -234,9 +241,10 @@ void FieldOptionsDialog::Apply() {
     return;
   }
   // What the editor shows is what the file now holds.
-  editor_.ShowAppliedField(field_, designs::ReadFieldOptions(settings_, design_, field_));
-  ShowFontText(tr("Current font is %1 at %2 pts.")
-                   .arg(ToQString(font_.fontName), ToQString(font_.fontSize)));
+  editor_.ShowAppliedField(field_, designs::ReadDesignField(settings_, design_, field_));
+  ShowFontText(
+      tr("Current font is %1 at %2 pts.")
+          .arg(ToQString(font_.fontName), ToQString(designs::DecimalText(font_.fontSize))));
 }
 
 void FieldOptionsDialog::ClearAll() {
@@ -253,10 +261,7 @@ void FieldOptionsDialog::ClearAll() {
   }
   lblCLLOpFont_->clear();
   optEqual_->setChecked(true);
-  font_.fontName = "Arial";
-  font_.fontSize = "10";
-  font_.bold = font_.italic = font_.underline = font_.strikethru = false;
-  font_.fontColor.assign(1, '0');  // not = "0": GCC 12 warns wrongly of an overlap
+  font_ = designs::FieldOptions();  // Arial 10, plain, black
 }
 
 }  // namespace tavrilon::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,7 +26,7 @@ class Desktop;
 class FieldSummaryView {
  public:
   virtual void ShowFieldRepeats(int field, bool repeats) = 0;
-  virtual void ShowAppliedField(int field, const designs::FieldOptions& options) = 0;
+  virtual void ShowAppliedField(int field, const designs::DesignField& stored) = 0;
 
  protected:
   ~FieldSummaryView() = default;
@@ -77,8 +78,12 @@ class FieldOptionsDialog : public QDialog {
   QCheckBox* chkCLLMultiRpt_ = nullptr;
 };
 
-// The colour of a design key ("255" is red) and back.
-QColor DesignColour(const std::string& stored);
-std::string DesignColourText(const QColor& colour);
+// A box for numbers: wide enough for `sample` in the box's font, so that a
+// number shows whole at any scale of the screen, and at most twice that.
+void WideEnoughFor(QLineEdit& box, const QString& sample);
+
+// A design's colour (255 is red) and back.
+QColor DesignColour(std::uint32_t value);
+std::uint32_t DesignColourValue(const QColor& colour);
 
 }  // namespace tavrilon::app

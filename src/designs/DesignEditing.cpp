@@ -2,9 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
-
-#include "text/Text.h"
 
 namespace tavrilon::designs {
 
@@ -12,51 +9,35 @@ namespace {
 
 using namespace settings;
 
-constexpr std::size_t kConditionParts = 5;
-
-// "True" in any case, or a number other than 0 ("-1" as some programs write).
-bool StoredFlag(std::string_view stored) {
-  if (text::EqualsIgnoringCase(stored, "True")) {
-    return true;
-  }
-  const auto number = text::ParseSignedNumber(stored);
-  return number && *number != 0;
-}
-
 const char* FlagText(bool on) {
   return on ? "True" : "False";
 }
 
 }  // namespace
 
-FieldOptions ReadFieldOptions(SettingsFile& settings, int design, int field) {
-  const SettingsRead reading(settings);
-  const auto read = [&](DesignKeyName name) {
-    return settings.ReadSetting(DesignFieldKey(design, field, name), "");
-  };
+FieldOptions OptionsOf(const DesignField& field) {
   FieldOptions o;
-  o.adif = read(kFieldAdif);
-  o.label = read(kFieldLabel);
-  const std::string condition = read(kFieldCondition);
+  o.adif = field.adif;
+  o.label = field.stored.label;
+  const std::string& condition = field.stored.condition;
   if (!condition.empty() && condition != "|Equal|||") {
-    std::vector<std::string_view> parts = text::SplitAtMost(condition, '|', kConditionParts);
-    parts.resize(kConditionParts);  // missing parts are empty
+    const auto parts = ConditionParts(condition);
     o.testField = parts[0];
     o.testsEqual = parts[1] == "Equal";
     o.compareText = parts[2];
     o.thenText = parts[3];
     o.elseText = parts[4];
   }
-  o.horiz = read(kFieldHoriz);
-  o.vert = read(kFieldVert);
-  o.fontName = read(kFieldFontName);
-  o.fontSize = read(kFieldFontSize);
-  o.bold = StoredFlag(read(kFieldFontBold));
-  o.italic = StoredFlag(read(kFieldFontItalic));
-  o.underline = StoredFlag(read(kFieldFontUnderline));
-  o.strikethru = StoredFlag(read(kFieldFontStrikethru));
-  o.fontColor = read(kFieldFontColor);
-  o.repeats = text::ParseDecimal(read(kFieldMultiRpt)) == 1;
+  o.horiz = field.stored.horiz;
+  o.vert = field.stored.vert;
+  o.fontName = field.fontName;
+  o.fontSize = field.fontSize;
+  o.bold = field.bold;
+  o.italic = field.italic;
+  o.underline = field.underline;
+  o.strikethru = field.strikethru;
+  o.color = field.color;
+  o.repeats = field.repeats;
   return o;
 }
 
@@ -76,12 +57,12 @@ void WriteFieldOptions(SettingsFile& settings, int design, int field, const Fiel
   write(kFieldHoriz, o.horiz);
   write(kFieldVert, o.vert);
   write(kFieldFontName, o.fontName);
-  write(kFieldFontSize, o.fontSize);
+  write(kFieldFontSize, DecimalText(o.fontSize));
   write(kFieldFontBold, FlagText(o.bold));
   write(kFieldFontItalic, FlagText(o.italic));
   write(kFieldFontUnderline, FlagText(o.underline));
   write(kFieldFontStrikethru, FlagText(o.strikethru));
-  write(kFieldFontColor, o.fontColor);
+  write(kFieldFontColor, std::to_string(o.color));
   write(kFieldMultiRpt, o.repeats ? "1" : "0");
 }
 
@@ -93,6 +74,22 @@ void ClearDesignFields(SettingsFile& settings, int design) {
     }
     settings.WriteSetting(DesignFieldKey(design, field, kFieldCondition), "");
   }
+}
+
+bool MoveDesignField(SettingsFile& settings, int design, int field, double rightInches,
+                     double downInches) {
+  const DesignField moved = ReadDesignField(settings, design, field);
+  if (!moved.unreadable.empty()) {
+    return false;
+  }
+  const SettingsBatch batch(settings);
+  if (!moved.continuesText) {
+    settings.WriteSetting(DesignFieldKey(design, field, kFieldHoriz),
+                          HundredthsText(moved.horiz + rightInches));
+  }
+  settings.WriteSetting(DesignFieldKey(design, field, kFieldVert),
+                        HundredthsText(moved.vert + downInches));
+  return true;
 }
 
 std::string DecimalText(double value) {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "designs/DesignSettings.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::designs {
 
-// A field of a design as the field options dialog holds it: the stored
-// texts, unchecked, so that what the user typed is what the file keeps.
+// A field of a design as the field options dialog holds it: the texts the
+// user types kept as typed, so that what the file keeps is what was typed;
+// the font and the repeat box as the renderer reads them, so that Apply
+// writes back what the label printed with.
 struct FieldOptions {
   std::string adif;
   std::string label;  // "^" kept as typed
@@ -19,18 +23,19 @@ struct FieldOptions {
   std::string elseText;
   std::string horiz;
   std::string vert;
-  std::string fontName;  // empty: no font set
-  std::string fontSize;
+  std::string fontName = "Arial";
+  double fontSize = 10;
   bool bold = false;
   bool italic = false;
   bool underline = false;
   bool strikethru = false;
-  std::string fontColor;  // a decimal number, red in the lowest byte
+  std::uint32_t color = 0;  // red in the lowest byte
   bool repeats = false;
 };
 
-// The field as stored; a key that is empty or missing leaves its text empty.
-FieldOptions ReadFieldOptions(settings::SettingsFile& settings, int design, int field);
+// The field as the design's reader read it; a key that is empty or missing
+// leaves its text empty.
+FieldOptions OptionsOf(const DesignField& field);
 // The stored condition: the row's five texts joined by "|", "|Equal|||"
 // for none.
 std::string ConditionSetting(const FieldOptions& options);
@@ -42,6 +47,12 @@ void WriteFieldOptions(settings::SettingsFile& settings, int design, int field,
 // Every field of the design back to what a new design holds; the keys of
 // the design as a whole stay.
 void ClearDesignFields(settings::SettingsFile& settings, int design);
+
+// A field dragged by so many inches: its place written to the hundredth; a
+// text that goes on where the last one ended moves up and down only. False,
+// with nothing written, when the field's place cannot be read.
+bool MoveDesignField(settings::SettingsFile& settings, int design, int field, double rightInches,
+                     double downInches);
 
 // A number as the design keys hold it: no exponent, no trailing zeros
 // ("10", "10.5", "-0.25").

@@ -51,7 +51,9 @@ std::string FaultText(int design, const CustomLabelDesign& read, const Unreadabl
   }
   text += " cannot be printed: ";
   text += value.field == 0 ? std::string("the design") : "field " + std::to_string(value.field);
-  text += " holds \"" + value.stored + "\" in " + value.key + ", where a number belongs.";
+  text += " holds \"" + value.stored + "\" in " + value.key + ", which ";
+  text += value.problem;
+  text += '.';
   return text;
 }
 

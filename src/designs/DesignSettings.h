@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "print/PrintSurface.h"
@@ -21,16 +22,31 @@ struct FieldCondition {
   std::string elseText;  // a "|" in it stays
 };
 
-// A numeric value that holds no number: the run names the design and the
-// key and stops, rather than printing at a place nobody chose.
+// A value the renderer cannot use: the run names the design, the field,
+// the key, the value and what is wrong with it, and stops, rather than
+// printing at a place or in a style nobody chose.
 struct UnreadableValue {
   int field = 0;    // 1 to 15; 0 for a key of the design as a whole
   std::string key;  // as stored, "Field3Vert"
   std::string stored;
+  std::string_view problem;  // follows the value: "is not a number"
 };
 
-// One of the fifteen fields of a custom label design. A key left empty reads
-// as the value the start-up pass would write into it.
+// A field's keys as stored, empty when missing and "^" kept: what the editor
+// and the options dialog show and write back, so that a value the renderer
+// cannot use is seen as it was typed.
+struct StoredFieldTexts {
+  std::string label;
+  std::string condition;
+  std::string horiz;
+  std::string vert;
+  std::string fontName;
+  std::string fontSize;
+};
+
+// One of the fifteen fields of a custom label design. A key left empty, or
+// holding a value that cannot be used, reads as the value the start-up pass
+// would write into it.
 struct DesignField {
   std::string adif;   // as stored; looked up by name in any case
   std::string label;  // the prefix, "^" read as blanks
@@ -49,7 +65,18 @@ struct DesignField {
   bool strikethru = false;
   std::uint32_t color = 0;  // red + 256 * green + 65536 * blue
   bool repeats = false;     // "MultiRpt" 1: printed on every line of a label
+  StoredFieldTexts stored;
   std::vector<UnreadableValue> unreadable;
+};
+
+// The design's numbers as the editor shows and writes them back: "MultiLines"
+// and "MultiDx" with the start-up value for an empty key, the picture's size
+// as stored.
+struct StoredDesignTexts {
+  std::string multiLines;
+  std::string multiDx;
+  std::string imageWidth;
+  std::string imageHeight;
 };
 
 struct CustomLabelDesign {
@@ -64,11 +91,18 @@ struct CustomLabelDesign {
   bool showGrid = false;
   bool shortName = false;  // a "NAME" field prints its first word only
   std::array<DesignField, settings::kDesignFieldCount> fields;
+  StoredDesignTexts stored;
   // The design's own and then its fields', in the order they were read.
   std::vector<UnreadableValue> unreadable;
 };
 
-// Read afresh at every use, so an edit is in force for the next label.
+inline constexpr std::size_t kConditionParts = 5;
+// A stored condition's five parts as typed, "^" kept: the fifth runs to the
+// end, any further "|" included, and missing parts are empty.
+std::array<std::string_view, kConditionParts> ConditionParts(std::string_view stored);
+
+// The one reader of a design, for the renderer, the editor and the options
+// dialog alike, so that what they show is what prints.
 DesignField ReadDesignField(settings::SettingsFile& settings, int design, int field);
 CustomLabelDesign ReadCustomLabelDesign(settings::SettingsFile& settings, int design);
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include "adif/FieldTable.h"
@@ -67,14 +68,20 @@ TEST_F(DesignEditorTest, DesignSettingsAreWrittenLiveAndClearAllLeavesThemAlone)
   Store("Name", "Club");
   Store("Field3ADIF", "CALL");
   Store("Field3Horiz", "1.5");
-  Store("Field3MultiRpt", "1");
+  Store("Field3MultiRpt", "1.0");  // as the renderer reads it
   QWidget* editor = OpenEditor();
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(Frame(editor, 3)->title(), QStringLiteral("Field 3 Repeats"));
-  Child<QCheckBox>(editor, "chkGrid")->click();
-  Child<QRadioButton>(editor, "optPortrait")->click();
-  QTest::mouseClick(Child<QLabel>(editor, "lblPrintQSL"), Qt::LeftButton);
+  // A click on a caption is a click on its box.
+  for (const char* caption : {"lblGrid", "lblPortrait", "lblPrintQSL"}) {
+    QTest::mouseClick(Child<QLabel>(editor, caption), Qt::LeftButton);
+  }
   QTest::keyClicks(Child<QLineEdit>(editor, "txtMultiDx"), ".25");
+  editor->resize(editor->minimumSize());  // the numbers still show whole
+  for (auto* box : editor->findChildren<QLineEdit*>(QRegularExpression("txtMulti|txtImage"))) {
+    EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance("-10.125"))
+        << box->objectName().toStdString();
+  }
   EXPECT_EQ(Stored("ShowGrid"), "1");
   EXPECT_EQ(Stored("Orientation"), "Port");
   EXPECT_TRUE(Child<QCheckBox>(editor, "chkPrintQSL")->isChecked());

@@ -17,34 +17,47 @@ class DesignEditingTest : public ::testing::Test {
 };
 
 // The dialog stores its condition row whole: "|Equal|||" is none, and
-// "|NotEqual|||" a condition in force that adds nothing.
+// "|NotEqual|||" a condition in force that adds nothing. What it reads back
+// is what the renderer reads, so an unchanged field is written back as it prints.
 TEST_F(DesignEditingTest, FieldOptionsAreStoredAsTypedWithTheirConditionRow) {
+  const auto read = [this] { return OptionsOf(ReadDesignField(settings_, 2, 4)); };
   FieldOptions options;
   options.horiz = "A";
-  options.fontSize = "10.5";
+  options.fontSize = 10.5;
   options.italic = true;
   options.repeats = true;
   WriteFieldOptions(settings_, 2, 4, options);
   EXPECT_EQ(Stored("Field4Condition"), "|Equal|||");
   EXPECT_EQ(Stored("Field4Horiz"), "A");
+  EXPECT_EQ(Stored("Field4FontSize"), "10.5");
   EXPECT_EQ(Stored("Field4FontItalic"), "True");
   EXPECT_EQ(Stored("Field4FontBold"), "False");
   EXPECT_EQ(Stored("Field4MultiRpt"), "1");
-  EXPECT_EQ(ReadFieldOptions(settings_, 2, 4).testField, "");
+  EXPECT_EQ(read().testField, "");
 
   options.testsEqual = false;
   WriteFieldOptions(settings_, 2, 4, options);
   EXPECT_EQ(Stored("Field4Condition"), "|NotEqual|||");
 
-  settings_.WriteSetting("Custom Label Layout-2", "Field4Condition", "QSL_RCVD|Equal|Y|TNX|PSE|x");
-  settings_.WriteSetting("Custom Label Layout-2", "Field4FontBold", "-1");
-  const FieldOptions read = ReadFieldOptions(settings_, 2, 4);
-  EXPECT_EQ(read.testField, "QSL_RCVD");
-  EXPECT_TRUE(read.testsEqual);
-  EXPECT_EQ(read.compareText, "Y");
-  EXPECT_EQ(read.elseText, "PSE|x");  // the fifth part keeps the rest
-  EXPECT_TRUE(read.bold);
-  EXPECT_EQ(read.fontName, "");  // a key never written reads empty
+  for (const auto& [key, value] : {std::pair("Field4Condition", "QSL_RCVD|Equal|^Y|TNX|PSE|x"),
+                                   {"Field4FontBold", "-1"},
+                                   {"Field4MultiRpt", "1.0"},
+                                   {"Field4FontColor", "255.0"},
+                                   {"Field4FontName", ""},
+                                   {"Field4Vert", "abc"}}) {
+    settings_.WriteSetting("Custom Label Layout-2", key, value);
+  }
+  options = read();
+  EXPECT_EQ(options.testField, "QSL_RCVD");
+  EXPECT_TRUE(options.testsEqual);
+  EXPECT_EQ(options.compareText, "^Y");  // as typed
+  EXPECT_EQ(options.elseText, "PSE|x");  // the fifth part keeps the rest
+  EXPECT_TRUE(options.bold);
+  EXPECT_EQ(options.fontName, "Arial");  // as it prints
+  WriteFieldOptions(settings_, 2, 4, options);
+  EXPECT_EQ(Stored("Field4MultiRpt"), "1");
+  EXPECT_EQ(Stored("Field4FontColor"), "255");
+  EXPECT_EQ(Stored("Field4Vert"), "abc");  // typed text is kept for the user to see
 }
 
 TEST_F(DesignEditingTest, ClearingTheFieldsKeepsTheDesignsOwnKeys) {

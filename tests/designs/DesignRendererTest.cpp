@@ -136,7 +136,7 @@ TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
   } cases[] = {
       {"Name=Club card\nField3ADIF=CALL\nField3Vert=abc",
        "Custom label design 1 (\"Club card\") cannot be printed: field 3 holds \"abc\" in "
-       "Field3Vert, where a number belongs.",
+       "Field3Vert, which is not a number.",
        false},
       {"MultiLines=two", "the design holds \"two\" in MultiLines", false},
       {"Print Image=TRUE\nImage Path=/pics/none.bmp",

@@ -21,7 +21,7 @@ std::string Shown(const CustomLabelDesign& d) {
     << " font=" << f.fontName << f.fontSize << " style=" << f.bold << f.italic << f.underline
     << " color=" << f.color << " rpt=" << f.repeats << " bad=";
   for (const UnreadableValue& value : d.unreadable) {
-    s << value.key << "=" << value.stored << ";";
+    s << value.key << "=" << value.stored << " " << value.problem << ";";
   }
   return s.str();
 }
@@ -43,8 +43,16 @@ TEST(DesignSettings, StoredTextReadsAsTheRendererTakesIt) {
       {"Field1Label=^^QSL\nField1Condition=|Equal|||", "label=[  QSL] cond=1[none"},  // no test
       {"Field1Condition=CALL|NotEqual|^w1aw|via^|x|y^", "cond=1[CALL!= w1aw?via :x|y ]"},
       {"Field1Condition=QSL_RCVD|Equal", "[QSL_RCVD=?:]"},
-      {"MultiDx=two\nField1Horiz=B\nField1FontBold=yes\nField1FontColor=-1",
-       "bad=MultiDx=two;Field1Horiz=B;Field1FontBold=yes;Field1FontColor=-1;"},
+      {"Field1FontBold=1\nField1FontItalic=False\nField1FontColor=255.0", "style=100 color=255"},
+      // What cannot be used reads as the start-up value and says what is wrong with it.
+      {"MultiDx=two\nField1Horiz=B\nField1FontSize=0\nField1FontBold=maybe",
+       "at=0.00,0 font=Arial10 style=000 color=0 rpt=0 bad=MultiDx=two is not a number;"
+       "Field1Horiz=B is neither a number nor A;Field1FontSize=0 is not a font size above 0;"
+       "Field1FontBold=maybe is neither True nor False;"},
+      {"Field1FontColor=16777216\nImage Width=wide",
+       "bad=Image Width=wide is not a number;Field1FontColor=16777216 is not a colour from 0 to "
+       "16777215;"},
+      {"Field1FontColor=-1", "bad=Field1FontColor=-1 is not a colour"},
   };
   for (const auto& [lines, shows] : cases) {
     const test::TempDir dir;
