@@ -94,15 +94,25 @@ void CalibrateDialog::ShowIn(print::Unit from, print::Unit to) {
   }
 }
 
+void CalibrateDialog::ShowError(const QString& text) {
+  lblError_->setText(text);
+  // The window keeps its size by itself, and a longer message would take its
+  // lines from the instructions above it.
+  layout()->activate();
+  const int needed = layout()->totalHeightForWidth(width());
+  if (needed > height()) {
+    resize(width(), needed);
+  }
+}
+
 void CalibrateDialog::Accept() {
   const print::Unit unit = ShownUnit();
   const auto across = print::ShiftInMillimetres(ToUtf8(txtAcross_->text()), unit);
   const auto down = print::ShiftInMillimetres(ToUtf8(txtDown_->text()), unit);
   if (!across || !down) {
-    lblError_->setText(
-        tr("Each shift must be a number from -%1 to %1 mm (%2 inches), such as 1.5 or -0.5.")
-            .arg(print::kMostShiftMm)
-            .arg(print::kMostShiftMm / print::kMillimetresPerInch, 0, 'g', 3));
+    ShowError(tr("Each shift must be a number from -%1 to %1 mm (%2 inches), such as 1.5 or -0.5.")
+                  .arg(print::kMostShiftMm)
+                  .arg(print::kMostShiftMm / print::kMillimetresPerInch, 0, 'g', 3));
     (across ? txtDown_ : txtAcross_)->setFocus();
     return;
   }

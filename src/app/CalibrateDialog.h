@@ -32,6 +32,8 @@ class CalibrateDialog : public QDialog {
   print::Unit ShownUnit() const;
   // Shows both boxes in `unit`, converted when they hold numbers.
   void ShowIn(print::Unit from, print::Unit to);
+  // Shows why the shift was refused, the window grown to hold it.
+  void ShowError(const QString& text);
   void Accept();
 
   QLineEdit* txtAcross_ = nullptr;
