@@ -80,6 +80,7 @@ class DesignRenderer {
   };
   // Reads the design; false, with the failure kept, when it cannot print.
   bool ReadDesign(int design);
+  // Whether the design read can print; else the failure says why.
   bool Printable();
   // Why the design's picture cannot be drawn, kept as the failure.
   const std::string& PictureFault(std::string_view reason);
