@@ -11,7 +11,8 @@ namespace tavrilon::labels {
 // top left corner two millimetre rulers cross, numbered from that corner
 // (right and down positive), so the number where the label's real edge
 // meets each ruler is the shift to store. Placed as labels are, less the
-// printer's physical offset, and without any stored correction.
+// printer's physical offset, and without any stored correction; a ruler
+// stops at the edge of the printable area.
 void DrawAlignmentPage(print::PrintSurface& surface, const LabelSheet& sheet,
                        std::string_view printer);
 

@@ -87,11 +87,13 @@ TEST(CalibrateCommandTest, TheAlignmentPageMarksEveryLabelOfTheStock) {
   const std::vector<PdfWord> words = ReadPdfWords(folder / "page.pdf");
   EXPECT_NE(std::ranges::find(words, "5163", &PdfWord::text), words.end());
   // 5163: 2 by 5 labels of 4 by 2 inches; each corner's two rulers are
-  // numbered at -5 and 5 (the paper's edge cuts the minus of the first
-  // column's -5 across).
+  // numbered at -5 and 5, but for the first column's -5 across, which would
+  // be off the paper: nothing is.
   const auto fives = std::ranges::count_if(
       words, [](const PdfWord& word) { return word.text == "5" || word.text == "-5"; });
-  EXPECT_EQ(fives, 2 * 5 * 4);
+  EXPECT_EQ(fives, 2 * 5 * 4 - 5);
+  EXPECT_TRUE(std::ranges::all_of(
+      words, [](const PdfWord& word) { return word.xMin >= 0 && word.yMin >= 0; }));
 }
 
 // On a terminal the status texts share one rewritten line, and a message
