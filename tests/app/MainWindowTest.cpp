@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -224,16 +222,10 @@ TEST_F(MainWindowTest, ApplyThatCannotBeSavedSaysWhyAndStaysOpen) {
   }
 }
 
-// The text pdftotext finds in a PDF.
-std::string PdfText(const std::filesystem::path& pdf) {
-  const std::filesystem::path text = pdf.string() + ".txt";
-  const std::string command = "pdftotext '" + pdf.string() + "' '" + text.string() + "'";
-  return std::system(command.c_str()) == 0 ? test::ReadFile(text) : "";
-}
-
-// A new user's window: the call is asked for before the first label run, the
-// return label prints no first-run prompt, the information dialog shows the
-// prompts only as placeholders, and a call applied there heads the next page.
+// A new user's window: the call is asked for before the first label run (that
+// the return label prints no prompt is the Simple run's test), the information
+// dialog shows the prompts only as placeholders, and a call applied there heads
+// the next page.
 TEST_F(MainWindowTest, FirstRunPromptsPrintAsNothingAndAnAppliedCallHoldsAtOnce) {
   StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
   Find<QRadioButton>("optLabelLaySimp")->click();
@@ -242,9 +234,7 @@ TEST_F(MainWindowTest, FirstRunPromptsPrintAsNothingAndAnAppliedCallHoldsAtOnce)
   desktop_.fileAnswers = {Path("labels.pdf")};
   Click(window_.get(), "cmdPrintLbl");
   EXPECT_EQ(Setting("Globals", "MyCall"), "K1ABC");
-  const std::string labels = PdfText(dir_ / "labels.pdf");
-  EXPECT_NE(labels.find("Confirming contact with W1AW"), std::string::npos) << labels;
-  EXPECT_EQ(labels.find("Your Address"), std::string::npos) << labels;
+  EXPECT_EQ(Status(), QStringLiteral("2 Labels Submitted to the Printer"));
 
   Find<QAction>("mnuInfo")->trigger();
   QWidget* dialog = TopLevel("frmInfoInput");

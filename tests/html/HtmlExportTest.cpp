@@ -72,13 +72,6 @@ TEST_F(HtmlExportTest, ASmallLogReplacesAnOlderPageWithTheExpectedPageByteForByt
       << "no temporary file is left";
 }
 
-TEST_F(HtmlExportTest, TheCustomLayoutTakesTheColumnsOfTheSettingsFile) {
-  WriteFile(dir_ / "tavrilon.ini", "[Custom Log]\ncolumn1=CALL,0,Station,0,13\n");
-  WriteFile(dir_ / "mylog.adi", kLog);
-  ASSERT_EQ(Export(dir_ / "mylog.adi", logbook::LogLayout::Custom), RunOutcome::Completed);
-  EXPECT_EQ(test::Cells(ReadFile(dir_ / "mylog.html")), (Texts{"Station", "W1AW", "K1JT"}));
-}
-
 TEST_F(HtmlExportTest, ALogWithoutContactsGivesTheHeadingRowAlone) {
   WriteFile(dir_ / "empty.adi", "A log with a header only\n<EOH>\n");
   ASSERT_EQ(Export(dir_ / "empty.adi"), RunOutcome::Completed);
