@@ -66,33 +66,17 @@ class DesignCommandsTest : public ::testing::Test {
       "<CALL:4>W1AW<QSO_DATE:8>20240104<EOR>\n"};
 };
 
-TEST_F(DesignCommandsTest, ThreeContactsOfOneStationPrintOnOneLabelSortedByCall) {
+TEST_F(DesignCommandsTest, ACustomDesignPrintsFromTheSortedCopyWithItsPicture) {
   const BatchRun run = folder_.Run("labels log.adi --pdf out.pdf --stock 5160");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("2 Labels Submitted to the Printer"), std::string::npos) << run.err;
   EXPECT_EQ(ReadFile(folder_ / "log.adi.sort").substr(0, 45),
             "<CALL:5>K1ABC<QSO_DATE:8>20240102<EOR>\r\n<CALL");
+  // Where the texts go is the renderer's test; here they reach the PDF.
   const std::vector<PdfWord> words = ReadPdfWords(folder_ / "out.pdf");
-  const auto at = [&words](const std::string& text) {
-    const auto word = std::ranges::find(words, text, &PdfWord::text);
-    EXPECT_NE(word, words.end()) << text << " not printed";
-    return word == words.end() ? PdfWord{} : *word;
-  };
-  // K1ABC on the first label, W1AW's three dates on the second, in file order.
-  EXPECT_NEAR(at("K1ABC").xMin / 72, 0.15 + 1.5, 0.02);
-  EXPECT_NEAR(at("W1AW").xMin / 72, 2.95 + 1.5, 0.02);
-  EXPECT_NEAR(at("W1AW").yMin / 72, 0.45 + 0.05, 0.03);
-  const char* days[] = {"01", "03", "04"};  // 01 JAN 2024 ...
-  for (int line = 0; line < 3; ++line) {
-    const PdfWord day = at(days[line]);
-    EXPECT_NEAR(day.xMin / 72, 2.95 + 0.1, 0.02) << days[line];
-    EXPECT_NEAR(day.yMin / 72, 0.45 + 0.35 + 0.2 * line, 0.03) << days[line];
-  }
-  // The condition's text goes on after the date, on the line of its contact.
-  EXPECT_NEAR(at("TNX").yMin, at("03").yMin, 1);
-  EXPECT_NEAR(at("TNX").xMin / 72, 2.95 + 0.1 + 0.8, 0.15);  // after "03 JAN 2024"
-  EXPECT_EQ(std::ranges::count(words, std::string("PSE"), &PdfWord::text), 3);
   EXPECT_EQ(std::ranges::count(words, std::string("W1AW"), &PdfWord::text), 1);
+  EXPECT_EQ(std::ranges::count(words, std::string("TNX"), &PdfWord::text), 1);
+  EXPECT_EQ(std::ranges::count(words, std::string("PSE"), &PdfWord::text), 3);
   // The picture at its own size, an inch by half an inch, at each label's corner.
   const PageImage page = RenderPdfPage(folder_ / "out.pdf", 1, 50);
   const auto red = [&page](double x, double y) {

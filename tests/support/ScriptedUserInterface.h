@@ -21,21 +21,11 @@ class ScriptedUserInterface : public UserInterface {
   void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
   bool AskYesNo(std::string_view text) override {
     questions.emplace_back(text);
-    if (yesNoAnswers.empty()) {
-      return false;
-    }
-    const bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
+    return Next(yesNoAnswers);
   }
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override {
     questions.emplace_back(std::string(title) + ": " + std::string(prompt));
-    if (textAnswers.empty()) {
-      return std::nullopt;
-    }
-    auto answer = textAnswers.front();
-    textAnswers.pop_front();
-    return answer;
+    return Next(textAnswers);
   }
   void LetPendingEventsRun() override { ++eventRounds; }
   void ShowSortWindow(bool visible) override { sortWindowShown.push_back(visible); }
@@ -66,6 +56,17 @@ class ScriptedUserInterface : public UserInterface {
   std::vector<bool> sortWindowShown;  // each show (true) and hide (false)
   std::vector<SortProgress> sortProgress;
   std::deque<std::optional<std::string>> textAnswers;
+
+ private:
+  template <typename Answer>
+  static Answer Next(std::deque<Answer>& answers) {
+    Answer answer{};
+    if (!answers.empty()) {
+      answer = answers.front();
+      answers.pop_front();
+    }
+    return answer;
+  }
 };
 
 }  // namespace tavrilon::test
