@@ -83,6 +83,17 @@ TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
     EXPECT_NE(std::ranges::find(words, word, &PdfWord::text), words.end()) << word;
   }
 
+  // One byte of the index changed: the run makes it again, never prints from it.
+  const fs::path index = folder / "callbook" / "tavrilon-callbook.idx";
+  std::string damaged = ReadFile(index);
+  damaged[damaged.rfind("06001")] = '9';
+  WriteFile(index, damaged);
+  ASSERT_EQ(
+      folder.Run("labels log.adi --pdf out.pdf --stock 5160 --design SIMPLE --style 3").status, 0);
+  const std::vector<PdfWord> again = ReadPdfWords(folder / "out.pdf");
+  EXPECT_NE(std::ranges::find(again, "06001-1234", &PdfWord::text), again.end());
+  EXPECT_EQ(ReadFile(index).find("96001"), std::string::npos);
+
   // Without a callbook to use, the labels print without the mailing labels,
   // and the status tells a script so.
   WriteFile(folder / "tavrilon.ini", "[QSL Labels]\nUseQRZ=TRUE\nCDdrive=/nowhere\n");
