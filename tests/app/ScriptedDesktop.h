@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "app/Desktop.h"
+#include "support/NextAnswer.h"
 
 namespace tavrilon::test {
 
@@ -19,32 +20,32 @@ class ScriptedDesktop : public app::Desktop {
   }
   bool AskYesNo(QWidget*, const QString& text) override {
     questions << text;
-    return Next(yesNoAnswers);
+    return NextAnswer(yesNoAnswers);
   }
   void ShowWarning(QWidget*, const QString& text) override { warnings << text; }
   bool AskWarning(QWidget*, const QString& text) override {
     warnings << text;
-    return Next(yesNoAnswers);
+    return NextAnswer(yesNoAnswers);
   }
   std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice&) override {
-    return Next(fontAnswers);
+    return NextAnswer(fontAnswers);
   }
   std::optional<QString> AskText(QWidget*, const QString&, const QString&) override {
-    return Next(textAnswers);
+    return NextAnswer(textAnswers);
   }
   std::optional<QString> ChooseOpenFile(QWidget*, const QString& title, const QString&,
                                         const QString& filter) override {
     fileDialogs << title + " | " + filter;
-    return Next(fileAnswers);
+    return NextAnswer(fileAnswers);
   }
   std::optional<QString> ChooseSaveFile(QWidget*, const QString& title, const QString& suggested,
                                         const QString&) override {
     fileDialogs << title + " | " + suggested;
-    return Next(fileAnswers);
+    return NextAnswer(fileAnswers);
   }
   std::optional<QString> ChooseFolder(QWidget*, const QString& title, const QString&) override {
     fileDialogs << title;
-    return Next(fileAnswers);
+    return NextAnswer(fileAnswers);
   }
   bool OpenDocument(const QString& path) override {
     openedDocuments << path;
@@ -64,17 +65,6 @@ class ScriptedDesktop : public app::Desktop {
   std::deque<bool> yesNoAnswers;  // No when none is left
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::optional<int> endStatus;
-
- private:
-  template <typename Answer>
-  static Answer Next(std::deque<Answer>& answers) {
-    Answer answer{};
-    if (!answers.empty()) {
-      answer = answers.front();
-      answers.pop_front();
-    }
-    return answer;
-  }
 };
 
 }  // namespace tavrilon::test

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "session/UserInterface.h"
+#include "support/NextAnswer.h"
 
 namespace tavrilon::test {
 
@@ -21,11 +22,11 @@ class ScriptedUserInterface : public UserInterface {
   void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
   bool AskYesNo(std::string_view text) override {
     questions.emplace_back(text);
-    return Next(yesNoAnswers);
+    return NextAnswer(yesNoAnswers);
   }
   std::optional<std::string> AskText(std::string_view prompt, std::string_view title) override {
     questions.emplace_back(std::string(title) + ": " + std::string(prompt));
-    return Next(textAnswers);
+    return NextAnswer(textAnswers);
   }
   void LetPendingEventsRun() override { ++eventRounds; }
   void ShowSortWindow(bool visible) override { sortWindowShown.push_back(visible); }
@@ -56,17 +57,6 @@ class ScriptedUserInterface : public UserInterface {
   std::vector<bool> sortWindowShown;  // each show (true) and hide (false)
   std::vector<SortProgress> sortProgress;
   std::deque<std::optional<std::string>> textAnswers;
-
- private:
-  template <typename Answer>
-  static Answer Next(std::deque<Answer>& answers) {
-    Answer answer{};
-    if (!answers.empty()) {
-      answer = answers.front();
-      answers.pop_front();
-    }
-    return answer;
-  }
 };
 
 }  // namespace tavrilon::test
