@@ -55,6 +55,11 @@ case "${1:-}" in
     cp tests/data/adif/*.adi "$corpus/adif/"
     if compgen -G "../shared/testdata/adif/*.adi" >/dev/null; then
       cp ../shared/testdata/adif/*.adi "$corpus/adif/"
+    elif [ -n "${CI:-}" ]; then
+      echo "No real logs in ../shared/testdata/adif: in CI the fuzzers must be seeded with them." >&2
+      exit 1
+    else
+      echo "No real logs in ../shared/testdata/adif: the fuzzers are seeded from tests/data only." >&2
     fi
     cp fuzz/seeds/*.ini "$corpus/settings/"
     seconds=${TAVRILON_FUZZ_SECONDS:-30}
