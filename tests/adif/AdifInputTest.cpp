@@ -1,5 +1,3 @@
-#include <functional>
-
 #include <gtest/gtest.h>
 
 #include "adif/AdifInput.h"
@@ -50,6 +48,27 @@ class AdifInputTest : public ::testing::Test {
     }
     input_.Close();
     return r;
+  }
+
+  // Every log of a folder, read by both paths alike, with its records counted;
+  // a log the table lacks is reported.
+  void ExpectReadLikeEachOther(const fs::path& folder,
+                               const std::vector<std::pair<std::string, std::size_t>>& logs) {
+    for (const auto& [file, records] : logs) {
+      const std::string log = tavrilon::test::ReadFile(folder / file);
+      const Reading labels = Read(log, true);
+      const Reading logbook = Read(log, false);
+      ASSERT_TRUE(labels.status.Ok() && logbook.status.Ok())
+          << file << ": " << labels.status.detail;
+      EXPECT_EQ(labels.calls.size(), records) << file;
+      EXPECT_EQ(labels.contacts, logbook.contacts) << file;
+      EXPECT_EQ(labels.bytes, logbook.bytes) << file;
+    }
+    std::size_t present = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      present += entry.path().extension() == ".adi" ? 1U : 0U;
+    }
+    EXPECT_EQ(logs.size(), present) << "a log of " << folder << " is not in the table";
   }
 
   tavrilon::test::ProgramFolder dir_;
@@ -138,32 +157,9 @@ TEST_F(AdifInputTest, AMissingDictionaryIsReportedByBothPaths) {
   EXPECT_EQ(Read(log, false).status.problem, InputProblem::DictionaryMissing);
 }
 
-using LogTable = std::vector<std::pair<std::string, std::size_t>>;
-
-// Every log of a folder, read by both paths alike, with its records counted;
-// a log the table lacks is reported.
-void ExpectReadLikeEachOther(const std::function<Reading(const std::string&, bool)>& read,
-                             const fs::path& folder, const LogTable& logs) {
-  for (const auto& [file, records] : logs) {
-    const std::string log = tavrilon::test::ReadFile(folder / file);
-    const Reading labels = read(log, true);
-    const Reading logbook = read(log, false);
-    ASSERT_TRUE(labels.status.Ok() && logbook.status.Ok()) << file << ": " << labels.status.detail;
-    EXPECT_EQ(labels.calls.size(), records) << file;
-    EXPECT_EQ(labels.contacts, logbook.contacts) << file;
-    EXPECT_EQ(labels.bytes, logbook.bytes) << file;
-  }
-  std::size_t present = 0;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    present += entry.path().extension() == ".adi" ? 1U : 0U;
-  }
-  EXPECT_EQ(logs.size(), present) << "a log of " << folder << " is not in the table";
-}
-
 // Invented logs, each with the quirks of one real program's files.
 TEST_F(AdifInputTest, ReadsLogsWithTheQuirksOfOtherPrograms) {
-  ExpectReadLikeEachOther([this](const std::string& log, bool labels) { return Read(log, labels); },
-                          tavrilon::test::TestDataFolder() / "adif",
+  ExpectReadLikeEachOther(tavrilon::test::TestDataFolder() / "adif",
                           {{"lower-case-one-line-per-record.adi", 3},
                            {"header-text-then-eoh-on-one-line.adi", 2},
                            {"crlf-preamble-before-header.adi", 4},
@@ -186,8 +182,7 @@ TEST_F(AdifInputTest, ReadsTheRealLogsOfOtherPrograms) {
   if (!tavrilon::test::SharedAdifPresent()) {
     GTEST_SKIP() << "the real logs are not in " << tavrilon::test::SharedAdifFolder();
   }
-  ExpectReadLikeEachOther([this](const std::string& log, bool labels) { return Read(log, labels); },
-                          tavrilon::test::SharedAdifFolder(),
+  ExpectReadLikeEachOther(tavrilon::test::SharedAdifFolder(),
                           {{"wsjtx-2.6.1_wsjtx_log.adi", 31},
                            {"jtdx_wsjtx_log.adi", 175},
                            {"lotw_lotwreport_crlf.adi", 4},

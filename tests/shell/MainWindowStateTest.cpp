@@ -46,7 +46,6 @@ TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
   using D = labels::LabelDesign;
   const std::tuple<const char*, const char*, D, int, const char*, bool, bool> cases[] = {
       {"2", "Label Style 2 ", D::Default, 1, "DEFAULT", false, false},
-      {"3", "Label Style 3 ", D::Default, 1, "DEFAULT", false, false},
       {"S2", "", D::Simple, 2, "SIMPLE", true, false},
       {"S3C", "Custom Layouts", D::Simple, 3, "SIMPLE", true, false},
       {"S2D", "Default Layout", D::Simple, 2, "SIMPLE", true, false},
