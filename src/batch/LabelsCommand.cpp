@@ -56,12 +56,14 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
 
 int RunLabelsCommand(const LabelsOptions& options, Session& session) {
   settings::SettingsFile& settings = session.Settings();
-  if (const auto status = CheckPrintTarget(options.target, options.log, session.ProtectedFiles())) {
+  // Once a run: finding the callbook's files lists its folder.
+  const std::vector<std::filesystem::path> protectedFiles = session.ProtectedFiles();
+  if (const auto status = CheckPrintTarget(options.target, options.log, protectedFiles)) {
     return *status;
   }
   if (options.sentLog) {
     // Nor over the labels' own PDF, which the run writes first.
-    std::vector<std::filesystem::path> keep = session.ProtectedFiles();
+    std::vector<std::filesystem::path> keep = protectedFiles;
     if (options.target.pdf) {
       keep.push_back(*options.target.pdf);
     }
@@ -99,7 +101,7 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
     return printed;
   }
   const labels::SentSaveOutcome saved =
-      run.Sent().Save(*options.sentLog, options.bureau, session.ProtectedFiles());
+      run.Sent().Save(*options.sentLog, options.bureau, protectedFiles);
   if (!saved.saved) {
     ui.ShowMessage(saved.failure);
     return kExitInputMissing;
