@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include <string>
+#include <utility>
 
 #include "adif/FieldTable.h"
 #include "callbook/CallbookFolder.h"
@@ -8,7 +9,6 @@
 #include "files/TemporaryFiles.h"
 #include "settings/InitSettings.h"
 #include "settings/SettingsKeys.h"
-#include "shell/StoredChoices.h"
 #include "version/VersionString.h"
 
 namespace tavrilon {
@@ -34,10 +34,10 @@ std::vector<std::filesystem::path> Session::ProtectedFiles() {
   std::vector<std::filesystem::path> kept{
       settings_.Path(), dataFolder_ / adif::kDictionaryFileName, programFolder_ / "tavrilon",
       programFolder_ / "tavrilon-batch", dataFolder_ / "Tavrilon-Help.pdf"};
-  const shell::StoredChoices stored = shell::ReadStoredChoices(settings_);
-  for (const std::string& log : {stored.labelInputFile, stored.logInputFile}) {
-    if (!log.empty()) {
-      kept.emplace_back(log);
+  const settings::SettingsRead read(settings_);
+  for (const settings::SettingKey& log : {settings::kLabelInputFile, settings::kLogInputFile}) {
+    if (std::string stored = settings_.ReadSetting(log, ""); !stored.empty()) {
+      kept.emplace_back(std::move(stored));
     }
   }
   const std::filesystem::path callbook = settings_.ReadSetting(settings::kQrzDrive, "");
