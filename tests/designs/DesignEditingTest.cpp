@@ -40,10 +40,8 @@ TEST_F(DesignEditingTest, FieldOptionsAreStoredAsTypedWithTheirConditionRow) {
   EXPECT_EQ(Stored("Field4Condition"), "|NotEqual|||");
 
   for (const auto& [key, value] : {std::pair("Field4Condition", "QSL_RCVD|Equal|^Y|TNX|PSE|x"),
-                                   {"Field4FontBold", "-1"},
                                    {"Field4MultiRpt", "1.0"},
                                    {"Field4FontColor", "255.0"},
-                                   {"Field4FontName", ""},
                                    {"Field4Vert", "abc"}}) {
     settings_.WriteSetting("Custom Label Layout-2", key, value);
   }
@@ -52,8 +50,6 @@ TEST_F(DesignEditingTest, FieldOptionsAreStoredAsTypedWithTheirConditionRow) {
   EXPECT_TRUE(options.testsEqual);
   EXPECT_EQ(options.compareText, "^Y");  // as typed
   EXPECT_EQ(options.elseText, "PSE|x");  // the fifth part keeps the rest
-  EXPECT_TRUE(options.bold);
-  EXPECT_EQ(options.fontName, "Arial");  // as it prints
   WriteFieldOptions(settings_, 2, 4, options);
   EXPECT_EQ(Stored("Field4MultiRpt"), "1");
   EXPECT_EQ(Stored("Field4FontColor"), "255");
@@ -85,7 +81,6 @@ TEST(DesignEditing, PositionsAreRoundedToHundredthsWithoutTrailingZeros) {
   for (const auto& c : cases) {
     EXPECT_EQ(HundredthsText(c.inches), c.text) << c.inches;
   }
-  EXPECT_EQ(DecimalText(10.5), "10.5");
 }
 
 }  // namespace

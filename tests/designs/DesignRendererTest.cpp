@@ -205,7 +205,6 @@ TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {
     }
   }
   EXPECT_EQ(grid[0], "B 0.15,0.45-8.55,0.45");
-  EXPECT_EQ(grid[2], "B 0.15,10.44-8.55,10.44");
   EXPECT_EQ(grid[3], "B 8.54,0.45-8.54,10.45");
   EXPECT_EQ(grid[4], "R 0.15,1.45-8.55,1.45");
   EXPECT_EQ(grid[14], "R 5.75,0.45-5.75,10.45");

@@ -64,7 +64,6 @@ TEST(InitSettings, UpgradeChangesOnlyWhatItNames) {
   ReplaceIn(old, "Custom Label Layout-1", "Field2ADIF=\n", "Field2ADIF=JCC\n");
   ReplaceIn(old, "Custom Label Layout-1", "Field3ADIF=\n", "Field3ADIF=jcc\n");
   ReplaceIn(old, "Custom Label Layout-1", "Field4ADIF=\n", "Field4ADIF=JCC \n");
-  ReplaceIn(old, "Custom Label Layout-2", "Field15ADIF=\n", "Field15ADIF=VE_PROV\n");
   ReplaceIn(old, "Custom Label Layout-2", "\nField5FontName=Arial\n", "\n");
   ReplaceIn(old, "Custom Label Layout-3", "MultiDx=0\n", "");
   ReplaceIn(old, "Custom Label Layout-3", "Field6FontSize=10\n", "Field6FontSize=\n");
@@ -77,7 +76,6 @@ TEST(InitSettings, UpgradeChangesOnlyWhatItNames) {
   ReplaceIn(expected, "Custom Label Layout-1", "=APP_LOGGER32_COUNTRY\n", "=COUNTRY\n");
   ReplaceIn(expected, "Custom Label Layout-1", "Field2ADIF=JCC\n", "Field2ADIF=\n");
   ReplaceIn(expected, "Custom Label Layout-1", "Field4ADIF=JCC \n", "Field4ADIF=\n");
-  ReplaceIn(expected, "Custom Label Layout-2", "Field15ADIF=VE_PROV\n", "Field15ADIF=\n");
   ReplaceIn(expected, "Custom Label Layout-2", "Field15MultiRpt=0\n",
             "Field15MultiRpt=0\nField5FontName=Arial\n");
   ReplaceIn(expected, "Custom Label Layout-3", "Field6FontSize=\n", "Field6FontSize=10\n");

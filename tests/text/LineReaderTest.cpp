@@ -81,11 +81,6 @@ TEST(LineReader, SplitsAtEveryLineEndAndTakesOffByteOrderMarks) {
   }
 }
 
-TEST(LineReader, ReadsLinesLongerThanItsBuffer) {
-  const std::string longLine(700000, 'x');
-  EXPECT_EQ(Lines(longLine + "\r\nshort\n" + longLine), (V{longLine, "short", longLine}));
-}
-
 TEST(LineReader, ReportsWhatCannotBeOpened) {
   test::TempDir dir;
   LineReader reader;
