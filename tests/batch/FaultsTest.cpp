@@ -36,11 +36,7 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
     const char* now = nullptr;  // or, when given, must now hold this
   };
   const Fault faults[] = {
-      {"a PDF over the settings file", "", "labels log.adi --pdf tavrilon.ini", 64,
-       "Tavrilon needs that file", "tavrilon.ini"},
       {"an empty PDF name", "", "labels log.adi --pdf ''", 64, "No file was named"},
-      {"a PDF into a missing folder", "", "labels log.adi --pdf gone/out.pdf", 64,
-       "the folder gone does not exist"},
       {"a PDF onto a folder", "rm out.pdf && mkdir out.pdf", "logbook log.adi --pdf out.pdf", 64,
        "it is a folder"},
       {"a PDF onto a device", "", "labels log.adi --pdf /dev/full", 64, "is not a regular file"},
@@ -48,8 +44,6 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
        "the file is read-only", "out.pdf"},
       {"a range without contacts", "", "logbook log.adi --pdf out.pdf --begin 20250101", 1,
        "holds no contacts in the chosen range; nothing was printed", "out.pdf"},
-      {"a log that is a folder", "mkdir dir.adi", "labels dir.adi --pdf out.pdf", 1,
-       "dir.adi: is a folder", "out.pdf"},
       {"a log that is a FIFO", "mkfifo fifo.adi", "logbook fifo.adi --pdf out.pdf", 1,
        "fifo.adi: is not a regular file", "out.pdf"},
       {"a dictionary that is a FIFO", "rm tvadif.txt && mkfifo tvadif.txt", "read log.adi", 2,
@@ -58,15 +52,9 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
        0, "tavrilon.ini: is not a regular file"},
       {"empty settings", ": > tavrilon.ini", "read --count log.adi", 0, "", "tavrilon.ini",
        "LabelLayOut=DEFAULT"},
-      {"settings behind a byte-order mark",
-       R"(printf '\357\273\277[Globals]\nMyCall=W1AW\n' > tavrilon.ini)", "html log.adi", 0, "",
-       "log.html", "W1AW Logbook"},
       {"a time with a colon", "",
        "logbook log.adi --pdf out.pdf --begin 20240105 --end 20240105 --end-time 14:02", 0,
        "Printing Complete -> 3 QSOs"},
-      {"several contacts on one line, CR line ends",
-       R"(sed -z 's/\n//g; s/<EOH>/&\r/; s/$/\r/' log.adi > cr.adi)", "labels cr.adi --pdf out.pdf",
-       0, "4 Labels Submitted to the Printer"},
       {"leftovers of a killed run", "echo gone > .tavrilon-99999999-1.tmp", "read --count log.adi",
        0, ""},
       // Links where the program writes: its own copies replace the link, a
