@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -61,6 +62,20 @@ PageImage RenderPdfPage(const std::filesystem::path& pdf, int page, int dpi) {
   in >> magic >> image.width >> image.height;
   image.rgb.assign(ppm.end() - image.width * image.height * 3, ppm.end());
   return image;
+}
+
+PageImage::Box PageImage::BlueInk(int left, int top, int right, int bottom) const {
+  Box box{right, bottom, left - 1, top - 1};
+  for (int y = std::max(0, top); y < std::min(bottom, height); ++y) {
+    for (int x = std::max(0, left); x < std::min(right, width); ++x) {
+      const auto at = static_cast<std::size_t>((y * width + x) * 3);
+      if (rgb[at + 2] > 150 && rgb[at] < 110 && rgb[at + 1] < 110) {
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+               std::max(box.bottom, y)};
+      }
+    }
+  }
+  return box;
 }
 
 }  // namespace tavrilon::test

@@ -40,6 +40,12 @@ std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& pdf);
 struct PageImage {
   int width = 0, height = 0;
   std::vector<unsigned char> rgb;
+  // The box of the pixels in the rectangle that are clearly blue; empty
+  // (right < left) when there are none.
+  struct Box {
+    int left, top, right, bottom;
+  };
+  Box BlueInk(int left, int top, int right, int bottom) const;
 };
 PageImage RenderPdfPage(const std::filesystem::path& pdf, int page, int dpi);
 

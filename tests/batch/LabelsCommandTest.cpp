@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +137,65 @@ TEST(SimpleLabelsCommandTest, Style3PrintsQslMailingAndReturnLabelsInARow) {
       << without.err;
   // Each contact's QSL label and the return label.
   EXPECT_NE(without.err.find("4 Labels Submitted to the Printer"), std::string::npos);
+}
+
+// The same job through a real CUPS queue (cups-pdf), when the test command
+// has set one up: the same labels in the same places.
+TEST_F(LabelsCommandTest, ACupsQueuePrintsTheSameLabels) {
+  const char* queue = std::getenv("TAVRILON_CUPS_QUEUE");
+  const char* outputDir = std::getenv("TAVRILON_CUPS_PDF_DIR");
+  if (queue == nullptr || outputDir == nullptr) {
+    if (std::getenv("CI") != nullptr) {
+      FAIL() << "CI must run this test: no CUPS queue was set up (TAVRILON_CUPS_QUEUE)";
+    }
+    GTEST_SKIP() << "no CUPS queue set up (TAVRILON_CUPS_QUEUE)";
+  }
+  const auto started = fs::file_time_type::clock::now();
+  const std::string skip = " --stock 5160 --skip " + std::to_string(kSkip);
+  ASSERT_EQ(folder_.Run("labels log.adi --pdf own.pdf" + skip).status, 0);
+  const BatchRun run = folder_.Run(std::string("labels log.adi --printer '") + queue + "'" + skip);
+  ASSERT_EQ(run.status, 0) << run.err;
+
+  fs::path printed;
+  for (int wait = 0; wait < 600 && printed.empty(); ++wait) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(outputDir, ec)) {
+      if (entry.path().extension() == ".pdf" && entry.last_write_time() >= started &&
+          entry.path().filename().string().find("Tavrilon") != std::string::npos) {
+        printed = entry.path();
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_FALSE(printed.empty()) << "the queue wrote no PDF to " << outputDir;
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let it finish writing
+  // Work on a copy, and leave nothing of the test in the queue's folder.
+  fs::copy_file(printed, folder_ / "cups.pdf");
+  fs::remove(printed);
+  printed = folder_ / "cups.pdf";
+
+  constexpr int kDpi = 100;
+  for (int pageNumber : {1, 2}) {
+    const PageImage own = RenderPdfPage(folder_ / "own.pdf", pageNumber, kDpi);
+    const PageImage cups = RenderPdfPage(printed, pageNumber, kDpi);
+    ASSERT_EQ(cups.width, own.width);
+    ASSERT_EQ(cups.height, own.height);
+    for (int i = 1; i <= kContacts; ++i) {
+      const Spot spot = SpotOf(i);
+      if (spot.page != pageNumber) {
+        continue;
+      }
+      const int left = static_cast<int>(spot.left * kDpi);
+      const int top = static_cast<int>(spot.top * kDpi);
+      const auto a = own.BlueInk(left, top, left + 280, top + 100);
+      const auto b = cups.BlueInk(left, top, left + 280, top + 100);
+      ASSERT_LE(a.left, a.right) << CallOf(i) << ": no call on our own PDF";
+      ASSERT_LE(b.left, b.right) << CallOf(i) << ": no call through CUPS";
+      EXPECT_NEAR(a.left, b.left, 2) << CallOf(i);  // 0.02 inch
+      EXPECT_NEAR(a.top, b.top, 2) << CallOf(i);
+      EXPECT_NEAR(a.right, b.right, 2) << CallOf(i);
+    }
+  }
 }
 
 }  // namespace
