@@ -119,7 +119,6 @@ TEST_F(QsoSortTest, ALargeLogShowsEveryTenThousandthComparisonAndStaysStable) {
   ASSERT_EQ(progress.size(), 2 + static_cast<std::size_t>(outcome.sortCount / 10'000));
   EXPECT_EQ(progress[1].status, "Sorting Data - 10,000 sorts complete.");
   EXPECT_EQ(progress[1].done, 10'000);
-  EXPECT_LE(outcome.sortCount, progress[0].total);
 }
 
 // Values over several lines, text like tags inside values, header text

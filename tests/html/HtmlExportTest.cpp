@@ -27,14 +27,12 @@ TEST(HtmlPagePathTest, ThePageIsTheLogsPathWithItsLastExtensionReplacedByHtml) {
 
 class HtmlExportTest : public ::testing::Test {
  protected:
-  RunOutcome Export(const fs::path& log, logbook::LogLayout layout = logbook::LogLayout::Default) {
+  RunOutcome Export(const fs::path& log) {
     ui_.messages.clear();
-    logbook::LogbookRequest request;
-    request.logInputFile = log.string();
-    request.layout = layout;
-    request.operatorCall = "W1AW";
-    return ConvertLogToHtml(input_, settings_, ui_, request, [] { return test::CreatedOn(); },
-                            {settings_.Path()});
+    return ConvertLogToHtml(
+        input_, settings_, ui_,
+        {log.string(), logbook::LogLayout::Default, "W1AW", logbook::LogMode::Full, {}},
+        [] { return test::CreatedOn(); }, {settings_.Path()});
   }
 
   // Every file of the folder, by name.

@@ -22,15 +22,13 @@ TEST(HtmlPageFileTest, ALongPageAppearsWholeUnderTheLongestNameAFolderAllows) {
   EXPECT_FALSE(fs::exists(target)) << "the page is not there while written";
   ASSERT_TRUE(page.Commit()) << page.Failure();
   EXPECT_EQ(tavrilon::test::ReadFile(target), big);
-}
 
-TEST(HtmlPageFileTest, FailuresCarryTheSystemsReason) {
-  tavrilon::test::TempDir dir;
-  HtmlPageFile page(dir / "no-such-folder" / "page.html");
-  EXPECT_FALSE(page.Open());
-  EXPECT_EQ(page.Failure(), std::error_code(ENOENT, std::system_category()).message());
-  page.Write("ignored");
-  EXPECT_FALSE(page.Commit());
+  // Failures carry the system's reason.
+  HtmlPageFile lost(dir / "no-such-folder" / "page.html");
+  EXPECT_FALSE(lost.Open());
+  EXPECT_EQ(lost.Failure(), std::error_code(ENOENT, std::system_category()).message());
+  lost.Write("ignored");
+  EXPECT_FALSE(lost.Commit());
 }
 
 }  // namespace

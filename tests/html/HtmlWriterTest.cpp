@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "adif/AdifTestSupport.h"
 #include "adif/QsoParser.h"
 #include "html/HtmlTestSupport.h"
 #include "html/HtmlWriter.h"
@@ -17,13 +18,6 @@ using Texts = std::vector<std::string>;
 // Head, rows and foot byte for byte: the golden page of HtmlExportTest.
 class HtmlWriterTest : public ::testing::Test {
  protected:
-  HtmlWriterTest() {
-    std::string fault;
-    EXPECT_EQ(adif::LoadFieldDictionary(tavrilon::test::ShippedDictionary(), fields_, fault),
-              adif::DictionaryLoad::Loaded);
-    fields_.ComputeStandardFieldSlots();
-  }
-
   // A custom layout of "Custom Log" columns, by number from 1.
   void LoadCustom(const std::vector<std::pair<int, std::string>>& columns) {
     for (const auto& [number, value] : columns) {
@@ -44,7 +38,7 @@ class HtmlWriterTest : public ::testing::Test {
 
   tavrilon::test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
-  adif::FieldTable fields_;
+  adif::FieldTable fields_ = adif::test::TableOf({"note", "CALL", "COMMENT", "RST_SENT", "NAME"});
   logbook::ColumnTable columns_;
   test::StringSink sink_;
   HtmlWriter writer_{sink_, columns_};

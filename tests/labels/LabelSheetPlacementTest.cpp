@@ -35,7 +35,6 @@ TEST_F(LabelSheetPlacementTest, LabelsGoAcrossThenDownThenToANewPage) {
     double hp, vp, tm, lm;
   } sheets[] = {
       {"5160", 3, 10, 2.8, 1, 0.45, 0.15},
-      {"15160", 3, 10, 2.8, 1, 0.45, 0.15},    // an equivalent of 5160
       {"8386", 1, 2, 6, 4.5, 1.3, 1.3},        // a single column
       {"l7164", 3, 4, 2.6, 2.83, 0.21, 0.28},  // found in capitals
       {"Custom 3", 2, 3, 3.5, 2, 0.5, 0.25},
