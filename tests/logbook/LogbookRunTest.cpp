@@ -19,9 +19,7 @@ class LogbookRunTest : public ::testing::Test {
  protected:
   RunOutcome Print(std::string_view log, LogMode mode, LogLayout layout = LogLayout::Default) {
     test::WriteFile(dir_ / "log.adi", log);
-    request_.logInputFile = (dir_ / "log.adi").string();
     request_.layout = layout;
-    request_.operatorCall = "W1AW";
     request_.mode = mode;
     surface_.operations.clear();
     surface_.page = 1;  // counts the sheets
@@ -46,7 +44,8 @@ class LogbookRunTest : public ::testing::Test {
   test::ScriptedUserInterface ui_;
   LogbookRun run_{input_, settings_, ui_, [] { return kPrintedOn; }};
   RecordingSurface surface_;
-  LogbookRequest request_;
+  LogbookRequest request_{
+      (dir_ / "log.adi").string(), LogLayout::Default, "W1AW", LogMode::Full, {}};
 };
 
 TEST_F(LogbookRunTest, PagesOfThirtyThreeRowsUnderTitleHeadingsAndFooterAlsoFromAPage) {
@@ -116,7 +115,6 @@ TEST_F(LogbookRunTest, TheRangeTakesItsEndsByDateAndTimeAsTyped) {
   };
   for (const auto& [range, calls] : cases) {
     request_.range = range;
-    EXPECT_TRUE(range.RangeChosen);
     ASSERT_EQ(Print(log, LogMode::Part), RunOutcome::Completed);
     EXPECT_EQ(At(41), calls) << range.BeginDate << range.BeginTime << "-" << range.EndDate;
   }

