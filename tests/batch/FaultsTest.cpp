@@ -39,24 +39,12 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
       {"an empty PDF name", "", "labels log.adi --pdf ''", 64, "No file was named"},
       {"a PDF onto a folder", "rm out.pdf && mkdir out.pdf", "logbook log.adi --pdf out.pdf", 64,
        "it is a folder"},
-      {"a PDF onto a device", "", "labels log.adi --pdf /dev/full", 64, "is not a regular file"},
       {"a read-only PDF", "chmod 400 out.pdf", "labels log.adi --pdf out.pdf", 1,
        "the file is read-only", "out.pdf"},
-      {"a range without contacts", "", "logbook log.adi --pdf out.pdf --begin 20250101", 1,
-       "holds no contacts in the chosen range; nothing was printed", "out.pdf"},
       {"a log that is a FIFO", "mkfifo fifo.adi", "logbook fifo.adi --pdf out.pdf", 1,
        "fifo.adi: is not a regular file", "out.pdf"},
-      {"a dictionary that is a FIFO", "rm tvadif.txt && mkfifo tvadif.txt", "read log.adi", 2,
-       "tvadif.txt: is not a regular file"},
-      {"settings that are a FIFO", "rm tavrilon.ini && mkfifo tavrilon.ini", "read --count log.adi",
-       0, "tavrilon.ini: is not a regular file"},
       {"empty settings", ": > tavrilon.ini", "read --count log.adi", 0, "", "tavrilon.ini",
        "LabelLayOut=DEFAULT"},
-      {"a time with a colon", "",
-       "logbook log.adi --pdf out.pdf --begin 20240105 --end 20240105 --end-time 14:02", 0,
-       "Printing Complete -> 3 QSOs"},
-      {"leftovers of a killed run", "echo gone > .tavrilon-99999999-1.tmp", "read --count log.adi",
-       0, ""},
       // Links where the program writes: its own copies replace the link, a
       // file written through one never lands on a file the program needs.
       {"a sorted copy linked to the log, beside what a killed sort left",
@@ -94,17 +82,6 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
     }
     EXPECT_TRUE(NoTemporaryFiles(folder));
   }
-}
-
-// A log that does not end a record within 64 MiB stops the run where the
-// record began, and no half page is left.
-TEST(Faults, ARecordWithoutAnEndStopsTheRun) {
-  BatchFolder folder("<EOH>\n<CALL:4>ZZ10<EOR>\n<COMMENT:1>" + std::string(65 << 20, 'x') + "\n");
-  const BatchRun run = folder.Run("html log.adi");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("line 3"), std::string::npos) << run.err;
-  EXPECT_FALSE(fs::exists(folder / "log.html"));
-  EXPECT_TRUE(NoTemporaryFiles(folder));
 }
 
 // A run ended by SIGTERM well into the labels, while the PDF is being

@@ -43,6 +43,7 @@ TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
       {"read log.adi b.adi", "too many: \"b.adi\""},
       {"labels log.adi", "labels takes"},
       {"labels log.adi --pdf", "--pdf needs a value"},
+      {"labels log.adi --pdf out.pdf --bureau", "labels takes one LOG"},
       {"preview log.adi --image p.bmp --scale 3", "--scale takes 1, 2 or 4, not \"3\""},
       {"logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101", "logbook takes"},
   };
@@ -62,10 +63,7 @@ TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
     const char* says;
   } cases[] = {
       {"labels log.adi --printer 'No Such Printer'", 1, "There is no printer named"},
-      {"logbook log.adi --pdf out.pdf --from-page 0", 64, "--from-page takes a page number"},
       {"logbook log.adi --pdf out.pdf --begin 2024", 64, "--begin takes a date"},
-      {"logbook log.adi --pdf out.pdf --begin 20240101 --begin-time 2401", 64,
-       "--begin-time takes a time"},
   };
   for (const auto& c : cases) {
     const BatchRun run = folder.Run(c.args);

@@ -70,13 +70,6 @@ TEST_F(HtmlExportTest, ASmallLogReplacesAnOlderPageWithTheExpectedPageByteForByt
       << "no temporary file is left";
 }
 
-TEST_F(HtmlExportTest, ALogWithoutContactsGivesTheHeadingRowAlone) {
-  WriteFile(dir_ / "empty.adi", "A log with a header only\n<EOH>\n");
-  ASSERT_EQ(Export(dir_ / "empty.adi"), RunOutcome::Completed);
-  const std::string page = ReadFile(dir_ / "empty.html");
-  EXPECT_NE(page.find(">QSL_RCVD</font/></TD></TR>\r\n</TABLE>\r\n"), std::string::npos) << page;
-}
-
 TEST_F(HtmlExportTest, ALogThatIsOrLeadsToAnHtmlPageIsNeverWrittenOver) {
   fs::create_symlink("log.html", dir_ / "log.adi");
   for (const char* name : {"log.Html", "log.adi"}) {

@@ -65,7 +65,6 @@ TEST_F(HtmlWriterTest, EachCellHoldsTheValueCutToItsColumn) {
     const char* why;
   } cases[] = {
       {"COMMENT,0,C,0,30", "<CALL:4>W1AW<EOR>", "&nbsp", "no value: a non-breaking space"},
-      {"COMMENT,0,C,0,30", "<COMMENT:0><CALL:4>W1AW<EOR>", "&nbsp", "an empty value alike"},
       {"RST_SENT,0,R,0,3", "<RST_SENT:4>5999<EOR>", "599", "cut to the column's length"},
       {"RST_SENT,0,R,0,0", "<RST_SENT:3>599<EOR>", "&nbsp", "a length of 0 leaves nothing"},
       {"comment,0,C,0,30", "<Comment:3>hi!<EOR>", "hi!", "field names match in capitals"},

@@ -43,7 +43,6 @@ TEST_F(LabelSheetCustomTest, AFaultySheetNamesEveryEntryToFix) {
 
 TEST_F(LabelSheetCustomTest, ASheetIsDescribedAndShownByItsEntriesAsStored) {
   const std::pair<const char*, bool> cases[] = {
-      {"Custom 3", false},
       {"Custom 3||||||", false},  // "Apply" of an empty row
       {"Custom 3| | |2.8|1|0.45|0.15", false},
       {"Custom 3||10||||", true},  // down alone is enough to be described

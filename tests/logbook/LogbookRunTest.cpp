@@ -120,12 +120,6 @@ TEST_F(LogbookRunTest, TheRangeTakesItsEndsByDateAndTimeAsTyped) {
   }
 }
 
-TEST_F(LogbookRunTest, WithoutTheDictionaryTheDocumentIsThrownAway) {
-  std::filesystem::remove(dir_.Dictionary());
-  EXPECT_EQ(Print(test::ContactLog(3), LogMode::Full), RunOutcome::DictionaryMissing);
-  EXPECT_EQ(surface_.operations.back().kind, print::RecordingSurface::Kind::DiscardDocument);
-}
-
 TEST(LogRangeInput, TheDialogsChecks) {
   EXPECT_TRUE(IsAcceptedDate("") && IsAcceptedDate("20240229"));
   for (const char* refused : {"20230229", "20241301", "2024011", "2024-1-1"}) {
