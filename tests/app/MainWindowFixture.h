@@ -27,17 +27,12 @@ class FakeCatalog : public print::PrinterCatalog {
 
 // The open windows named `name`, and the first of them.
 inline QList<QWidget*> OpenWindows(const char* name) {
-  QList<QWidget*> open;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QLatin1String(name) && w->isVisible()) {
-      open << w;
-    }
-  }
+  QList<QWidget*> open = QApplication::topLevelWidgets();
+  open.removeIf([name](const QWidget* w) { return w->objectName() != name || !w->isVisible(); });
   return open;
 }
 inline QWidget* TopLevel(const char* name) {
-  const QList<QWidget*> open = OpenWindows(name);
-  return open.isEmpty() ? nullptr : open.front();
+  return OpenWindows(name).value(0);
 }
 
 template <typename T>
@@ -84,9 +79,8 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
-  // A start with the dictionary (again, if a test removed it), `log` as the
-  // input file of labels and logbook, and the PDF printer stored unless told
-  // otherwise.
+  // A start with the dictionary (again, if a test removed it), `log` as the input
+  // file of labels and logbook, and the PDF printer stored unless told otherwise.
   void StartWithLog(const std::string& log, bool printerStored = true) {
     std::filesystem::copy_file(test::ShippedDictionary(), dir_.Dictionary(),
                                std::filesystem::copy_options::overwrite_existing);

@@ -21,7 +21,6 @@ TEST_F(MainWindowTest, TheWholeLogAndTheLogFromAPagePrintToThePdf) {
   desktop_.fileAnswers = {Path("log.pdf")};
   Click(window_.get(), "cmdPrintLog");
   EXPECT_EQ(Status(), QStringLiteral("Printing Complete -> 40 QSOs Submitted to 2 pages."));
-  EXPECT_EQ(desktop_.fileDialogs.back(), "Save PDF | " + Path("mylog-logbook.pdf"));
   ASSERT_TRUE(fs::remove(dir_ / "log.pdf"));
 
   desktop_.fileAnswers = {Path("log.pdf")};

