@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -25,6 +26,8 @@ TEST_F(MainWindowTest, CalibratePrinterStoresTheShiftForThePrinterInUse) {
     Click(dialog, "cmdOK");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(Child<QLabel>(dialog, "lblError")->text().contains(QStringLiteral("-20 to 20")));
+    // Grown to hold the message, so that no line of the instructions is cut.
+    EXPECT_GE(dialog->height(), dialog->layout()->totalHeightForWidth(dialog->width()));
     across->setText(QStringLiteral("0.06"));
     down->setText(QStringLiteral("-.04"));
     Click(dialog, "cmdOK");
