@@ -8,31 +8,11 @@
 
 #include "adif/AdifInput.h"
 #include "adif/QsoSort.h"
+#include "adif/SortedCopy.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Notes when the sort is done: its last progress fills the range.
-class QuietUserInterface : public tavrilon::UserInterface {
- public:
-  void SetStatusText(std::string_view) override {}
-  void SetProgressVisible(bool) override {}
-  void SetProgressValue(int) override {}
-  void ShowMessage(std::string_view, tavrilon::MessageIcon) override {}
-  bool AskYesNo(std::string_view) override { return false; }
-  std::optional<std::string> AskText(std::string_view, std::string_view) override { return {}; }
-  void LetPendingEventsRun() override {}
-  void ShowSortWindow(bool) override {}
-  void ShowSortProgress(std::string_view, std::int64_t done, std::int64_t total) override {
-    if (done == total) {
-      sorted = Clock::now();
-    }
-  }
-  std::string GroupDigits(std::int64_t count) const override { return std::to_string(count); }
-
-  Clock::time_point sorted;
-};
 
 double Seconds(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double>(to - from).count();
@@ -58,16 +38,17 @@ int main(int argc, char** argv) {
   }
   input.Close();
   const auto loaded = Clock::now();
-  QuietUserInterface ui;
-  const tavrilon::adif::SortOutcome outcome = tavrilon::adif::SortArrays(
-      records, tavrilon::adif::SortedFilePath(std::filesystem::path(argv[3]) / log.filename()), ui);
+  tavrilon::adif::SortByCall(records, [](std::int64_t, std::int64_t) {});
+  const auto sorted = Clock::now();
+  const std::string failure = tavrilon::adif::WriteSortedCopy(
+      records, tavrilon::adif::SortedFilePath(std::filesystem::path(argv[3]) / log.filename()));
   const auto written = Clock::now();
-  if (!outcome.written) {
-    std::fprintf(stderr, "%s\n", outcome.failure.c_str());
+  if (!failure.empty()) {
+    std::fprintf(stderr, "%s\n", failure.c_str());
     return 1;
   }
   std::printf("%zu %.1f %.3f %.3f %.3f\n", records.Count(),
               static_cast<double>(std::filesystem::file_size(log)) / 1e6, Seconds(start, loaded),
-              Seconds(loaded, ui.sorted), Seconds(ui.sorted, written));
+              Seconds(loaded, sorted), Seconds(sorted, written));
   return 0;
 }

@@ -4,8 +4,6 @@
 #include <bit>
 #include <cstring>
 
-#include "files/ReplacingFile.h"
-
 namespace tavrilon::adif {
 
 namespace {
@@ -13,7 +11,6 @@ namespace {
 // Large enough that a log needs few, small enough that the last one wastes little.
 constexpr std::size_t kBlockBytes = std::size_t{4} << 20;
 constexpr std::int64_t kProgressEvery = 10'000;
-constexpr int kEventRounds = 10;
 
 std::uint64_t Leading(std::string_view call) {
   std::uint64_t leading = 0;
@@ -21,22 +18,6 @@ std::uint64_t Leading(std::string_view call) {
     leading = leading << 8 | (i < call.size() ? static_cast<unsigned char>(call[i]) : 0U);
   }
   return leading;
-}
-
-void LetEventsRun(UserInterface& ui) {
-  for (int i = 0; i < kEventRounds; ++i) {
-    ui.LetPendingEventsRun();
-  }
-}
-
-std::string SortedText(UserInterface& ui, std::int64_t count) {
-  return "Sorting Data - " + ui.GroupDigits(count) + " sorts complete.";
-}
-
-// The most comparisons the merge sort below makes for n records, with room to spare.
-std::int64_t MostComparisons(std::size_t n) {
-  const auto levels = static_cast<std::int64_t>(std::bit_width(n > 1 ? n - 1 : 0));
-  return static_cast<std::int64_t>(n) * (levels + 1);
 }
 
 }  // namespace
@@ -49,11 +30,11 @@ struct SortAccess {
   // Counts every comparison and shows each 10,000th.
   class CountingLess {
    public:
-    CountingLess(UserInterface& ui, std::int64_t total) : ui_(ui), total_(total) {}
+    CountingLess(const SortProgress& progress, std::int64_t most)
+        : progress_(progress), most_(most) {}
     bool operator()(const Entry& a, const Entry& b) {
       if (++count_ % kProgressEvery == 0) {
-        ui_.ShowSortProgress(SortedText(ui_, count_), std::min(count_, total_), total_);
-        ui_.LetPendingEventsRun();
+        progress_(std::min(count_, most_), most_);
       }
       if (a.leading != b.leading) {
         return a.leading < b.leading;
@@ -66,8 +47,8 @@ struct SortAccess {
     std::int64_t Count() const { return count_; }
 
    private:
-    UserInterface& ui_;
-    std::int64_t total_;
+    const SortProgress& progress_;
+    std::int64_t most_;
     std::int64_t count_ = 0;
   };
 
@@ -120,50 +101,18 @@ std::string_view SortRecords::Record(std::size_t i) const {
   return {entries_[i].call + entries_[i].callSize, entries_[i].recordSize};
 }
 
-std::filesystem::path SortedFilePath(const std::filesystem::path& labelInputFile) {
-  std::filesystem::path sorted = labelInputFile;
-  sorted += ".sort";
-  return sorted;
+std::int64_t SortBound(std::size_t count) {
+  const auto levels = static_cast<std::int64_t>(std::bit_width(count > 1 ? count - 1 : 0));
+  return static_cast<std::int64_t>(count) * (levels + 1);
 }
 
-SortOutcome SortArrays(SortRecords& records, const std::filesystem::path& sortedFile,
-                       UserInterface& ui) {
+std::int64_t SortByCall(SortRecords& records, const SortProgress& progress) {
   const std::size_t n = records.Count();
-  const std::int64_t total = MostComparisons(n);
-  ui.ShowSortWindow(true);
-  ui.ShowSortProgress("Please Wait - Sorting Data for " + std::to_string(n) + " QSOs", 0, total);
-  LetEventsRun(ui);
-
-  SortAccess::CountingLess less(ui, total);
+  SortAccess::CountingLess less(progress, SortBound(n));
   std::vector<SortAccess::Entry>& entries = SortAccess::Entries(records);
   std::vector<SortAccess::Entry> buffer(n / 2);
   SortAccess::MergeSort(entries.data(), n, buffer.data(), less);
-  buffer = {};
-  SortOutcome outcome;
-  outcome.sortCount = less.Count();
-  ui.ShowSortProgress(SortedText(ui, outcome.sortCount), total, total);
-
-  // A link in the copy's place is replaced, never written through to the log.
-  files::ReplacingFile file(sortedFile, files::ReplacingFile::Links::Replace);
-  if (file.Open()) {
-    for (std::size_t i = 0; i < n; ++i) {
-      // What stands before a record's first tag is no part of it for any
-      // reader; without it the copy begins with "<": a logger then looks
-      // for no header.
-      const std::string_view record = records.Record(i);
-      file.Write(record.substr(std::min(record.find('<'), record.size())));
-      file.Write("\r\n");
-    }
-    // No wait for the disk: the copy is made again by every run that needs it.
-    outcome.written = file.Commit(false).has_value();
-  }
-  if (!outcome.written) {
-    outcome.failure =
-        "The sorted copy " + sortedFile.string() + " cannot be written: " + file.Failure();
-  }
-  ui.ShowSortWindow(false);
-  LetEventsRun(ui);
-  return outcome;
+  return less.Count();
 }
 
 }  // namespace tavrilon::adif

@@ -2,13 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "session/UserInterface.h"
 
 namespace tavrilon::adif {
 
@@ -40,24 +38,16 @@ class SortRecords {
   std::vector<Entry> entries_;
 };
 
-// The sorted copy of a label log: its full name with ".sort" appended.
-std::filesystem::path SortedFilePath(const std::filesystem::path& labelInputFile);
+// Called every 10,000 comparisons with the comparisons made so far and the
+// most the sort can make (SortBound).
+using SortProgress = std::function<void(std::int64_t done, std::int64_t most)>;
 
-struct SortOutcome {
-  bool written = false;
-  std::string failure;         // names the file and gives the system's reason
-  std::int64_t sortCount = 0;  // comparisons made
-};
+// The most comparisons SortByCall makes for `count` records.
+std::int64_t SortBound(std::size_t count);
 
 // Puts the records in order by call, compared byte by byte (capitals before
-// small letters), records of one call keeping their order, and writes them to
-// `sortedFile`, whole or not at all: each from its first tag, on a line of its
-// own, ended by CR LF. A record whose values hold line ends keeps them, so it
-// spans the lines it spanned in the log: a logger that follows the declared
-// lengths reads every value as it was, and our reader joins the lines again.
-// No header: the file begins with a tag. Shows the sort window and the
-// progress texts while it works.
-SortOutcome SortArrays(SortRecords& records, const std::filesystem::path& sortedFile,
-                       UserInterface& ui);
+// small letters), records of one call keeping their order. Returns the
+// comparisons made.
+std::int64_t SortByCall(SortRecords& records, const SortProgress& progress);
 
 }  // namespace tavrilon::adif

@@ -30,8 +30,9 @@
 #include "labels/LabelRun.h"
 #include "print/PrinterChoice.h"
 #include "qt/QtPrintSurface.h"
-#include "session/Session.h"
+#include "sheets/SheetLookup.h"
 #include "shell/MainWindowState.h"
+#include "shell/Session.h"
 #include "text/Text.h"
 
 namespace tavrilon::app {
@@ -486,7 +487,7 @@ void CustomLabelLayoutWindow::RefreshView() {
     }
     labelView_->SetSample(std::move(*sample));
   }
-  const auto sheet = designs::SheetOfStock(state_.LabelStock, settings_);
+  const auto sheet = sheets::FindSheet(state_.LabelStock, settings_).sheet;
   labelView_->SetSheet(sheet);
   labelView_->Redraw();
 

@@ -19,7 +19,7 @@ struct Column {
   const char* heading;  // the heading's label name
   const char* tip;
 };
-constexpr Column kColumns[labels::kCustomSheetEntryCount] = {
+constexpr Column kColumns[sheets::kCustomSheetEntryCount] = {
     {"Across", "lblNumberAcross", "Enter number of Labels across the page"},
     {"Down", "lblNumberDown", "Enter number of Labels down the page"},
     {"Horiz", "lblHorizPitch", "Enter Horizontal Pitch (in inches)"},
@@ -37,19 +37,19 @@ CustomLabelSheetDialog::CustomLabelSheetDialog(settings::SettingsFile& settings,
   setWindowTitle(tr("Custom Label Sheet Setup"));
   auto* layout = new QGridLayout(this);
 
-  for (std::size_t c = 0; c < labels::kCustomSheetEntryCount; ++c) {
+  for (std::size_t c = 0; c < sheets::kCustomSheetEntryCount; ++c) {
     auto* heading = new QLabel(
-        ToQString(labels::CustomSheetEntryHeading(static_cast<labels::CustomSheetEntry>(c))));
+        ToQString(sheets::CustomSheetEntryHeading(static_cast<sheets::CustomSheetEntry>(c))));
     heading->setObjectName(QString::fromLatin1(kColumns[c].heading));
     heading->setAlignment(Qt::AlignCenter);
     layout->addWidget(heading, 0, static_cast<int>(c) + 1);
   }
-  for (int sheet = 1; sheet <= labels::kCustomSheetCount; ++sheet) {
+  for (int sheet = 1; sheet <= sheets::kCustomSheetCount; ++sheet) {
     const QString n = QString::number(sheet);
     auto* caption = new QLabel(tr("Custom Label %1").arg(n));
     caption->setObjectName(QStringLiteral("lblCustomLabel") + n);
     layout->addWidget(caption, sheet, 0);
-    const labels::CustomSheetEntries stored = labels::ReadCustomSheetEntries(sheet, settings_);
+    const sheets::CustomSheetEntries stored = sheets::ReadCustomSheetEntries(sheet, settings_);
     auto& row = boxes_[static_cast<std::size_t>(sheet - 1)];
     for (std::size_t c = 0; c < row.size(); ++c) {
       row[c] = new QLineEdit(ToQString(stored[c]));
@@ -67,21 +67,21 @@ CustomLabelSheetDialog::CustomLabelSheetDialog(settings::SettingsFile& settings,
   // Return ends typing in a box; it must not store and close the window.
   cmdLabelApply->setAutoDefault(false);
   cmdlabelEnd->setAutoDefault(false);
-  layout->addLayout(buttons.layout, labels::kCustomSheetCount + 1, 0, 1,
-                    static_cast<int>(labels::kCustomSheetEntryCount) + 1);
+  layout->addLayout(buttons.layout, sheets::kCustomSheetCount + 1, 0, 1,
+                    static_cast<int>(sheets::kCustomSheetEntryCount) + 1);
   connect(cmdLabelApply, &QPushButton::clicked, this, &CustomLabelSheetDialog::Apply);
   connect(cmdlabelEnd, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void CustomLabelSheetDialog::Apply() {
-  std::array<labels::CustomSheetEntries, labels::kCustomSheetCount> rows;
+  std::array<sheets::CustomSheetEntries, sheets::kCustomSheetCount> rows;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     for (std::size_t c = 0; c < rows[r].size(); ++c) {
       rows[r][c] = ToUtf8(boxes_[r][c]->text());
     }
   }
   if (ApplySettings(settings_, desktop_, this,
-                    [&] { labels::WriteCustomSheets(rows, settings_); })) {
+                    [&] { sheets::WriteCustomSheets(rows, settings_); })) {
     close();
   }
 }

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "labels/LabelSheetCustom.h"
 #include "settings/SettingsFile.h"
+#include "sheets/CustomSheets.h"
 
 class QLineEdit;
 
@@ -27,7 +27,7 @@ class CustomLabelSheetDialog : public QDialog {
 
   settings::SettingsFile& settings_;
   Desktop& desktop_;
-  std::array<std::array<QLineEdit*, labels::kCustomSheetEntryCount>, labels::kCustomSheetCount>
+  std::array<std::array<QLineEdit*, sheets::kCustomSheetEntryCount>, sheets::kCustomSheetCount>
       boxes_{};
 };
 

@@ -32,7 +32,7 @@ InfoInputDialog::InfoInputDialog(settings::SettingsFile& settings, Desktop& desk
   auto* lblAddressDesc = new QLabel(tr("Enter your address for printing return address labels:"));
   lblAddressDesc->setObjectName(QStringLiteral("lblAddressDesc"));
   layout->addWidget(lblAddressDesc, 1, 0, 1, 2);
-  const labels::LabelLines address = labels::LoadReturnAddress(settings_);
+  const designs::LabelLines address = labels::LoadReturnAddress(settings_);
   for (std::size_t i = 0; i < txtAddress_.size(); ++i) {
     const QString n = QString::number(i + 1);
     auto* label = new QLabel(tr("Address Line %1").arg(n));

@@ -43,7 +43,7 @@ void LabelViewWidget::SetSample(designs::LabelSample sample) {
   sample_ = std::move(sample);
 }
 
-void LabelViewWidget::SetSheet(std::optional<labels::LabelSheet> sheet) {
+void LabelViewWidget::SetSheet(std::optional<sheets::LabelSheet> sheet) {
   sheet_ = std::move(sheet);
 }
 

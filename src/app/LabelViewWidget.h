@@ -9,8 +9,8 @@
 
 #include "designs/DesignRenderer.h"
 #include "designs/LabelView.h"
-#include "labels/LabelSheet.h"
 #include "settings/SettingsFile.h"
+#include "sheets/LabelSheet.h"
 
 namespace tavrilon::app {
 
@@ -27,7 +27,7 @@ class LabelViewWidget : public QWidget {
   // What the view draws: the contacts, and the sheet whose label outlines
   // them (none when the stock is unknown).
   void SetSample(designs::LabelSample sample);
-  void SetSheet(std::optional<labels::LabelSheet> sheet);
+  void SetSheet(std::optional<sheets::LabelSheet> sheet);
   // Draws the label again from the settings file.
   void Redraw();
 
@@ -60,7 +60,7 @@ class LabelViewWidget : public QWidget {
   int design_;
   designs::DesignRenderer renderer_;
   designs::LabelSample sample_;
-  std::optional<labels::LabelSheet> sheet_;
+  std::optional<sheets::LabelSheet> sheet_;
   QImage picture_;
   double dotsPerInch_ = 96;
   std::vector<designs::FieldExtent> extents_;

@@ -35,7 +35,7 @@ namespace tavrilon::app {
 
 namespace {
 
-using labels::LabelDesign;
+using designs::LabelDesign;
 
 constexpr LabelDesign kDesignOptions[] = {LabelDesign::Default, LabelDesign::Simple,
                                           LabelDesign::Custom1, LabelDesign::Custom2,
@@ -61,7 +61,7 @@ MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop
       form_(*this),
       ui_(*this, *form_.statusText, *form_.progressBar, desktop),
       state_(session.Settings(), ui_),
-      commands_(session, printers, desktop, ui_, *this, state_, *form_.txtLabelSkip,
+      commands_(session, printers, desktop, ui_, ui_, *this, state_, *form_.txtLabelSkip,
                 [this] { OpenPrinterDialog(); }) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(PictureIcon(Picture::Program));

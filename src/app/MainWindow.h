@@ -6,8 +6,8 @@
 #include "app/MainWindowForm.h"
 #include "app/PrintCommands.h"
 #include "app/WindowUserInterface.h"
-#include "session/Session.h"
 #include "shell/MainWindowState.h"
+#include "shell/Session.h"
 
 namespace tavrilon::print {
 class PrinterChoice;

@@ -23,7 +23,7 @@
 #include "app/Named.h"
 #include "app/Pictures.h"
 #include "app/QtText.h"
-#include "labels/LabelStocks.h"
+#include "sheets/LabelStocks.h"
 
 namespace tavrilon::app {
 
@@ -129,7 +129,7 @@ void MainWindowForm::BuildControls(QMainWindow& window) {
   auto* right = new QVBoxLayout;
   right->addWidget(Named(new QLabel(tr("Choose Label Sheet")), "lblChooseLabel"));
   lstAveryLab = Named(new QListWidget, "lstAveryLab");
-  for (std::string_view stock : labels::kLabelStocks) {
+  for (std::string_view stock : sheets::kLabelStocks) {
     lstAveryLab->addItem(ToQString(stock));
   }
   right->addWidget(lstAveryLab);

@@ -17,13 +17,13 @@
 #include "html/HtmlExport.h"
 #include "print/PrinterChoice.h"
 #include "qt/PreviewImage.h"
-#include "session/Session.h"
 #include "shell/MainWindowState.h"
+#include "shell/Session.h"
 
 namespace tavrilon::app {
 
 PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, Desktop& desktop,
-                             UserInterface& ui, QWidget& window,
+                             UserInterface& ui, SortDisplay& sortDisplay, QWidget& window,
                              const shell::MainWindowState& state, QLineEdit& labelSkip,
                              std::function<void()> choosePrinter)
     : session_(session),
@@ -35,7 +35,7 @@ PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, D
       labelSkip_(labelSkip),
       choosePrinter_(std::move(choosePrinter)),
       measureSurface_(measureImage_, qt::kPreviewDotsPerInch),
-      labelRun_(session.Input(), session.Settings(), ui),
+      labelRun_(session.Input(), session.Settings(), ui, sortDisplay),
       logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {
   qt::SetDotsPerInch(measureImage_, qt::kPreviewDotsPerInch);
   labelRun_.MeasureTextsOn(&measureSurface_);
@@ -58,7 +58,7 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = labelRun_.PrintLabelRun(
       request,
-      PrintDocument(job, request.labelInputFile, "labels", labels::StockPaper(request.labelStock)));
+      PrintDocument(job, request.labelInputFile, "labels", sheets::StockPaper(request.labelStock)));
   labelSkip_.setText(ToQString(result.labelSkip));
   if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
@@ -73,7 +73,7 @@ labels::LabelRunRequest PrintCommands::LabelRequest() const {
 
 labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {
   labels::LabelRunRequest request = LabelRequest();
-  request.design = labels::CustomLabelDesign(state_.CustomDesignNumber);
+  request.design = designs::CustomDesignOf(state_.CustomDesignNumber);
   return request;
 }
 
@@ -102,7 +102,7 @@ void PrintCommands::PrintBlankCards(long count) {
   const labels::LabelRunResult result =
       labelRun_.PrintBlankCards(request, count,
                                 PrintDocument(job, request.labelInputFile, "blank cards",
-                                              labels::StockPaper(request.labelStock)));
+                                              sheets::StockPaper(request.labelStock)));
   labelSkip_.setText(ToQString(result.labelSkip));
 }
 
@@ -140,7 +140,7 @@ void PrintCommands::SaveSentContacts() {
 print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,
                                                   const std::string& inputFile,
                                                   std::string_view jobName,
-                                                  std::optional<labels::Paper> paper) {
+                                                  std::optional<sheets::Paper> paper) {
   return [this, &job, inputFile, jobName, paper]() -> print::PrintSurface* {
     const std::string& printer = printers_.Current();
     std::optional<std::filesystem::path> pdf;
@@ -150,13 +150,7 @@ print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& j
         return nullptr;
       }
     }
-    std::string document = "Tavrilon ";
-    document.append(jobName);
-    job.emplace(printer, pdf, document);
-    if (paper) {
-      job->SetPaper(*paper);
-    }
-    return &job->Surface();
+    return &job.emplace(printer, pdf, jobName, paper).Surface();
   };
 }
 
@@ -212,7 +206,7 @@ void PrintCommands::CalibratePrinter() {
     std::optional<qt::PrintJob> job;
     labelRun_.PrintAlignmentPage(request,
                                  PrintDocument(job, request.labelInputFile, "alignment-page",
-                                               labels::StockPaper(request.labelStock)));
+                                               sheets::StockPaper(request.labelStock)));
   };
   CalibrateDialog dialog(ToQString(request.printer), ToQString(request.labelStock), stored.value,
                          ToQString(stored.fault), printPage, &window_);

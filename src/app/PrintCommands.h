@@ -8,11 +8,11 @@
 #include <QImage>
 
 #include "labels/LabelRun.h"
-#include "labels/SheetCatalogue.h"
 #include "logbook/LogbookRun.h"
 #include "print/PrintSurface.h"
 #include "qt/PrintJob.h"
 #include "qt/QtPrintSurface.h"
+#include "sheets/SheetCatalogue.h"
 
 class QLineEdit;
 class QWidget;
@@ -40,8 +40,9 @@ class PrintCommands {
   // `choosePrinter` opens the printer dialog; `labelSkip` is the window's
   // count of labels to skip, which a label run reads and updates.
   PrintCommands(Session& session, print::PrinterChoice& printers, Desktop& desktop,
-                UserInterface& ui, QWidget& window, const shell::MainWindowState& state,
-                QLineEdit& labelSkip, std::function<void()> choosePrinter);
+                UserInterface& ui, SortDisplay& sortDisplay, QWidget& window,
+                const shell::MainWindowState& state, QLineEdit& labelSkip,
+                std::function<void()> choosePrinter);
   PrintCommands(const PrintCommands&) = delete;
   PrintCommands& operator=(const PrintCommands&) = delete;
 
@@ -80,7 +81,7 @@ class PrintCommands {
   // The print document of a run, made when the run asks for it: on the PDF
   // printer after asking where the file goes.
   print::SurfaceSource PrintDocument(std::optional<qt::PrintJob>& job, const std::string& inputFile,
-                                     std::string_view jobName, std::optional<labels::Paper> paper);
+                                     std::string_view jobName, std::optional<sheets::Paper> paper);
   // Without the field dictionary nothing can be read: say so and end.
   void EndForMissingDictionary();
 

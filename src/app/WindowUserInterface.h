@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "app/SortMessageWindow.h"
+#include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 
 class QLabel;
@@ -16,7 +17,7 @@ class Desktop;
 // What the runs and the state report, shown by frmMain: its status bar and
 // progress bar, messages through the desktop over the window, and the sort's
 // window frmSortMsg, made at the first sort.
-class WindowUserInterface : public UserInterface {
+class WindowUserInterface : public UserInterface, public SortDisplay {
  public:
   WindowUserInterface(QWidget& window, QLabel& statusText, QProgressBar& progressBar,
                       Desktop& desktop);

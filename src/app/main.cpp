@@ -6,9 +6,9 @@
 #include "app/QtDesktop.h"
 #include "files/TemporaryFiles.h"
 #include "qt/QtPrinterCatalog.h"
-#include "session/Session.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsLocation.h"
+#include "shell/Session.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

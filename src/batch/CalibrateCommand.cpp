@@ -1,13 +1,11 @@
 #include "batch/CalibrateCommand.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "labels/LabelRun.h"
 #include "print/PrinterCalibration.h"
-#include "qt/QtPrinterCatalog.h"
 
 namespace tavrilon::batch {
 
@@ -31,9 +29,7 @@ int RunCalibrateCommand(const CalibrateOptions& options, Session& session) {
   if (!across || !down) {
     return kExitUsage;
   }
-  const std::vector<std::string> installed = qt::QtPrinterCatalog().InstalledPrinters();
-  if (std::find(installed.begin(), installed.end(), options.printer) == installed.end()) {
-    std::fprintf(stderr, "There is no printer named \"%s\".\n", options.printer.c_str());
+  if (!PrinterInstalled(options.printer)) {
     return kExitInputMissing;
   }
   const print::Calibration calibration{*across, *down};
@@ -57,11 +53,11 @@ int RunAlignmentPageCommand(const LabelsOptions& options, Session& session) {
   }
   const labels::LabelRunRequest& request = *stored;
   ConsoleUserInterface ui(stderr);
-  labels::LabelRun run(session.Input(), session.Settings(), ui);
+  labels::LabelRun run(session.Input(), session.Settings(), ui, ui);
   std::optional<qt::PrintJob> job;
-  const RunOutcome outcome = run.PrintAlignmentPage(
-      request, PrintDocumentFor(options.target, job, "Tavrilon alignment page",
-                                labels::StockPaper(request.labelStock)));
+  const RunOutcome outcome =
+      run.PrintAlignmentPage(request, PrintDocumentFor(options.target, job, "alignment-page",
+                                                       sheets::StockPaper(request.labelStock)));
   return ExitStatusOf(outcome, session.Input(), ui);
 }
 

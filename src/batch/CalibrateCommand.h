@@ -4,7 +4,7 @@
 #include <string>
 
 #include "batch/LabelsCommand.h"
-#include "session/Session.h"
+#include "shell/Session.h"
 
 namespace tavrilon::batch {
 

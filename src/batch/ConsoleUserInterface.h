@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 
 namespace tavrilon::batch {
@@ -16,7 +17,7 @@ namespace tavrilon::batch {
 // is rewritten with the progress in percent; elsewhere (a log file, a pipe)
 // texts get lines of their own, while progress shows at most one a percent.
 // Every text takes this one path, so they come out in the order given.
-class ConsoleUserInterface : public UserInterface {
+class ConsoleUserInterface : public UserInterface, public SortDisplay {
  public:
   explicit ConsoleUserInterface(std::FILE* err);
   ~ConsoleUserInterface() override;

@@ -5,7 +5,6 @@
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "qt/PreviewImage.h"
-#include "text/Text.h"
 
 namespace tavrilon::batch {
 
@@ -15,7 +14,7 @@ namespace {
 std::optional<labels::LabelRunRequest> CustomRequest(const LabelsOptions& options,
                                                      settings::SettingsFile& settings) {
   auto request = StoredLabelRequest(options, settings);
-  if (request && labels::CustomDesignNumberOf(request->design) == 0) {
+  if (request && designs::CustomDesignNumberOf(request->design) == 0) {
     std::fprintf(stderr,
                  "Blank cards and previews are of a custom design: choose one with --design "
                  "CUSTOM1, CUSTOM2 or CUSTOM3.\n");
@@ -26,28 +25,21 @@ std::optional<labels::LabelRunRequest> CustomRequest(const LabelsOptions& option
 
 }  // namespace
 
-int RunBlankCommand(const LabelsOptions& options, const std::string& count, Session& session) {
-  const auto cards = text::ParseDecimal(count);
-  if (!cards || *cards < 1 || *cards > labels::kMostLabelsToSkip) {
-    std::fprintf(stderr,
-                 "The number of blank cards must be a whole number from 1 to %ld, not \"%s\".\n",
-                 labels::kMostLabelsToSkip, count.c_str());
-    return kExitUsage;
-  }
-  if (const auto status = CheckPrintTarget(options.target, options.log, session.ProtectedFiles())) {
+int RunBlankCommand(const BlankOptions& options, Session& session) {
+  if (const auto status = CheckPrintTarget(options.labels.target, {}, session.ProtectedFiles())) {
     return *status;
   }
-  const auto request = CustomRequest(options, session.Settings());
+  const auto request = CustomRequest(options.labels, session.Settings());
   if (!request) {
     return kExitUsage;
   }
   ConsoleUserInterface ui(stderr);
-  labels::LabelRun run(session.Input(), session.Settings(), ui);
+  labels::LabelRun run(session.Input(), session.Settings(), ui, ui);
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result =
-      run.PrintBlankCards(*request, static_cast<long>(*cards),
-                          PrintDocumentFor(options.target, job, "Tavrilon blank QSL cards",
-                                           labels::StockPaper(request->labelStock)));
+      run.PrintBlankCards(*request, options.count,
+                          PrintDocumentFor(options.labels.target, job, "blank cards",
+                                           sheets::StockPaper(request->labelStock)));
   return ExitStatusOf(result.outcome, session.Input(), ui);
 }
 
@@ -64,7 +56,7 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
     return kExitUsage;
   }
   ConsoleUserInterface ui(stderr);
-  labels::LabelRun run(session.Input(), session.Settings(), ui);
+  labels::LabelRun run(session.Input(), session.Settings(), ui, ui);
   const qt::PreviewPage drawn = qt::DrawPreviewPage(run, *request, session.Settings());
   if (drawn.outcome != RunOutcome::Completed) {
     return ExitStatusOf(drawn.outcome, session.Input(), ui);

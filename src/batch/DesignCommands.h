@@ -1,17 +1,21 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 
 #include "batch/LabelsCommand.h"
-#include "session/Session.h"
+#include "shell/Session.h"
 
 namespace tavrilon::batch {
 
-// Prints `count` blank cards of the custom design the settings file holds
-// (or the options name), on its stock after the labels to skip. `options.log`
-// is not read. Answers the exit status.
-int RunBlankCommand(const LabelsOptions& options, const std::string& count, Session& session);
+struct BlankOptions {
+  LabelsOptions labels;  // the target, and the stock, skip and design if given; no log
+  long count = 1;        // the cards, from 1 to labels::kMostLabelsToSkip
+};
+
+// Prints the blank cards of the custom design the settings file holds (or
+// the options name), on its stock after the labels to skip. Answers the exit
+// status.
+int RunBlankCommand(const BlankOptions& options, Session& session);
 
 struct PreviewOptions {
   LabelsOptions labels;  // the log, and the stock and design if given

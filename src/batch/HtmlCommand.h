@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "session/Session.h"
+#include "shell/Session.h"
 
 namespace tavrilon::batch {
 

@@ -4,9 +4,9 @@
 
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
-#include "labels/LabelStocks.h"
-#include "print/PdfJobPath.h"
+#include "print/OutputDestination.h"
 #include "settings/OperatorInfo.h"
+#include "sheets/LabelStocks.h"
 #include "shell/StoredChoices.h"
 
 namespace tavrilon::batch {
@@ -17,7 +17,7 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   const shell::StoredChoices stored = shell::ReadStoredChoices(settings);
   labels::LabelRunRequest request;
   request.labelInputFile = options.log.string();
-  request.labelStock = options.stock.value_or(std::string(labels::kLabelStocks[stored.stockIndex]));
+  request.labelStock = options.stock.value_or(std::string(sheets::kLabelStocks[stored.stockIndex]));
   request.design = stored.labelDesign;
   request.labelSkip = options.skip;
   request.sortFile = stored.sortFile;
@@ -25,15 +25,15 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   request.printer = TargetPrinter(options.target);
   request.keepSent = options.sentLog.has_value();
   if (options.design) {
-    request.design = labels::LabelDesignOf(*options.design);
-    if (request.design == labels::LabelDesign::None) {
+    request.design = designs::LabelDesignOf(*options.design);
+    if (request.design == designs::LabelDesign::None) {
       std::fprintf(stderr,
                    "The design \"%s\" is none of DEFAULT, SIMPLE, CUSTOM1, CUSTOM2, CUSTOM3.\n",
                    options.design->c_str());
       return std::nullopt;
     }
   }
-  const bool simple = request.design == labels::LabelDesign::Simple;
+  const bool simple = request.design == designs::LabelDesign::Simple;
   if (!options.style) {
     // The stored style goes with the Simple design only, as in the window.
     request.labelStyle = !simple ? 1 : options.design ? stored.labelStyle : stored.StyleInForce();
@@ -68,7 +68,7 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
       keep.push_back(*options.target.pdf);
     }
     if (const auto fault =
-            print::PdfDestinationFault(*options.sentLog, options.log, keep, "sent log")) {
+            print::OutputDestinationFault(*options.sentLog, options.log, keep, "sent log")) {
       std::fprintf(stderr, "%s\n", fault->c_str());
       return kExitUsage;
     }
@@ -88,11 +88,11 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
         "Tavrilon (SetUp, Your Information) or as MyCall under [Globals] in " +
         settings.Path().string() + ".");
   }
-  labels::LabelRun run(session.Input(), settings, ui);
+  labels::LabelRun run(session.Input(), settings, ui, ui);
   std::optional<qt::PrintJob> job;
-  const labels::LabelRunResult result =
-      run.PrintLabelRun(request, PrintDocumentFor(options.target, job, "Tavrilon QSL labels",
-                                                  labels::StockPaper(request.labelStock)));
+  const labels::LabelRunResult result = run.PrintLabelRun(
+      request,
+      PrintDocumentFor(options.target, job, "labels", sheets::StockPaper(request.labelStock)));
   if (result.outcome != RunOutcome::Completed) {
     return ExitStatusOf(result.outcome, session.Input(), ui);
   }

@@ -6,7 +6,7 @@
 
 #include "batch/PrintTarget.h"
 #include "labels/LabelRun.h"
-#include "session/Session.h"
+#include "shell/Session.h"
 
 namespace tavrilon::batch {
 

@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "labels/SheetCatalogue.h"
 #include "print/PrintSurface.h"
 #include "qt/PrintJob.h"
+#include "sheets/SheetCatalogue.h"
 
 namespace tavrilon::batch {
 
@@ -28,8 +29,13 @@ std::string TargetPrinter(const PrintTarget& target);
 std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesystem::path& input,
                                     const std::vector<std::filesystem::path>& protectedFiles);
 
-// The run's print document, made when the run asks for it.
+// Whether the printer of that device name is installed (our PDF printer
+// always is); says on standard error when it is not.
+bool PrinterInstalled(const std::string& printer);
+
+// The run's print document, made when the run asks for it; `jobName` names
+// the run as qt::PrintJob takes it.
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,
-                                      std::string documentName, std::optional<labels::Paper> paper);
+                                      std::string_view jobName, std::optional<sheets::Paper> paper);
 
 }  // namespace tavrilon::batch

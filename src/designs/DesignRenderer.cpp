@@ -5,23 +5,12 @@
 #include <string_view>
 
 #include "files/RegularFile.h"
+#include "sheets/PrinterOffset.h"
 #include "text/Text.h"
 
 namespace tavrilon::designs {
 
 namespace {
-
-using print::DeviceCap;
-
-// The printer's offset of its printable area, in whole twips as inches.
-double OffsetInches(const print::PrintSurface& surface, DeviceCap offset, DeviceCap perInch) {
-  const int dotsPerInch = surface.DeviceCapability(perInch);
-  if (dotsPerInch <= 0) {
-    return 0;
-  }
-  const double twips = std::round(surface.DeviceCapability(offset) * 1440.0 / dotsPerInch);
-  return twips / 1440.0;
-}
 
 // A name the dictionary lacks finds the catch-all slot, which is no value.
 std::string_view ValueOf(const adif::FieldTable& fields, std::string_view name) {
@@ -120,14 +109,9 @@ bool DesignRenderer::BeginsNewLabel(const adif::FieldTable& fields) {
 }
 
 DesignRenderer::Origin DesignRenderer::PrinterOrigin(const print::PrintSurface& surface,
-                                                     const labels::LabelPlacement& placement,
-                                                     bool toHundredths) {
-  const auto offset = [&](DeviceCap cap, DeviceCap perInch) {
-    const double inches = OffsetInches(surface, cap, perInch);
-    return toHundredths ? std::round(inches * 100) / 100 : inches;
-  };
-  return {placement.LabelLeft() - offset(DeviceCap::OffsetX, DeviceCap::PixelsPerInchX),
-          placement.LabelTop() - offset(DeviceCap::OffsetY, DeviceCap::PixelsPerInchY)};
+                                                     const sheets::LabelPlacement& placement) {
+  const sheets::PrinterOffset offset = sheets::PrinterOffsetOf(surface);
+  return {placement.LabelLeft() - offset.x, placement.LabelTop() - offset.y};
 }
 
 bool DesignRenderer::BeginLabelLine(print::PrintSurface& surface, Origin origin, bool withPicture) {
@@ -209,14 +193,14 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
 }
 
 bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, const adif::FieldTable& fields,
-                                     labels::LabelPlacement& placement,
+                                     sheets::LabelPlacement& placement,
                                      const std::function<void()>& beginDesignLabel) {
   if (BeginsNewLabel(fields)) {
     beginDesignLabel();
     labelLineCounter_ = 0;
   }
   ++labelLineCounter_;
-  const Origin origin = PrinterOrigin(surface, placement, false);
+  const Origin origin = PrinterOrigin(surface, placement);
   if (!BeginLabelLine(surface, origin, labelLineCounter_ < 2)) {
     return false;
   }
@@ -225,8 +209,8 @@ bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, const adif::F
 }
 
 bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface,
-                                     labels::LabelPlacement& placement) {
-  const Origin origin = PrinterOrigin(surface, placement, true);
+                                     sheets::LabelPlacement& placement) {
+  const Origin origin = PrinterOrigin(surface, placement);
   if (!BeginLabelLine(surface, origin, true)) {
     return false;
   }
@@ -244,31 +228,19 @@ bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface,
 
 bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface,
                                          const adif::FieldTable& fields,
-                                         labels::LabelPlacement& placement) {
+                                         sheets::LabelPlacement& placement) {
   if (pageFull_) {
     return true;
   }
-  const labels::LabelSheet& sheet = placement.CurrentSheet();
   if (BeginsNewLabel(fields)) {
-    labels::LabelPosition position = placement.Position();
     if (previewLabelCount_ == 0) {
-      position = {};
-    } else if (position.column < sheet.across) {
-      ++position.column;
-    } else if (position.row < sheet.down) {
-      position.column = 1;
-      ++position.row;
-    } else {
+      placement.SetPosition({});
+    } else if (!placement.StepWithinPage()) {
       pageFull_ = true;
-      position = {};
+      return true;
     }
-    placement.SetPosition(position);
     ++previewLabelCount_;
     labelLineCounter_ = 0;
-  }
-  if (previewLabelCount_ > sheet.across * sheet.down) {
-    pageFull_ = true;
-    return true;
   }
   ++labelLineCounter_;
   // A picture of the sheet has no printer offset.
@@ -278,7 +250,7 @@ bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface,
   }
   DrawContact(surface, origin, fields);
   if (design_.showGrid) {
-    DrawGrid(surface, sheet);
+    DrawGrid(surface, placement.Sheet());
   }
   return true;
 }
@@ -308,7 +280,7 @@ DesignRenderer::ViewStep DesignRenderer::RenderLabelView(print::PrintSurface& su
   return ViewStep::Drawn;
 }
 
-void DesignRenderer::DrawGrid(print::PrintSurface& surface, const labels::LabelSheet& sheet) {
+void DesignRenderer::DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet) {
   const double left = sheet.leftMargin;
   const double top = sheet.topMargin;
   const double right = left + sheet.across * sheet.horizontalPitch;

@@ -7,9 +7,9 @@
 
 #include "adif/FieldTable.h"
 #include "designs/DesignSettings.h"
-#include "labels/LabelSheetPlacement.h"
 #include "print/PrintSurface.h"
 #include "settings/SettingsFile.h"
+#include "sheets/LabelPlacement.h"
 
 namespace tavrilon::designs {
 
@@ -46,15 +46,15 @@ class DesignRenderer {
   // One contact of a print run, as the next line of the label in progress
   // or on a label of its own; `beginDesignLabel` steps to that label.
   bool RenderDesignQso(print::PrintSurface& surface, const adif::FieldTable& fields,
-                       labels::LabelPlacement& placement,
+                       sheets::LabelPlacement& placement,
                        const std::function<void()>& beginDesignLabel);
   // One label with the design's fixed texts and picture only; then the next
   // label position.
-  bool RenderBlankCard(print::PrintSurface& surface, labels::LabelPlacement& placement);
+  bool RenderBlankCard(print::PrintSurface& surface, sheets::LabelPlacement& placement);
   // One contact on a picture of the first sheet, without the printer's
   // offset. Once the sheet is full, PageFull() is set and nothing is drawn.
   bool RenderDesignPreview(print::PrintSurface& surface, const adif::FieldTable& fields,
-                           labels::LabelPlacement& placement);
+                           sheets::LabelPlacement& placement);
 
   // One contact on a picture of a single label whose corner is at
   // (`left`, `top`), with where each text went added to `extents`: the
@@ -89,10 +89,9 @@ class DesignRenderer {
   bool ViewDesign(int design);
   // Takes the contact's call and answers whether it begins a new label.
   bool BeginsNewLabel(const adif::FieldTable& fields);
-  // The label's corner less the printer's physical offset, that offset
-  // rounded to 0.01 inch for blank cards.
+  // The label's corner less the printer's physical offset.
   static Origin PrinterOrigin(const print::PrintSurface& surface,
-                              const labels::LabelPlacement& placement, bool toHundredths);
+                              const sheets::LabelPlacement& placement);
   // Unit and position at the origin, and the picture on a label's first line.
   bool BeginLabelLine(print::PrintSurface& surface, Origin origin, bool withPicture);
   // The design's picture at the label's corner; false when it cannot be read.
@@ -100,7 +99,7 @@ class DesignRenderer {
   void DrawContact(print::PrintSurface& surface, Origin origin, const adif::FieldTable& fields);
   void PlaceField(print::PrintSurface& surface, const DesignField& field, Origin origin,
                   double lineOffset);
-  void DrawGrid(print::PrintSurface& surface, const labels::LabelSheet& sheet);
+  void DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet);
 
   settings::SettingsFile& settings_;
   CustomLabelDesign design_;

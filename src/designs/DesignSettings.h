@@ -63,8 +63,8 @@ struct DesignField {
   bool italic = false;
   bool underline = false;
   bool strikethru = false;
-  std::uint32_t color = 0;  // red + 256 * green + 65536 * blue
-  bool repeats = false;     // "MultiRpt" 1: printed on every line of a label
+  print::Colour color = 0;
+  bool repeats = false;  // "MultiRpt" 1: printed on every line of a label
   StoredFieldTexts stored;
   std::vector<UnreadableValue> unreadable;
 };

@@ -1,7 +1,7 @@
 #include "designs/LabelView.h"
 
-#include "labels/LabelSheetCustom.h"
-#include "labels/SheetCatalogue.h"
+#include "sheets/CustomSheets.h"
+#include "sheets/SheetCatalogue.h"
 #include "text/Text.h"
 
 namespace tavrilon::designs {
@@ -76,23 +76,6 @@ std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary
   return sample;
 }
 
-std::optional<labels::LabelSheet> SheetOfStock(std::string_view stock,
-                                               settings::SettingsFile& settings) {
-  const auto custom = labels::CustomSheetNumber(stock);
-  if (!custom) {
-    return labels::CatalogueSheet(stock);
-  }
-  const std::string stored = settings.ReadSetting(settings::CustomSheetKey(*custom), "");
-  if (!labels::IsCustomSheetDefined(stored)) {
-    return std::nullopt;
-  }
-  auto parsed = labels::ParseCustomSheet(*custom, stored);
-  if (auto* sheet = std::get_if<labels::LabelSheet>(&parsed)) {
-    return std::move(*sheet);
-  }
-  return std::nullopt;
-}
-
 std::vector<FieldExtent> DrawFirstLabel(DesignRenderer& renderer, print::PrintSurface& surface,
                                         int design, const LabelSample& sample, double left,
                                         double top, std::string& failure) {
@@ -117,7 +100,7 @@ namespace {
 
 // The edge a text runs past, checked left, top, right, bottom; none when it fits.
 std::optional<std::string_view> EdgePassed(const FieldExtent& extent,
-                                           const labels::LabelSheet& sheet) {
+                                           const sheets::LabelSheet& sheet) {
   if (extent.left < -kEdgeSlack) {
     return "left";
   }
@@ -135,12 +118,12 @@ std::optional<std::string_view> EdgePassed(const FieldExtent& extent,
 
 }  // namespace
 
-bool RunsPastEdge(const FieldExtent& extent, const labels::LabelSheet& sheet) {
+bool RunsPastEdge(const FieldExtent& extent, const sheets::LabelSheet& sheet) {
   return EdgePassed(extent, sheet).has_value();
 }
 
 std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents,
-                                         const labels::LabelSheet& sheet) {
+                                         const sheets::LabelSheet& sheet) {
   for (const FieldExtent& extent : extents) {
     if (RunsPastEdge(extent, sheet)) {
       return extent;
@@ -150,7 +133,7 @@ std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents
 }
 
 std::string OverflowText(int design, std::string_view designName, const FieldExtent& extent,
-                         const labels::LabelSheet& sheet) {
+                         const sheets::LabelSheet& sheet) {
   std::string text =
       "Field " + std::to_string(extent.field) + " of custom label design " + std::to_string(design);
   if (!designName.empty()) {

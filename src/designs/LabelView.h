@@ -10,9 +10,9 @@
 #include "adif/AdifInput.h"
 #include "adif/FieldTable.h"
 #include "designs/DesignRenderer.h"
-#include "labels/LabelSheet.h"
 #include "print/PrintSurface.h"
 #include "settings/SettingsFile.h"
+#include "sheets/LabelSheet.h"
 
 namespace tavrilon::designs {
 
@@ -41,11 +41,6 @@ std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input, const std::fil
 std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary,
                                          std::string& fault);
 
-// The sheet of `stock` without a word to the user: nothing when the stock is
-// unknown or a custom sheet is not fully defined.
-std::optional<labels::LabelSheet> SheetOfStock(std::string_view stock,
-                                               settings::SettingsFile& settings);
-
 // Draws the sample's first label with its corner at (`left`, `top`) and
 // answers where each text went; empty, with `failure` set, when the design
 // cannot be drawn.
@@ -54,13 +49,13 @@ std::vector<FieldExtent> DrawFirstLabel(DesignRenderer& renderer, print::PrintSu
                                         double top, std::string& failure);
 
 // A label's room is its pitch across and down: the sheets give no other size.
-bool RunsPastEdge(const FieldExtent& extent, const labels::LabelSheet& sheet);
+bool RunsPastEdge(const FieldExtent& extent, const sheets::LabelSheet& sheet);
 // The first text that runs past the label's room, if any.
 std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents,
-                                         const labels::LabelSheet& sheet);
+                                         const sheets::LabelSheet& sheet);
 // "Field 3 of custom label design 1 ("Club card") runs past the right edge
 // of a 5160 label."
 std::string OverflowText(int design, std::string_view designName, const FieldExtent& extent,
-                         const labels::LabelSheet& sheet);
+                         const sheets::LabelSheet& sheet);
 
 }  // namespace tavrilon::designs

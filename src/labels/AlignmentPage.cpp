@@ -4,7 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "labels/DefaultLabel.h"
+#include "designs/DefaultLabel.h"
+#include "sheets/PrinterOffset.h"
 
 namespace tavrilon::labels {
 
@@ -77,13 +78,13 @@ void DrawCornerRulers(print::PrintSurface& surface, double x, double y) {
 
 }  // namespace
 
-void DrawAlignmentPage(print::PrintSurface& surface, const LabelSheet& sheet,
+void DrawAlignmentPage(print::PrintSurface& surface, const sheets::LabelSheet& sheet,
                        std::string_view printer) {
   surface.SetUnit(print::Unit::Inches);
   surface.SetFontName("Arial");
   surface.SetBold(false);
   surface.SetFontSize(kNumberPoints);
-  const PrinterOffset offset = PrinterOffsetOf(surface);
+  const sheets::PrinterOffset offset = sheets::PrinterOffsetOf(surface);
   for (int row = 0; row < sheet.down; ++row) {
     for (int column = 0; column < sheet.across; ++column) {
       DrawCornerRulers(surface, sheet.leftMargin + column * sheet.horizontalPitch - offset.x,

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "labels/LabelSheet.h"
 #include "print/PrintSurface.h"
+#include "sheets/LabelSheet.h"
 
 namespace tavrilon::labels {
 
@@ -13,7 +13,7 @@ namespace tavrilon::labels {
 // meets each ruler is the shift to store. Placed as labels are, less the
 // printer's physical offset, and without any stored correction; a ruler
 // stops at the edge of the printable area.
-void DrawAlignmentPage(print::PrintSurface& surface, const LabelSheet& sheet,
+void DrawAlignmentPage(print::PrintSurface& surface, const sheets::LabelSheet& sheet,
                        std::string_view printer);
 
 }  // namespace tavrilon::labels

@@ -4,11 +4,14 @@
 #include <optional>
 #include <utility>
 
+#include "adif/SortedCopy.h"
+#include "designs/DefaultLabel.h"
 #include "designs/LabelView.h"
 #include "labels/AlignmentPage.h"
-#include "labels/DefaultLabel.h"
+#include "labels/LabelLogSort.h"
 #include "print/LaserPRT.h"
 #include "session/RunProgress.h"
+#include "sheets/SheetLookup.h"
 #include "text/Text.h"
 
 namespace tavrilon::labels {
@@ -16,7 +19,7 @@ namespace tavrilon::labels {
 namespace {
 
 std::optional<long> SkipCount(const std::string& labelSkip) {
-  const auto count = text::ParseDecimal(labelSkip);
+  const auto count = text::ParseWholeNumber(labelSkip);
   if (!count || *count > kMostLabelsToSkip) {
     return std::nullopt;
   }
@@ -107,31 +110,22 @@ class RunContacts {
 };
 
 LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
-                   Clock clock)
+                   SortDisplay& sortDisplay, Clock clock)
     : input_(input),
       settings_(settings),
       ui_(ui),
+      sortDisplay_(sortDisplay),
       renderer_(settings),
       // Beside the settings file, where every start removes what a killed run left.
       sent_(std::move(clock), settings.Path().parent_path()) {}
 
 bool LabelRun::CheckSheet(std::string_view stock, std::string& labelSkip) {
-  const SheetLookup lookup = placement_.LookupLabelSheet(stock, settings_, ui_);
-  switch (lookup.status) {
-    case SheetLookupStatus::Found:
-      break;
-    case SheetLookupStatus::NotInCatalogue: {
-      std::string message = "The label sheet \"";
-      message.append(stock).append("\" is not known. Please choose a label sheet from the list.");
-      ui_.ShowMessage(message);
-      return false;
-    }
-    case SheetLookupStatus::CustomNotDefined:
-      return false;  // the lookup has said so
-    case SheetLookupStatus::CustomIncomplete:
-      ui_.ShowMessage(CustomSheetFaultText(*lookup.fault));
-      return false;
+  sheets::SheetLookup lookup = sheets::FindSheet(stock, settings_);
+  if (!lookup.Found()) {
+    ui_.ShowMessage(sheets::SheetLookupText(stock, lookup));
+    return false;
   }
+  placement_ = sheets::LabelPlacement(std::move(*lookup.sheet));
   if (labelSkip.empty()) {
     labelSkip.assign(1, '0');  // not = "0": GCC 12 warns wrongly of an overlap
   }
@@ -182,16 +176,16 @@ std::string LabelRun::ReadFault() const {
 
 std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labelsToSkip) {
   print::LaserPRT::SetOrientation(surface, print::Orientation::Portrait);
-  PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
+  PrepareLabelSheet(surface, designs::kDefaultLabelFace, 8, labelsToSkip);
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = input_.NextRecord()) {
     ++labelCount_;
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
     CheckDate(*qso);
-    DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
+    designs::DrawDefaultLabel(surface, qso->fields, placement_.LabelLeft(), placement_.LabelTop());
     KeepSent(input_.RecordBytes());
     placement_.AdvanceLabel(surface);
-    progress.Show(input_.Progress());
+    progress.Show(input_.Progress().Percent());
   }
   progress.Complete();
   return ReadFault();
@@ -200,13 +194,13 @@ std::string LabelRun::PrintDefaultLabels(print::PrintSurface& surface, long labe
 std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long labelsToSkip, int style,
                                         bool useQrz) {
   // The orientation is left as the document has it.
-  PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
+  PrepareLabelSheet(surface, designs::kDefaultLabelFace, 8, labelsToSkip);
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = input_.NextRecord()) {
     CheckDate(*qso);
     PrintAddressLabels(surface, qso->fields, style, useQrz);
     KeepSent(input_.RecordBytes());
-    progress.Show(input_.Progress());
+    progress.Show(input_.Progress().Percent());
   }
   progress.Complete();
   return ReadFault();
@@ -214,27 +208,27 @@ std::string LabelRun::PrintSimpleLabels(print::PrintSurface& surface, long label
 
 void LabelRun::PrintAddressLabels(print::PrintSurface& surface, const adif::FieldTable& fields,
                                   int style, bool useQrz) {
-  const LabelLines qsl = BuildSimpleQslLines(fields);
-  LabelLines mailing;
+  const designs::LabelLines qsl = designs::BuildSimpleQslLines(fields);
+  designs::LabelLines mailing;
   // Each label printed counts, not the contact: a style 3 contact is three.
-  const auto printLabel = [&](const LabelLines& lines) {
+  const auto printLabel = [&](const designs::LabelLines& lines) {
     ++labelCount_;
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
-    PrintLabelLines(surface, placement_, lines);
+    designs::PrintLabelLines(surface, placement_, lines);
   };
-  for (const StyleStep step : StyleSteps(style, useQrz)) {
+  for (const designs::StyleStep step : designs::StyleSteps(style, useQrz)) {
     switch (step) {
-      case StyleStep::QslLabel:
+      case designs::StyleStep::QslLabel:
         printLabel(qsl);
         break;
-      case StyleStep::LookUp:
+      case designs::StyleStep::LookUp:
         mailing = addresses_.LookupMailingAddress(
             text::AsciiUpper(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call))));
         break;
-      case StyleStep::MailingLabel:
+      case designs::StyleStep::MailingLabel:
         printLabel(mailing);
         break;
-      case StyleStep::ReturnLabel:
+      case designs::StyleStep::ReturnLabel:
         printLabel(returnLines_);
         break;
     }
@@ -261,7 +255,7 @@ std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labe
       shownPercent = read.Percent();
       showCount();
     }
-    progress.Show(read);
+    progress.Show(read.Percent());
   }
   if (numbered) {
     showCount();
@@ -271,8 +265,8 @@ std::optional<adif::SortRecords> LabelRun::LoadSortedLog(const std::string& labe
     ui_.ShowMessage(fault);
     return std::nullopt;
   }
-  const adif::SortOutcome sorted =
-      adif::SortArrays(records, adif::SortedFilePath(labelInputFile), ui_);
+  const SortOutcome sorted =
+      SortLabelLog(records, adif::SortedFilePath(labelInputFile), ui_, sortDisplay_);
   if (!sorted.written) {
     ui_.SetStatusText("Printing Failed");
     ui_.ShowMessage(sorted.failure + "\nNothing was printed.");
@@ -291,9 +285,9 @@ bool LabelRun::ConfirmDesignFits(int design, RunContacts& contacts) {
   const auto overflow =
       designs::FirstOverflow(designs::DrawFirstLabel(measuring, *measure_, design,
                                                      contacts.ReadFirstLabel(), 0, 0, failure),
-                             placement_.CurrentSheet());
+                             placement_.Sheet());
   return !overflow || ui_.AskYesNo(designs::OverflowText(design, measuring.Design().name, *overflow,
-                                                         placement_.CurrentSheet()) +
+                                                         placement_.Sheet()) +
                                    "\nPrint the labels all the same?");
 }
 
@@ -301,7 +295,7 @@ std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long label
                                         RunContacts& contacts) {
   labelCount_ = 0;
   print::LaserPRT::SetOrientation(surface, renderer_.Design().orientation);
-  PrepareLabelSheet(surface, kDefaultLabelFace, 8, labelsToSkip);
+  PrepareLabelSheet(surface, designs::kDefaultLabelFace, 8, labelsToSkip);
   const auto beginLabel = [this, &surface] { BeginDesignLabel(surface); };
   RunProgress progress(ui_);
   while (const adif::QsoRecord* qso = contacts.Next()) {
@@ -312,7 +306,7 @@ std::string LabelRun::PrintCustomLabels(print::PrintSurface& surface, long label
     }
     KeepSent(contacts.Text());
     ui_.SetStatusText("Label " + std::to_string(labelCount_));
-    progress.Show(contacts.Progress());
+    progress.Show(contacts.Progress().Percent());
   }
   progress.Complete();
   return ReadFault();
@@ -405,7 +399,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   returnLines_ = LoadReturnAddress(settings_);
   if (request.labelStyle > 1 && result.useQrz) {
     result.useQrz = addresses_.OpenQrzDatabase(settings_, ui_);
-    result.mailingLabelsMissing = request.design == LabelDesign::Simple && !result.useQrz;
+    result.mailingLabelsMissing = request.design == designs::LabelDesign::Simple && !result.useQrz;
   }
 
   switch (OpenLabelLog(request.labelInputFile)) {
@@ -419,15 +413,15 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   }
   const CloseLog closeLog{input_};
 
-  const int design = CustomDesignNumberOf(request.design);
+  const int design = designs::CustomDesignNumberOf(request.design);
   switch (request.design) {
-    case LabelDesign::Default:
-    case LabelDesign::Simple:
-    case LabelDesign::Custom1:
-    case LabelDesign::Custom2:
-    case LabelDesign::Custom3:
+    case designs::LabelDesign::Default:
+    case designs::LabelDesign::Simple:
+    case designs::LabelDesign::Custom1:
+    case designs::LabelDesign::Custom2:
+    case designs::LabelDesign::Custom3:
       break;
-    case LabelDesign::None:
+    case designs::LabelDesign::None:
       ui_.ShowMessage("Please select Label Design.");
       return result;
   }
@@ -466,8 +460,8 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   print::ApplyCalibration(*surface, *correction);
   const long skip = *SkipCount(result.labelSkip);
   const std::string fault =
-      request.design == LabelDesign::Default ? PrintDefaultLabels(*surface, skip)
-      : request.design == LabelDesign::Simple
+      request.design == designs::LabelDesign::Default ? PrintDefaultLabels(*surface, skip)
+      : request.design == designs::LabelDesign::Simple
           ? PrintSimpleLabels(*surface, skip, request.labelStyle, result.useQrz)
           : PrintCustomLabels(*surface, skip, contacts);
   if (!fault.empty()) {
@@ -501,7 +495,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
   unreadableNamed_.clear();
   labelCount_ = 0;
   ui_.SetStatusText("Printing Labels");
-  const int design = CustomDesignNumberOf(request.design);
+  const int design = designs::CustomDesignNumberOf(request.design);
   switch (OpenLabelLog(request.labelInputFile)) {
     case OpenedLog::Open:
       break;
@@ -524,7 +518,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     }
   }
   print::LaserPRT::SetOrientation(picture, read.orientation);
-  PrepareLabelSheet(picture, kDefaultLabelFace, 8, 0);
+  PrepareLabelSheet(picture, designs::kDefaultLabelFace, 8, 0);
   RunProgress progress(ui_);
   RunContacts contacts(input_, sorted ? &*sorted : nullptr);
   std::size_t number = 0;
@@ -537,7 +531,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     ui_.SetStatusText("Label " + std::to_string(++number));
     CheckDate(*qso);
     drawn = renderer_.RenderDesignPreview(picture, qso->fields, placement_);
-    progress.Show(contacts.Progress());
+    progress.Show(contacts.Progress().Percent());
   }
   progress.Complete();
   picture.EndDocument();
@@ -554,7 +548,7 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
                                          const SurfaceSource& surfaceSource) {
   LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
   labelCount_ = 0;
-  const int design = CustomDesignNumberOf(request.design);
+  const int design = designs::CustomDesignNumberOf(request.design);
   if (design == 0) {
     ui_.ShowMessage("Blank cards are printed in a custom label design; please select one.");
     return result;
@@ -573,7 +567,7 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
   }
   print::ApplyCalibration(*surface, *correction);
   print::LaserPRT::SetOrientation(*surface, renderer_.Design().orientation);
-  PrepareLabelSheet(*surface, kDefaultLabelFace, 8, *SkipCount(result.labelSkip));
+  PrepareLabelSheet(*surface, designs::kDefaultLabelFace, 8, *SkipCount(result.labelSkip));
   for (long card = 0; card < count; ++card) {
     if (!renderer_.RenderBlankCard(*surface, placement_)) {
       surface->DiscardDocument();
@@ -606,7 +600,7 @@ RunOutcome LabelRun::PrintAlignmentPage(const LabelRunRequest& request,
     return RunOutcome::Cancelled;
   }
   if (surface->Failure().empty()) {
-    DrawAlignmentPage(*surface, placement_.CurrentSheet(), request.printer);
+    DrawAlignmentPage(*surface, placement_.Sheet(), request.printer);
   }
   if (!surface->Failure().empty() || !surface->EndDocument()) {
     surface->DiscardDocument();

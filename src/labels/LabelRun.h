@@ -5,16 +5,17 @@
 #include "adif/AdifInput.h"
 #include "adif/QsoSort.h"
 #include "designs/DesignRenderer.h"
-#include "labels/LabelDesign.h"
-#include "labels/LabelSheetPlacement.h"
+#include "designs/LabelDesign.h"
+#include "designs/SimpleLabel.h"
 #include "labels/MailingAddress.h"
 #include "labels/SentContacts.h"
-#include "labels/SimpleLabel.h"
 #include "print/PrintSurface.h"
 #include "print/PrinterCalibration.h"
 #include "session/RunOutcome.h"
+#include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
+#include "sheets/LabelPlacement.h"
 
 namespace tavrilon::labels {
 
@@ -22,7 +23,7 @@ namespace tavrilon::labels {
 struct LabelRunRequest {
   std::string labelInputFile;
   std::string labelStock;
-  LabelDesign design = LabelDesign::None;
+  designs::LabelDesign design = designs::LabelDesign::None;
   int labelStyle = 1;
   std::string labelSkip;     // the "Number of Labels to skip:" box as typed
   bool sortFile = false;     // "Sort File before printing": custom designs only
@@ -53,7 +54,7 @@ class LabelRun {
  public:
   // `clock` gives the day on which the printed contacts' cards are sent.
   LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
-           Clock clock = SystemClock());
+           SortDisplay& sortDisplay, Clock clock = SystemClock());
 
   // Prints a label for every contact of the label input file; the contacts
   // are kept as sent when the run completes.
@@ -84,7 +85,6 @@ class LabelRun {
 
   // The contacts of the last label run, to be saved as sent.
   SentContacts& Sent() { return sent_; }
-  const LabelPlacement& Placement() const { return placement_; }
   int LabelCount() const { return labelCount_; }
 
  private:
@@ -135,10 +135,11 @@ class LabelRun {
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
   UserInterface& ui_;
-  LabelPlacement placement_;
+  SortDisplay& sortDisplay_;
+  sheets::LabelPlacement placement_;
   designs::DesignRenderer renderer_;
   MailingAddresses addresses_;
-  LabelLines returnLines_;
+  designs::LabelLines returnLines_;
   SentContacts sent_;
   print::PrintSurface* measure_ = nullptr;
   bool keepSent_ = false;  // the run's request asked for its contacts

@@ -1,8 +1,5 @@
 #include "labels/MailingAddress.h"
 
-#include <algorithm>
-
-#include "callbook/CallbookFolder.h"
 #include "settings/OperatorInfo.h"
 #include "settings/SettingsKeys.h"
 #include "text/Text.h"
@@ -15,8 +12,8 @@ constexpr std::string_view kNotFound = "Error: the QRZ Database could not be fou
 
 }  // namespace
 
-LabelLines LoadReturnAddress(settings::SettingsFile& settings) {
-  LabelLines lines;
+designs::LabelLines LoadReturnAddress(settings::SettingsFile& settings) {
+  designs::LabelLines lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     lines[i] =
         settings::ReadOperatorInfo(settings, settings::ReturnLabelLineKey(static_cast<int>(i) + 1));
@@ -79,43 +76,29 @@ bool MailingAddresses::OpenQrzDatabase(settings::SettingsFile& settings, UserInt
       ui.LetPendingEventsRun();
     }
   };
-  const bool opened = database_.QRZInit(folder, progress) != 0;
+  const callbook::CallbookOpening opening = callbook_.Open(folder, progress);
   ui.SetProgressVisible(false);
   ui.SetStatusText("Printing Labels");
-  if (!opened) {
-    // The first line is the same whether the folder holds no callbook or one
-    // whose file cannot be read; the second tells the two apart.
-    std::string none;
-    return notFound(callbook::FindCallbookFiles(folder, none)
-                        ? "The callbook in " + folder +
-                              " was found, but cannot be used: " + database_.Failure()
-                        : database_.Failure());
+  if (!opening.ok) {
+    return notFound(opening.failure);
   }
-  if (!database_.Notice().empty()) {
-    ui.ShowMessage(database_.Notice());
+  if (!opening.notice.empty()) {
+    ui.ShowMessage(opening.notice);
   }
   return true;
 }
 
-std::string MailingAddresses::Field(int field, std::int16_t& length) {
-  database_.QRZField(field, buffer_, length);
-  return std::string(buffer_.First(static_cast<std::size_t>(std::max<std::int16_t>(length, 0))));
-}
-
-LabelLines MailingAddresses::LookupMailingAddress(std::string_view call) {
-  LabelLines lines;
+designs::LabelLines MailingAddresses::LookupMailingAddress(std::string_view call) const {
+  designs::LabelLines lines;
   lines[0] = call;
-  std::int16_t length = database_.QRZSearch(call, buffer_);
-  if (length <= 0) {
+  const std::optional<callbook::StationAddress> address = callbook_.Find(call);
+  if (!address) {
     lines[1] = "Address Not Found";
     return lines;
   }
-  const std::string name = Field(callbook::kQrzName, length);
-  lines[1] = NameLineText(name, Field(callbook::kQrzAttention, length));
-  lines[2] = Field(callbook::kQrzStreet, length);
-  std::string town = Field(callbook::kQrzTown, length);
-  town.append(", ").append(Field(callbook::kQrzState, length));
-  lines[3] = town + "  " + PostalCodeText(Field(callbook::kQrzPostalCode, length));
+  lines[1] = NameLineText(address->name, address->attention);
+  lines[2] = address->street;
+  lines[3] = address->town + ", " + address->state + "  " + PostalCodeText(address->postalCode);
   return lines;
 }
 

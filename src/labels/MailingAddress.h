@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "callbook/QrzDatabase.h"
-#include "labels/SimpleLabel.h"
+#include "callbook/Callbook.h"
+#include "designs/SimpleLabel.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
 
@@ -12,7 +12,7 @@ namespace tavrilon::labels {
 
 // The operator's own address, from the settings, for the return label; a
 // line still holding its first-run text is empty.
-LabelLines LoadReturnAddress(settings::SettingsFile& settings);
+designs::LabelLines LoadReturnAddress(settings::SettingsFile& settings);
 
 // A US ZIP code of digits as it is written on mail (nine digits as
 // NNNNN-NNNN); any other postal code as it stands.
@@ -34,13 +34,10 @@ class MailingAddresses {
   bool OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui);
   // The station's mailing label: call, name (with "c/o" beside it), street,
   // town with state and postal code; or the call and "Address Not Found".
-  LabelLines LookupMailingAddress(std::string_view call);
+  designs::LabelLines LookupMailingAddress(std::string_view call) const;
 
  private:
-  std::string Field(int field, std::int16_t& length);
-
-  callbook::QrzDatabase database_;
-  callbook::QrzBuffer buffer_;
+  callbook::Callbook callbook_;
 };
 
 }  // namespace tavrilon::labels

@@ -4,7 +4,7 @@
 
 #include "adif/SentLog.h"
 #include "files/ReplacingFile.h"
-#include "print/PdfJobPath.h"
+#include "print/OutputDestination.h"
 #include "version/VersionString.h"
 
 namespace tavrilon::labels {
@@ -72,7 +72,7 @@ SentSaveOutcome SentContacts::Save(const std::filesystem::path& target, bool bur
   if (!completed_) {
     return {false, std::string(kNoContactsToSave)};
   }
-  if (const auto fault = print::PdfDestinationFault(target, log_, ownFiles, "sent log")) {
+  if (const auto fault = print::OutputDestinationFault(target, log_, ownFiles, "sent log")) {
     return {false, *fault};
   }
   const std::string cannot = "The sent log could not be written to " + target.string() + ": ";

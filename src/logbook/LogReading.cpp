@@ -29,7 +29,7 @@ const adif::QsoRecord* LogReading::Next() {
     return nullptr;
   }
   const adif::QsoRecord* qso = input_.NextRecord();
-  progress_->Show(input_.Progress());
+  progress_->Show(input_.Progress().Percent());
   return qso;
 }
 

@@ -9,7 +9,7 @@
 
 #include "designs/DesignSettings.h"
 #include "files/ReplacingFile.h"
-#include "print/PdfJobPath.h"
+#include "print/OutputDestination.h"
 #include "qt/QtPrintSurface.h"
 
 namespace tavrilon::qt {
@@ -20,11 +20,11 @@ void SetDotsPerInch(QImage& image, double dotsPerInch) {
   image.setDotsPerMeterY(dotsPerMeter);
 }
 
-QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation orientation) {
+QImage BlankPreviewPage(std::optional<sheets::Paper> paper, print::Orientation orientation) {
   // From the paper's own measures: Qt's page sizes in pixels go through whole
   // points and come out a pixel short for A4.
   const QSizeF millimetres =
-      paper == labels::Paper::A4 ? QSizeF(210.0, 297.0) : QSizeF(215.9, 279.4);
+      paper == sheets::Paper::A4 ? QSizeF(210.0, 297.0) : QSizeF(215.9, 279.4);
   QSize size = (millimetres * (kPreviewDotsPerInch / 25.4)).toSize();
   if (orientation == print::Orientation::Landscape) {
     size.transpose();
@@ -37,9 +37,9 @@ QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation o
 
 PreviewPage DrawPreviewPage(labels::LabelRun& run, const labels::LabelRunRequest& request,
                             settings::SettingsFile& settings) {
-  const int design = labels::CustomDesignNumberOf(request.design);
+  const int design = designs::CustomDesignNumberOf(request.design);
   PreviewPage drawn{RunOutcome::Stopped,
-                    BlankPreviewPage(labels::StockPaper(request.labelStock),
+                    BlankPreviewPage(sheets::StockPaper(request.labelStock),
                                      designs::ReadCustomLabelDesign(settings, design).orientation)};
   {
     // The painter ends with the surface, before the page is used.
@@ -68,10 +68,10 @@ std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file
                                                const labels::LabelRunRequest& request,
                                                settings::SettingsFile& settings,
                                                std::vector<std::filesystem::path> protectedFiles) {
-  const int design = labels::CustomDesignNumberOf(request.design);
+  const int design = designs::CustomDesignNumberOf(request.design);
   protectedFiles.emplace_back(designs::ReadCustomLabelDesign(settings, design).imagePath);
-  return print::PdfDestinationFault(file, request.labelInputFile, protectedFiles,
-                                    "preview picture");
+  return print::OutputDestinationFault(file, request.labelInputFile, protectedFiles,
+                                       "preview picture");
 }
 
 bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::string& failure) {

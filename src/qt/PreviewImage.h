@@ -9,10 +9,10 @@
 #include <QString>
 
 #include "labels/LabelRun.h"
-#include "labels/SheetCatalogue.h"
 #include "print/PrintSurface.h"
 #include "session/RunOutcome.h"
 #include "settings/SettingsFile.h"
+#include "sheets/SheetCatalogue.h"
 
 namespace tavrilon::qt {
 
@@ -26,7 +26,7 @@ void SetDotsPerInch(QImage& image, double dotsPerInch);
 // A white picture of a whole page of `paper` (US Letter when none is known),
 // turned for landscape, at kPreviewDotsPerInch. The renderers draw into it
 // through QtPrintSurface(image, kPreviewDotsPerInch).
-QImage BlankPreviewPage(std::optional<labels::Paper> paper, print::Orientation orientation);
+QImage BlankPreviewPage(std::optional<sheets::Paper> paper, print::Orientation orientation);
 
 // The first sheet of the request's custom design, drawn by `run` on a page
 // of the stock's paper turned as the design says; the page is white where
@@ -46,7 +46,7 @@ QImage ScaledPreview(const QImage& fullSize, int divisor);
 QString WithBmpExtension(const QString& name);
 
 // Why the preview of `request`'s design may not be saved as `file`, as a
-// sentence (print::PdfDestinationFault: never over the log, one of
+// sentence (print::OutputDestinationFault: never over the log, one of
 // `protectedFiles` or the design's own picture); nothing when it may. The
 // window and tavrilon-batch both check a picture's file here.
 std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file,

@@ -3,12 +3,13 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QPrinter>
 
 #include "files/ReplacingFile.h"
-#include "labels/SheetCatalogue.h"
 #include "qt/QtPrintSurface.h"
+#include "sheets/SheetCatalogue.h"
 
 namespace tavrilon::qt {
 
@@ -19,15 +20,17 @@ namespace tavrilon::qt {
 // was. When the file cannot even be begun, the surface comes failed.
 class PrintJob {
  public:
+  // `job` names the run ("labels", "logbook"); the document, as the print
+  // queue and the PDF show it, is "Tavrilon " and the job. The sheet's
+  // `paper`; without one the printer's own paper stays.
   PrintJob(const std::string& deviceName, const std::optional<std::filesystem::path>& pdfFile,
-           const std::string& documentName);
+           std::string_view job, std::optional<sheets::Paper> paper);
 
-  // The sheet's paper; without one the printer's own paper stays.
-  void SetPaper(labels::Paper paper);
   print::PrintSurface& Surface() { return *surface_; }
 
  private:
   bool CommitPdf(std::string& reason);
+  void SetPaper(sheets::Paper paper);
 
   QPrinter printer_{QPrinter::HighResolution};
   std::optional<files::ReplacingFile> pdf_;

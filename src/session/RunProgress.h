@@ -1,6 +1,5 @@
 #pragma once
 
-#include "adif/QsoRecord.h"
 #include "session/UserInterface.h"
 
 namespace tavrilon {
@@ -17,8 +16,8 @@ class RunProgress {
   RunProgress(const RunProgress&) = delete;
   RunProgress& operator=(const RunProgress&) = delete;
 
-  void Show(adif::ReadProgress progress) {
-    if (const int percent = progress.Percent(); percent != shown_) {
+  void Show(int percent) {
+    if (percent != shown_) {
       shown_ = percent;
       ui_.SetProgressValue(percent);
     }

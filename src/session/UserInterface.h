@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,15 +28,6 @@ class UserInterface {
 
   // Lets the windows redraw during a long run.
   virtual void LetPendingEventsRun() = 0;
-
-  // The sort's own window, "QSL Sort", shown while a label log is put in
-  // order by call.
-  virtual void ShowSortWindow(bool visible) = 0;
-  // The text goes to the sort window's status bar and the main status bar;
-  // `done` of `total` to both progress bars.
-  virtual void ShowSortProgress(std::string_view status, std::int64_t done, std::int64_t total) = 0;
-  // A count as the user's locale writes it, with its digit grouping.
-  virtual std::string GroupDigits(std::int64_t count) const = 0;
 };
 
 }  // namespace tavrilon

@@ -2,15 +2,15 @@
 
 #include <filesystem>
 
-#include "labels/LabelSheetDescription.h"
-#include "labels/LabelStocks.h"
 #include "settings/OperatorInfo.h"
+#include "sheets/LabelStocks.h"
+#include "sheets/SheetDescription.h"
 #include "shell/StoredChoices.h"
 #include "text/Text.h"
 
 namespace tavrilon::shell {
 
-using labels::LabelDesign;
+using designs::LabelDesign;
 
 namespace {
 
@@ -67,10 +67,10 @@ void MainWindowState::Start() {
 }
 
 void MainWindowState::WriteLabelLayout() {
-  settings_.WriteSetting(settings::kLabelDesign, labels::StoredLabelDesign(LabelDesign));
+  settings_.WriteSetting(settings::kLabelDesign, designs::StoredLabelDesign(LabelDesign));
 }
 
-void MainWindowState::SelectLabelDesign(labels::LabelDesign option) {
+void MainWindowState::SelectLabelDesign(designs::LabelDesign option) {
   designOption = option;
   switch (option) {
     case LabelDesign::None:
@@ -96,7 +96,7 @@ void MainWindowState::SelectLabelDesign(labels::LabelDesign option) {
         ui_.ShowMessage("Custom Layouts can only be selected if Label Style 1 (QSL only) is used");
         SelectLabelDesign(LabelDesign::Simple);
       } else {
-        CustomDesignNumber = labels::CustomDesignNumberOf(option);
+        CustomDesignNumber = designs::CustomDesignNumberOf(option);
         LabelDesign = option;
       }
       break;
@@ -155,14 +155,14 @@ void MainWindowState::SetSortFile(bool checked) {
 
 void MainWindowState::SelectLabelStock(std::size_t index) {
   stockIndex = index;
-  LabelStock = std::string(labels::kLabelStocks.at(index));
+  LabelStock = std::string(sheets::kLabelStocks.at(index));
   settings_.WriteSetting(settings::kLabelStock, std::to_string(index));
   ShowStockDescription();
 }
 
 void MainWindowState::ShowStockDescription() {
   // A stock with no description leaves the previous one showing.
-  if (auto description = labels::SheetDescription(LabelStock, settings_)) {
+  if (auto description = sheets::SheetDescription(LabelStock, settings_)) {
     labelInfoText = std::move(*description);
   }
 }

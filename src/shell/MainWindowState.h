@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "labels/LabelDesign.h"
+#include "designs/LabelDesign.h"
 #include "logbook/LogLayout.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
@@ -26,7 +26,7 @@ class MainWindowState {
   void Start();
 
   // The design option clicked (None: none is selected).
-  void SelectLabelDesign(labels::LabelDesign option);
+  void SelectLabelDesign(designs::LabelDesign option);
   void SelectLabelStyle(int style);
   void SelectLogLayout(logbook::LogLayout layout);
   void SetUseQrz(bool checked);
@@ -54,7 +54,7 @@ class MainWindowState {
   std::string LabelInputFile;
   logbook::LogLayout LogLayout = logbook::LogLayout::Default;
   // The stored design in capitals, whether or not an option shows it.
-  labels::LabelDesign LabelDesign = labels::LabelDesign::None;
+  designs::LabelDesign LabelDesign = designs::LabelDesign::None;
   int CustomDesignNumber = 1;  // the design being edited
   int LabelStyle = 0;
   std::string LabelStock;
@@ -63,7 +63,7 @@ class MainWindowState {
   bool UseQrz = false;
 
   // The controls.
-  labels::LabelDesign designOption = labels::LabelDesign::None;
+  designs::LabelDesign designOption = designs::LabelDesign::None;
   int styleOption = 0;  // 1 to 3, 0 when none is selected
   bool sortEnabled = true;
   bool sortChecked = false;

@@ -1,7 +1,7 @@
 #include "shell/StoredChoices.h"
 
-#include "labels/LabelStocks.h"
 #include "settings/OperatorInfo.h"
+#include "sheets/LabelStocks.h"
 #include "text/Text.h"
 
 namespace tavrilon::shell {
@@ -18,20 +18,20 @@ StoredChoices ReadStoredChoices(settings::SettingsFile& settings) {
   choices.logLayout = logbook::LogLayoutOf(settings.ReadSetting(settings::kLogLayout, "DEFAULT"));
 
   const std::string storedDesign = settings.ReadSetting(settings::kLabelDesign, "");
-  choices.labelDesign = labels::LabelDesignOf(storedDesign);
-  if (storedDesign == labels::StoredLabelDesign(choices.labelDesign)) {
+  choices.labelDesign = designs::LabelDesignOf(storedDesign);
+  if (storedDesign == designs::StoredLabelDesign(choices.labelDesign)) {
     choices.designOption = choices.labelDesign;
   }
 
   // Stored values out of range fall back to the first-run values.
-  const auto style = text::ParseDecimal(settings.ReadSetting(settings::kLabelStyle, "1"));
+  const auto style = text::ParseWholeNumber(settings.ReadSetting(settings::kLabelStyle, "1"));
   choices.labelStyle = style && *style >= 1 && *style <= 3 ? static_cast<int>(*style) : 1;
-  const auto stock = text::ParseDecimal(settings.ReadSetting(settings::kLabelStock, "0"));
-  if (stock && *stock >= 0 && static_cast<std::size_t>(*stock) < labels::kLabelStocks.size()) {
+  const auto stock = text::ParseWholeNumber(settings.ReadSetting(settings::kLabelStock, "0"));
+  if (stock && *stock >= 0 && static_cast<std::size_t>(*stock) < sheets::kLabelStocks.size()) {
     choices.stockIndex = static_cast<std::size_t>(*stock);
   }
   choices.useQrz = settings.ReadSetting(settings::kUseQrz, "") == "TRUE";
-  choices.sortFile = text::ParseDecimal(settings.ReadSetting(settings::kSortFile, "0")) == 1;
+  choices.sortFile = text::ParseWholeNumber(settings.ReadSetting(settings::kSortFile, "0")) == 1;
   return choices;
 }
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "labels/LabelDesign.h"
+#include "designs/LabelDesign.h"
 #include "logbook/LogLayout.h"
 #include "settings/SettingsFile.h"
 
@@ -19,10 +19,10 @@ struct StoredChoices {
   logbook::LogLayout logLayout = logbook::LogLayout::Default;
   // The design a run prints with, read in capitals; the option shown is the
   // design only when stored in exactly its own word ("default" shows none).
-  labels::LabelDesign labelDesign = labels::LabelDesign::None;
-  labels::LabelDesign designOption = labels::LabelDesign::None;
+  designs::LabelDesign labelDesign = designs::LabelDesign::None;
+  designs::LabelDesign designOption = designs::LabelDesign::None;
   int labelStyle = 1;          // 1 to 3; anything else stored is 1
-  std::size_t stockIndex = 0;  // of labels::kLabelStocks; anything else stored is 0
+  std::size_t stockIndex = 0;  // of sheets::kLabelStocks; anything else stored is 0
   bool useQrz = false;         // exactly "TRUE"
   bool sortFile = false;       // the number 1
 
@@ -34,8 +34,8 @@ StoredChoices ReadStoredChoices(settings::SettingsFile& settings);
 
 // Styles 2 and 3 add mailing and return labels, which only the Simple
 // design's option lays out.
-constexpr bool StyleFitsDesign(int style, labels::LabelDesign designOption) {
-  return style == 1 || designOption == labels::LabelDesign::Simple;
+constexpr bool StyleFitsDesign(int style, designs::LabelDesign designOption) {
+  return style == 1 || designOption == designs::LabelDesign::Simple;
 }
 
 }  // namespace tavrilon::shell

@@ -10,7 +10,7 @@
 
 #include "app/PrintPreviewWindow.h"
 #include "app/ScriptedDesktop.h"
-#include "print/PdfJobPath.h"
+#include "print/OutputDestination.h"
 #include "qt/PreviewImage.h"
 #include "support/TestSupport.h"
 
@@ -20,13 +20,13 @@ namespace {
 TEST(PreviewImage, BlankPageIsThePaperAtScreenResolution) {
   using enum print::Orientation;
   struct Case {
-    std::optional<labels::Paper> paper;
+    std::optional<sheets::Paper> paper;
     print::Orientation orientation;
     QSize size;
   } const cases[] = {
       {std::nullopt, Portrait, {816, 1056}},              // a custom sheet: US Letter
-      {labels::Paper::UsLetter, Landscape, {1056, 816}},  // turned
-      {labels::Paper::A4, Portrait, {794, 1123}},         // 210 x 297 mm
+      {sheets::Paper::UsLetter, Landscape, {1056, 816}},  // turned
+      {sheets::Paper::A4, Portrait, {794, 1123}},         // 210 x 297 mm
   };
   for (const Case& c : cases) {
     const QImage page = qt::BlankPreviewPage(c.paper, c.orientation);
@@ -51,7 +51,7 @@ class PrintPreviewWindowTest : public ::testing::Test {
  protected:
   // Hairlines three pixels apart, which every reduction blurs in its own way.
   PrintPreviewWindowTest()
-      : page_(qt::BlankPreviewPage(labels::Paper::A4, print::Orientation::Portrait)) {
+      : page_(qt::BlankPreviewPage(sheets::Paper::A4, print::Orientation::Portrait)) {
     QPainter painter(&page_);
     for (int x = 0; x < page_.width(); x += 3) {
       painter.drawLine(x, 0, x + page_.height() / 3, page_.height());
@@ -60,7 +60,7 @@ class PrintPreviewWindowTest : public ::testing::Test {
   PrintPreviewWindow& Open() {
     // As the window's caller binds it: here the design's picture is card.bmp.
     const auto pictureFault = [this](const std::filesystem::path& file) {
-      return print::PdfDestinationFault(file, {}, {dir_ / "card.bmp"}, "preview picture");
+      return print::OutputDestinationFault(file, {}, {dir_ / "card.bmp"}, "preview picture");
     };
     window_ = std::make_unique<PrintPreviewWindow>(desktop_, previewScale_, pictureFault);
     window_->ShowPage(page_);

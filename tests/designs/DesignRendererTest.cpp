@@ -5,14 +5,14 @@
 
 #include "designs/LabelView.h"
 #include "labels/LabelRun.h"
-#include "labels/SheetCatalogue.h"
 #include "print/RecordingSurface.h"
+#include "sheets/SheetCatalogue.h"
 #include "support/LabelRunFixture.h"
 
 namespace tavrilon::designs {
 namespace {
 
-using labels::LabelDesign;
+using designs::LabelDesign;
 using labels::LabelRunRequest;
 using print::RecordingSurface;
 
@@ -227,7 +227,7 @@ TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheE
   EXPECT_EQ(ExtentsOf(extents),
             "1:0.10,0.10-0.50,0.30 2:0.50,0.10-0.60,0.30 3:1.50,0.70-3.33,0.87 "
             "1:0.10,0.30-0.50,0.50 ");
-  const auto sheet = labels::CatalogueSheet("5160");
+  const auto sheet = sheets::CatalogueSheet("5160");
   const auto overflow = FirstOverflow(extents, *sheet);
   ASSERT_TRUE(overflow);
   EXPECT_EQ(OverflowText(1, "Club", *overflow, *sheet),

@@ -8,6 +8,7 @@
 #include "support/LabelRunFixture.h"
 
 namespace tavrilon::labels {
+using designs::LabelDesign;
 namespace {
 
 namespace fs = std::filesystem;

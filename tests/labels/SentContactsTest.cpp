@@ -15,6 +15,7 @@
 #include "text/Text.h"
 
 namespace tavrilon::labels {
+using designs::LabelDesign;
 namespace {
 
 namespace fs = std::filesystem;

@@ -43,7 +43,7 @@ class MainWindowStateTest : public ::testing::Test {
 TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
   // The clicks (D, S, C: the Default, Simple, Custom 3 designs; 1-3: a style), the start of
   // the message, the design and style then selected and stored, QRZ and sorting enabled.
-  using D = labels::LabelDesign;
+  using D = designs::LabelDesign;
   const std::tuple<const char*, const char*, D, int, const char*, bool, bool> cases[] = {
       {"2", "Label Style 2 ", D::Default, 1, "DEFAULT", false, false},
       {"S2", "", D::Simple, 2, "SIMPLE", true, false},
@@ -68,11 +68,11 @@ TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
 }
 
 // Log layout, the run's design / the option shown, style, stock, QRZ and sorting.
-std::string Shown(logbook::LogLayout layout, labels::LabelDesign design, labels::LabelDesign option,
-                  int style, std::size_t stock, bool qrz, bool sort) {
+std::string Shown(logbook::LogLayout layout, designs::LabelDesign design,
+                  designs::LabelDesign option, int style, std::size_t stock, bool qrz, bool sort) {
   return std::string(logbook::StoredLogLayout(layout)) + " " +
-         std::string(labels::StoredLabelDesign(design)) + "/" +
-         std::string(labels::StoredLabelDesign(option)) + " " + std::to_string(style) + " " +
+         std::string(designs::StoredLabelDesign(design)) + "/" +
+         std::string(designs::StoredLabelDesign(option)) + " " + std::to_string(style) + " " +
          std::to_string(stock) + (qrz ? " qrz" : "") + (sort ? " sort" : "");
 }
 

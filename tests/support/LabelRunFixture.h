@@ -15,7 +15,8 @@ class LabelRunFixture : public ::testing::Test {
  protected:
   explicit LabelRunFixture(std::size_t recordLimit = adif::AdifInput::kRecordLimit,
                            Clock clock = SystemClock())
-      : input_(dir_.Dictionary(), recordLimit), run_(input_, settings_, ui_, std::move(clock)) {}
+      : input_(dir_.Dictionary(), recordLimit),
+        run_(input_, settings_, ui_, ui_, std::move(clock)) {}
 
   ProgramFolder dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 #include "support/NextAnswer.h"
 
@@ -14,7 +15,7 @@ namespace tavrilon::test {
 // Records what the core shows and asks. Yes/no questions are answered from
 // the script, No when it has run out; text questions from the script, cancelled when it has run
 // out. Counts are grouped as in English, "10,000".
-class ScriptedUserInterface : public UserInterface {
+class ScriptedUserInterface : public UserInterface, public SortDisplay {
  public:
   void SetStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
   void SetProgressVisible(bool visible) override { progressVisible = visible; }

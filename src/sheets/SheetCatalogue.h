@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "labels/LabelSheet.h"
+#include "sheets/LabelSheet.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 // The 30 label stocks the program knows. Stock texts are compared in capitals.
 
@@ -23,4 +23,4 @@ enum class Paper { UsLetter, A4 };
 // (and any other text), whose paper is whatever the printer holds.
 std::optional<Paper> StockPaper(std::string_view stock);
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

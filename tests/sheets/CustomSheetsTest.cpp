@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "labels/LabelSheetCustom.h"
-#include "labels/LabelSheetDescription.h"
+#include "sheets/CustomSheets.h"
+#include "sheets/SheetDescription.h"
 #include "support/TestSupport.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 namespace {
 
 class LabelSheetCustomTest : public ::testing::Test {
@@ -69,4 +69,4 @@ TEST_F(LabelSheetCustomTest, ASheetIsDescribedAndShownByItsEntriesAsStored) {
 }
 
 }  // namespace
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

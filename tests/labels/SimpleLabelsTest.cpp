@@ -11,6 +11,9 @@
 #include "support/LabelRunFixture.h"
 
 namespace tavrilon::labels {
+using designs::BuildSimpleQslLines;
+using designs::LabelDesign;
+using designs::LabelLines;
 namespace {
 
 using print::RecordingSurface;

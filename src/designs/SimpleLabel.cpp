@@ -1,10 +1,11 @@
-#include "labels/SimpleLabel.h"
+#include "designs/SimpleLabel.h"
 
-#include "labels/DefaultLabel.h"
-#include "labels/LabelSheet.h"
+#include "designs/DefaultLabel.h"
+#include "sheets/LabelSheet.h"
+#include "sheets/PrinterOffset.h"
 #include "text/Text.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::designs {
 
 using adif::StandardField;
 
@@ -33,17 +34,17 @@ LabelLines BuildSimpleQslLines(const adif::FieldTable& fields) {
   return lines;
 }
 
-void PrintLabelLines(print::PrintSurface& surface, LabelPlacement& placement,
+void PrintLabelLines(print::PrintSurface& surface, sheets::LabelPlacement& placement,
                      const LabelLines& lines) {
   // Placed on the paper as the other designs place theirs: the surface
   // counts from the printable area's corner.
-  const PrinterOffset offset = PrinterOffsetOf(surface);
+  const sheets::PrinterOffset offset = sheets::PrinterOffsetOf(surface);
   surface.SetUnit(print::Unit::Inches);
   surface.SetCurrentY(placement.LabelTop() - offset.y);
   for (const std::string& line : lines) {
     surface.SetCurrentX(placement.LabelLeft() - offset.x);
     surface.PrintText(line, true);
-    surface.SetCurrentY(surface.CurrentY() + LineGap(surface.FontSize()));
+    surface.SetCurrentY(surface.CurrentY() + sheets::LineGap(surface.FontSize()));
   }
   placement.AdvanceLabel(surface);
 }
@@ -66,4 +67,4 @@ std::span<const StyleStep> StyleSteps(int style, bool useQrz) {
   }
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

@@ -3,16 +3,7 @@
 #include "adif/FieldTable.h"
 #include "print/PrintSurface.h"
 
-namespace tavrilon::labels {
-
-// The printer's physical offset of the printable area, in inches.
-struct PrinterOffset {
-  double x = 0;
-  double y = 0;
-};
-// From the device's resolution and offset in pixels, through whole twips,
-// rounded to hundredths of an inch (halves to the even neighbour).
-PrinterOffset PrinterOffsetOf(const print::PrintSurface& surface);
+namespace tavrilon::designs {
 
 // The face of the call sign block and the thank-you line: the one the run
 // sets before the first label.
@@ -25,4 +16,4 @@ inline constexpr std::string_view kDefaultLabelFace = "Times New Roman";
 void DrawDefaultLabel(print::PrintSurface& surface, const adif::FieldTable& fields,
                       double labelLeft, double labelTop);
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

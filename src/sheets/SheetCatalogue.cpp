@@ -1,11 +1,11 @@
-#include "labels/SheetCatalogue.h"
+#include "sheets/SheetCatalogue.h"
 
 #include <algorithm>
 #include <array>
 
 #include "text/Text.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::optional<Paper> StockPaper(std::string_view stock) {
   return found->stock.front() == 'L' ? Paper::A4 : Paper::UsLetter;
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

@@ -6,7 +6,7 @@
 
 #include "settings/SettingsFile.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 // The one-line description of a stock for the main window: the catalogue's
 // text, a custom sheet's stored entries, or "Not Defined" for a custom sheet
@@ -14,4 +14,4 @@ namespace tavrilon::labels {
 std::optional<std::string> SheetDescription(std::string_view stock,
                                             settings::SettingsFile& settings);
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

@@ -1,4 +1,4 @@
-#include "session/Session.h"
+#include "shell/Session.h"
 
 #include <string>
 #include <utility>

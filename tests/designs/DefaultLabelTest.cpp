@@ -4,10 +4,11 @@
 
 #include "adif/AdifTestSupport.h"
 #include "adif/QsoParser.h"
-#include "labels/DefaultLabel.h"
+#include "designs/DefaultLabel.h"
 #include "print/RecordingSurface.h"
+#include "sheets/PrinterOffset.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::designs {
 namespace {
 
 using print::RecordingSurface;
@@ -86,9 +87,9 @@ TEST(DefaultLabel, PrinterOffsetsRoundHalvesToEven) {
   surface.pixelsPerInch = 1440;
   surface.offsetXPixels = 18;  // 0.0125 inch: 0.01
   surface.offsetYPixels = 36;  // 0.025 inch: 0.02
-  EXPECT_DOUBLE_EQ(PrinterOffsetOf(surface).x, 0.01);
-  EXPECT_DOUBLE_EQ(PrinterOffsetOf(surface).y, 0.02);
+  EXPECT_DOUBLE_EQ(sheets::PrinterOffsetOf(surface).x, 0.01);
+  EXPECT_DOUBLE_EQ(sheets::PrinterOffsetOf(surface).y, 0.02);
 }
 
 }  // namespace
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

@@ -7,10 +7,10 @@
 #include <variant>
 #include <vector>
 
-#include "labels/LabelSheet.h"
 #include "settings/SettingsFile.h"
+#include "sheets/LabelSheet.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 // The three sheets the user defines ("Custom 1" to "Custom 3"). Each lives in
 // the settings file only, as settings::CustomSheetKey = the sheet's name and
@@ -75,4 +75,4 @@ CustomSheetEntries ReadCustomSheetEntries(int sheet, settings::SettingsFile& set
 void WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& rows,
                        settings::SettingsFile& settings);
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "adif/FieldTable.h"
-#include "labels/LabelSheetPlacement.h"
 #include "print/PrintSurface.h"
+#include "sheets/LabelPlacement.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::designs {
 
 // The four lines of one label of the Simple design: a QSL label, a mailing
 // label or the return label.
@@ -20,7 +20,7 @@ LabelLines BuildSimpleQslLines(const adif::FieldTable& fields);
 
 // Prints the four lines on the current label, one under the other, and moves
 // to the next label.
-void PrintLabelLines(print::PrintSurface& surface, LabelPlacement& placement,
+void PrintLabelLines(print::PrintSurface& surface, sheets::LabelPlacement& placement,
                      const LabelLines& lines);
 
 // What one contact puts on the sheet, by the run's label style and whether
@@ -29,4 +29,4 @@ void PrintLabelLines(print::PrintSurface& surface, LabelPlacement& placement,
 enum class StyleStep { QslLabel, LookUp, MailingLabel, ReturnLabel };
 std::span<const StyleStep> StyleSteps(int style, bool useQrz);
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace tavrilon::labels {
+namespace tavrilon::designs {
 
 // The design a label run prints with, as the main window chose it.
 enum class LabelDesign { None, Default, Simple, Custom1, Custom2, Custom3 };
@@ -15,6 +15,6 @@ std::string_view StoredLabelDesign(LabelDesign design);
 // 1 to 3 for the custom designs, 0 for the others.
 int CustomDesignNumberOf(LabelDesign design);
 // The custom design numbered 1 to 3.
-LabelDesign CustomLabelDesign(int number);
+LabelDesign CustomDesignOf(int number);
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

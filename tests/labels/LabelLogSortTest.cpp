@@ -9,15 +9,20 @@
 
 #include "adif/AdifInput.h"
 #include "adif/AdifTestSupport.h"
-#include "adif/QsoSort.h"
+#include "adif/SortedCopy.h"
+#include "labels/LabelLogSort.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestSupport.h"
 
-namespace tavrilon::adif {
+namespace tavrilon::labels {
 namespace {
 
 namespace fs = std::filesystem;
 using Calls = std::vector<std::string>;
+using adif::AdifInput;
+using adif::QsoRecord;
+using adif::SortRecords;
+using adif::StandardField;
 
 // A record that tells where in the file it stood.
 std::string RecordOf(std::string_view call, std::size_t place) {
@@ -25,14 +30,14 @@ std::string RecordOf(std::string_view call, std::size_t place) {
          std::to_string(place) + "<EOR>";
 }
 
-class QsoSortTest : public ::testing::Test {
+class LabelLogSortTest : public ::testing::Test {
  protected:
   SortOutcome Sort(const Calls& calls) {
     records_ = {};
     for (std::size_t i = 0; i < calls.size(); ++i) {
       records_.Add(calls[i], RecordOf(calls[i], i));
     }
-    return SortArrays(records_, sorted_, ui_);
+    return SortLabelLog(records_, sorted_, ui_, ui_);
   }
   // The copy as the places of its records in the file.
   std::vector<std::size_t> Places() const {
@@ -46,11 +51,11 @@ class QsoSortTest : public ::testing::Test {
 
   tavrilon::test::TempDir dir_;
   SortRecords records_;
-  fs::path sorted_ = SortedFilePath(dir_ / "my.log.adi");
+  fs::path sorted_ = adif::SortedFilePath(dir_ / "my.log.adi");
   tavrilon::test::ScriptedUserInterface ui_;
 };
 
-TEST_F(QsoSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
+TEST_F(LabelLogSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
   const struct {
     Calls calls;
     std::vector<std::size_t> places;
@@ -73,7 +78,7 @@ TEST_F(QsoSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
   }
 }
 
-TEST_F(QsoSortTest, OneRecordMakesNoComparisonAndReplacesTheOlderCopy) {
+TEST_F(LabelLogSortTest, OneRecordMakesNoComparisonAndReplacesTheOlderCopy) {
   EXPECT_EQ(sorted_, dir_ / "my.log.adi.sort");
   tavrilon::test::WriteFile(sorted_, "an older copy, longer than the new one\r\n");
   const SortOutcome outcome = Sort({"W1AW"});
@@ -88,7 +93,7 @@ TEST_F(QsoSortTest, OneRecordMakesNoComparisonAndReplacesTheOlderCopy) {
   EXPECT_EQ(ui_.eventRounds, 20);  // ten after showing, ten after hiding
 }
 
-TEST_F(QsoSortTest, ALargeLogShowsEveryTenThousandthComparisonAndStaysStable) {
+TEST_F(LabelLogSortTest, ALargeLogShowsEveryTenThousandthComparisonAndStaysStable) {
   std::mt19937 rng(11);
   Calls calls(3000);
   for (std::string& call : calls) {
@@ -111,7 +116,7 @@ TEST_F(QsoSortTest, ALargeLogShowsEveryTenThousandthComparisonAndStaysStable) {
 // Values over several lines, text like tags inside values, header text
 // before <EOH>, Windows-1252, an indented record: the copy holds every record
 // as the log does, for a reader that follows the lengths and for ours.
-TEST_F(QsoSortTest, TheCopyHoldsEachRecordAsTheLogDoes) {
+TEST_F(LabelLogSortTest, TheCopyHoldsEachRecordAsTheLogDoes) {
   tavrilon::test::ProgramFolder folder;
   const fs::path log =
       tavrilon::test::TestDataFolder() / "adif" / "values-over-lines-tags-in-values.adi";
@@ -128,20 +133,20 @@ TEST_F(QsoSortTest, TheCopyHoldsEachRecordAsTheLogDoes) {
     return calls;
   };
   EXPECT_EQ(read(log, true), (Calls{"W1AW ", "K1ABC", "AA1A"}));
-  ASSERT_TRUE(SortArrays(records_, sorted_, ui_).written);
+  ASSERT_TRUE(SortLabelLog(records_, sorted_, ui_, ui_).written);
   const std::string copy = tavrilon::test::ReadFile(sorted_);
   EXPECT_TRUE(copy.starts_with("<CALL:4>AA1A"));  // no header for any reader
-  const auto byLength = test::FieldsByLength(tavrilon::test::ReadFile(log));
-  EXPECT_EQ(test::FieldsByLength(copy),
+  const auto byLength = adif::test::FieldsByLength(tavrilon::test::ReadFile(log));
+  EXPECT_EQ(adif::test::FieldsByLength(copy),
             (decltype(byLength){byLength[2], byLength[1], byLength[0]}));
   EXPECT_EQ(read(sorted_, false), (Calls{"AA1A", "K1ABC", "W1AW "}));
 }
 
-TEST_F(QsoSortTest, AFolderThatCannotBeWrittenLeavesNoCopyAndSaysWhy) {
+TEST_F(LabelLogSortTest, AFolderThatCannotBeWrittenLeavesNoCopyAndSaysWhy) {
   tavrilon::test::WriteFile(dir_ / "plain", "a file, not a folder");
   const fs::path sorted = dir_ / "plain" / "log.adi.sort";
   records_.Add("W1AW", RecordOf("W1AW", 0));
-  const SortOutcome outcome = SortArrays(records_, sorted, ui_);
+  const SortOutcome outcome = SortLabelLog(records_, sorted, ui_, ui_);
   EXPECT_FALSE(outcome.written);
   EXPECT_EQ(outcome.failure,
             "The sorted copy " + sorted.string() + " cannot be written: " + std::strerror(ENOTDIR));
@@ -150,4 +155,4 @@ TEST_F(QsoSortTest, AFolderThatCannotBeWrittenLeavesNoCopyAndSaysWhy) {
 }
 
 }  // namespace
-}  // namespace tavrilon::adif
+}  // namespace tavrilon::labels

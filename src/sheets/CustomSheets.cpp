@@ -1,10 +1,10 @@
-#include "labels/LabelSheetCustom.h"
+#include "sheets/CustomSheets.h"
 
 #include <cmath>
 
 #include "text/Text.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 namespace {
 
@@ -145,4 +145,4 @@ void WriteCustomSheets(const std::array<CustomSheetEntries, kCustomSheetCount>& 
   }
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

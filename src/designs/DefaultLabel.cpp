@@ -1,28 +1,18 @@
-#include "labels/DefaultLabel.h"
+#include "designs/DefaultLabel.h"
 
 #include <cmath>
 #include <string>
 
-#include "labels/LabelSheet.h"
+#include "sheets/LabelSheet.h"
+#include "sheets/PrinterOffset.h"
 #include "text/Text.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::designs {
 
 namespace {
 
 using adif::StandardField;
 using print::PrintSurface;
-
-double OffsetInches(const PrintSurface& surface, print::DeviceCap pixelsPerInch,
-                    print::DeviceCap offset) {
-  const int ppi = surface.DeviceCapability(pixelsPerInch);
-  if (ppi <= 0) {
-    return 0;
-  }
-  const double twips =
-      std::nearbyint(static_cast<double>(surface.DeviceCapability(offset)) / ppi * 1440);
-  return std::nearbyint(twips * 100 / 1440) / 100;  // whole twips times 100: halves stay exact
-}
 
 void MoveDown(PrintSurface& surface, double inches) {
   surface.SetCurrentY(surface.CurrentY() + inches);
@@ -34,15 +24,10 @@ std::string_view FirstName(std::string_view name) {
 
 }  // namespace
 
-PrinterOffset PrinterOffsetOf(const PrintSurface& surface) {
-  return {OffsetInches(surface, print::DeviceCap::PixelsPerInchX, print::DeviceCap::OffsetX),
-          OffsetInches(surface, print::DeviceCap::PixelsPerInchY, print::DeviceCap::OffsetY)};
-}
-
 void DrawDefaultLabel(PrintSurface& surface, const adif::FieldTable& fields, double labelLeft,
                       double labelTop) {
   const auto value = [&fields](StandardField field) { return fields.StandardValue(field); };
-  const PrinterOffset offset = PrinterOffsetOf(surface);
+  const sheets::PrinterOffset offset = sheets::PrinterOffsetOf(surface);
   const double x0 = labelLeft - offset.x;
   const double y0 = labelTop - offset.y;
 
@@ -70,7 +55,7 @@ void DrawDefaultLabel(PrintSurface& surface, const adif::FieldTable& fields, dou
     surface.PrintText("", true);
   }
 
-  MoveDown(surface, LineGap(15));
+  MoveDown(surface, sheets::LineGap(15));
   surface.SetFontSize(9);
   surface.SetCurrentX(x0);
   std::string confirms(value(StandardField::Operator));
@@ -79,14 +64,14 @@ void DrawDefaultLabel(PrintSurface& surface, const adif::FieldTable& fields, dou
   confirms += " QSO";
   surface.PrintText(confirms, true);
 
-  MoveDown(surface, LineGap(9));
+  MoveDown(surface, sheets::LineGap(9));
   surface.SetCurrentX(x0);
   surface.SetFontName("Courier New");
   surface.SetBold(true);
   surface.SetFontSize(8);
   surface.PrintText("    Date     Time   Band   RST", true);
 
-  MoveDown(surface, LineGap(8));
+  MoveDown(surface, sheets::LineGap(8));
   surface.SetCurrentX(x0);
   surface.PrintText(value(StandardField::QsoDate), false);
   surface.SetCurrentX(x0 + 0.85);
@@ -99,7 +84,7 @@ void DrawDefaultLabel(PrintSurface& surface, const adif::FieldTable& fields, dou
   surface.SetFontName(kDefaultLabelFace);
   surface.SetBold(false);
   surface.SetFontSize(9);
-  MoveDown(surface, LineGap(9));
+  MoveDown(surface, sheets::LineGap(9));
   surface.SetCurrentX(x0);
   std::string thanks = "Thanks ";
   thanks += FirstName(value(StandardField::Name));
@@ -108,4 +93,4 @@ void DrawDefaultLabel(PrintSurface& surface, const adif::FieldTable& fields, dou
   surface.PrintText(thanks, true);
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

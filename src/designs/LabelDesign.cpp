@@ -1,11 +1,11 @@
-#include "labels/LabelDesign.h"
+#include "designs/LabelDesign.h"
 
 #include <array>
 #include <utility>
 
 #include "text/Text.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::designs {
 
 namespace {
 
@@ -54,10 +54,10 @@ int CustomDesignNumberOf(LabelDesign design) {
   return 0;
 }
 
-LabelDesign CustomLabelDesign(int number) {
+LabelDesign CustomDesignOf(int number) {
   return number == 2   ? LabelDesign::Custom2
          : number == 3 ? LabelDesign::Custom3
                        : LabelDesign::Custom1;
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::designs

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "labels/LabelStocks.h"
-#include "labels/SheetCatalogue.h"
+#include "sheets/LabelStocks.h"
+#include "sheets/SheetCatalogue.h"
 #include "text/Text.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 namespace {
 
 // Every stock of the list but the custom sheets has a sheet, a paper and a
@@ -47,4 +47,4 @@ TEST(SheetCatalogueTest, EveryStockOfTheListResolves) {
 }
 
 }  // namespace
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 // A sheet of adhesive labels in a regular grid. Lengths in inches.
 struct LabelSheet {
@@ -28,4 +28,4 @@ constexpr double LineGap(double points) {
   return points * 0.0005;
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

@@ -1,9 +1,9 @@
-#include "labels/LabelSheetDescription.h"
+#include "sheets/SheetDescription.h"
 
-#include "labels/LabelSheetCustom.h"
-#include "labels/SheetCatalogue.h"
+#include "sheets/CustomSheets.h"
+#include "sheets/SheetCatalogue.h"
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 std::optional<std::string> SheetDescription(std::string_view stock,
                                             settings::SettingsFile& settings) {
@@ -32,4 +32,4 @@ std::optional<std::string> SheetDescription(std::string_view stock,
   return description;
 }
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace tavrilon::labels {
+namespace tavrilon::sheets {
 
 // The label stocks the user chooses from, in list order; the stored
 // "LabelType" is an index into this list.
@@ -13,4 +13,4 @@ inline constexpr std::array<std::string_view, 33> kLabelStocks = {
     "8162",  "8250",  "8386",  "8460",     "8462",     "15160",   "18662", "L7160", "L7161",
     "L7162", "L7163", "L7164", "Custom 1", "Custom 2", "Custom 3"};
 
-}  // namespace tavrilon::labels
+}  // namespace tavrilon::sheets

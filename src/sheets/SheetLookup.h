@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/SettingsFile.h"
+#include "sheets/CustomSheets.h"
+#include "sheets/LabelSheet.h"
+
+namespace tavrilon::sheets {
+
+enum class SheetLookupStatus {
+  Found,
+  NotInCatalogue,    // neither a catalogued stock nor a custom sheet
+  CustomNotDefined,  // a custom sheet without its entries
+  CustomIncomplete,  // a custom sheet with entries that cannot be printed on
+};
+
+struct SheetLookup {
+  SheetLookupStatus status = SheetLookupStatus::Found;
+  std::optional<LabelSheet> sheet;        // when Found
+  std::optional<CustomSheetFault> fault;  // when CustomIncomplete
+  bool Found() const { return status == SheetLookupStatus::Found; }
+};
+
+// The sheet of `stock` (compared in capitals): a catalogued stock, or
+// "Custom 1" to "Custom 3" read afresh from the settings.
+SheetLookup FindSheet(std::string_view stock, settings::SettingsFile& settings);
+
+// What to tell the user about a sheet that was not found.
+std::string SheetLookupText(std::string_view stock, const SheetLookup& lookup);
+
+}  // namespace tavrilon::sheets
