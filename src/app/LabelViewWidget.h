@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "designs/DesignRenderer.h"
-#include "designs/LabelView.h"
+#include "designs/LabelFit.h"
 #include "settings/SettingsFile.h"
 #include "sheets/LabelSheet.h"
 

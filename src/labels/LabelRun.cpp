@@ -6,7 +6,7 @@
 
 #include "adif/SortedCopy.h"
 #include "designs/DefaultLabel.h"
-#include "designs/LabelView.h"
+#include "designs/LabelFit.h"
 #include "labels/AlignmentPage.h"
 #include "labels/LabelLogSort.h"
 #include "print/LaserPRT.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "designs/LabelView.h"
+#include "designs/LabelFit.h"
 #include "labels/LabelRun.h"
 #include "print/RecordingSurface.h"
 #include "sheets/SheetCatalogue.h"

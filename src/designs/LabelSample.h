@@ -4,15 +4,10 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "adif/AdifInput.h"
 #include "adif/FieldTable.h"
-#include "designs/DesignRenderer.h"
-#include "print/PrintSurface.h"
-#include "settings/SettingsFile.h"
-#include "sheets/LabelSheet.h"
 
 namespace tavrilon::designs {
 
@@ -40,22 +35,5 @@ std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input, const std::fil
 // with `fault` saying why, when the dictionary cannot be read.
 std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary,
                                          std::string& fault);
-
-// Draws the sample's first label with its corner at (`left`, `top`) and
-// answers where each text went; empty, with `failure` set, when the design
-// cannot be drawn.
-std::vector<FieldExtent> DrawFirstLabel(DesignRenderer& renderer, print::PrintSurface& surface,
-                                        int design, const LabelSample& sample, double left,
-                                        double top, std::string& failure);
-
-// A label's room is its pitch across and down: the sheets give no other size.
-bool RunsPastEdge(const FieldExtent& extent, const sheets::LabelSheet& sheet);
-// The first text that runs past the label's room, if any.
-std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents,
-                                         const sheets::LabelSheet& sheet);
-// "Field 3 of custom label design 1 ("Club card") runs past the right edge
-// of a 5160 label."
-std::string OverflowText(int design, std::string_view designName, const FieldExtent& extent,
-                         const sheets::LabelSheet& sheet);
 
 }  // namespace tavrilon::designs
