@@ -1,15 +1,14 @@
 #include "callbook/IndexFile.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cerrno>
 #include <cstring>
 #include <string_view>
 
+#include "files/ReadAt.h"
 #include "files/ReplacingFile.h"
 
 namespace tavrilon::callbook {
@@ -269,19 +268,7 @@ std::optional<IndexFileKeys> ReadIndexFileKeys(int fd, const std::vector<SourceF
 }
 
 bool ReadExactly(int fd, char* into, std::size_t size, std::uint64_t at) {
-  while (size > 0) {
-    const ssize_t got = ::pread(fd, into, size, static_cast<off_t>(at));
-    if (got < 0 && errno == EINTR) {
-      continue;
-    }
-    if (got <= 0) {
-      return false;
-    }
-    into += got;
-    size -= static_cast<std::size_t>(got);
-    at += static_cast<std::uint64_t>(got);
-  }
-  return true;
+  return files::ReadAt(fd, into, size, static_cast<off_t>(at)) == static_cast<ssize_t>(size);
 }
 
 }  // namespace tavrilon::callbook

@@ -7,6 +7,7 @@
 #include <random>
 #include <system_error>
 
+#include "files/ReadAt.h"
 #include "files/TemporaryFiles.h"
 #include "files/WriteAll.h"
 
@@ -75,11 +76,8 @@ bool LineSpool::ForEach(const std::function<void(std::string_view)>& take) {
   std::string line;  // a line that runs past the end of a chunk
   off_t offset = 0;
   for (;;) {
-    const ssize_t got = ::pread(fd_, chunk.data(), chunk.size(), offset);
+    const ssize_t got = ReadAt(fd_, chunk.data(), chunk.size(), offset);
     if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
       Fail(errno);
       return false;
     }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/ReadAt.h"
 #include "files/RegularFile.h"
 #include "text/Text.h"
 
@@ -56,10 +57,7 @@ bool LineReader::Open(const std::filesystem::path& path, std::string& error) {
 
 bool LineReader::StartAfterByteOrderMark() {
   unsigned char head[3] = {};
-  ssize_t got = 0;
-  do {
-    got = ::pread(fd_, head, sizeof head, 0);
-  } while (got < 0 && errno == EINTR);
+  const ssize_t got = files::ReadAt(fd_, head, sizeof head, 0);
   if (got < 0) {
     return false;
   }
