@@ -26,7 +26,7 @@ std::string FormatAdifTime(std::string_view t) {
 std::string_view MonthAbbreviation(std::string_view mm) {
   static constexpr std::array<std::string_view, 12> kMonths = {
       "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-  const auto month = text::ParseDecimal(mm);
+  const auto month = text::ParseWholeNumber(mm);
   if (!month || *month < 1 || *month > 12) {
     return "XXX";
   }
@@ -58,9 +58,9 @@ bool IsAdifDate(std::string_view d) {
     return false;
   }
   // Read as the label reads the month: blanks around a number are allowed.
-  const auto year = text::ParseDecimal(d.substr(0, 4));
-  const auto month = text::ParseDecimal(d.substr(4, 2));
-  const auto day = text::ParseDecimal(d.substr(6, 2));
+  const auto year = text::ParseWholeNumber(d.substr(0, 4));
+  const auto month = text::ParseWholeNumber(d.substr(4, 2));
+  const auto day = text::ParseWholeNumber(d.substr(6, 2));
   return year && month && day &&
          std::chrono::year_month_day(std::chrono::year(static_cast<int>(*year)),
                                      std::chrono::month(static_cast<unsigned>(*month)),
@@ -88,7 +88,7 @@ std::string CutFrequency(std::string_view f) {
 }
 
 std::int64_t DateNumber(std::string_view rawDate) {
-  return text::ParseDecimal(rawDate).value_or(0);
+  return text::ParseWholeNumber(rawDate).value_or(0);
 }
 
 }  // namespace tavrilon::adif

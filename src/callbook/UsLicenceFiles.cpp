@@ -45,7 +45,7 @@ constexpr std::size_t kOldEnFields = 27;
 constexpr std::size_t kLeastEnFields = 19;
 
 std::optional<std::uint32_t> Usi(std::string_view text) {
-  const std::optional<std::int64_t> usi = text::ParseDecimal(text);
+  const std::optional<std::int64_t> usi = text::ParseWholeNumber(text);
   if (!usi || *usi < 0 || *usi > UINT32_MAX) {
     return std::nullopt;
   }
@@ -57,9 +57,9 @@ std::uint32_t DayNumber(std::string_view date) {
   if (date.size() != 10 || date[2] != '/' || date[5] != '/') {
     return 0;
   }
-  const auto month = text::ParseDecimal(date.substr(0, 2));
-  const auto day = text::ParseDecimal(date.substr(3, 2));
-  const auto year = text::ParseDecimal(date.substr(6, 4));
+  const auto month = text::ParseWholeNumber(date.substr(0, 2));
+  const auto day = text::ParseWholeNumber(date.substr(3, 2));
+  const auto year = text::ParseWholeNumber(date.substr(6, 4));
   if (!month || !day || !year || *month < 0 || *day < 0 || *year < 0) {
     return 0;
   }

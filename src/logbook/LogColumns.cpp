@@ -13,7 +13,7 @@ double Number(std::string_view text) {
 }
 
 std::size_t WholeNumber(std::string_view text) {
-  const auto value = text::ParseDecimal(text);
+  const auto value = text::ParseWholeNumber(text);
   return value && *value > 0 ? static_cast<std::size_t>(*value) : 0;
 }
 

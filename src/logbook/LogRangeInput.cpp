@@ -46,7 +46,7 @@ std::optional<std::string> AcceptedTime(std::string_view text) {
   if (time.size() > 4 || !AllDigits(time)) {
     return std::nullopt;
   }
-  const auto value = text::ParseDecimal(time);
+  const auto value = text::ParseWholeNumber(time);
   if (!value || *value > 2400) {
     return std::nullopt;
   }
@@ -80,7 +80,7 @@ LogRange ConfirmRange(std::string_view beginDate, std::string_view beginTime,
 }
 
 StartPageChoice ConfirmStartPage(std::string_view text) {
-  const auto page = text::ParseDecimal(text);
+  const auto page = text::ParseWholeNumber(text);
   if (!page || *page < 1 || *page > 1000000) {
     return {};
   }

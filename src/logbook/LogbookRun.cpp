@@ -29,7 +29,7 @@ bool InLogRange(const LogRange& range, const adif::QsoRecord& qso) {
   if (range.BeginDate.empty()) {
     included = true;
   } else {
-    const std::int64_t begin = text::ParseDecimal(range.BeginDate).value_or(0);
+    const std::int64_t begin = text::ParseWholeNumber(range.BeginDate).value_or(0);
     if (date == begin) {
       included = time >= range.BeginTime;
     } else if (date > begin) {
@@ -37,7 +37,7 @@ bool InLogRange(const LogRange& range, const adif::QsoRecord& qso) {
     }
   }
   if (!range.EndDate.empty()) {
-    const std::int64_t end = text::ParseDecimal(range.EndDate).value_or(0);
+    const std::int64_t end = text::ParseWholeNumber(range.EndDate).value_or(0);
     if ((date == end && time > range.EndTime) || date > end) {
       included = false;
     }

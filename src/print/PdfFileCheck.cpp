@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "files/ReadAt.h"
 #include "files/RegularFile.h"
 #include "text/Text.h"
 
@@ -18,9 +19,9 @@ namespace {
 constexpr std::string_view kIncomplete = "the document was not written whole";
 
 // `length` bytes at `offset`, fewer at the end of the file.
-bool ReadAt(int fd, off_t offset, std::size_t length, std::string& bytes) {
+bool ReadBytes(int fd, off_t offset, std::size_t length, std::string& bytes) {
   bytes.resize(length);
-  const ssize_t got = ::pread(fd, bytes.data(), length, offset);
+  const ssize_t got = files::ReadAt(fd, bytes.data(), length, offset);
   if (got < 0) {
     return false;
   }
@@ -34,7 +35,7 @@ std::string Check(int fd) {
   std::string tail;
   constexpr std::size_t kTail = 1024;
   const off_t tailStart = size > static_cast<off_t>(kTail) ? size - static_cast<off_t>(kTail) : 0;
-  if (size < 0 || !ReadAt(fd, 0, 5, head) || !ReadAt(fd, tailStart, kTail, tail)) {
+  if (size < 0 || !ReadBytes(fd, 0, 5, head) || !ReadBytes(fd, tailStart, kTail, tail)) {
     return std::system_category().message(errno);
   }
   std::string_view end = tail;
@@ -53,9 +54,9 @@ std::string Check(int fd) {
   while (!number.empty() && (number.back() == '\n' || number.back() == '\r')) {
     number.remove_suffix(1);
   }
-  const auto offset = text::ParseDecimal(number);
+  const auto offset = text::ParseWholeNumber(number);
   std::string xref;
-  if (!offset || *offset >= size || !ReadAt(fd, static_cast<off_t>(*offset), 4, xref) ||
+  if (!offset || *offset >= size || !ReadBytes(fd, static_cast<off_t>(*offset), 4, xref) ||
       xref != "xref") {
     return std::string(kIncomplete);
   }

@@ -55,7 +55,7 @@ bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && EqualsIgnoringCase(s.substr(0, prefix.size()), prefix);
 }
 
-std::optional<std::int64_t> ParseDecimal(std::string_view s) {
+std::optional<std::int64_t> ParseWholeNumber(std::string_view s) {
   s = TrimBlanks(s);
   if (s.empty()) {
     return std::nullopt;

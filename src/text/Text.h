@@ -23,8 +23,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoringCase(std::string_view s, std::string_view suffix);
 bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix);
 
-// A decimal number with blanks around it allowed; nothing else is one.
-std::optional<std::int64_t> ParseDecimal(std::string_view s);
+// A whole number of decimal digits, blanks around it allowed; nothing else
+// (no sign, no point) is one.
+std::optional<std::int64_t> ParseWholeNumber(std::string_view s);
 
 // A number of digits with at most one decimal point (".15", "2.8", "3."),
 // blanks around it allowed; no sign, no exponent.

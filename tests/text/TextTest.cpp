@@ -13,7 +13,7 @@ TEST(Text, TrimsBlanksOnly) {
   EXPECT_EQ(TrimLeadingBlanks(" a "), "a ");
 }
 
-TEST(Text, ParseDecimalTakesDigitsWithBlanksAround) {
+TEST(Text, ParseWholeNumberTakesDigitsWithBlanksAround) {
   struct Case {
     std::string_view text;
     std::optional<std::int64_t> value;
@@ -28,7 +28,7 @@ TEST(Text, ParseDecimalTakesDigitsWithBlanksAround) {
       {"99999999999999999999", std::nullopt},  // does not fit: not a number of ours
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ParseDecimal(c.text), c.value) << c.text;
+    EXPECT_EQ(ParseWholeNumber(c.text), c.value) << c.text;
   }
 }
 
