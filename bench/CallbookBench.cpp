@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "callbook/QrzDatabase.h"
+#include "callbook/Callbook.h"
 
 namespace {
 
@@ -147,11 +147,11 @@ int main(int argc, char** argv) {
 
   int status = 0;
   {
-    tavrilon::callbook::QrzDatabase db;
+    tavrilon::callbook::Callbook callbook;
     const auto start = Clock::now();
     const std::clock_t startCpu = std::clock();
-    if (db.QRZInit(folder, nullptr) == 0) {
-      std::fprintf(stderr, "%s\n", db.Failure().c_str());
+    if (const auto opening = callbook.Open(folder, nullptr); !opening.ok) {
+      std::fprintf(stderr, "%s\n", opening.failure.c_str());
       status = 1;
     }
     std::printf(
@@ -159,32 +159,31 @@ int main(int argc, char** argv) {
         Seconds(start), CpuSeconds(startCpu), PeakKb() / 1024,
         static_cast<double>(std::filesystem::file_size(folder / "tavrilon-callbook.idx")) / 1e6);
   }
-  tavrilon::callbook::QrzDatabase db;
+  tavrilon::callbook::Callbook callbook;
   double bestOpen = 1e9;
   double bestOpenCpu = 1e9;
   for (int i = 0; i < 10 && status == 0; ++i) {
-    tavrilon::callbook::QrzDatabase again;
+    tavrilon::callbook::Callbook again;
     const auto start = Clock::now();
     const std::clock_t startCpu = std::clock();
-    status = again.QRZInit(folder, nullptr) == 0 ? 1 : 0;
+    status = again.Open(folder, nullptr).ok ? 0 : 1;
     bestOpenCpu = std::min(bestOpenCpu, CpuSeconds(startCpu));
     bestOpen = std::min(bestOpen, Seconds(start));
   }
   std::printf("open: %.1f ms, %.1f ms of processor time (best of 10)\n", bestOpen * 1e3,
               bestOpenCpu * 1e3);
 
-  status = status != 0 || db.QRZInit(folder, nullptr) == 0 ? 1 : 0;
+  status = status != 0 || !callbook.Open(folder, nullptr).ok ? 1 : 0;
   std::mt19937_64 random(7);
   std::vector<std::string> calls(10000);
   for (std::string& call : calls) {
     // Half active calls, half calls of no active licence or of none at all.
     call = CallFor(random() % 2 == 0 ? random() % active : active + random() % licences);
   }
-  tavrilon::callbook::QrzBuffer buffer;
   int found = 0;
   const auto start = Clock::now();
   for (const std::string& call : calls) {
-    found += db.QRZSearch(call, buffer);
+    found += callbook.Find(call) ? 1 : 0;
   }
   std::printf("look-up: %.2f us each (%d of %zu found)\n",
               Seconds(start) * 1e6 / static_cast<double>(calls.size()), found, calls.size());

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "callbook/QrzDatabase.h"
+#include "callbook/Callbook.h"
 #include "text/LineReader.h"
 
 namespace tavrilon::callbook {

@@ -1,22 +1,17 @@
 #include "callbook/StationRecord.h"
 
-#include <array>
-#include <cstdint>
-
-#include "callbook/QrzDatabase.h"
 #include "text/Text.h"
 
 namespace tavrilon::callbook {
 
 namespace {
 
-constexpr std::array<int, 6> kRecordFields = {kQrzName,  kQrzStreet,     kQrzTown,
-                                              kQrzState, kQrzPostalCode, kQrzAttention};
+// No address line is longer than a label could ever hold.
+constexpr std::size_t kFieldCapacity = 256;
 
 void AppendField(std::string_view value, std::string& record) {
   value = text::TrimBlanks(value);
-  // Nothing longer is ever read out of the index than a buffer holds.
-  value = value.substr(0, text::ValidUtf8Prefix(value.substr(0, kQrzBufferCapacity)));
+  value = value.substr(0, text::ValidUtf8Prefix(value.substr(0, kFieldCapacity)));
   record.push_back(static_cast<char>(value.size() & 0xFF));
   record.push_back(static_cast<char>(value.size() >> 8));
   record.append(value);
@@ -41,23 +36,23 @@ void AppendWord(std::string_view word, std::string& text) {
   text.append(word);
 }
 
-std::string_view RecordField(std::string_view record, int field) {
-  for (const int here : kRecordFields) {
+StationAddress ReadRecord(std::string_view record) {
+  StationAddress address;
+  for (std::string* field : {&address.name, &address.street, &address.town, &address.state,
+                             &address.postalCode, &address.attention}) {
     if (record.size() < 2) {
-      return {};
+      break;
     }
     const std::size_t size = static_cast<unsigned char>(record[0]) +
                              (std::size_t{static_cast<unsigned char>(record[1])} << 8);
     record.remove_prefix(2);
     if (size > record.size()) {
-      return {};
+      break;
     }
-    if (here == field) {
-      return record.substr(0, size);
-    }
+    field->assign(record.substr(0, size));
     record.remove_prefix(size);
   }
-  return {};
+  return address;
 }
 
 }  // namespace tavrilon::callbook

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "callbook/StationAddress.h"
+
 namespace tavrilon::callbook {
 
 // A station as a data file gives it, before it is indexed.
@@ -24,8 +26,8 @@ void AppendRecord(const StationFields& station, std::string& record);
 // Appends `word` to a name or address, after a blank when it is not the first.
 void AppendWord(std::string_view word, std::string& text);
 
-// Field `field` (a kQrz number) of a record; empty for an unknown field or a
-// record that is cut short.
-std::string_view RecordField(std::string_view record, int field);
+// The address a record holds; the fields past where a record is cut short
+// stay empty.
+StationAddress ReadRecord(std::string_view record);
 
 }  // namespace tavrilon::callbook

@@ -4,13 +4,15 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "callbook/QrzDatabase.h"
+#include "callbook/Callbook.h"
 #include "support/TestSupport.h"
 
 namespace tavrilon::callbook {
@@ -107,46 +109,45 @@ struct Station {
   const char* attention = "";
 };
 
-std::string Field(QrzDatabase& db, int field) {
-  QrzBuffer buffer;
-  std::int16_t length = -1;
-  db.QRZField(field, buffer, length);
-  return std::string(buffer.First(static_cast<std::size_t>(length)));
-}
-
-void ExpectStations(QrzDatabase& db, const std::vector<Station>& stations) {
-  QrzBuffer buffer;
+void ExpectStations(const Callbook& callbook, const std::vector<Station>& stations) {
   for (const Station& s : stations) {
     SCOPED_TRACE(s.call);
-    ASSERT_EQ(db.QRZSearch(s.call, buffer), s.name ? 1 : 0);
-    EXPECT_EQ(Field(db, kQrzName), s.name ? s.name : "");
-    EXPECT_EQ(Field(db, kQrzStreet), s.street);
-    EXPECT_EQ(Field(db, kQrzTown), s.town);
-    EXPECT_EQ(Field(db, kQrzState), s.state);
-    EXPECT_EQ(Field(db, kQrzPostalCode), s.postalCode);
-    EXPECT_EQ(Field(db, kQrzAttention), s.attention);
+    const std::optional<StationAddress> found = callbook.Find(s.call);
+    ASSERT_EQ(found.has_value(), s.name != nullptr);
+    if (found) {
+      EXPECT_EQ(found->name, s.name);
+      EXPECT_EQ(found->street, s.street);
+      EXPECT_EQ(found->town, s.town);
+      EXPECT_EQ(found->state, s.state);
+      EXPECT_EQ(found->postalCode, s.postalCode);
+      EXPECT_EQ(found->attention, s.attention);
+    }
   }
+}
+
+// The name of `call`'s address; empty when it is not found.
+std::string NameOf(const Callbook& callbook, std::string_view call) {
+  return callbook.Find(call).value_or(StationAddress{}).name;
 }
 
 TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
   test::TempDir dir;
   WriteUsFiles(dir);
   WriteOtherLists(dir);
-  QrzDatabase db;
+  Callbook callbook;
   std::int64_t lastDone = -1;
   std::int64_t lastTotal = 0;
-  ASSERT_NE(db.QRZInit(dir.path(),
-                       [&](std::int64_t done, std::int64_t total) {
-                         EXPECT_GE(done, lastDone);
-                         lastDone = done;
-                         lastTotal = total;
-                       }),
-            0)
-      << db.Failure();
+  const CallbookOpening opening =
+      callbook.Open(dir.path(), [&](std::int64_t done, std::int64_t total) {
+        EXPECT_GE(done, lastDone);
+        lastDone = done;
+        lastTotal = total;
+      });
+  ASSERT_TRUE(opening.ok) << opening.failure;
   EXPECT_EQ(lastDone, lastTotal);
-  EXPECT_EQ(db.Notice(), "");
+  EXPECT_EQ(opening.notice, "");
   ExpectStations(
-      db,
+      callbook,
       {
           {"W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT",
            "06001"},  // not OLDHOLDER
@@ -171,9 +172,7 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
           {" w1aaa ", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
           {"VE3/W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
       });
-  QrzBuffer buffer;
-  ASSERT_EQ(db.QRZSearch("DL1LNG", buffer), 1);
-  EXPECT_EQ(Field(db, kQrzName), kLongName.substr(0, 255));  // cut before a half character
+  EXPECT_EQ(NameOf(callbook, "DL1LNG"), kLongName.substr(0, 255));  // cut before a half character
 }
 
 std::string IndexPath(const test::TempDir& dir) {
@@ -186,19 +185,19 @@ void WaitForTheClock() {
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
-// Opens the folder in `db`; true when it was indexed again.
-bool Indexed(const test::TempDir& dir, QrzDatabase& db) {
+// Opens the folder in `callbook`; true when it was indexed again.
+bool Indexed(const test::TempDir& dir, Callbook& callbook) {
   bool indexed = false;
-  EXPECT_NE(db.QRZInit(dir.path(), [&](std::int64_t, std::int64_t) { indexed = true; }), 0)
-      << db.Failure();
-  QrzBuffer buffer;
-  EXPECT_EQ(db.QRZSearch("K1AAC", buffer), 1);
+  const CallbookOpening opening =
+      callbook.Open(dir.path(), [&](std::int64_t, std::int64_t) { indexed = true; });
+  EXPECT_TRUE(opening.ok) << opening.failure;
+  EXPECT_TRUE(callbook.Find("K1AAC"));
   return indexed;
 }
 
 bool Indexed(const test::TempDir& dir) {
-  QrzDatabase db;
-  return Indexed(dir, db);
+  Callbook callbook;
+  return Indexed(dir, callbook);
 }
 
 TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
@@ -207,13 +206,12 @@ TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
   EXPECT_TRUE(Indexed(dir));
   EXPECT_FALSE(Indexed(dir));
 
-  QrzDatabase db;
-  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
-  QrzBuffer buffer;
-  EXPECT_EQ(db.QRZSearch("VE3AAA", buffer), 0);
+  Callbook callbook;
+  ASSERT_TRUE(callbook.Open(dir.path(), nullptr).ok);
+  EXPECT_FALSE(callbook.Find("VE3AAA"));
   WriteOtherLists(dir);  // a file added
-  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
-  EXPECT_EQ(db.QRZSearch("VE3AAA", buffer), 1);
+  ASSERT_TRUE(callbook.Open(dir.path(), nullptr).ok);
+  EXPECT_TRUE(callbook.Find("VE3AAA"));
   WriteFile(dir / "amateur_delim.txt", "callsign;surname\r\nVE3AAA;Other\r\n");  // one changed
   EXPECT_TRUE(Indexed(dir));
 
@@ -225,9 +223,8 @@ TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
   const timespec times[] = {before.st_atim, before.st_mtim};
   ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "amateur_delim.txt").c_str(), times, 0), 0);
   EXPECT_TRUE(Indexed(dir));
-  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0);
-  ASSERT_EQ(db.QRZSearch("VE3AAA", buffer), 1);
-  EXPECT_EQ(Field(db, kQrzName), "Otter");
+  ASSERT_TRUE(callbook.Open(dir.path(), nullptr).ok);
+  EXPECT_EQ(NameOf(callbook, "VE3AAA"), "Otter");
 }
 
 TEST(Callbook, IndexesAgainOverADamagedIndex) {
@@ -255,15 +252,15 @@ TEST(Callbook, IndexesAgainOverADamagedIndex) {
     EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole) << index.size();
   }
   // Damaged in place while a callbook holds it open: its next opening checks it again.
-  QrzDatabase db;
-  EXPECT_FALSE(Indexed(dir, db));
+  Callbook callbook;
+  EXPECT_FALSE(Indexed(dir, callbook));
   WaitForTheClock();
   WriteFile(IndexPath(dir), replaced(whole.size() - 20, "\xFF"));
-  EXPECT_TRUE(Indexed(dir, db));
+  EXPECT_TRUE(Indexed(dir, callbook));
   EXPECT_EQ(test::ReadFile(IndexPath(dir)), whole);
 }
 
-TEST(Callbook, SaysWhyAFolderHoldsNoCallbook) {
+TEST(Callbook, SaysWhyAFolderHoldsNoUsableCallbook) {
   test::TempDir dir;
   const std::string folder = dir.path().string();
   const struct {
@@ -276,7 +273,8 @@ TEST(Callbook, SaysWhyAFolderHoldsNoCallbook) {
       {{"en.dat", "callbook.csv"},
        "en.dat is in " + folder + " but HD.dat, which says which licences are active, is not."},
       {{"amateur_delim.txt"},
-       folder + "/amateur_delim.txt: its first line names no \"callsign\" column."},
+       "The callbook in " + folder + " was found, but cannot be used: " + folder +
+           "/amateur_delim.txt: its first line names no \"callsign\" column."},
   };
   for (const auto& c : cases) {
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
@@ -285,13 +283,13 @@ TEST(Callbook, SaysWhyAFolderHoldsNoCallbook) {
     for (const char* name : c.files) {
       WriteFile(dir / name, "");
     }
-    QrzDatabase db;
-    EXPECT_EQ(db.QRZInit(dir.path(), nullptr), 0);
-    EXPECT_EQ(db.Failure(), c.failure);
+    const CallbookOpening opening = Callbook().Open(dir.path(), nullptr);
+    EXPECT_FALSE(opening.ok);
+    EXPECT_EQ(opening.failure, c.failure);
   }
-  QrzDatabase db;
-  EXPECT_EQ(db.QRZInit(dir / "missing", nullptr), 0);
-  EXPECT_EQ(db.Failure(), folder + "/missing: No such file or directory");
+  const CallbookOpening opening = Callbook().Open(dir / "missing", nullptr);
+  EXPECT_FALSE(opening.ok);
+  EXPECT_EQ(opening.failure, folder + "/missing: No such file or directory");
 }
 
 TEST(Callbook, WorksFromMemoryWhenTheIndexCannotBeWritten) {
@@ -300,15 +298,14 @@ TEST(Callbook, WorksFromMemoryWhenTheIndexCannotBeWritten) {
   }
   test::TempDir dir;
   WriteUsFiles(dir);
-  QrzDatabase db;
+  Callbook callbook;
   ::chmod(dir.path().c_str(), 0555);
-  ASSERT_NE(db.QRZInit(dir.path(), nullptr), 0) << db.Failure();
-  EXPECT_EQ(db.Notice(), "The callbook's index cannot be kept: " + IndexPath(dir) +
-                             ": Permission denied. The callbook is read from memory this time "
-                             "and indexed again at its next opening.");
-  QrzBuffer buffer;
-  ASSERT_EQ(db.QRZSearch("K1AAC", buffer), 1);
-  EXPECT_EQ(Field(db, kQrzStreet), "PO BOX 77");
+  const CallbookOpening opening = callbook.Open(dir.path(), nullptr);
+  ASSERT_TRUE(opening.ok) << opening.failure;
+  EXPECT_EQ(opening.notice, "The callbook's index cannot be kept: " + IndexPath(dir) +
+                                ": Permission denied. The callbook is read from memory this time "
+                                "and indexed again at its next opening.");
+  EXPECT_EQ(callbook.Find("K1AAC").value_or(StationAddress{}).street, "PO BOX 77");
 }
 
 }  // namespace

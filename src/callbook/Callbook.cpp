@@ -1,8 +1,6 @@
-#include "callbook/QrzDatabase.h"
+#include "callbook/Callbook.h"
 
-#include <algorithm>
 #include <new>
-#include <optional>
 
 #include "callbook/CallbookFolder.h"
 #include "callbook/CallbookIndex.h"
@@ -43,63 +41,76 @@ std::optional<IndexContent> ReadStations(const std::filesystem::path& folder,
   return content;
 }
 
+// An opening that failed after the folder's files were found.
+CallbookOpening Unusable(const std::filesystem::path& folder, const std::string& reason) {
+  return {false,
+          "The callbook in " + folder.string() + " was found, but cannot be used: " + reason,
+          {}};
+}
+
+std::optional<StationAddress> FindKey(const CallbookIndex& index, std::string_view key) {
+  std::string record;
+  if (!index.Find(key, record)) {
+    return std::nullopt;
+  }
+  return ReadRecord(record);
+}
+
 }  // namespace
 
-QrzDatabase::QrzDatabase() = default;
-QrzDatabase::~QrzDatabase() = default;
+Callbook::Callbook() = default;
+Callbook::~Callbook() = default;
 
-std::int32_t QrzDatabase::QRZInit(const std::filesystem::path& folder,
-                                  const IndexProgress& progress) {
-  failure_.clear();
-  notice_.clear();  // told once for each indexing, not again while it is reused
-  found_.clear();
-  std::optional<CallbookFiles> files = FindCallbookFiles(folder, failure_);
+CallbookOpening Callbook::Open(const std::filesystem::path& folder, const IndexProgress& progress) {
+  const CallbookOpening opened{true, {}, {}};
+  std::string failure;
+  std::optional<CallbookFiles> files = FindCallbookFiles(folder, failure);
   if (!files) {
     index_.reset();
-    return 0;
+    return {false, failure, {}};
   }
   if (index_ && folder_ == folder && index_->Sources() == files->sources && index_->Unchanged()) {
-    return 1;
+    return opened;
   }
   index_.reset();
   folder_ = folder;
   const std::filesystem::path indexPath = folder / kIndexFileName;
   index_ = CallbookIndex::OpenFile(indexPath, files->sources);
   if (index_) {
-    return 1;
+    return opened;
   }
   try {
-    std::optional<IndexContent> content = ReadStations(folder, *files, progress, failure_);
+    std::optional<IndexContent> content = ReadStations(folder, *files, progress, failure);
     if (!content) {
-      return 0;
+      return Unusable(folder, failure);
     }
     std::string reason;
     if (WriteIndexFile(indexPath, files->sources, *content, reason)) {
       index_ = CallbookIndex::OpenFile(indexPath, files->sources);
       if (index_) {
-        return 1;
+        return opened;
       }
       reason = "it cannot be read back after it was written";
     }
-    notice_ = "The callbook's index cannot be kept: " + indexPath.string() + ": " + reason +
-              ". The callbook is read from memory this time and indexed again at its next "
-              "opening.";
     index_ = std::make_unique<CallbookIndex>(std::move(files->sources), std::move(*content));
-    return 1;
+    return {true,
+            {},
+            "The callbook's index cannot be kept: " + indexPath.string() + ": " + reason +
+                ". The callbook is read from memory this time and indexed again at its next "
+                "opening."};
   } catch (const std::bad_alloc&) {
-    failure_ = "The callbook in " + folder.string() + " is too large for this computer's memory.";
-    return 0;
+    return Unusable(
+        folder, "The callbook in " + folder.string() + " is too large for this computer's memory.");
   }
 }
 
-std::int16_t QrzDatabase::QRZSearch(std::string_view call, QrzBuffer& /*buffer*/) {
-  found_.clear();
+std::optional<StationAddress> Callbook::Find(std::string_view call) const {
   if (!index_) {
-    return 0;
+    return std::nullopt;
   }
   const std::string key = text::AsciiUpper(text::TrimBlanks(call));
-  if (index_->Find(key, found_)) {
-    return 1;
+  if (std::optional<StationAddress> address = FindKey(*index_, key)) {
+    return address;
   }
   std::string_view longest;
   if (key.find('/') != std::string::npos) {
@@ -107,18 +118,10 @@ std::int16_t QrzDatabase::QRZSearch(std::string_view call, QrzBuffer& /*buffer*/
       longest = part.size() > longest.size() ? part : longest;
     }
   }
-  if (!longest.empty() && index_->Find(longest, found_)) {
-    return 1;
+  if (longest.empty()) {
+    return std::nullopt;
   }
-  found_.clear();
-  return 0;
-}
-
-void QrzDatabase::QRZField(int field, QrzBuffer& buffer, std::int16_t& length) const {
-  std::string_view value = RecordField(found_, field);
-  value = value.substr(0, text::ValidUtf8Prefix(value.substr(0, buffer.bytes.size())));
-  std::copy(value.begin(), value.end(), buffer.bytes.begin());
-  length = static_cast<std::int16_t>(value.size());
+  return FindKey(*index_, longest);
 }
 
 }  // namespace tavrilon::callbook
