@@ -16,6 +16,7 @@
 #include "app/Named.h"
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
+#include "print/Colour.h"
 #include "text/Text.h"
 
 namespace tavrilon::app {
@@ -58,12 +59,12 @@ void WideEnoughFor(QLineEdit& box, const QString& sample) {
 }
 
 QColor DesignColour(std::uint32_t value) {
-  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                static_cast<int>((value >> 16) & 0xFF));
+  const print::Rgb rgb = print::UnpackColour(value);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 std::uint32_t DesignColourValue(const QColor& colour) {
-  return static_cast<std::uint32_t>(colour.red() + 256 * colour.green() + 65536 * colour.blue());
+  return print::PackColour({colour.red(), colour.green(), colour.blue()});
 }
 
 FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int design, int field,

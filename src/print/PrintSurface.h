@@ -7,18 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "print/Colour.h"
+
 namespace tavrilon::print {
 
 enum class Unit { Inches = 5, Millimetres = 6 };
 enum class Orientation { Portrait = 1, Landscape = 2 };
 // The device capabilities the layouts ask for, by their numbers.
 enum class DeviceCap { PixelsPerInchX = 88, PixelsPerInchY = 90, OffsetX = 112, OffsetY = 113 };
-
-// Colours are 32-bit values with red in the lowest byte.
-using Colour = std::uint32_t;
-inline constexpr Colour kBlack = 0;
-inline constexpr Colour kRed = 0x0000FF;
-inline constexpr Colour kBlue = 0xFF0000;
 
 // The one drawing target of all printing: a printer, a PDF file, a picture
 // of a page, or a recording for tests. It keeps the state the layouts set

@@ -14,9 +14,9 @@ namespace tavrilon::qt {
 
 namespace {
 
-QColor ToQColor(print::Colour c) {
-  return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU),
-                static_cast<int>((c >> 16) & 0xFFU));
+QColor ToQColor(print::Colour colour) {
+  const print::Rgb rgb = print::UnpackColour(colour);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 QString ToQString(std::string_view s) {
