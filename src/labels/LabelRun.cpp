@@ -398,7 +398,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   ui_.SetStatusText("Printing Labels");
   returnLines_ = LoadReturnAddress(settings_);
   if (request.labelStyle > 1 && result.useQrz) {
-    result.useQrz = addresses_.OpenQrzDatabase(settings_, ui_);
+    result.useQrz = addresses_.OpenCallbook(settings_, ui_);
     result.mailingLabelsMissing = request.design == designs::LabelDesign::Simple && !result.useQrz;
   }
 

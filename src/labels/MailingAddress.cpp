@@ -47,7 +47,7 @@ std::string NameLineText(std::string_view name, std::string_view attention) {
   return line.append(attention);
 }
 
-bool MailingAddresses::OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui) {
+bool MailingAddresses::OpenCallbook(settings::SettingsFile& settings, UserInterface& ui) {
   const std::string folder = settings.ReadSetting(settings::kQrzDrive, "");
   const auto notFound = [&ui](const std::string& why) {
     ui.ShowMessage(std::string(kNotFound) + "\n" + why);

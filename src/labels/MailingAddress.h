@@ -31,7 +31,7 @@ class MailingAddresses {
   // Opens the callbook in the folder of "CDdrive". False, after telling the
   // user, when there is none there or it cannot be read: the run then prints
   // no mailing labels.
-  bool OpenQrzDatabase(settings::SettingsFile& settings, UserInterface& ui);
+  bool OpenCallbook(settings::SettingsFile& settings, UserInterface& ui);
   // The station's mailing label: call, name (with "c/o" beside it), street,
   // town with state and postal code; or the call and "Address Not Found".
   designs::LabelLines LookupMailingAddress(std::string_view call) const;
