@@ -71,9 +71,8 @@ int RunLogbookCommand(const LogbookOptions& options, Session& session) {
   ConsoleUserInterface ui(stderr);
   logbook::LogbookRun run(session.Input(), settings, ui, SystemClock());
   std::optional<qt::PrintJob> job;
-  return ExitStatusOf(
-      run.PrintLog(request, PrintDocumentFor(options.target, job, "Tavrilon logbook", {})),
-      session.Input(), ui);
+  return ExitStatusOf(run.PrintLog(request, PrintDocumentFor(options.target, job, "logbook", {})),
+                      session.Input(), ui);
 }
 
 }  // namespace tavrilon::batch

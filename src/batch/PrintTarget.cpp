@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "batch/ExitStatus.h"
-#include "print/PdfJobPath.h"
+#include "print/OutputDestination.h"
 #include "print/PrinterChoice.h"
 #include "qt/QtPrinterCatalog.h"
 
@@ -21,33 +21,30 @@ std::optional<int> CheckPrintTarget(const PrintTarget& target, const std::filesy
     return kExitUsage;
   }
   if (target.pdf) {
-    if (const auto fault = print::PdfDestinationFault(*target.pdf, input, protectedFiles)) {
+    if (const auto fault = print::OutputDestinationFault(*target.pdf, input, protectedFiles)) {
       std::fprintf(stderr, "%s\n", fault->c_str());
       return kExitUsage;
     }
   }
-  if (target.printer) {
-    bool installed = false;
-    for (const std::string& name : qt::QtPrinterCatalog().InstalledPrinters()) {
-      installed = installed || name == printer;
-    }
-    if (!installed) {
-      std::fprintf(stderr, "There is no printer named \"%s\".\n", printer.c_str());
-      return kExitInputMissing;
-    }
+  if (target.printer && !PrinterInstalled(printer)) {
+    return kExitInputMissing;
   }
   return std::nullopt;
 }
 
+bool PrinterInstalled(const std::string& printer) {
+  if (qt::QtPrinterCatalog().IsInstalled(printer)) {
+    return true;
+  }
+  std::fprintf(stderr, "There is no printer named \"%s\".\n", printer.c_str());
+  return false;
+}
+
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,
-                                      std::string documentName,
-                                      std::optional<labels::Paper> paper) {
-  return [&target, &job, documentName = std::move(documentName), paper] {
-    job.emplace(TargetPrinter(target), target.pdf, documentName);
-    if (paper) {
-      job->SetPaper(*paper);
-    }
-    return &job->Surface();
+                                      std::string_view jobName,
+                                      std::optional<sheets::Paper> paper) {
+  return [&target, &job, jobName, paper] {
+    return &job.emplace(TargetPrinter(target), target.pdf, jobName, paper).Surface();
   };
 }
 

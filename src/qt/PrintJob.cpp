@@ -10,8 +10,8 @@
 namespace tavrilon::qt {
 
 PrintJob::PrintJob(const std::string& deviceName,
-                   const std::optional<std::filesystem::path>& pdfFile,
-                   const std::string& documentName) {
+                   const std::optional<std::filesystem::path>& pdfFile, std::string_view job,
+                   std::optional<sheets::Paper> paper) {
   std::string failure;
   if (deviceName == print::kPdfPrinterName || pdfFile) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
@@ -31,12 +31,16 @@ PrintJob::PrintJob(const std::string& deviceName,
     printer_.setPrinterName(QString::fromStdString(deviceName));
   }
   printer_.setFullPage(false);
-  printer_.setDocName(QString::fromStdString(documentName));
+  printer_.setDocName(QStringLiteral("Tavrilon ") +
+                      QString::fromUtf8(job.data(), static_cast<qsizetype>(job.size())));
   printer_.setCreator(QStringLiteral("Tavrilon"));
   surface_ = std::make_unique<QtPrintSurface>(
       printer_, [this](std::string& reason) { return !pdf_ || CommitPdf(reason); });
   if (!failure.empty()) {
     surface_->Fail(std::move(failure));
+  }
+  if (paper) {
+    SetPaper(*paper);
   }
 }
 
@@ -53,9 +57,9 @@ bool PrintJob::CommitPdf(std::string& reason) {
   return true;
 }
 
-void PrintJob::SetPaper(labels::Paper paper) {
+void PrintJob::SetPaper(sheets::Paper paper) {
   printer_.setPageSize(
-      QPageSize(paper == labels::Paper::UsLetter ? QPageSize::Letter : QPageSize::A4));
+      QPageSize(paper == sheets::Paper::UsLetter ? QPageSize::Letter : QPageSize::A4));
   if (printer_.outputFormat() == QPrinter::PdfFormat) {
     printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }
