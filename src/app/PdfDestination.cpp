@@ -2,6 +2,7 @@
 
 #include "app/Desktop.h"
 #include "app/QtText.h"
+#include "print/OutputDestination.h"
 #include "print/PdfJobPath.h"
 
 namespace tavrilon::app {
@@ -17,7 +18,7 @@ std::optional<std::filesystem::path> AskPdfDestination(
       return std::nullopt;
     }
     const std::filesystem::path target = print::WithPdfExtension(ToUtf8(*chosen));
-    const auto fault = print::PdfDestinationFault(target, inputFile, protectedFiles);
+    const auto fault = print::OutputDestinationFault(target, inputFile, protectedFiles);
     if (!fault) {
       return target;
     }

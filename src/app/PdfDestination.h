@@ -15,7 +15,7 @@ class Desktop;
 
 // Asks where a job on the PDF printer is saved, offering a name made from the
 // input file and the job; asks again, saying why, when the answer may not be
-// written (print::PdfDestinationFault). Nothing when the person cancels.
+// written (print::OutputDestinationFault). Nothing when the person cancels.
 std::optional<std::filesystem::path> AskPdfDestination(
     Desktop& desktop, QWidget* parent, const std::filesystem::path& inputFile, std::string_view job,
     const std::vector<std::filesystem::path>& protectedFiles);

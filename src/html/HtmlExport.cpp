@@ -6,7 +6,7 @@
 #include "html/HtmlWriter.h"
 #include "logbook/LogColumns.h"
 #include "logbook/LogReading.h"
-#include "print/PdfJobPath.h"
+#include "print/OutputDestination.h"
 #include "text/Text.h"
 
 namespace tavrilon::html {
