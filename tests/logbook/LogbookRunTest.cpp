@@ -56,7 +56,6 @@ TEST_F(LogbookRunTest, PagesOfThirtyThreeRowsUnderTitleHeadingsAndFooterAlsoFrom
   EXPECT_EQ(surface_.page, 2);
   EXPECT_EQ(surface_.GetOrientation(), print::Orientation::Landscape);
   EXPECT_EQ(At(8, 8), (Texts{"W1AW", "W1AW"}));  // the title
-  EXPECT_EQ(At(86, 21), (Texts{"H/RST", "H/RST"}));
   EXPECT_EQ(At(225, 195), (Texts{"Page 1", "Page 2"}));
   EXPECT_EQ(At(20, 195), (Texts{"Printed On  12/06/2024", "Printed On  12/06/2024"}));
   EXPECT_EQ(At(41, 21 + 5 * 33).front(), "ZZ33Q");  // the last band of page 1

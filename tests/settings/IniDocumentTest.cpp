@@ -19,16 +19,12 @@ TEST(IniDocument, GivesBackAnyTextItDidNotChange) {
   }
 }
 
-struct GetCase {
-  const char* why;
-  std::string_view text;
-  std::string_view section;
-  std::string_view key;
-  std::optional<std::string> expected;
-};
-
 TEST(IniDocument, Get) {
-  const GetCase cases[] = {
+  const struct {
+    const char* why;
+    std::string_view text, section, key;
+    std::optional<std::string> expected;
+  } cases[] = {
       {"names ignore case", "[Log]\nADIFile=a.adi\n", "log", "adifile", "a.adi"},
       {"blanks around names and value", " [ Log ] \n  ADIFile  =  a b  \n", "Log", "ADIFile",
        "a b"},
@@ -44,21 +40,16 @@ TEST(IniDocument, Get) {
       {"a bracket left open", "[Log\nk=v\n", "Log", "k", std::nullopt},
       {"a byte-order mark first", "\xEF\xBB\xBF[Log]\nk=v\n", "Log", "k", "v"},
   };
-  for (const GetCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(IniDocument(c.text).Get(c.section, c.key), c.expected) << c.why;
   }
 }
 
-struct SetCase {
-  const char* why;
-  std::string_view before;
-  std::string_view section;
-  std::string_view key;
-  std::string_view after;
-};
-
 TEST(IniDocument, Set) {
-  const SetCase cases[] = {
+  const struct {
+    const char* why;
+    std::string_view before, section, key, after;
+  } cases[] = {
       {"in place, keeping the key's spelling and line end", "[Log]\r\n  AdiFile = old \r\n;c\r\n",
        "LOG", "ADIFile", "[Log]\r\n  AdiFile = new\r\n;c\r\n"},
       {"after the last key, not after comments", "[a]\nk=1\n; c\n\n[b]\n", "a", "j",
@@ -72,7 +63,7 @@ TEST(IniDocument, Set) {
       {"the first of two equal sections", "[a]\nk=1\n[A]\nk=2\n", "a", "k",
        "[a]\nk=new\n[A]\nk=2\n"},
   };
-  for (const SetCase& c : cases) {
+  for (const auto& c : cases) {
     IniDocument document(c.before);
     EXPECT_TRUE(document.Set(c.section, c.key, "new")) << c.why;
     EXPECT_EQ(document.Serialize(), c.after) << c.why;

@@ -7,16 +7,12 @@
 namespace tavrilon::settings {
 namespace {
 
-struct LocationCase {
-  const char* dataFolder;
-  bool programFolderWritable;
-  const char* xdgConfigHome;
-  const char* home;
-  const char* expected;
-};
-
 TEST(SettingsLocation, BesideTheProgramElseInTheUsersConfiguration) {
-  const LocationCase cases[] = {
+  const struct {
+    const char* dataFolder;
+    bool programFolderWritable;
+    const char *xdgConfigHome, *home, *expected;
+  } cases[] = {
       {"/opt/tv", true, "/xdg", "/home/op", "/opt/tv/tavrilon.ini"},
       {"/opt/tv", false, "/xdg", "/home/op", "/xdg/tavrilon/tavrilon.ini"},
       {"/opt/tv", false, nullptr, "/home/op", "/home/op/.config/tavrilon/tavrilon.ini"},
@@ -25,7 +21,7 @@ TEST(SettingsLocation, BesideTheProgramElseInTheUsersConfiguration) {
       // Installed: root may write the program's folder, yet never gets it.
       {"/opt/share/tavrilon", true, nullptr, "/root", "/root/.config/tavrilon/tavrilon.ini"},
   };
-  for (const LocationCase& c : cases) {
+  for (const auto& c : cases) {
     const auto writable = [&](const std::filesystem::path& folder) {
       EXPECT_EQ(folder, "/opt/tv");
       return c.programFolderWritable;
@@ -40,18 +36,11 @@ TEST(SettingsLocation, BesideTheProgramElseInTheUsersConfiguration) {
 // A build keeps its data beside the programs, an installed program in
 // share/tavrilon; the dictionary beside the program wins over an installed one.
 TEST(SettingsLocation, TheDataFolderIsWhereTheDictionaryIs) {
-  struct DataCase {
-    bool beside;
-    bool shared;
+  const struct {
+    bool beside, shared;
     const char* expected;
-  };
-  const DataCase cases[] = {
-      {true, false, "bin"},
-      {false, true, "share/tavrilon"},
-      {true, true, "bin"},
-      {false, false, "bin"},
-  };
-  for (const DataCase& c : cases) {
+  } cases[] = {{false, true, "share/tavrilon"}, {true, true, "bin"}, {false, false, "bin"}};
+  for (const auto& c : cases) {
     const test::TempDir dir;
     std::filesystem::create_directories(dir / "bin");
     std::filesystem::create_directories(dir / "share" / "tavrilon");

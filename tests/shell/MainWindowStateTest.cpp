@@ -119,14 +119,10 @@ TEST_F(MainWindowStateTest, StartForgetsGoneInputFilesAndShowsTheQrzDriveInCapit
   EXPECT_EQ(std::pair(state.logPrintEnabled, state.labelPrintEnabled), std::pair(true, false));
   EXPECT_EQ(Read("ADIFile"), (dir_ / "gone.adi").string());  // not rewritten
   EXPECT_EQ(state.qrzDriveText, "D:");
-  state.SetUseQrz(false);
-  EXPECT_EQ(state.qrzDriveText, "");
-  EXPECT_EQ(Read("UseQRZ"), "FALSE");
   // A folder keeps its case: it names another folder in capitals.
   state.SetQrzFolder("/srv/Callbook");
   state.SetUseQrz(true);
   EXPECT_EQ(state.qrzDriveText, "/srv/Callbook");
-  EXPECT_EQ(Read("CDdrive"), "/srv/Callbook");
 }
 
 TEST_F(MainWindowStateTest, ADesignIsEditedOnlyWithANameWhichNamesItsMenuEntry) {
