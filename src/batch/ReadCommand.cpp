@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "adif/OpenLog.h"
 #include "batch/ExitStatus.h"
 #include "batch/JsonText.h"
 
@@ -64,15 +65,14 @@ void AppendRecord(std::string& out, long long n, const adif::QsoRecord& qso) {
 
 int RunReadCommand(const ReadOptions& options, adif::AdifInput& input, std::FILE* out,
                    std::FILE* err) {
-  if (!adif::AdifInput::LogFileExists(options.log)) {
+  const adif::OpenedLog opened = adif::OpenLog(
+      input, options.log, options.labelPath ? adif::LogHeader::Labels : adif::LogHeader::Logbook);
+  if (opened.missing) {
     std::fputs(options.labelPath ? "Label file does not exist\n" : "Log File does not exist\n",
                err);
     return kExitInputMissing;
   }
-  adif::InputStatus status = input.Open(options.log);
-  if (status.Ok()) {
-    status = options.labelPath ? input.StartAdifInput() : input.SkipToFirstRecord();
-  }
+  adif::InputStatus status = opened.status;
   long long records = 0;
   Output output(out);
   while (status.Ok()) {

@@ -52,7 +52,7 @@ void DesignRenderer::Reset() {
   previousCall_.clear();
   currentCall_.clear();
   labelLineCounter_ = 0;
-  previewLabelCount_ = 0;
+  labelsBegun_ = 0;
   pageFull_ = false;
   failure_.clear();
 }
@@ -193,10 +193,12 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
 }
 
 bool DesignRenderer::RenderDesignQso(print::PrintSurface& surface, const adif::FieldTable& fields,
-                                     sheets::LabelPlacement& placement,
-                                     const std::function<void()>& beginDesignLabel) {
+                                     sheets::LabelPlacement& placement) {
   if (BeginsNewLabel(fields)) {
-    beginDesignLabel();
+    if (labelsBegun_ > 0) {
+      placement.AdvanceLabel(surface);
+    }
+    ++labelsBegun_;
     labelLineCounter_ = 0;
   }
   ++labelLineCounter_;
@@ -233,13 +235,13 @@ bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface,
     return true;
   }
   if (BeginsNewLabel(fields)) {
-    if (previewLabelCount_ == 0) {
+    if (labelsBegun_ == 0) {
       placement.SetPosition({});
     } else if (!placement.StepWithinPage()) {
       pageFull_ = true;
       return true;
     }
-    ++previewLabelCount_;
+    ++labelsBegun_;
     labelLineCounter_ = 0;
   }
   ++labelLineCounter_;
@@ -262,11 +264,11 @@ DesignRenderer::ViewStep DesignRenderer::RenderLabelView(print::PrintSurface& su
   if (!ViewDesign(design)) {
     return ViewStep::Failed;
   }
-  if (BeginsNewLabel(fields) || previewLabelCount_ == 0) {
-    if (previewLabelCount_ > 0) {
+  if (BeginsNewLabel(fields) || labelsBegun_ == 0) {
+    if (labelsBegun_ > 0) {
       return ViewStep::NextLabel;
     }
-    previewLabelCount_ = 1;
+    labelsBegun_ = 1;
     labelLineCounter_ = 0;
   }
   ++labelLineCounter_;

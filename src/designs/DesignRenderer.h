@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,8 @@ struct FieldExtent {
 // end whatever the settings file holds meanwhile: one run, one design. The
 // editor's view of one label reads it afresh whenever the file changed.
 // Between calls it remembers only which label is in progress: the calls of
-// the last two contacts and the contact lines already on the label.
+// the last two contacts, the contact lines already on the label and how many
+// labels were begun.
 class DesignRenderer {
  public:
   explicit DesignRenderer(settings::SettingsFile& settings) : settings_(settings) {}
@@ -44,10 +44,10 @@ class DesignRenderer {
   // The three runs draw the design LoadDesign read. False, with Failure()
   // saying why, when it cannot be drawn.
   // One contact of a print run, as the next line of the label in progress
-  // or on a label of its own; `beginDesignLabel` steps to that label.
+  // or on a label of its own: the placement steps to it, except for a run's
+  // first label, which goes where the placement stands.
   bool RenderDesignQso(print::PrintSurface& surface, const adif::FieldTable& fields,
-                       sheets::LabelPlacement& placement,
-                       const std::function<void()>& beginDesignLabel);
+                       sheets::LabelPlacement& placement);
   // One label with the design's fixed texts and picture only; then the next
   // label position.
   bool RenderBlankCard(print::PrintSurface& surface, sheets::LabelPlacement& placement);
@@ -68,9 +68,8 @@ class DesignRenderer {
   // The design as read last.
   const CustomLabelDesign& Design() const { return design_; }
   bool PageFull() const { return pageFull_; }
-  int LabelLineCounter() const { return labelLineCounter_; }
-  // Labels the preview has begun.
-  int PreviewLabelCount() const { return previewLabelCount_; }
+  // Labels begun since Reset().
+  int LabelsBegun() const { return labelsBegun_; }
   const std::string& Failure() const { return failure_; }
 
  private:
@@ -109,7 +108,7 @@ class DesignRenderer {
   std::string previousCall_;
   std::string currentCall_;
   int labelLineCounter_ = 0;
-  int previewLabelCount_ = 0;
+  int labelsBegun_ = 0;
   bool pageFull_ = false;
   std::string failure_;
   std::vector<FieldExtent>* extents_ = nullptr;  // kept only while the label view draws

@@ -1,5 +1,7 @@
 #include "logbook/LogReading.h"
 
+#include "adif/OpenLog.h"
+
 namespace tavrilon::logbook {
 
 LogReading::LogReading(adif::AdifInput& input, UserInterface& ui) : input_(input), ui_(ui) {}
@@ -9,12 +11,13 @@ LogReading::~LogReading() {
 }
 
 bool LogReading::Open(const std::string& logFile) {
-  if (!adif::AdifInput::LogFileExists(logFile)) {
+  const adif::OpenedLog opened = adif::OpenLog(input_, logFile, adif::LogHeader::Later);
+  if (opened.missing) {
     ui_.ShowMessage("Log File does not exist");
     return false;
   }
-  if (const adif::InputStatus opened = input_.Open(logFile); !opened.Ok()) {
-    ui_.ShowMessage("The log cannot be read: " + opened.detail);
+  if (!opened.status.Ok()) {
+    ui_.ShowMessage("The log cannot be read: " + opened.status.detail);
     return false;
   }
   progress_.emplace(ui_);

@@ -249,10 +249,7 @@ TEST_F(DesignRendererTest, ARunAsksOnceBeforePrintingAFirstLabelPastItsEdge) {
   run_.MeasureTextsOn(&measure);
   EXPECT_EQ(Print(log), RunOutcome::Cancelled);
   EXPECT_FALSE(surfaceAsked_);
-  ASSERT_EQ(ui_.questions.size(), 1U);
-  EXPECT_EQ(ui_.questions[0],
-            "Field 2 of custom label design 1 runs past the right edge of a 5160 label.\n"
-            "Print the labels all the same?");
+  EXPECT_EQ(ui_.questions.size(), 1U);  // its words are the custom printer's test
 
   ui_.yesNoAnswers = {true};
   EXPECT_EQ(Print(log), RunOutcome::Completed);

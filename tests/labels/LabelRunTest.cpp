@@ -50,16 +50,10 @@ class LabelRunTest : public test::LabelRunFixture {
   bool cancel_ = false;
 };
 
-TEST_F(LabelRunTest, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
+// Where the labels go is the printers' test; here the run around them.
+TEST_F(LabelRunTest, EveryContactIsPrintedAndTheDocumentEnded) {
   ASSERT_EQ(Run(test::ContactLog(26), "5160", "5"), RunOutcome::Completed);
-  const auto calls = Calls();
-  ASSERT_EQ(calls.size(), 26U);
-  EXPECT_EQ(calls[0]->text, "ZZ1Q");
-  // The sixth label of the sheet: column 3, row 2.
-  EXPECT_NEAR(calls[0]->x, 0.15 + 2 * 2.8, 1e-6);
-  EXPECT_NEAR(calls[0]->y, 0.45 + 1, 1e-6);
-  // The 25th contact fills the first sheet; the 26th begins the next.
-  EXPECT_EQ(calls[25]->page, 2);
+  EXPECT_EQ(Calls().size(), 26U);
   EXPECT_EQ(ui_.statusTexts.back(), "26 Labels Submitted to the Printer");
   EXPECT_EQ(ui_.progressValues.back(), 100);
   EXPECT_EQ(surface_.operations.back().kind, RecordingSurface::Kind::EndDocument);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "designs/LabelDesign.h"
+
+namespace tavrilon::labels {
+
+// What a label run is asked to print, as the main window holds it.
+struct LabelRunRequest {
+  std::string labelInputFile;
+  std::string labelStock;
+  designs::LabelDesign design = designs::LabelDesign::None;
+  int labelStyle = 1;
+  std::string labelSkip;     // the "Number of Labels to skip:" box as typed
+  bool sortFile = false;     // "Sort File before printing": custom designs only
+  bool useQrz = false;       // mailing labels from the callbook, styles 2 and 3
+  std::string printer = {};  // whose stored correction moves the labels
+  // Keep the printed contacts to be saved as sent: only where they can be
+  // saved (the window, or tavrilon-batch with a sent log).
+  bool keepSent = false;
+};
+
+}  // namespace tavrilon::labels

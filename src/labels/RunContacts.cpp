@@ -1,0 +1,117 @@
+#include "labels/RunContacts.h"
+
+#include "adif/OpenLog.h"
+#include "adif/SortedCopy.h"
+#include "labels/LabelLogSort.h"
+#include "session/RunProgress.h"
+
+namespace tavrilon::labels {
+
+std::optional<RunOutcome> RunContacts::Open(const std::string& labelInputFile) {
+  const adif::OpenedLog opened = adif::OpenLog(input_, labelInputFile, adif::LogHeader::Labels);
+  if (opened.missing) {
+    ui_.ShowMessage("Label file does not exist");
+    return RunOutcome::Stopped;
+  }
+  if (opened.status.problem == adif::InputProblem::DictionaryMissing) {
+    return RunOutcome::DictionaryMissing;
+  }
+  if (!opened.status.Ok()) {
+    ui_.ShowMessage("The label file cannot be read: " + opened.status.detail);
+    return RunOutcome::Stopped;
+  }
+  return std::nullopt;
+}
+
+bool RunContacts::Sort(const std::string& labelInputFile, bool numbered, SortDisplay& display) {
+  adif::SortRecords records;
+  // The bar stays up through the sort, which shows its own progress on it.
+  RunProgress progress(ui_);
+  if (!numbered) {
+    ui_.SetStatusText("Loading Log File ");
+  }
+  int shownPercent = -1;
+  const auto showCount = [&] {
+    ui_.SetStatusText("Loading Log File " + std::to_string(records.Count()));
+  };
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordBytes());
+    // The count once a percent: a text per record of a large log only slows it.
+    const adif::ReadProgress read = input_.Progress();
+    if (numbered && read.Percent() != shownPercent) {
+      shownPercent = read.Percent();
+      showCount();
+    }
+    progress.Show(read.Percent());
+  }
+  if (numbered) {
+    showCount();
+  }
+  input_.Close();
+  if (const std::string fault = ReadFault(); !fault.empty()) {
+    ui_.ShowMessage(fault);
+    return false;
+  }
+  const SortOutcome sorted =
+      SortLabelLog(records, adif::SortedFilePath(labelInputFile), ui_, display);
+  if (!sorted.written) {
+    ui_.SetStatusText("Printing Failed");
+    ui_.ShowMessage(sorted.failure + "\nNothing was printed.");
+    return false;
+  }
+  sorted_ = std::move(records);
+  return true;
+}
+
+const adif::QsoRecord* RunContacts::Next() {
+  if (aheadNext_ < ahead_.size()) {
+    text_ = ahead_[aheadNext_++];
+    return input_.TakeRecord(text_);
+  }
+  const adif::QsoRecord* qso = ReadNext();
+  if (qso != nullptr) {
+    text_ = ReadText();
+  }
+  return qso;
+}
+
+adif::ReadProgress RunContacts::Progress() const {
+  return sorted_ ? adif::ReadProgress{done_, sorted_->TextSize()} : input_.Progress();
+}
+
+designs::LabelSample RunContacts::ReadFirstLabel() {
+  designs::LabelSample sample;
+  while (const adif::QsoRecord* qso = ReadNext()) {
+    ahead_.emplace_back(ReadText());
+    if (!designs::SharesFirstLabel(sample.contacts, qso->fields)) {
+      break;
+    }
+    sample.contacts.push_back(qso->fields);
+  }
+  return sample;
+}
+
+std::string RunContacts::ReadFault() const {
+  const adif::InputStatus read = input_.ReadStatus();
+  return read.Ok() ? std::string()
+                   : "The label file could not be read to its end, so nothing was printed: " +
+                         read.detail;
+}
+
+const adif::QsoRecord* RunContacts::ReadNext() {
+  if (!sorted_) {
+    return input_.NextRecord();
+  }
+  if (next_ == sorted_->Count()) {
+    return nullptr;
+  }
+  const std::string_view text = sorted_->Record(next_++);
+  done_ += static_cast<std::int64_t>(text.size());
+  return input_.TakeRecord(text);
+}
+
+std::string_view RunContacts::ReadText() const {
+  return sorted_ ? sorted_->Record(next_ - 1) : input_.RecordBytes();
+}
+
+}  // namespace tavrilon::labels

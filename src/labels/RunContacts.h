@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "adif/AdifInput.h"
+#include "adif/QsoSort.h"
+#include "designs/LabelSample.h"
+#include "session/RunOutcome.h"
+#include "session/SortDisplay.h"
+#include "session/UserInterface.h"
+
+namespace tavrilon::labels {
+
+// The contacts of a label run, one at a time: the label file as the reader
+// goes through it, or its records sorted by call in memory, each parsed
+// again. The file is closed however the run ends.
+class RunContacts {
+ public:
+  RunContacts(adif::AdifInput& input, UserInterface& ui) : input_(input), ui_(ui) {}
+  ~RunContacts() { input_.Close(); }
+  RunContacts(const RunContacts&) = delete;
+  RunContacts& operator=(const RunContacts&) = delete;
+
+  // Opens the label file past its header. How the run stops when it cannot
+  // (the user has been told why, or the dictionary is missing), or nothing.
+  std::optional<RunOutcome> Open(const std::string& labelInputFile);
+  // Reads the whole file and puts its records in order by call, written to
+  // the sorted copy beside it; Next hands them on in that order. False when
+  // they could not be (the user has been told why). `numbered`: the status
+  // counts the records as they are read.
+  bool Sort(const std::string& labelInputFile, bool numbered, SortDisplay& display);
+
+  const adif::QsoRecord* Next();
+  // The contact Next handed on last, as the log holds it.
+  std::string_view Text() const { return text_; }
+  adif::ReadProgress Progress() const;
+  // The contacts of the first label, read ahead: Next() hands them on again.
+  designs::LabelSample ReadFirstLabel();
+  // Why the log could not be read to its end, or empty when it could.
+  std::string ReadFault() const;
+
+ private:
+  const adif::QsoRecord* ReadNext();
+  // The record ReadNext handed on last, as the log holds it.
+  std::string_view ReadText() const;
+
+  adif::AdifInput& input_;
+  UserInterface& ui_;
+  std::optional<adif::SortRecords> sorted_;
+  std::size_t next_ = 0;
+  std::int64_t done_ = 0;
+  std::vector<std::string> ahead_;
+  std::size_t aheadNext_ = 0;
+  std::string_view text_;
+};
+
+}  // namespace tavrilon::labels
