@@ -1,24 +1,14 @@
 #pragma once
 
-#include <array>
-#include <filesystem>
 #include <functional>
-#include <string>
-#include <string_view>
 
 #include <QPointer>
 #include <QWidget>
 
+#include "app/CustomLabelLayoutForm.h"
+#include "app/DesignPictureBox.h"
 #include "app/FieldOptionsDialog.h"
 #include "settings/SettingsFile.h"
-
-class QAbstractButton;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace tavrilon {
 class Session;
@@ -29,8 +19,8 @@ class MainWindowState;
 
 namespace tavrilon::app {
 
+class DesignKeyBinding;
 class Desktop;
-class LabelViewWidget;
 class PrintCommands;
 class PrintPreviewWindow;
 
@@ -55,35 +45,17 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
 
  protected:
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct FieldFrame {
-    QGroupBox* frame = nullptr;
-    QLabel* adif = nullptr;
-    QLabel* font = nullptr;
-    QLabel* horiz = nullptr;
-    QLabel* vert = nullptr;
-    QLabel* label = nullptr;
-  };
-
-  QWidget* MakeFieldFrame(int field);
-  QWidget* MakeDesignSettings();
-  // `caption` stands beside `button` as its text: a click on it clicks the button.
-  void CaptionOf(QLabel* caption, QAbstractButton* button);
   void Connect();
   void Load();
   void ShowFieldSummary(int field, const designs::DesignField& stored);
   void ShowFieldRepeats(int field, bool repeats) override;
   void ShowAppliedField(int field, const designs::DesignField& stored) override;
-  // Writes a key of the design's own and shows the label again.
-  void Write(settings::DesignKeyName name, std::string_view value);
-  void WriteName(const QString& name);
-  void PrintImageToggled(bool ticked);
-  bool LoadPicture(const QString& path, bool tellFailure);
+  // After a key of the design's own was written: the label shown again.
+  void Stored();
 
   void ChangeField(int field);
-  void SelectPicture();
   void Preview();
   void PrintBlankCards();
   void ClearAll();
@@ -104,30 +76,9 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   bool loading_ = false;
   QPointer<FieldOptionsDialog> optionsDialog_;
   QPointer<PrintPreviewWindow> preview_;
-  bool sampleRead_ = false;
-  std::string sampleLog_;   // the label log the view's contacts came from
-  std::string sampleNote_;  // where they came from, or why not from the log
-
-  QLineEdit* txtName_ = nullptr;
-  std::array<FieldFrame, settings::kDesignFieldCount> fraField1_{};
-  QCheckBox* chkShortName_ = nullptr;
-  QCheckBox* chkGrid_ = nullptr;
-  QLineEdit* txtMultiLines_ = nullptr;
-  QLineEdit* txtMultiDx_ = nullptr;
-  QRadioButton* optLandscape_ = nullptr;
-  QRadioButton* optPortrait_ = nullptr;
-  QCheckBox* chkPrintQSL_ = nullptr;
-  QLineEdit* txtImageWidth_ = nullptr;
-  QLineEdit* txtImageHeight_ = nullptr;
-  QLabel* picQSLCard_ = nullptr;
-  QLabel* imgQSLCard_ = nullptr;
-  QPushButton* cmdSelectQSLImg_ = nullptr;
-  QPushButton* cmdPreview_ = nullptr;
-  QPushButton* cmdPrintBlankQsl_ = nullptr;
-  QPushButton* cmdClearAll_ = nullptr;
-  QPushButton* cmdClose_ = nullptr;
-  LabelViewWidget* labelView_ = nullptr;
-  QLabel* lblViewNote_ = nullptr;
+  CustomLabelLayoutForm form_;
+  DesignPictureBox picture_;
+  DesignKeyBinding* designKeys_ = nullptr;
 };
 
 }  // namespace tavrilon::app

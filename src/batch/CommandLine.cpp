@@ -7,8 +7,7 @@
 #include <QStringList>
 
 #include "batch/ExitStatus.h"
-#include "labels/LabelRun.h"
-#include "text/Text.h"
+#include "designs/BlankCards.h"
 
 namespace tavrilon::batch {
 
@@ -252,17 +251,17 @@ Parsed<BlankOptions> ParseBlank(const std::vector<std::string>& args) {
     return words.Refuse<BlankOptions>(*wrong);
   }
   const std::string count = words.Positional(0);
-  const auto cards = text::ParseWholeNumber(count);
-  if (!cards || *cards < 1 || *cards > labels::kMostLabelsToSkip) {
+  const auto cards = designs::BlankCardsArgument(count);
+  if (!cards) {
     return words.Refuse<BlankOptions>("N must be a whole number from 1 to " +
-                                      std::to_string(labels::kMostLabelsToSkip) + ", not " +
+                                      std::to_string(designs::kMostBlankCards) + ", not " +
                                       Quoted(count));
   }
   const auto target = TargetOf(words);
   if (!target) {
     return words.Refuse<BlankOptions>(kNoTarget);
   }
-  return {BlankOptions{LabelChoices(words, *target), static_cast<long>(*cards)}, {}};
+  return {BlankOptions{LabelChoices(words, *target), *cards}, {}};
 }
 
 Parsed<PreviewOptions> ParsePreview(const std::vector<std::string>& args) {

@@ -9,7 +9,7 @@ namespace tavrilon::batch {
 
 struct BlankOptions {
   LabelsOptions labels;  // the target, and the stock, skip and design if given; no log
-  long count = 1;        // the cards, from 1 to labels::kMostLabelsToSkip
+  long count = 1;        // the cards, from 1 to designs::kMostBlankCards
 };
 
 // Prints the blank cards of the custom design the settings file holds (or

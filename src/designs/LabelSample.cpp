@@ -71,4 +71,27 @@ std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary
   return sample;
 }
 
+ShownSample ChooseLabelSample(const std::filesystem::path& dictionary, const std::string& log) {
+  ShownSample shown;
+  std::string fault =
+      "No label input file is chosen, so field names in brackets stand for a contact's values.";
+  if (!log.empty()) {
+    // A reader of its own: a run may be using the program's.
+    adif::AdifInput reader(dictionary);
+    auto sample = ReadFirstLabel(reader, log, fault);
+    if (sample && !sample->contacts.empty()) {
+      return {std::move(*sample), "The first label of " + log + "."};
+    }
+    if (sample) {
+      fault = log + " holds no contacts, so field names in brackets stand for a contact's values.";
+    }
+  }
+  std::string dictionaryFault;
+  auto sample = BracketSample(dictionary, dictionaryFault);
+  if (!sample) {
+    return {{}, dictionaryFault};
+  }
+  return {std::move(*sample), fault};
+}
+
 }  // namespace tavrilon::designs

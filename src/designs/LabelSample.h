@@ -36,4 +36,15 @@ std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input, const std::fil
 std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary,
                                          std::string& fault);
 
+// The label the editor shows, and the note under it: where its contacts came
+// from, or why not from the log.
+struct ShownSample {
+  LabelSample sample;
+  std::string note;
+};
+// The first label of `log`; the bracketed contact when no log is chosen, or
+// it holds no contact or cannot be read; no contact at all when the
+// dictionary cannot be read either.
+ShownSample ChooseLabelSample(const std::filesystem::path& dictionary, const std::string& log);
+
 }  // namespace tavrilon::designs
