@@ -18,8 +18,8 @@
 #include <QPrinter>
 
 #include "adif/QsoFormats.h"
-#include "labels/SheetCatalogue.h"
 #include "qt/QtPrintSurface.h"
+#include "sheets/SheetCatalogue.h"
 #include "text/Text.h"
 
 namespace {
@@ -105,9 +105,9 @@ int main(int argc, char** argv) {
   const Face large = MakeFace("Times New Roman", 15, false, printer);
   const Face small = MakeFace("Times New Roman", 9, false, printer);
   const Face table = MakeFace("Courier New", 8, true, printer);
-  const tavrilon::labels::LabelSheet sheet = *tavrilon::labels::CatalogueSheet("5160");
+  const tavrilon::sheets::LabelSheet sheet = *tavrilon::sheets::CatalogueSheet("5160");
   const int perPage = sheet.across * sheet.down;
-  const auto gap = [dpi](double points) { return tavrilon::labels::LineGap(points) * dpi; };
+  const auto gap = [dpi](double points) { return tavrilon::sheets::LineGap(points) * dpi; };
 
   int onPage = 0;
   for (const Contact& c : contacts) {
