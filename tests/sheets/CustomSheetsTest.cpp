@@ -7,7 +7,7 @@
 namespace tavrilon::sheets {
 namespace {
 
-class LabelSheetCustomTest : public ::testing::Test {
+class CustomSheetsTest : public ::testing::Test {
  protected:
   void Store(int sheet, const std::string& value) {
     ASSERT_TRUE(settings_.WriteSetting("Custom Label", "Label-" + std::to_string(sheet), value));
@@ -18,7 +18,7 @@ class LabelSheetCustomTest : public ::testing::Test {
 };
 
 // Every entry that keeps a sheet from being printed on is named, in order.
-TEST_F(LabelSheetCustomTest, AFaultySheetNamesEveryEntryToFix) {
+TEST_F(CustomSheetsTest, AFaultySheetNamesEveryEntryToFix) {
   const std::pair<const char*, const char*> cases[] = {
       {"Custom 2|3|10",
        "its Horizontal Pitch is missing; its Vertical Pitch is missing; its Top Margin is "
@@ -41,7 +41,7 @@ TEST_F(LabelSheetCustomTest, AFaultySheetNamesEveryEntryToFix) {
   }
 }
 
-TEST_F(LabelSheetCustomTest, ASheetIsDescribedAndShownByItsEntriesAsStored) {
+TEST_F(CustomSheetsTest, ASheetIsDescribedAndShownByItsEntriesAsStored) {
   const std::pair<const char*, bool> cases[] = {
       {"Custom 3||||||", false},  // "Apply" of an empty row
       {"Custom 3| | |2.8|1|0.45|0.15", false},
