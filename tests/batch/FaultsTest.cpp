@@ -41,10 +41,6 @@ TEST(Faults, EachEndsWithAReasonAStatusAndNothingLost) {
        "it is a folder"},
       {"a read-only PDF", "chmod 400 out.pdf", "labels log.adi --pdf out.pdf", 1,
        "the file is read-only", "out.pdf"},
-      {"a log that is a FIFO", "mkfifo fifo.adi", "logbook fifo.adi --pdf out.pdf", 1,
-       "fifo.adi: is not a regular file", "out.pdf"},
-      {"empty settings", ": > tavrilon.ini", "read --count log.adi", 0, "", "tavrilon.ini",
-       "LabelLayOut=DEFAULT"},
       // Links where the program writes: its own copies replace the link, a
       // file written through one never lands on a file the program needs.
       {"a sorted copy linked to the log, beside what a killed sort left",

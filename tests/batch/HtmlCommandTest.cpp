@@ -15,11 +15,10 @@ TEST(HtmlCommand, WritesThePageBesideTheLogInTheLayoutOfTheSettings) {
   EXPECT_EQ(run.err, "Printing Log\nFormatting Log\nFormat complete - log.html created.\n");
   EXPECT_EQ(run.out, "");
   const std::string page = ReadFile(folder / "log.html");
-  EXPECT_NE(page.find("<title>K1ABC Logbook</title>"), std::string::npos);
-  EXPECT_NE(page.find("<TR>\r\n<TD ALIGN=center><FONT SIZE=\"2\">Station</font/></TD></TR>\r\n"),
-            std::string::npos);
-  EXPECT_NE(page.find(">ZZ2</font/></TD>\r\n</TR>"), std::string::npos);
-  EXPECT_EQ(page.find(">QSO_DATE<"), std::string::npos);
+  // The page's markup is the export's test; here the settings reach it.
+  for (const char* text : {"<title>K1ABC Logbook</title>", ">Station<", ">ZZ2<"}) {
+    EXPECT_NE(page.find(text), std::string::npos) << text;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -60,18 +61,12 @@ TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
   EXPECT_EQ(folder.Run("--help").status, 0);
   EXPECT_FALSE(fs::exists(folder / "tavrilon.ini")) << "no settings for --help and mistakes";
 
-  const struct {
-    const char* args;
-    int status;
-    const char* says;
-  } cases[] = {
-      {"labels log.adi --printer 'No Such Printer'", 1, "There is no printer named"},
-      {"logbook log.adi --pdf out.pdf --begin 2024", 64, "--begin takes a date"},
-  };
-  for (const auto& c : cases) {
-    const BatchRun run = folder.Run(c.args);
-    EXPECT_EQ(run.status, c.status) << c.args;
-    EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
+  for (const auto& [args, status, says] :
+       {std::tuple("labels log.adi --printer 'No Such Printer'", 1, "There is no printer named"),
+        std::tuple("logbook log.adi --pdf out.pdf --begin 2024", 64, "--begin takes a date")}) {
+    const BatchRun run = folder.Run(args);
+    EXPECT_EQ(run.status, status) << args;
+    EXPECT_NE(run.err.find(says), std::string::npos) << args << ": " << run.err;
   }
   EXPECT_FALSE(fs::exists(folder / "out.pdf"));
 }

@@ -16,6 +16,7 @@
 #include "support/TestSupport.h"
 
 namespace tavrilon::callbook {
+
 namespace {
 
 using test::WriteFile;
@@ -74,14 +75,6 @@ void WriteUsFiles(const test::TempDir& dir) {
   WriteFile(dir / "HD.dat", hd);
 }
 
-const std::string kLongName = "x" + [] {
-  std::string s;
-  for (int i = 0; i < 200; ++i) {
-    s += "\xC3\xA9";
-  }
-  return s;
-}();
-
 void WriteOtherLists(const test::TempDir& dir) {
   // Columns are found by name: city and address_line change places here.
   WriteFile(dir / "amateur_delim.txt",
@@ -96,33 +89,8 @@ void WriteOtherLists(const test::TempDir& dir) {
             CrLfLines({"call,name,street,town,state,postal code",
                        "k1aai,\"Dan \"\"Danny\"\" Dummy\",\"8 Synthetic St, Apt 3\",Fiction "
                        "City,ME,04001",
-                       "DL1LNG," + kLongName + ",,,,"}));
-}
-
-struct Station {
-  const char* call;
-  const char* name;
-  const char* street = "";
-  const char* town = "";
-  const char* state = "";
-  const char* postalCode = "";
-  const char* attention = "";
-};
-
-void ExpectStations(const Callbook& callbook, const std::vector<Station>& stations) {
-  for (const Station& s : stations) {
-    SCOPED_TRACE(s.call);
-    const std::optional<StationAddress> found = callbook.Find(s.call);
-    ASSERT_EQ(found.has_value(), s.name != nullptr);
-    if (found) {
-      EXPECT_EQ(found->name, s.name);
-      EXPECT_EQ(found->street, s.street);
-      EXPECT_EQ(found->town, s.town);
-      EXPECT_EQ(found->state, s.state);
-      EXPECT_EQ(found->postalCode, s.postalCode);
-      EXPECT_EQ(found->attention, s.attention);
-    }
-  }
+                       // Cut at 256 bytes, this name would end in half a character.
+                       "DL1LNG," + std::string(255, 'x') + "\xC3\xA9,,,,"}));
 }
 
 // The name of `call`'s address; empty when it is not found.
@@ -135,8 +103,7 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
   WriteUsFiles(dir);
   WriteOtherLists(dir);
   Callbook callbook;
-  std::int64_t lastDone = -1;
-  std::int64_t lastTotal = 0;
+  std::int64_t lastDone = -1, lastTotal = 0;
   const CallbookOpening opening =
       callbook.Open(dir.path(), [&](std::int64_t done, std::int64_t total) {
         EXPECT_GE(done, lastDone);
@@ -146,33 +113,34 @@ TEST(Callbook, FindsTheActiveHoldersOfEveryList) {
   ASSERT_TRUE(opening.ok) << opening.failure;
   EXPECT_EQ(lastDone, lastTotal);
   EXPECT_EQ(opening.notice, "");
-  ExpectStations(
-      callbook,
-      {
-          {"W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT",
-           "06001"},  // not OLDHOLDER
-          {"W1AAB", "Robert Fakename JR", "400 Placeholder Rd", "Mocktown", "MA", "01001"},
-          {"K1AAC", "JANE DOE", "PO BOX 77", "NOWHERE", "NH", "03001"},
-          {"W1AAF", "Testville Amateur Radio Club", "55 Club House Rd", "TESTVILLE", "CT", "06001",
-           "c/o ALICE Q SAMPLE"},
-          {"AB1AAG", nullptr},  // expired
-          {"K1AAI", "Dan \"Danny\" Dummy", "8 Synthetic St, Apt 3", "Fiction City", "ME", "04001"},
-          {"W1AAK", "Hills | Dales Radio Club", "2 Mast Rd",
-           "A\xC3\xB1"
-           "asco",
-           "PR", "00610"},
-          {"N1AAL", "LEE LONG", "77 Long Road", "Testville", "CT", "06001"},
-          {"KB1AAM", "OLGA OLDFORMAT", "5 Legacy Ln", "Oldtown", "CT", "06003", "c/o someone"},
-          {"W1AAN", nullptr},  // too few fields
-          {"VE3AAA", "Marie Tremblay", "123 Rue Principale",
-           "Montr\xC3\xA9"
-           "al",
-           "QC", "H2X 1Y4"},
-          {"VE3CLB", "Ottawa Valley Radio Club", "1 Antenna Way", "Kanata", "ON", "K2K 2K2"},
-          {" w1aaa ", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
-          {"VE3/W1AAA", "ALICE Q SAMPLE", "12 EXAMPLE LN", "TESTVILLE", "CT", "06001"},
-      });
-  EXPECT_EQ(NameOf(callbook, "DL1LNG"), kLongName.substr(0, 255));  // cut before a half character
+  // Name|street|town|state|postal code|attention; empty when not found. Not
+  // W1AAA's former holder, nor the contact of its licence.
+  const std::pair<const char*, const char*> stations[] = {
+      {"W1AAA", "ALICE Q SAMPLE|12 EXAMPLE LN|TESTVILLE|CT|06001|"},
+      {"W1AAB", "Robert Fakename JR|400 Placeholder Rd|Mocktown|MA|01001|"},
+      {"K1AAC", "JANE DOE|PO BOX 77|NOWHERE|NH|03001|"},
+      {"W1AAF",
+       "Testville Amateur Radio Club|55 Club House Rd|TESTVILLE|CT|06001|c/o ALICE Q SAMPLE"},
+      {"AB1AAG", ""},  // expired
+      {"K1AAI", "Dan \"Danny\" Dummy|8 Synthetic St, Apt 3|Fiction City|ME|04001|"},
+      {"W1AAK", "Hills | Dales Radio Club|2 Mast Rd|A\u00F1asco|PR|00610|"},
+      {"N1AAL", "LEE LONG|77 Long Road|Testville|CT|06001|"},
+      {"KB1AAM", "OLGA OLDFORMAT|5 Legacy Ln|Oldtown|CT|06003|c/o someone"},
+      {"W1AAN", ""},  // too few fields
+      {"VE3AAA", "Marie Tremblay|123 Rue Principale|Montr\u00E9al|QC|H2X 1Y4|"},
+      {"VE3CLB", "Ottawa Valley Radio Club|1 Antenna Way|Kanata|ON|K2K 2K2|"},
+      {" w1aaa ", "ALICE Q SAMPLE|12 EXAMPLE LN|TESTVILLE|CT|06001|"},
+      {"VE3/W1AAA", "ALICE Q SAMPLE|12 EXAMPLE LN|TESTVILLE|CT|06001|"},
+  };
+  for (const auto& [call, address] : stations) {
+    const auto found = callbook.Find(call);
+    EXPECT_EQ(found ? found->name + '|' + found->street + '|' + found->town + '|' + found->state +
+                          '|' + found->postalCode + '|' + found->attention
+                    : "",
+              address)
+        << call;
+  }
+  EXPECT_EQ(NameOf(callbook, "DL1LNG"), std::string(255, 'x'));
 }
 
 std::string IndexPath(const test::TempDir& dir) {
@@ -205,25 +173,22 @@ TEST(Callbook, KeepsItsIndexUntilADataFileChanges) {
   WriteUsFiles(dir);
   EXPECT_TRUE(Indexed(dir));
   EXPECT_FALSE(Indexed(dir));
-
-  Callbook callbook;
-  ASSERT_TRUE(callbook.Open(dir.path(), nullptr).ok);
-  EXPECT_FALSE(callbook.Find("VE3AAA"));
   WriteOtherLists(dir);  // a file added
-  ASSERT_TRUE(callbook.Open(dir.path(), nullptr).ok);
-  EXPECT_TRUE(callbook.Find("VE3AAA"));
+  EXPECT_TRUE(Indexed(dir));
   WriteFile(dir / "amateur_delim.txt", "callsign;surname\r\nVE3AAA;Other\r\n");  // one changed
   EXPECT_TRUE(Indexed(dir));
 
-  // Edited in place to the same size, its modification time put back.
+  // Edited in place to the same size, its modification time put back, while
+  // a callbook holds the older index open.
+  Callbook callbook;
+  EXPECT_FALSE(Indexed(dir, callbook));
   struct stat before {};
   ASSERT_EQ(::stat((dir / "amateur_delim.txt").c_str(), &before), 0);
   WaitForTheClock();
   WriteFile(dir / "amateur_delim.txt", "callsign;surname\r\nVE3AAA;Otter\r\n");
   const timespec times[] = {before.st_atim, before.st_mtim};
   ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "amateur_delim.txt").c_str(), times, 0), 0);
-  EXPECT_TRUE(Indexed(dir));
-  ASSERT_TRUE(callbook.Open(dir.path(), nullptr).ok);
+  EXPECT_TRUE(Indexed(dir, callbook));
   EXPECT_EQ(NameOf(callbook, "VE3AAA"), "Otter");
 }
 
@@ -235,14 +200,11 @@ TEST(Callbook, IndexesAgainOverADamagedIndex) {
   const auto replaced = [&whole](std::size_t at, const std::string& bytes) {
     return std::string(whole).replace(at, bytes.size(), bytes);
   };
-  const std::size_t firstCallEnd = 56 + static_cast<unsigned char>(whole[40]);
   const std::string damaged[] = {
       "",  // cut short
-      whole.substr(0, 56),
       whole.substr(0, whole.size() - 1),
-      replaced(8, "\x7F"),                         // another version
-      replaced(firstCallEnd, "\xFF\xFF\xFF\xFF"),  // a call that ends out of bounds
-      replaced(whole.size() - 20, "\xFF"),         // a byte of a record
+      replaced(8, "\x7F"),                  // another version
+      replaced(whole.size() - 20, "\xFF"),  // a byte of a record
       replaced(whole.size() - 1,
                std::string(1, static_cast<char>(whole.back() ^ 1))),  // the last one
   };
@@ -263,33 +225,31 @@ TEST(Callbook, IndexesAgainOverADamagedIndex) {
 TEST(Callbook, SaysWhyAFolderHoldsNoUsableCallbook) {
   test::TempDir dir;
   const std::string folder = dir.path().string();
+  // Each case adds its file to those before it; the last, a part of the US
+  // files, is told of although another list is there.
   const struct {
-    std::vector<const char*> files;
+    std::filesystem::path opened;
+    const char* adds;
     std::string failure;
   } cases[] = {
-      {{},
+      {dir / "missing", nullptr, folder + "/missing: No such file or directory"},
+      {dir.path(), nullptr,
        "No callbook file (EN.dat with HD.dat, amateur_delim.txt, callbook.csv) is in " + folder +
            "."},
-      {{"en.dat", "callbook.csv"},
-       "en.dat is in " + folder + " but HD.dat, which says which licences are active, is not."},
-      {{"amateur_delim.txt"},
+      {dir.path(), "amateur_delim.txt",
        "The callbook in " + folder + " was found, but cannot be used: " + folder +
            "/amateur_delim.txt: its first line names no \"callsign\" column."},
+      {dir.path(), "en.dat",
+       "en.dat is in " + folder + " but HD.dat, which says which licences are active, is not."},
   };
   for (const auto& c : cases) {
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-      std::filesystem::remove(entry.path());
+    if (c.adds != nullptr) {
+      WriteFile(dir / c.adds, "");
     }
-    for (const char* name : c.files) {
-      WriteFile(dir / name, "");
-    }
-    const CallbookOpening opening = Callbook().Open(dir.path(), nullptr);
+    const CallbookOpening opening = Callbook().Open(c.opened, nullptr);
     EXPECT_FALSE(opening.ok);
     EXPECT_EQ(opening.failure, c.failure);
   }
-  const CallbookOpening opening = Callbook().Open(dir / "missing", nullptr);
-  EXPECT_FALSE(opening.ok);
-  EXPECT_EQ(opening.failure, folder + "/missing: No such file or directory");
 }
 
 TEST(Callbook, WorksFromMemoryWhenTheIndexCannotBeWritten) {

@@ -16,17 +16,15 @@ TEST(TemporaryFiles, RemovesOnlyTheFilesOfProcessesGone) {
     std::string name;
     bool removed;
   } cases[] = {
-      {".tavrilon-999999999-1.tmp", true},  // beyond any process id: gone
-      {TemporaryFileName(1), false},        // this process's own
-      {".tavrilon-1-1.tmp", false},         // a process that runs
-      {".tavrilon--1.tmp", false},          // no process id
-      {".tavrilon-999999999.tmp", false},
-      {".tavrilon-99x-1.tmp", false},
-      {".tavrilon-999999999-x.tmp", false},
-      {".tavrilon-9999999999-1.tmp", false},  // too long for a process id
-      {"tavrilon-999999999-1.tmp", false},
-      {".tavrilon-999999999-1.tmp.bak", false},
-      {"notes.txt", false},
+      {".tavrilon-999999999-1.tmp", true},       // beyond any process id: gone
+      {TemporaryFileName(1), false},             // this process's own
+      {".tavrilon-1-1.tmp", false},              // a process that runs
+      {".tavrilon--1.tmp", false},               // no process id
+      {".tavrilon-999999999.tmp", false},        // no number of its own
+      {".tavrilon-999999999-x.tmp", false},      // a number that is none
+      {".tavrilon-9999999999-1.tmp", false},     // too long for a process id
+      {"tavrilon-999999999-1.tmp", false},       // not hidden
+      {".tavrilon-999999999-1.tmp.bak", false},  // another ending
   };
   for (const auto& c : cases) {
     test::WriteFile(dir / c.name, "");

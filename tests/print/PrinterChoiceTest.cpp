@@ -27,7 +27,7 @@ TEST(PrinterChoice, TheStoredPrinterIsCurrentWhileInstalledAndOnlyAnInstalledOne
   settings.WriteSetting("Globals", "Printer", "Old_Inkjet");  // since removed
   EXPECT_FALSE(nextStart.MakeStoredPrinterCurrent(settings));
   EXPECT_EQ(nextStart.Current(), "Office_Laser");
-  nextStart.Choose("Old_Inkjet", settings);
+  nextStart.Choose("Gone_Printer", settings);  // not installed either
   EXPECT_EQ(settings.ReadSetting("Globals", "Printer", ""), "Old_Inkjet");
 }
 

@@ -93,9 +93,11 @@ TEST(LineReader, ReportsWhatCannotBeOpened) {
   EXPECT_EQ(error, (dir / "fifo").string() + ": is not a regular file");
 }
 
-TEST(LineReader, StopsAtALineOverTheLimit) {
+TEST(LineReader, StopsAtALineOverTheLimitAndRewindsToTheFirstLine) {
   test::TempDir dir;
-  WriteFile(dir / "f.txt", "abcd\r\nabcde\nx\n");
+  WriteFile(dir / "f.txt",
+            "\xEF\xBB\xBF"
+            "abcd\r\nabcde\nx\n");
   LineReader reader(4, 3);
   std::string error, line;
   ASSERT_TRUE(reader.Open(dir / "f.txt", error));
@@ -105,20 +107,9 @@ TEST(LineReader, StopsAtALineOverTheLimit) {
   EXPECT_TRUE(reader.LineTooLong());
   EXPECT_EQ(reader.Error(), (dir / "f.txt").string() + ": line 2 is longer than 4 bytes");
   EXPECT_TRUE(reader.AtEnd());
-}
-
-TEST(LineReader, RewindsToTheFirstLine) {
-  test::TempDir dir;
-  WriteFile(dir / "f.txt", "\xEF\xBB\xBFone\ntwo\n");
-  LineReader reader;
-  std::string error, line;
-  ASSERT_TRUE(reader.Open(dir / "f.txt", error));
-  EXPECT_EQ(reader.FileLength(), 11);
-  while (reader.ReadLine(line)) {
-  }
-  ASSERT_TRUE(reader.Rewind());
+  ASSERT_TRUE(reader.Rewind());  // past the byte order mark, the failure forgotten
   ASSERT_TRUE(reader.ReadLine(line));
-  EXPECT_EQ(line, "one");
+  EXPECT_EQ(line, "abcd");
   EXPECT_EQ(reader.LineNumber(), 1);
 }
 
