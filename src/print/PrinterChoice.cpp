@@ -1,6 +1,13 @@
 #include "print/PrinterChoice.h"
 
+#include <algorithm>
+
 namespace tavrilon::print {
+
+bool PrinterCatalog::IsInstalled(std::string_view deviceName) const {
+  const std::vector<std::string> installed = InstalledPrinters();
+  return std::ranges::find(installed, deviceName) != installed.end();
+}
 
 bool PrinterChoice::IsPrinterStored(settings::SettingsFile& settings) {
   return !settings.ReadSetting(settings::kPrinter, "").empty();
@@ -11,21 +18,17 @@ bool PrinterChoice::MakeStoredPrinterCurrent(settings::SettingsFile& settings) {
   if (!IsPrinterStored(settings)) {
     return true;
   }
-  const std::string stored = settings.ReadSetting(settings::kPrinter, "");
-  for (const std::string& name : catalog_.InstalledPrinters()) {
-    if (name == stored) {
-      current_ = name;
-    }
+  if (std::string stored = settings.ReadSetting(settings::kPrinter, "");
+      catalog_.IsInstalled(stored)) {
+    current_ = std::move(stored);
   }
   return false;
 }
 
 void PrinterChoice::Choose(std::string_view deviceName, settings::SettingsFile& settings) {
-  for (const std::string& name : catalog_.InstalledPrinters()) {
-    if (name == deviceName) {
-      current_ = name;
-      settings.WriteSetting(settings::kPrinter, name);
-    }
+  if (catalog_.IsInstalled(deviceName)) {
+    current_ = deviceName;
+    settings.WriteSetting(settings::kPrinter, current_);
   }
 }
 

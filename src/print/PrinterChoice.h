@@ -17,6 +17,8 @@ class PrinterCatalog {
   virtual ~PrinterCatalog() = default;
   virtual std::vector<std::string> InstalledPrinters() const = 0;
   virtual std::string SystemDefaultPrinter() const = 0;
+  // Whether a printer of that device name is installed.
+  bool IsInstalled(std::string_view deviceName) const;
 };
 
 // The program's current printer, which every print run uses.

@@ -1,7 +1,5 @@
 #include "qt/QtPrinterCatalog.h"
 
-#include <algorithm>
-
 #include <QPrinterInfo>
 
 namespace tavrilon::qt {
@@ -18,11 +16,6 @@ std::vector<std::string> QtPrinterCatalog::InstalledPrinters() const {
 std::string QtPrinterCatalog::SystemDefaultPrinter() const {
   const QString name = QPrinterInfo::defaultPrinterName();
   return name.isEmpty() ? std::string(print::kPdfPrinterName) : name.toStdString();
-}
-
-bool QtPrinterCatalog::IsInstalled(std::string_view deviceName) const {
-  const std::vector<std::string> installed = InstalledPrinters();
-  return std::ranges::find(installed, deviceName) != installed.end();
 }
 
 }  // namespace tavrilon::qt

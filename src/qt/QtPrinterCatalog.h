@@ -10,8 +10,6 @@ class QtPrinterCatalog : public print::PrinterCatalog {
  public:
   std::vector<std::string> InstalledPrinters() const override;
   std::string SystemDefaultPrinter() const override;
-  // Whether a printer of that device name is installed; ours always is.
-  bool IsInstalled(std::string_view deviceName) const;
 };
 
 }  // namespace tavrilon::qt
