@@ -42,14 +42,15 @@ TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
       {"frobnicate", "unknown command \"frobnicate\""},
       {"read --bogus log.adi", "unknown option \"--bogus\""},
       {"read log.adi b.adi", "too many: \"b.adi\""},
-      {"labels log.adi", "labels takes"},
+      {"labels log.adi", "no --pdf or --printer given; labels takes"},
       {"labels log.adi --pdf", "--pdf needs a value"},
       {"labels log.adi --pdf a.pdf --pdf b.pdf", "--pdf given twice"},
       {"read -lc log.adi", "unknown option \"-lc\""},  // no bundle of one-letter options
       {"blank x --pdf out.pdf", "N must be a whole number from 1 to 32767, not \"x\""},
-      {"labels log.adi --pdf out.pdf --bureau", "labels takes one LOG"},
+      {"labels log.adi --pdf out.pdf --bureau", "--bureau goes with --sent-log only"},
       {"preview log.adi --image p.bmp --scale 3", "--scale takes 1, 2 or 4, not \"3\""},
-      {"logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101", "logbook takes"},
+      {"logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101",
+       "--from-page goes with neither --begin nor --end"},
   };
   for (const auto& [args, says] : mistakes) {
     const BatchRun run = folder.Run(args);
