@@ -23,6 +23,7 @@
 #include "designs/DesignEditing.h"
 #include "designs/DesignSettings.h"
 #include "print/PrinterChoice.h"
+#include "qt/QtColour.h"
 #include "shell/MainWindowState.h"
 #include "shell/Session.h"
 
@@ -105,7 +106,7 @@ void CustomLabelLayoutWindow::ShowFieldSummary(int field, const designs::DesignF
   f.adif->setText(ToQString(stored.adif));
   if (!stored.stored.fontName.empty()) {
     f.font->setText(ToQString(stored.fontName));
-    f.font->setStyleSheet(QStringLiteral("color: %1").arg(DesignColour(stored.color).name()));
+    f.font->setStyleSheet(QStringLiteral("color: %1").arg(qt::ToQColor(stored.color).name()));
   }
   f.horiz->setText(QStringLiteral("H ") + ToQString(stored.stored.horiz));
   f.vert->setText(QStringLiteral("V ") + ToQString(stored.stored.vert));

@@ -16,7 +16,7 @@
 #include "app/Named.h"
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
-#include "print/Colour.h"
+#include "qt/QtColour.h"
 #include "text/Text.h"
 
 namespace tavrilon::app {
@@ -42,7 +42,7 @@ Desktop::FontChoice FontOf(const designs::FieldOptions& f) {
   font.setItalic(f.italic);
   font.setUnderline(f.underline);
   font.setStrikeOut(f.strikethru);
-  return {font, DesignColour(f.color)};
+  return {font, qt::ToQColor(f.color)};
 }
 
 }  // namespace
@@ -56,15 +56,6 @@ void WideEnoughFor(QLineEdit& box, const QString& sample) {
       least - metrics.maxWidth() + metrics.horizontalAdvance(sample + QLatin1Char('0'));
   box.setMinimumWidth(width);
   box.setMaximumWidth(2 * width);
-}
-
-QColor DesignColour(std::uint32_t value) {
-  const print::Rgb rgb = print::UnpackColour(value);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-std::uint32_t DesignColourValue(const QColor& colour) {
-  return print::PackColour({colour.red(), colour.green(), colour.blue()});
 }
 
 FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int design, int field,
@@ -208,7 +199,7 @@ void FieldOptionsDialog::ShowFontText(const QString& text) {
   QFont shown = lblCLLOpFont_->font();
   shown.setFamily(FontOf(font_).font.family());
   lblCLLOpFont_->setFont(shown);
-  lblCLLOpFont_->setStyleSheet(QStringLiteral("color: %1").arg(DesignColour(font_.color).name()));
+  lblCLLOpFont_->setStyleSheet(QStringLiteral("color: %1").arg(qt::ToQColor(font_.color).name()));
 }
 
 void FieldOptionsDialog::ChangeFont() {
@@ -222,7 +213,7 @@ void FieldOptionsDialog::ChangeFont() {
   font_.italic = chosen->font.italic();
   font_.underline = chosen->font.underline();
   font_.strikethru = chosen->font.strikeOut();
-  font_.color = DesignColourValue(chosen->colour);
+  font_.color = qt::FromQColor(chosen->colour);
 }
 
 void FieldOptionsDialog::Apply() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -81,9 +80,5 @@ class FieldOptionsDialog : public QDialog {
 // A box for numbers: wide enough for `sample` in the box's font, so that a
 // number shows whole at any scale of the screen, and at most twice that.
 void WideEnoughFor(QLineEdit& box, const QString& sample);
-
-// A design's colour (255 is red) and back.
-QColor DesignColour(std::uint32_t value);
-std::uint32_t DesignColourValue(const QColor& colour);
 
 }  // namespace tavrilon::app

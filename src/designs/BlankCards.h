@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "sheets/LabelSheet.h"
+
 namespace tavrilon::designs {
 
-// The most blank cards one run prints: a label position is 16 bits.
-inline constexpr long kMostBlankCards = 32767;
+// The most blank cards one run prints.
+inline constexpr long kMostBlankCards = sheets::kMostLabelPosition;
 
 // The cards the editor's entry asks for: any number, its fraction dropped,
 // and none below one. Nothing, with `fault` for the user, when the entry is

@@ -19,9 +19,14 @@ bool CustomLabelPrinter::ConfirmFirstLabel(print::PrintSurface& measure,
                      "\nPrint the labels all the same?");
 }
 
+void StartCustomSheet(print::PrintSurface& surface, const designs::DesignRenderer& renderer,
+                      sheets::LabelPlacement& placement, long labelsToSkip) {
+  print::LaserPRT::SetOrientation(surface, renderer.Design().orientation);
+  PrepareLabelSheet(surface, placement, labelsToSkip);
+}
+
 void CustomLabelPrinter::Start(print::PrintSurface& surface, long labelsToSkip) {
-  print::LaserPRT::SetOrientation(surface, renderer_.Design().orientation);
-  PrepareLabelSheet(surface, placement_, labelsToSkip);
+  StartCustomSheet(surface, renderer_, placement_, labelsToSkip);
 }
 
 bool CustomLabelPrinter::Print(print::PrintSurface& surface, const adif::FieldTable& fields,

@@ -10,6 +10,11 @@
 
 namespace tavrilon::labels {
 
+// Turns the page as the design read by `renderer` says, then sets the sheet
+// up as every design starts: the labels printed, blank cards and the preview.
+void StartCustomSheet(print::PrintSurface& surface, const designs::DesignRenderer& renderer,
+                      sheets::LabelPlacement& placement, long labelsToSkip);
+
 // A custom design, as its renderer draws it: the contacts of one station
 // share a label up to the design's lines.
 class CustomLabelPrinter : public DesignPrinter {

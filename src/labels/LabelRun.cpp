@@ -9,7 +9,6 @@
 #include "labels/LabelLoop.h"
 #include "labels/SimpleLabelPrinter.h"
 #include "labels/UnreadableDates.h"
-#include "print/LaserPRT.h"
 #include "session/RunProgress.h"
 
 namespace tavrilon::labels {
@@ -170,9 +169,8 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
       !contacts.Sort(request.labelInputFile, true, sortDisplay_)) {
     return RunOutcome::Stopped;
   }
-  print::LaserPRT::SetOrientation(picture, renderer.Design().orientation);
   sheets::LabelPlacement placement(prepared->sheet);
-  PrepareLabelSheet(picture, placement, 0);
+  StartCustomSheet(picture, renderer, placement, 0);
   RunProgress progress(ui_);
   UnreadableDates dates;
   std::size_t number = 0;
@@ -217,9 +215,8 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
   }
   designs::DesignRenderer& renderer = *prepared->renderer;
   print::ApplyCalibration(*surface, prepared->correction);
-  print::LaserPRT::SetOrientation(*surface, renderer.Design().orientation);
   sheets::LabelPlacement placement(prepared->sheet);
-  PrepareLabelSheet(*surface, placement, prepared->labelsToSkip);
+  StartCustomSheet(*surface, renderer, placement, prepared->labelsToSkip);
   for (long card = 0; card < count; ++card) {
     if (!renderer.RenderBlankCard(*surface, placement)) {
       surface->DiscardDocument();

@@ -12,8 +12,8 @@
 
 namespace tavrilon::labels {
 
-// The largest skip count: a label position is 16 bits.
-inline constexpr long kMostLabelsToSkip = 32767;
+// The largest skip count.
+inline constexpr long kMostLabelsToSkip = sheets::kMostLabelPosition;
 
 // Which of the checks a run needs.
 enum class RunKind {

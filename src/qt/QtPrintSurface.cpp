@@ -9,15 +9,11 @@
 #include <QPrinter>
 
 #include "files/RegularFile.h"
+#include "qt/QtColour.h"
 
 namespace tavrilon::qt {
 
 namespace {
-
-QColor ToQColor(print::Colour colour) {
-  const print::Rgb rgb = print::UnpackColour(colour);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 QString ToQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

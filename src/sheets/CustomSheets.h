@@ -44,7 +44,7 @@ enum class EntryProblem {
   NotANumber,       // a pitch or margin that is not a number of inches, 0 or more
   NotAWholeNumber,  // across or down not a whole number from 1 to kMostLabelsPerLine
 };
-inline constexpr int kMostLabelsPerLine = 32767;  // a label position is 16 bits
+inline constexpr int kMostLabelsPerLine = kMostLabelPosition;
 
 struct CustomSheetEntryFault {
   CustomSheetEntry entry;

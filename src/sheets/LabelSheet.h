@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace tavrilon::sheets {
@@ -22,6 +23,10 @@ struct LabelPosition {
   std::int16_t column = 1;
   std::int16_t row = 1;
 };
+
+// The largest label number in a row or a column, and so the most labels a
+// run may skip or print blank at once.
+inline constexpr int kMostLabelPosition = std::numeric_limits<std::int16_t>::max();
 
 // The extra room a label printer leaves below each printed line, in inches.
 constexpr double LineGap(double points) {
