@@ -9,18 +9,13 @@ namespace tavrilon::sheets {
 
 // The 30 label stocks the program knows. Stock texts are compared in capitals.
 
-// The catalogued sheet of `stock`, named `stock` as passed; nothing for a
-// stock that is not catalogued (the custom sheets are not).
+// The catalogued sheet of `stock`, named `stock` as passed, with its label
+// and the paper it is made on; nothing for a stock that is not catalogued
+// (the custom sheets are not).
 std::optional<LabelSheet> CatalogueSheet(std::string_view stock);
 
 // The one-line description the main window shows. Display text only: its
 // number formats vary, and printing takes the numbers of the sheet.
 std::optional<std::string_view> CatalogueDescription(std::string_view stock);
-
-enum class Paper { UsLetter, A4 };
-
-// The paper a stock is made on, for the print job; nothing for a custom sheet
-// (and any other text), whose paper is whatever the printer holds.
-std::optional<Paper> StockPaper(std::string_view stock);
 
 }  // namespace tavrilon::sheets

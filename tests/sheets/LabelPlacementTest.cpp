@@ -2,6 +2,7 @@
 
 #include "print/RecordingSurface.h"
 #include "sheets/LabelPlacement.h"
+#include "sheets/SheetCatalogue.h"
 #include "sheets/SheetLookup.h"
 #include "support/TestSupport.h"
 
@@ -16,16 +17,27 @@ class LabelPlacementTest : public ::testing::Test {
 
   test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
+  InstalledSheets installed_;
   print::RecordingSurface surface_;
 };
+
+// The maker's layout, not the rounded one the catalogue once had.
+TEST_F(LabelPlacementTest, The5160sThirdColumnIsWhereTheMakerPutsIt) {
+  LabelPlacement placement(CatalogueSheet("5160").value());
+  EXPECT_FLOAT_EQ(placement.LabelLeft(), 0.1875F);
+  EXPECT_FLOAT_EQ(placement.LabelTop(), 0.5F);
+  placement.SetPosition({3, 10});
+  EXPECT_FLOAT_EQ(placement.LabelLeft(), 0.1875F + 2 * 2.75F);
+  EXPECT_FLOAT_EQ(placement.LabelTop(), 0.5F + 9);
+}
 
 // The first label, the first of the second row and the last of the sheet,
 // then a new page; a single column steps down at once.
 TEST_F(LabelPlacementTest, LabelsGoAcrossThenDownThenToANewPage) {
-  StoreCustom(1, "Custom 1| 2 |3.0|3.5 |2|0.5|.25|extra");  // blanks around numbers
+  StoreCustom(1, "Custom 1| 2 |3.0|3.5 |2|0.5|.25| 3.4 ||extra");  // blanks around numbers
   StoreCustom(2, "Custom 2|1|2|6|4.5|1.3|1.3");
   for (const char* stock : {"Custom 1", "custom 2"}) {
-    const SheetLookup lookup = FindSheet(stock, settings_);
+    const SheetLookup lookup = FindSheet(stock, settings_, installed_);
     ASSERT_TRUE(lookup.Found()) << stock;
     LabelPlacement placement(*lookup.sheet);
     const LabelSheet& s = placement.Sheet();
@@ -49,14 +61,14 @@ TEST_F(LabelPlacementTest, LabelsGoAcrossThenDownThenToANewPage) {
     expectLabel(s.across * s.down, 1, 1);
     EXPECT_EQ(surface_.page, page + 1) << stock;
   }
-  EXPECT_EQ(FindSheet("Custom 1", settings_).sheet->across, 2);
+  EXPECT_EQ(FindSheet("Custom 1", settings_, installed_).sheet->across, 2);
   StoreCustom(1, "Custom 1|1|1|1|1|0|0");  // read afresh at every lookup
-  EXPECT_EQ(FindSheet("Custom 1", settings_).sheet->across, 1);
+  EXPECT_EQ(FindSheet("Custom 1", settings_, installed_).sheet->across, 1);
 }
 
 TEST_F(LabelPlacementTest, ASheetNotFoundSaysWhy) {
   StoreCustom(2, "Custom 2|3|");
-  EXPECT_TRUE(FindSheet("l7164", settings_).Found());  // in capitals
+  EXPECT_TRUE(FindSheet("l7164", settings_, installed_).Found());  // in capitals
   const struct {
     const char* stock;
     SheetLookupStatus status;
@@ -68,7 +80,7 @@ TEST_F(LabelPlacementTest, ASheetNotFoundSaysWhy) {
       {"Custom 2", SheetLookupStatus::CustomIncomplete, nullptr},
   };
   for (const auto& c : cases) {
-    const SheetLookup lookup = FindSheet(c.stock, settings_);
+    const SheetLookup lookup = FindSheet(c.stock, settings_, installed_);
     EXPECT_EQ(lookup.status, c.status) << c.stock;
     EXPECT_FALSE(lookup.sheet) << c.stock;
     EXPECT_EQ(SheetLookupText(c.stock, lookup),
