@@ -1,5 +1,6 @@
 #include "sheets/CustomSheets.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "text/Text.h"
@@ -20,6 +21,27 @@ std::string_view PartOr(const std::vector<std::string_view>& parts, std::size_t 
   return i < parts.size() ? parts[i] : std::string_view();
 }
 
+bool IsLabelSize(CustomSheetEntry entry) {
+  return entry == CustomSheetEntry::LabelWidth || entry == CustomSheetEntry::LabelHeight;
+}
+
+// The pitch a label's width or height must fit in.
+CustomSheetEntry PitchOf(CustomSheetEntry size) {
+  return size == CustomSheetEntry::LabelWidth ? CustomSheetEntry::HorizontalPitch
+                                              : CustomSheetEntry::VerticalPitch;
+}
+
+double PitchValue(CustomSheetEntry size, const LabelSheet& sheet) {
+  return size == CustomSheetEntry::LabelWidth ? sheet.horizontalPitch : sheet.verticalPitch;
+}
+
+// A label larger than its pitch runs into the next one; a single label in
+// that direction has no next one.
+bool RunsIntoNext(CustomSheetEntry size, double length, const LabelSheet& sheet) {
+  const int labels = size == CustomSheetEntry::LabelWidth ? sheet.across : sheet.down;
+  return labels > 1 && length > PitchValue(size, sheet);
+}
+
 }  // namespace
 
 std::string_view CustomSheetEntryHeading(CustomSheetEntry entry) {
@@ -36,6 +58,10 @@ std::string_view CustomSheetEntryHeading(CustomSheetEntry entry) {
       return "Top Margin";
     case CustomSheetEntry::LeftMargin:
       return "Left Margin";
+    case CustomSheetEntry::LabelWidth:
+      return "Label Width";
+    case CustomSheetEntry::LabelHeight:
+      return "Label Height";
   }
   return {};
 }
@@ -68,15 +94,24 @@ bool IsCustomSheetDefined(std::string_view stored) {
 std::variant<LabelSheet, CustomSheetFault> ParseCustomSheet(int sheet, std::string_view stored) {
   const auto parts = SplitStoredSheet(stored);
   CustomSheetFault fault{sheet, {}};
-  LabelSheet result{std::string(parts[0]), 0, 0, 0, 0, 0, 0};
+  LabelSheet result;
+  result.name = std::string(parts[0]);
   int* counts[] = {&result.across, &result.down};
   double* lengths[] = {&result.horizontalPitch, &result.verticalPitch, &result.topMargin,
-                       &result.leftMargin};
+                       &result.leftMargin,      &result.labelWidth,    &result.labelHeight};
+  const auto read = [&fault](CustomSheetEntry entry) {
+    return std::none_of(fault.entries.begin(), fault.entries.end(),
+                        [entry](const CustomSheetEntryFault& e) { return e.entry == entry; });
+  };
   for (std::size_t i = 0; i < kCustomSheetEntryCount; ++i) {
     const auto entry = static_cast<CustomSheetEntry>(i);
     const std::string_view part = PartOr(parts, i + 1);
     if (text::TrimBlanks(part).empty()) {
-      fault.entries.push_back({entry, EntryProblem::Missing, std::string(part)});
+      if (IsLabelSize(entry)) {
+        *lengths[i - 2] = PitchValue(entry, result);
+      } else {
+        fault.entries.push_back({entry, EntryProblem::Missing, std::string(part)});
+      }
     } else if (i < 2) {
       if (const auto count = ParseLabelCount(part)) {
         *counts[i] = *count;
@@ -85,6 +120,9 @@ std::variant<LabelSheet, CustomSheetFault> ParseCustomSheet(int sheet, std::stri
       }
     } else if (const auto length = text::ParseNumber(part)) {
       *lengths[i - 2] = *length;
+      if (IsLabelSize(entry) && read(PitchOf(entry)) && RunsIntoNext(entry, *length, result)) {
+        fault.entries.push_back({entry, EntryProblem::LargerThanPitch, std::string(part)});
+      }
     } else {
       fault.entries.push_back({entry, EntryProblem::NotANumber, std::string(part)});
     }
@@ -114,6 +152,10 @@ std::string CustomSheetFaultText(const CustomSheetFault& fault) {
       case EntryProblem::NotAWholeNumber:
         text += " \"" + e.stored + "\" is not a whole number from 1 to " +
                 std::to_string(kMostLabelsPerLine);
+        break;
+      case EntryProblem::LargerThanPitch:
+        text += " \"" + e.stored + "\" is larger than its ";
+        text += CustomSheetEntryHeading(PitchOf(e.entry));
         break;
     }
   }

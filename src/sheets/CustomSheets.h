@@ -14,14 +14,25 @@ namespace tavrilon::sheets {
 
 // The three sheets the user defines ("Custom 1" to "Custom 3"). Each lives in
 // the settings file only, as settings::CustomSheetKey = the sheet's name and
-// its six entries joined by "|", the entries exactly as typed; it is read
-// afresh at every use. An empty value means the sheet is not defined.
+// its eight entries joined by "|", the entries exactly as typed; it is read
+// afresh at every use. An empty value means the sheet is not defined. The
+// label's size came last and may be absent or blank: the label is then as
+// large as the pitch.
 
 inline constexpr int kCustomSheetCount = settings::kCustomSheetCount;
 
-// The six entries in their stored order; the dialog's column headings name them.
-enum class CustomSheetEntry { Across, Down, HorizontalPitch, VerticalPitch, TopMargin, LeftMargin };
-inline constexpr std::size_t kCustomSheetEntryCount = 6;
+// The entries in their stored order; the dialog's column headings name them.
+enum class CustomSheetEntry {
+  Across,
+  Down,
+  HorizontalPitch,
+  VerticalPitch,
+  TopMargin,
+  LeftMargin,
+  LabelWidth,
+  LabelHeight,
+};
+inline constexpr std::size_t kCustomSheetEntryCount = 8;
 using CustomSheetEntries = std::array<std::string, kCustomSheetEntryCount>;
 
 std::string_view CustomSheetEntryHeading(CustomSheetEntry entry);
@@ -41,8 +52,9 @@ bool IsCustomSheetDefined(std::string_view stored);
 // Why a defined sheet cannot be printed on, entry by entry.
 enum class EntryProblem {
   Missing,          // absent from the stored value, or blank
-  NotANumber,       // a pitch or margin that is not a number of inches, 0 or more
+  NotANumber,       // a length that is not a number of inches, 0 or more
   NotAWholeNumber,  // across or down not a whole number from 1 to kMostLabelsPerLine
+  LargerThanPitch,  // a label wider or taller than its pitch, which the next label overlaps
 };
 inline constexpr int kMostLabelsPerLine = kMostLabelPosition;
 

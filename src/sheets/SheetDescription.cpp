@@ -2,6 +2,7 @@
 
 #include "sheets/CustomSheets.h"
 #include "sheets/SheetCatalogue.h"
+#include "text/Text.h"
 
 namespace tavrilon::sheets {
 
@@ -18,12 +19,17 @@ std::optional<std::string> SheetDescription(std::string_view stock,
   if (!IsCustomSheetDefined(stored)) {
     return "Not Defined";
   }
-  // The entries as stored, blanks and all, so the user sees what a run reads.
+  // The entries as stored, blanks and all, so the user sees what a run reads;
+  // the label's size only when it is given.
   const auto parts = SplitStoredSheet(stored);
   static constexpr std::string_view kLabels[kCustomSheetEntryCount] = {
-      " - A: ", "   D: ", "   HP: ", "   VP: ", "   TM: ", "   LM: "};
+      " - A: ", "   D: ", "   HP: ", "   VP: ", "   TM: ", "   LM: ", "   W: ", "   H: "};
+  const auto given = [&parts](std::size_t part) {
+    return part < parts.size() && !text::TrimBlanks(parts[part]).empty();
+  };
+  const std::size_t shown = given(7) || given(8) ? kCustomSheetEntryCount : 6;
   std::string description = CustomSheetName(*sheet);
-  for (std::size_t i = 0; i < kCustomSheetEntryCount; ++i) {
+  for (std::size_t i = 0; i < shown; ++i) {
     description += kLabels[i];
     if (i + 1 < parts.size()) {
       description += parts[i + 1];
