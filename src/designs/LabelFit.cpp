@@ -1,5 +1,7 @@
 #include "designs/LabelFit.h"
 
+#include "sheets/LabelSize.h"
+
 namespace tavrilon::designs {
 
 namespace {
@@ -40,10 +42,10 @@ std::optional<std::string_view> EdgePassed(const FieldExtent& extent,
   if (extent.top < -kEdgeSlack) {
     return "top";
   }
-  if (extent.right > sheet.horizontalPitch + kEdgeSlack) {
+  if (extent.right > sheets::LabelWidthOf(sheet) + kEdgeSlack) {
     return "right";
   }
-  if (extent.bottom > sheet.verticalPitch + kEdgeSlack) {
+  if (extent.bottom > sheets::LabelHeightOf(sheet) + kEdgeSlack) {
     return "bottom";
   }
   return std::nullopt;

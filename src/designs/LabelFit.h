@@ -19,7 +19,8 @@ std::vector<FieldExtent> DrawFirstLabel(DesignRenderer& renderer, print::PrintSu
                                         int design, const LabelSample& sample, double left,
                                         double top, std::string& failure);
 
-// A label's room is its pitch across and down: the sheets give no other size.
+// A label's room is the label itself, not its pitch: a text in the gap
+// between two labels is on neither.
 bool RunsPastEdge(const FieldExtent& extent, const sheets::LabelSheet& sheet);
 // The first text that runs past the label's room, if any.
 std::optional<FieldExtent> FirstOverflow(const std::vector<FieldExtent>& extents,
