@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "files/RegularFile.h"
+#include "sheets/LabelOutline.h"
 #include "sheets/PrinterOffset.h"
 #include "text/Text.h"
 
@@ -44,6 +45,15 @@ std::string FaultText(int design, const CustomLabelDesign& read, const Unreadabl
   text += value.problem;
   text += '.';
   return text;
+}
+
+// The preview's grid: each label's own outline, so that the gaps between
+// labels show as they are on the sheet.
+void DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet) {
+  surface.SetLineWidth(1);
+  for (const sheets::LabelCorner& corner : sheets::LabelCorners(sheet)) {
+    sheets::DrawLabelOutline(surface, corner, sheet, print::kBlue);
+  }
 }
 
 }  // namespace
@@ -280,26 +290,6 @@ DesignRenderer::ViewStep DesignRenderer::RenderLabelView(print::PrintSurface& su
   DrawContact(surface, origin, fields);
   extents_ = nullptr;
   return ViewStep::Drawn;
-}
-
-void DesignRenderer::DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet) {
-  const double left = sheet.leftMargin;
-  const double top = sheet.topMargin;
-  const double right = left + sheet.across * sheet.horizontalPitch;
-  const double bottom = top + sheet.down * sheet.verticalPitch;
-  surface.SetLineWidth(1);
-  surface.DrawLine(left, top, right, top, print::kBlue);
-  surface.DrawLine(left, top, left, bottom, print::kBlue);
-  surface.DrawLine(left, bottom - 0.01, right, bottom - 0.01, print::kBlue);
-  surface.DrawLine(right - 0.01, top, right - 0.01, bottom, print::kBlue);
-  for (int k = 1; k < sheet.down; ++k) {
-    const double y = top + k * sheet.verticalPitch;
-    surface.DrawLine(left, y, right, y, print::kRed);
-  }
-  for (int k = 1; k < sheet.across; ++k) {
-    const double x = left + k * sheet.horizontalPitch;
-    surface.DrawLine(x, top, x, bottom, print::kRed);
-  }
 }
 
 }  // namespace tavrilon::designs

@@ -98,7 +98,6 @@ class DesignRenderer {
   void DrawContact(print::PrintSurface& surface, Origin origin, const adif::FieldTable& fields);
   void PlaceField(print::PrintSurface& surface, const DesignField& field, Origin origin,
                   double lineOffset);
-  void DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet);
 
   settings::SettingsFile& settings_;
   CustomLabelDesign design_;

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -22,8 +24,9 @@ std::string Qso(std::string_view call, std::string_view extra = "") {
          "<EOR>\n";
 }
 
-// Custom design 1 on stock 5160 (three across, labels 2.8 by 1 inch from
-// 0.15, 0.45), printed by a label run on the recording surface.
+// Custom design 1 on stock 5160 (three across, labels 2.625 by 1 inch on a
+// pitch of 2.75 from 0.1875, 0.5), printed by a label run on the recording
+// surface.
 class DesignRendererTest : public test::LabelRunFixture {
  protected:
   void Design(std::string_view lines) {
@@ -66,8 +69,8 @@ TEST_F(DesignRendererTest, ContactsOfOneStationShareALabelUpToItsLines) {
   } cases[] = {
       {"MultiLines=3", Qso("W1AW") + Qso("K1ABC") + Qso("W1AW") + Qso("W1AW") + Qso("W1AW"),
        // sorted by call: K1ABC's label, then three lines and a fourth label
-       "K1ABC@0.25,0.55 W1AW@3.05,0.55 W1AW@3.05,0.75 W1AW@3.05,0.95 W1AW@5.85,0.55 "},
-      {"MultiLines=3", Qso("W1AW") + Qso("w1aw"), "W1AW@0.25,0.55 w1aw@3.05,0.55 "},
+       "K1ABC@0.29,0.60 W1AW@3.04,0.60 W1AW@3.04,0.80 W1AW@3.04,1.00 W1AW@5.79,0.60 "},
+      {"MultiLines=3", Qso("W1AW") + Qso("w1aw"), "W1AW@0.29,0.60 w1aw@3.04,0.60 "},
   };
   for (const auto& c : cases) {
     Design(std::string(c.design) +
@@ -85,7 +88,7 @@ TEST_F(DesignRendererTest, ContactsOfOneStationShareALabelUpToItsLines) {
   };
   ASSERT_EQ(run_.PrintLabelRun(Request(Qso("W1AW")), removeSettings).outcome,
             RunOutcome::Completed);
-  EXPECT_EQ(Texts(), "W1AW@0.25,0.55 ");
+  EXPECT_EQ(Texts(), "W1AW@0.29,0.60 ");
 }
 
 TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesignPutsThem) {
@@ -106,10 +109,10 @@ TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesign
             RunOutcome::Completed);
   EXPECT_EQ(Texts(),
             // the first line: "A" goes on after "Name: John", 10 characters of 10 points
-            "W1AW@0.25,0.55 Name: John@1.15,0.55  RST 599@1.98,0.75 TNX QSL@0.25,0.95 "
-            "Fixed@0.15,1.25 X@0.57,1.35 "
+            "W1AW@0.29,0.60 Name: John@1.19,0.60  RST 599@2.02,0.80 TNX QSL@0.29,1.00 "
+            "Fixed@0.19,1.30 X@0.60,1.40 "
             // the second: repeating fields only; "A" goes on from where field 2 was placed
-            " RST 579@1.15,1.00 PSE QSL|!@0.25,1.20 ");
+            " RST 579@1.19,1.05 PSE QSL|!@0.29,1.25 ");
   const auto texts = surface_.Texts();
   EXPECT_TRUE(texts[5]->font.bold);
   EXPECT_EQ(texts[5]->font.points, 12);
@@ -163,8 +166,8 @@ TEST_F(DesignRendererTest, BlankCardsCarryTheFixedTextsOnlyAndStepAcrossThenDown
   ASSERT_EQ(run_.PrintBlankCards(Request(""), 5, [this] { return &surface_; }).outcome,
             RunOutcome::Completed);
   EXPECT_EQ(Texts(),
-            "QSL to@0.19,0.55 @2.09,0.45 QSL to@2.99,0.55 @4.89,0.45 QSL to@5.79,0.55 "
-            "@7.69,0.45 QSL to@0.19,1.55 @2.09,1.45 QSL to@2.99,1.55 @4.89,1.45 ");
+            "QSL to@0.23,0.60 @2.13,0.50 QSL to@2.98,0.60 @4.88,0.50 QSL to@5.73,0.60 "
+            "@7.63,0.50 QSL to@0.23,1.60 @2.13,1.50 QSL to@2.98,1.60 @4.88,1.50 ");
 
   Design("Field2ADIF=CALL\nField3Label=^^");  // blanks leave no mark
   EXPECT_EQ(run_.PrintBlankCards(Request(""), 5, [this] { return &surface_; }).outcome,
@@ -173,8 +176,8 @@ TEST_F(DesignRendererTest, BlankCardsCarryTheFixedTextsOnlyAndStepAcrossThenDown
   EXPECT_NE(ui_.messages.back().find("drew nothing on the blank cards"), std::string::npos);
 }
 
-TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {
-  Design("ShowGrid=1\nField1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1");
+TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnly) {
+  Design("Field1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1");
   surface_.offsetXPixels = 600;  // a preview has no printer offset
   EXPECT_EQ(run_.PreviewLabelPage(Request(test::ContactLog(35).substr(6)), surface_),
             RunOutcome::Completed);
@@ -182,18 +185,68 @@ TEST_F(DesignRendererTest, ThePreviewDrawsTheFirstSheetOnlyWithItsGrid) {
   ASSERT_EQ(texts.size(), 30U);
   EXPECT_EQ(texts.back()->text, "ZZ30Q");
   EXPECT_EQ(ui_.statusTexts.back(), "Label 31");  // the reading stopped there
-  // The label area's outline in blue, the lines between labels in red.
-  std::vector<std::string> grid;
-  for (const auto& op : surface_.operations) {
-    if (op.kind == RecordingSurface::Kind::Line && grid.size() < 15) {
-      char line[80];
-      std::snprintf(line, sizeof line, "%s %.2f,%.2f-%.2f,%.2f",
-                    op.colour == print::kBlue ? "B" : "R", op.x, op.y, op.x2, op.y2);
-      grid.emplace_back(line);
+}
+
+// Two by two labels of 1.75 by 0.75 inches on a pitch of 2 by 1: the grid
+// outlines each label, in blue, and leaves the gaps between them empty.
+TEST_F(DesignRendererTest, ThePreviewsGridOutlinesEachLabelNotItsPitch) {
+  Design("ShowGrid=1\nField1ADIF=CALL");
+  std::string fault;
+  const auto sample = BracketSample(dir_.Dictionary(), fault);
+  ASSERT_TRUE(sample) << fault;
+  sheets::LabelSheet sheet{.name = "Gap",
+                           .across = 2,
+                           .down = 2,
+                           .horizontalPitch = 2,
+                           .verticalPitch = 1,
+                           .topMargin = 0.5,
+                           .leftMargin = 0.25,
+                           .labelWidth = 1.75,
+                           .labelHeight = 0.75,
+                           .paper = {},
+                           .staggered = {}};
+  const struct {
+    double radius;
+    std::size_t linesEach;
+    double cornerGap;  // from the square corner to the nearest point drawn
+  } cases[] = {{0, 4, 0}, {0.25, 4 + 4 * 8, 0.25 * (std::sqrt(2) - 1)}};
+  for (const auto& c : cases) {
+    sheet.cornerRadius = c.radius;
+    DesignRenderer renderer(settings_);
+    ASSERT_EQ(renderer.LoadDesign(1), "");
+    sheets::LabelPlacement placement(sheet);
+    surface_.operations.clear();
+    ASSERT_TRUE(renderer.RenderDesignPreview(surface_, sample->contacts[0], placement));
+    std::vector<const RecordingSurface::Operation*> lines;
+    double cornerGap = 1;
+    for (const auto& op : surface_.operations) {
+      if (op.kind == RecordingSurface::Kind::Line) {
+        lines.push_back(&op);
+        EXPECT_EQ(op.colour, print::kBlue);
+        cornerGap = std::min(cornerGap, std::hypot(op.x - 0.25, op.y - 0.5));
+      }
     }
+    ASSERT_EQ(lines.size(), 4 * c.linesEach) << c.radius;
+    // Each label's outline in turn, as the box its lines span.
+    std::string boxes;
+    for (std::size_t first = 0; first < lines.size(); first += c.linesEach) {
+      double box[4] = {9, 9, 0, 0};
+      for (std::size_t k = first; k < first + c.linesEach; ++k) {
+        box[0] = std::min({box[0], lines[k]->x, lines[k]->x2});
+        box[1] = std::min({box[1], lines[k]->y, lines[k]->y2});
+        box[2] = std::max({box[2], lines[k]->x, lines[k]->x2});
+        box[3] = std::max({box[3], lines[k]->y, lines[k]->y2});
+      }
+      char at[64];
+      std::snprintf(at, sizeof at, "%.2f,%.2f-%.2f,%.2f ", box[0], box[1], box[2], box[3]);
+      boxes += at;
+    }
+    EXPECT_EQ(boxes,
+              "0.25,0.50-2.00,1.25 2.25,0.50-4.00,1.25 0.25,1.50-2.00,2.25 "
+              "2.25,1.50-4.00,2.25 ")
+        << c.radius;
+    EXPECT_NEAR(cornerGap, c.cornerGap, 1e-9) << c.radius;
   }
-  EXPECT_EQ(grid[0], "B 0.15,0.45-8.55,0.45");
-  EXPECT_EQ(grid[4], "R 0.15,1.45-8.55,1.45");
 }
 
 // Where each text went, as "field:left,top-right,bottom" in hundredths; the
@@ -223,7 +276,7 @@ TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheE
   DesignRenderer renderer(settings_);
   std::string failure;
   const auto extents = DrawFirstLabel(renderer, surface_, 1, *sample, 0, 0, failure);
-  // "W1AW" on two lines, "/" after the first only, the thanks past 2.8 inches.
+  // "W1AW" on two lines, "/" after the first only, the thanks past the label's 2.625 inches.
   EXPECT_EQ(ExtentsOf(extents),
             "1:0.10,0.10-0.50,0.30 2:0.50,0.10-0.60,0.30 3:1.50,0.70-3.33,0.87 "
             "1:0.10,0.30-0.50,0.50 ");
@@ -253,7 +306,7 @@ TEST_F(DesignRendererTest, ARunAsksOnceBeforePrintingAFirstLabelPastItsEdge) {
 
   ui_.yesNoAnswers = {true};
   EXPECT_EQ(Print(log), RunOutcome::Completed);
-  EXPECT_EQ(Texts(), "A1AA@0.25,0.55 Here@2.65,0.45 A1AA@0.25,0.55 W1AW@3.05,0.55 @5.45,0.45 ");
+  EXPECT_EQ(Texts(), "A1AA@0.29,0.60 Here@2.69,0.50 A1AA@0.29,0.60 W1AW@3.04,0.60 @5.44,0.50 ");
 }
 
 }  // namespace
