@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "designs/DefaultLabel.h"
+#include "sheets/LabelOutline.h"
+#include "sheets/LabelPlacement.h"
+#include "sheets/LabelSize.h"
 #include "sheets/PrinterOffset.h"
 
 namespace tavrilon::labels {
@@ -14,6 +19,10 @@ namespace {
 constexpr double kMm = 1 / 25.4;  // inches
 constexpr int kRulerReach = 6;    // millimetres each way from the corner
 constexpr double kNumberPoints = 6;
+constexpr double kTitlePoints = 6;
+constexpr double kLeastTitlePoints = 3;
+// Where the label is meant to be, faint beside the rulers.
+constexpr print::Colour kOutline = print::PackColour({160, 160, 160});
 
 double TickLength(int mm) {
   if (mm == 0) {
@@ -76,6 +85,36 @@ void DrawCornerRulers(print::PrintSurface& surface, double x, double y) {
   }
 }
 
+// What the page is, inside the label at `corner`, clear of its rulers and of
+// numbers moved into the label: smaller on a small label, and left out on
+// one too small to read it on.
+void DrawTitle(print::PrintSurface& surface, sheets::LabelCorner corner,
+               const sheets::LabelSheet& sheet, std::string_view printer) {
+  const std::string lines[] = {"Alignment page: " + sheet.name + " on " + std::string(printer),
+                               "Read the mm where the label's edges",
+                               "meet the rulers: across, then down."};
+  const double left = corner.left + (kRulerReach + 1) * kMm;
+  const double top = corner.top + 4 * kMm;
+  surface.SetFontSize(kTitlePoints);
+  double widest = 0;
+  for (const std::string& line : lines) {
+    widest = std::max(widest, surface.TextWidth(line));
+  }
+  const double tallest = static_cast<double>(std::size(lines)) * surface.TextHeight();
+  const double room = std::min((corner.left + sheets::LabelWidthOf(sheet) - kMm - left) / widest,
+                               (corner.top + sheets::LabelHeightOf(sheet) - kMm - top) / tallest);
+  const double points = kTitlePoints * std::min(room, 1.0);
+  if (points < kLeastTitlePoints) {
+    return;
+  }
+  surface.SetFontSize(points);
+  surface.SetCurrentY(top);
+  for (const std::string& line : lines) {
+    surface.SetCurrentX(left);
+    surface.PrintText(line, true);
+  }
+}
+
 }  // namespace
 
 void DrawAlignmentPage(print::PrintSurface& surface, const sheets::LabelSheet& sheet,
@@ -85,23 +124,16 @@ void DrawAlignmentPage(print::PrintSurface& surface, const sheets::LabelSheet& s
   surface.SetBold(false);
   surface.SetFontSize(kNumberPoints);
   const sheets::PrinterOffset offset = sheets::PrinterOffsetOf(surface);
-  for (int row = 0; row < sheet.down; ++row) {
-    for (int column = 0; column < sheet.across; ++column) {
-      DrawCornerRulers(surface, sheet.leftMargin + column * sheet.horizontalPitch - offset.x,
-                       sheet.topMargin + row * sheet.verticalPitch - offset.y);
-    }
+  const std::vector<sheets::LabelCorner> corners = sheets::LabelCorners(sheet);
+  const auto placed = [&offset](sheets::LabelCorner corner) {
+    return sheets::LabelCorner{corner.left - offset.x, corner.top - offset.y};
+  };
+  for (const sheets::LabelCorner& corner : corners) {
+    sheets::DrawLabelOutline(surface, placed(corner), sheet, kOutline);
+    DrawCornerRulers(surface, placed(corner).left, placed(corner).top);
   }
-  // What the page is, inside the first label, clear of its rulers and of
-  // numbers moved into the label.
-  surface.SetFontSize(6);
-  const double left = sheet.leftMargin - offset.x + (kRulerReach + 1) * kMm;
-  surface.SetCurrentY(sheet.topMargin - offset.y + 4 * kMm);
-  const std::string lines[] = {"Alignment page: " + sheet.name + " on " + std::string(printer),
-                               "Read the mm where the label's edges",
-                               "meet the rulers: across, then down."};
-  for (const std::string& line : lines) {
-    surface.SetCurrentX(left);
-    surface.PrintText(line, true);
+  if (!corners.empty()) {
+    DrawTitle(surface, placed(corners.front()), sheet, printer);
   }
 }
 
