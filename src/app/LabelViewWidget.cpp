@@ -7,6 +7,7 @@
 
 #include "qt/PreviewImage.h"
 #include "qt/QtPrintSurface.h"
+#include "sheets/LabelSize.h"
 
 namespace tavrilon::app {
 
@@ -48,11 +49,11 @@ void LabelViewWidget::SetSheet(std::optional<sheets::LabelSheet> sheet) {
 }
 
 double LabelViewWidget::RoomWidth() const {
-  return sheet_ ? sheet_->horizontalPitch : kUnknownWidth;
+  return sheet_ ? sheets::LabelWidthOf(*sheet_) : kUnknownWidth;
 }
 
 double LabelViewWidget::RoomHeight() const {
-  return sheet_ ? sheet_->verticalPitch : kUnknownHeight;
+  return sheet_ ? sheets::LabelHeightOf(*sheet_) : kUnknownHeight;
 }
 
 QPoint LabelViewWidget::PointAt(double xInches, double yInches) const {
@@ -78,9 +79,12 @@ void LabelViewWidget::Redraw() {
   {
     QPainter painter(&picture_);
     const QRectF label(QPointF(PointAt(0, 0)), QPointF(PointAt(RoomWidth(), RoomHeight())));
-    painter.fillRect(label, Qt::white);
+    const double radius = sheet_ ? sheets::CornerRadiusOf(*sheet_) * dotsPerInch_ : 0;
+    // Square corners stay crisp; round ones need smoothing.
+    painter.setRenderHint(QPainter::Antialiasing, radius > 0);
+    painter.setBrush(Qt::white);
     painter.setPen(QPen(kOutline, 1, sheet_ ? Qt::SolidLine : Qt::DashLine));
-    painter.drawRect(label);
+    painter.drawRoundedRect(label, radius, radius);
   }
   failure_.clear();
   {

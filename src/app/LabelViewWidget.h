@@ -15,8 +15,9 @@
 namespace tavrilon::app {
 
 // One label of the design being edited at true proportions, drawn by the
-// renderer that prints it, inside the outline of the chosen stock's label.
-// A text that runs past the outline is boxed in red. Dragging a text moves
+// renderer that prints it, inside the outline of the chosen stock's label:
+// its own size and rounded corners, not its pitch. A text that runs past the
+// label's edge is boxed in red. Dragging a text moves
 // its field: FieldDragged tells by how much, in inches.
 class LabelViewWidget : public QWidget {
   Q_OBJECT
