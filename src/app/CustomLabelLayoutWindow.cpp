@@ -24,6 +24,7 @@
 #include "designs/DesignSettings.h"
 #include "print/PrinterChoice.h"
 #include "qt/QtColour.h"
+#include "sheets/SheetLookup.h"
 #include "shell/MainWindowState.h"
 #include "shell/Session.h"
 
@@ -216,7 +217,9 @@ void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double do
 }
 
 void CustomLabelLayoutWindow::RefreshView() {
-  form_.labelView->Refresh(state_.LabelInputFile, state_.LabelStock);
+  form_.labelView->Refresh(
+      state_.LabelInputFile, state_.LabelStock,
+      sheets::FindSheet(state_.LabelStock, settings_, session_.LabelSheets()).sheet);
 }
 
 }  // namespace tavrilon::app

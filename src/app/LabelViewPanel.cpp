@@ -8,7 +8,6 @@
 #include "app/QtText.h"
 #include "designs/DesignSettings.h"
 #include "designs/LabelSample.h"
-#include "sheets/SheetLookup.h"
 
 namespace tavrilon::app {
 
@@ -28,7 +27,8 @@ LabelViewPanel::LabelViewPanel(settings::SettingsFile& settings, int design,
   layout->addWidget(lblViewNote_);
 }
 
-void LabelViewPanel::Refresh(const std::string& log, const std::string& stock) {
+void LabelViewPanel::Refresh(const std::string& log, const std::string& stock,
+                             const std::optional<sheets::LabelSheet>& sheet) {
   if (!sampleRead_ || sampleLog_ != log) {
     sampleRead_ = true;
     sampleLog_ = log;
@@ -36,7 +36,6 @@ void LabelViewPanel::Refresh(const std::string& log, const std::string& stock) {
     sampleNote_ = std::move(shown.note);
     labelView_->SetSample(std::move(shown.sample));
   }
-  const auto sheet = sheets::FindSheet(stock, settings_).sheet;
   labelView_->SetSheet(sheet);
   labelView_->Redraw();
 

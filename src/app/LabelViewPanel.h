@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include <QWidget>
 
 #include "settings/SettingsFile.h"
+#include "sheets/LabelSheet.h"
 
 class QLabel;
 
@@ -25,9 +27,11 @@ class LabelViewPanel : public QWidget {
 
   LabelViewWidget& View() { return *labelView_; }
 
-  // Draws the label again in the outline of `stock`, with the first label of
-  // `log` read again when the log is another than the one shown.
-  void Refresh(const std::string& log, const std::string& stock);
+  // Draws the label again in the outline of `stock`'s `sheet` (none when the
+  // stock is not known), with the first label of `log` read again when the
+  // log is another than the one shown.
+  void Refresh(const std::string& log, const std::string& stock,
+               const std::optional<sheets::LabelSheet>& sheet);
 
  private:
   settings::SettingsFile& settings_;

@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
 
+#include <chrono>
+#include <cstdio>
+
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,6 +19,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/AboutDialog.h"
@@ -27,6 +31,7 @@
 #include "app/Pictures.h"
 #include "app/QtText.h"
 #include "app/SelectPrinterDialog.h"
+#include "app/SheetFinder.h"
 #include "app/WindowPlacement.h"
 #include "print/PrinterChoice.h"
 #include "version/VersionString.h"
@@ -36,6 +41,9 @@ namespace tavrilon::app {
 namespace {
 
 using designs::LabelDesign;
+
+// How often the window looks whether the label database has been read.
+constexpr std::chrono::milliseconds kLabelSheetsLook{20};
 
 constexpr LabelDesign kDesignOptions[] = {LabelDesign::Default, LabelDesign::Simple,
                                           LabelDesign::Custom1, LabelDesign::Custom2,
@@ -58,9 +66,12 @@ MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop
       session_(session),
       printers_(printers),
       desktop_(desktop),
-      form_(*this),
+      form_(*this,
+            [&session]() -> const sheets::SheetDatabase& {
+              return session.LabelSheets().Database();
+            }),
       ui_(*this, *form_.statusText, *form_.progressBar, desktop),
-      state_(session.Settings(), ui_),
+      state_(session.Settings(), session.LabelSheets(), ui_),
       commands_(session, printers, desktop, ui_, ui_, *this, state_, *form_.txtLabelSkip,
                 [this] { OpenPrinterDialog(); }) {
   setObjectName(QStringLiteral("frmMain"));
@@ -123,6 +134,16 @@ void MainWindow::Connect() {
     if (row >= 0) {
       Handle([this, row] { state_.SelectLabelStock(static_cast<std::size_t>(row)); });
     }
+  });
+  // A click on the list's entry in force, after a database sheet, picks it again.
+  connect(f.lstAveryLab, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int row = form_.lstAveryLab->row(item);
+    if (row >= 0 && !state_.databaseSheet.empty()) {
+      Handle([this, row] { state_.SelectLabelStock(static_cast<std::size_t>(row)); });
+    }
+  });
+  connect(f.txtFindSheet, &SheetFinder::SheetChosen, this, [this](const QString& sheet) {
+    Handle([this, &sheet] { state_.SelectDatabaseSheet(ToUtf8(sheet)); });
   });
 
   connect(f.cmdExit, &QToolButton::clicked, this, &MainWindow::close);
@@ -204,7 +225,13 @@ void MainWindow::Refresh() {
   f.chkSortFile->setEnabled(state_.sortEnabled);
   {
     const QSignalBlocker blocker(f.lstAveryLab);
-    f.lstAveryLab->setCurrentRow(static_cast<int>(state_.stockIndex));
+    // No entry of the list is in force while a database sheet is.
+    f.lstAveryLab->setCurrentRow(state_.databaseSheet.empty() ? static_cast<int>(state_.stockIndex)
+                                                              : -1);
+  }
+  if (const QString sheet = ToQString(state_.databaseSheet);
+      !sheet.isEmpty() && f.txtFindSheet->text() != sheet && !f.txtFindSheet->hasFocus()) {
+    f.txtFindSheet->setText(sheet);
   }
   f.txtLabelInfo->setPlainText(EntriesKeptWhole(ToQString(state_.labelInfoText)));
 
@@ -229,12 +256,27 @@ void MainWindow::ReportUnsavedSettings() {
   }
 }
 
+void MainWindow::WatchLabelSheets() {
+  if (!session_.LabelSheets().Ready()) {
+    QTimer::singleShot(kLabelSheetsLook, this, &MainWindow::WatchLabelSheets);
+    return;
+  }
+  Handle([this] { state_.LabelSheetsRead(); });
+  for (const std::string& skipped : session_.LabelSheets().Skipped()) {
+    const std::string line = "A label sheet file was skipped: " + skipped;
+    std::fprintf(stderr, "%s\n", line.c_str());
+    form_.statusText->setText(ToQString(line));
+  }
+}
+
 void MainWindow::Start() {
   const std::string version = VersionString();
   setWindowTitle(ToQString(shell::MainWindowState::WindowCaption(version)));
   aboutBox_ = new AboutDialog(desktop_);
   aboutBox_->SetVersionText(ToQString(shell::MainWindowState::AboutVersionLabel(version)));
+  session_.LabelSheets().LoadInBackground();
   Handle([this] { state_.Start(); });
+  WatchLabelSheets();
   adjustSize();
   CentreWindow(*this);
   show();

@@ -44,6 +44,8 @@ class MainWindow : public QMainWindow {
   template <typename Handler>
   void Handle(Handler handler);
   void ReportUnsavedSettings();
+  // Looks until the label database has been read, then shows what it changed.
+  void WatchLabelSheets();
 
   // Opens a set-up dialog of which only one may be open: an open one is raised.
   template <typename Dialog, typename... Args>

@@ -23,6 +23,7 @@
 #include "app/Named.h"
 #include "app/Pictures.h"
 #include "app/QtText.h"
+#include "app/SheetFinder.h"
 #include "sheets/LabelStocks.h"
 
 namespace tavrilon::app {
@@ -39,13 +40,15 @@ QToolButton* ToolButton(const char* name, Picture picture, const char* tip) {
 
 }  // namespace
 
-MainWindowForm::MainWindowForm(QMainWindow& window) {
-  BuildControls(window);
+MainWindowForm::MainWindowForm(QMainWindow& window,
+                               std::function<const sheets::SheetDatabase&()> database) {
+  BuildControls(window, std::move(database));
   BuildToolbar(window);
   BuildMenus(window);
 }
 
-void MainWindowForm::BuildControls(QMainWindow& window) {
+void MainWindowForm::BuildControls(QMainWindow& window,
+                                   std::function<const sheets::SheetDatabase&()> database) {
   auto* central = new QWidget;
   auto* layout = new QGridLayout(central);
 
@@ -133,6 +136,8 @@ void MainWindowForm::BuildControls(QMainWindow& window) {
     lstAveryLab->addItem(ToQString(stock));
   }
   right->addWidget(lstAveryLab);
+  txtFindSheet = Named(new SheetFinder(std::move(database)), "txtFindSheet");
+  right->addWidget(txtFindSheet);
   right->addWidget(Named(new QLabel(tr("Label Information:")), "lblLabelInfo"));
   txtLabelInfo = Named(new QPlainTextEdit, "txtLabelInfo");
   txtLabelInfo->setReadOnly(true);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QCoreApplication>
+
+#include "sheets/SheetDatabase.h"
 
 class QAction;
 class QButtonGroup;
@@ -19,6 +22,8 @@ class QToolButton;
 
 namespace tavrilon::app {
 
+class SheetFinder;
+
 // The controls of frmMain, made on the window that owns them: the controls,
 // the status bar, the toolbar and the menus, each under the name the design
 // gives it. The window wires them and shows its state in them.
@@ -26,7 +31,8 @@ struct MainWindowForm {
   Q_DECLARE_TR_FUNCTIONS(MainWindowForm)
 
  public:
-  explicit MainWindowForm(QMainWindow& window);
+  // `database` is the label database the sheet finder searches.
+  MainWindowForm(QMainWindow& window, std::function<const sheets::SheetDatabase&()> database);
 
   QPushButton* cmdLabelFileName = nullptr;
   QLabel* lblLabelFileName = nullptr;
@@ -43,6 +49,7 @@ struct MainWindowForm {
   QPushButton* cmdQRZFolder = nullptr;  // the folder dialog for txtQRZDrive
   QCheckBox* chkSortFile = nullptr;
   QListWidget* lstAveryLab = nullptr;
+  SheetFinder* txtFindSheet = nullptr;  // a sheet of the label database
   QPlainTextEdit* txtLabelInfo = nullptr;
   QLineEdit* txtLabelSkip = nullptr;
   QLabel* statusText = nullptr;
@@ -74,7 +81,8 @@ struct MainWindowForm {
   QAction* mnuAbout = nullptr;
 
  private:
-  void BuildControls(QMainWindow& window);
+  void BuildControls(QMainWindow& window,
+                     std::function<const sheets::SheetDatabase&()> database);
   void BuildToolbar(QMainWindow& window);
   void BuildMenus(QMainWindow& window);
 };

@@ -35,7 +35,7 @@ PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, D
       labelSkip_(labelSkip),
       choosePrinter_(std::move(choosePrinter)),
       measureSurface_(measureImage_, qt::kPreviewDotsPerInch),
-      labelRun_(session.Input(), session.Settings(), ui, sortDisplay),
+      labelRun_(session.Input(), session.Settings(), session.LabelSheets(), ui, sortDisplay),
       logbookRun_(session.Input(), session.Settings(), ui, SystemClock()) {
   qt::SetDotsPerInch(measureImage_, qt::kPreviewDotsPerInch);
   labelRun_.MeasureTextsOn(&measureSurface_);
@@ -58,7 +58,7 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = labelRun_.PrintLabelRun(
       request,
-      PrintDocument(job, request.labelInputFile, "labels", sheets::StockPaper(request.labelStock)));
+      PrintDocument(job, request.labelInputFile, "labels", labelRun_.Paper(request)));
   labelSkip_.setText(ToQString(result.labelSkip));
   if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
@@ -102,7 +102,7 @@ void PrintCommands::PrintBlankCards(long count) {
   const labels::LabelRunResult result =
       labelRun_.PrintBlankCards(request, count,
                                 PrintDocument(job, request.labelInputFile, "blank cards",
-                                              sheets::StockPaper(request.labelStock)));
+                                              labelRun_.Paper(request)));
   labelSkip_.setText(ToQString(result.labelSkip));
 }
 
@@ -140,7 +140,7 @@ void PrintCommands::SaveSentContacts() {
 print::SurfaceSource PrintCommands::PrintDocument(std::optional<qt::PrintJob>& job,
                                                   const std::string& inputFile,
                                                   std::string_view jobName,
-                                                  std::optional<sheets::Paper> paper) {
+                                                  std::optional<sheets::PaperSize> paper) {
   return [this, &job, inputFile, jobName, paper]() -> print::PrintSurface* {
     const std::string& printer = printers_.Current();
     std::optional<std::filesystem::path> pdf;
@@ -206,7 +206,7 @@ void PrintCommands::CalibratePrinter() {
     std::optional<qt::PrintJob> job;
     labelRun_.PrintAlignmentPage(request,
                                  PrintDocument(job, request.labelInputFile, "alignment-page",
-                                               sheets::StockPaper(request.labelStock)));
+                                               labelRun_.Paper(request)));
   };
   CalibrateDialog dialog(ToQString(request.printer), ToQString(request.labelStock), stored.value,
                          ToQString(stored.fault), printPage, &window_);

@@ -12,7 +12,7 @@
 #include "print/PrintSurface.h"
 #include "qt/PrintJob.h"
 #include "qt/QtPrintSurface.h"
-#include "sheets/SheetCatalogue.h"
+#include "sheets/LabelSheet.h"
 
 class QLineEdit;
 class QWidget;
@@ -81,7 +81,7 @@ class PrintCommands {
   // The print document of a run, made when the run asks for it: on the PDF
   // printer after asking where the file goes.
   print::SurfaceSource PrintDocument(std::optional<qt::PrintJob>& job, const std::string& inputFile,
-                                     std::string_view jobName, std::optional<sheets::Paper> paper);
+                                     std::string_view jobName, std::optional<sheets::PaperSize> paper);
   // Without the field dictionary nothing can be read: say so and end.
   void EndForMissingDictionary();
 

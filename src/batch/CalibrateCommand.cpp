@@ -53,11 +53,10 @@ int RunAlignmentPageCommand(const LabelsOptions& options, Session& session) {
   }
   const labels::LabelRunRequest& request = *stored;
   ConsoleUserInterface ui(stderr);
-  labels::LabelRun run(session.Input(), session.Settings(), ui, ui);
+  labels::LabelRun run(session.Input(), session.Settings(), session.LabelSheets(), ui, ui);
   std::optional<qt::PrintJob> job;
-  const RunOutcome outcome =
-      run.PrintAlignmentPage(request, PrintDocumentFor(options.target, job, "alignment-page",
-                                                       sheets::StockPaper(request.labelStock)));
+  const RunOutcome outcome = run.PrintAlignmentPage(
+      request, PrintDocumentFor(options.target, job, "alignment-page", run.Paper(request)));
   return ExitStatusOf(outcome, session.Input(), ui);
 }
 

@@ -34,12 +34,11 @@ int RunBlankCommand(const BlankOptions& options, Session& session) {
     return kExitUsage;
   }
   ConsoleUserInterface ui(stderr);
-  labels::LabelRun run(session.Input(), session.Settings(), ui, ui);
+  labels::LabelRun run(session.Input(), session.Settings(), session.LabelSheets(), ui, ui);
   std::optional<qt::PrintJob> job;
-  const labels::LabelRunResult result =
-      run.PrintBlankCards(*request, options.count,
-                          PrintDocumentFor(options.labels.target, job, "blank cards",
-                                           sheets::StockPaper(request->labelStock)));
+  const labels::LabelRunResult result = run.PrintBlankCards(
+      *request, options.count,
+      PrintDocumentFor(options.labels.target, job, "blank cards", run.Paper(*request)));
   return ExitStatusOf(result.outcome, session.Input(), ui);
 }
 
@@ -56,7 +55,7 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
     return kExitUsage;
   }
   ConsoleUserInterface ui(stderr);
-  labels::LabelRun run(session.Input(), session.Settings(), ui, ui);
+  labels::LabelRun run(session.Input(), session.Settings(), session.LabelSheets(), ui, ui);
   const qt::PreviewPage drawn = qt::DrawPreviewPage(run, *request, session.Settings());
   if (drawn.outcome != RunOutcome::Completed) {
     return ExitStatusOf(drawn.outcome, session.Input(), ui);

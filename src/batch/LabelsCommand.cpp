@@ -17,7 +17,7 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   const shell::StoredChoices stored = shell::ReadStoredChoices(settings);
   labels::LabelRunRequest request;
   request.labelInputFile = options.log.string();
-  request.labelStock = options.stock.value_or(std::string(sheets::kLabelStocks[stored.stockIndex]));
+  request.labelStock = options.stock.value_or(stored.StockInForce());
   request.design = stored.labelDesign;
   request.labelSkip = options.skip;
   request.sortFile = stored.sortFile;
@@ -88,11 +88,10 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
         "Tavrilon (SetUp, Your Information) or as MyCall under [Globals] in " +
         settings.Path().string() + ".");
   }
-  labels::LabelRun run(session.Input(), settings, ui, ui);
+  labels::LabelRun run(session.Input(), settings, session.LabelSheets(), ui, ui);
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = run.PrintLabelRun(
-      request,
-      PrintDocumentFor(options.target, job, "labels", sheets::StockPaper(request.labelStock)));
+      request, PrintDocumentFor(options.target, job, "labels", run.Paper(request)));
   if (result.outcome != RunOutcome::Completed) {
     return ExitStatusOf(result.outcome, session.Input(), ui);
   }

@@ -42,7 +42,7 @@ bool PrinterInstalled(const std::string& printer) {
 
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,
                                       std::string_view jobName,
-                                      std::optional<sheets::Paper> paper) {
+                                      std::optional<sheets::PaperSize> paper) {
   return [&target, &job, jobName, paper] {
     return &job.emplace(TargetPrinter(target), target.pdf, jobName, paper).Surface();
   };

@@ -42,10 +42,12 @@ std::string NothingDrawnText(const RunPreparation& prepared, const std::string& 
 
 }  // namespace
 
-LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
-                   SortDisplay& sortDisplay, Clock clock)
+LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings,
+                   sheets::InstalledSheets& installed, UserInterface& ui, SortDisplay& sortDisplay,
+                   Clock clock)
     : input_(input),
       settings_(settings),
+      installed_(installed),
       ui_(ui),
       sortDisplay_(sortDisplay),
       // Beside the settings file, where every start removes what a killed run left.
@@ -84,7 +86,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   }
   // The settings first: a run that cannot print reads no log and no callbook.
   std::optional<RunPreparation> prepared =
-      PrepareRun(request, result.labelSkip, RunKind::Print, settings_, ui_);
+      PrepareRun(request, result.labelSkip, RunKind::Print, settings_, installed_, ui_);
   if (!prepared) {
     return result;
   }
@@ -156,7 +158,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     return RunOutcome::Stopped;
   }
   std::optional<RunPreparation> prepared =
-      PrepareRun(request, labelSkip, RunKind::Preview, settings_, ui_);
+      PrepareRun(request, labelSkip, RunKind::Preview, settings_, installed_, ui_);
   if (!prepared) {
     return RunOutcome::Stopped;
   }
@@ -204,7 +206,7 @@ LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long co
     return result;
   }
   std::optional<RunPreparation> prepared =
-      PrepareRun(request, result.labelSkip, RunKind::Print, settings_, ui_);
+      PrepareRun(request, result.labelSkip, RunKind::Print, settings_, installed_, ui_);
   if (!prepared) {
     return result;
   }
@@ -242,7 +244,7 @@ RunOutcome LabelRun::PrintAlignmentPage(const LabelRunRequest& request,
                                         const SurfaceSource& surfaceSource) {
   std::string labelSkip = "0";
   const std::optional<RunPreparation> prepared =
-      PrepareRun(request, labelSkip, RunKind::AlignmentPage, settings_, ui_);
+      PrepareRun(request, labelSkip, RunKind::AlignmentPage, settings_, installed_, ui_);
   if (!prepared) {
     return RunOutcome::Stopped;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "adif/AdifInput.h"
@@ -15,6 +16,7 @@
 #include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
+#include "sheets/SheetLookup.h"
 
 namespace tavrilon::labels {
 
@@ -36,8 +38,9 @@ using print::SurfaceSource;
 class LabelRun {
  public:
   // `clock` gives the day on which the printed contacts' cards are sent.
-  LabelRun(adif::AdifInput& input, settings::SettingsFile& settings, UserInterface& ui,
-           SortDisplay& sortDisplay, Clock clock = SystemClock());
+  LabelRun(adif::AdifInput& input, settings::SettingsFile& settings,
+           sheets::InstalledSheets& installed, UserInterface& ui, SortDisplay& sortDisplay,
+           Clock clock = SystemClock());
 
   // Prints a label for every contact of the label input file; the contacts
   // are kept as sent when the run completes.
@@ -60,6 +63,11 @@ class LabelRun {
   // one (the console program) nothing is measured.
   void MeasureTextsOn(print::PrintSurface* surface) { measure_ = surface; }
 
+  // The paper the request's sheet is made on; nothing when not known.
+  std::optional<sheets::PaperSize> Paper(const LabelRunRequest& request) {
+    return sheets::SheetPaper(request.labelStock, settings_, installed_);
+  }
+
   // The contacts of the last label run, to be saved as sent.
   SentContacts& Sent() { return sent_; }
 
@@ -72,6 +80,7 @@ class LabelRun {
 
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
+  sheets::InstalledSheets& installed_;
   UserInterface& ui_;
   SortDisplay& sortDisplay_;
   MailingAddresses addresses_;

@@ -21,8 +21,8 @@ std::optional<long> SkipCount(const std::string& labelSkip) {
 
 std::optional<RunPreparation> PrepareRun(const LabelRunRequest& request, std::string& labelSkip,
                                          RunKind kind, settings::SettingsFile& settings,
-                                         UserInterface& ui) {
-  sheets::SheetLookup lookup = sheets::FindSheet(request.labelStock, settings);
+                                         sheets::InstalledSheets& installed, UserInterface& ui) {
+  sheets::SheetLookup lookup = sheets::FindSheet(request.labelStock, settings, installed);
   if (!lookup.Found()) {
     ui.ShowMessage(sheets::SheetLookupText(request.labelStock, lookup));
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include "print/PrinterCalibration.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
+#include "sheets/InstalledSheets.h"
 #include "sheets/LabelSheet.h"
 
 namespace tavrilon::labels {
@@ -38,6 +39,6 @@ struct RunPreparation {
 // run that cannot print asks for no document.
 std::optional<RunPreparation> PrepareRun(const LabelRunRequest& request, std::string& labelSkip,
                                          RunKind kind, settings::SettingsFile& settings,
-                                         UserInterface& ui);
+                                         sheets::InstalledSheets& installed, UserInterface& ui);
 
 }  // namespace tavrilon::labels

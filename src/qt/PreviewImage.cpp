@@ -20,12 +20,11 @@ void SetDotsPerInch(QImage& image, double dotsPerInch) {
   image.setDotsPerMeterY(dotsPerMeter);
 }
 
-QImage BlankPreviewPage(std::optional<sheets::Paper> paper, print::Orientation orientation) {
+QImage BlankPreviewPage(std::optional<sheets::PaperSize> paper, print::Orientation orientation) {
   // From the paper's own measures: Qt's page sizes in pixels go through whole
-  // points and come out a pixel short for A4.
-  const QSizeF millimetres =
-      paper == sheets::Paper::A4 ? QSizeF(210.0, 297.0) : QSizeF(215.9, 279.4);
-  QSize size = (millimetres * (kPreviewDotsPerInch / 25.4)).toSize();
+  // points and come out a pixel short for A4. US Letter when not known.
+  const QSizeF inches = paper ? QSizeF(paper->width, paper->height) : QSizeF(8.5, 11.0);
+  QSize size = (inches * kPreviewDotsPerInch).toSize();
   if (orientation == print::Orientation::Landscape) {
     size.transpose();
   }
@@ -39,7 +38,7 @@ PreviewPage DrawPreviewPage(labels::LabelRun& run, const labels::LabelRunRequest
                             settings::SettingsFile& settings) {
   const int design = designs::CustomDesignNumberOf(request.design);
   PreviewPage drawn{RunOutcome::Stopped,
-                    BlankPreviewPage(sheets::StockPaper(request.labelStock),
+                    BlankPreviewPage(run.Paper(request),
                                      designs::ReadCustomLabelDesign(settings, design).orientation)};
   {
     // The painter ends with the surface, before the page is used.

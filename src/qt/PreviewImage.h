@@ -12,7 +12,7 @@
 #include "print/PrintSurface.h"
 #include "session/RunOutcome.h"
 #include "settings/SettingsFile.h"
-#include "sheets/SheetCatalogue.h"
+#include "sheets/LabelSheet.h"
 
 namespace tavrilon::qt {
 
@@ -26,7 +26,7 @@ void SetDotsPerInch(QImage& image, double dotsPerInch);
 // A white picture of a whole page of `paper` (US Letter when none is known),
 // turned for landscape, at kPreviewDotsPerInch. The renderers draw into it
 // through QtPrintSurface(image, kPreviewDotsPerInch).
-QImage BlankPreviewPage(std::optional<sheets::Paper> paper, print::Orientation orientation);
+QImage BlankPreviewPage(std::optional<sheets::PaperSize> paper, print::Orientation orientation);
 
 // The first sheet of the request's custom design, drawn by `run` on a page
 // of the stock's paper turned as the design says; the page is white where

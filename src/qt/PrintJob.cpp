@@ -11,7 +11,7 @@ namespace tavrilon::qt {
 
 PrintJob::PrintJob(const std::string& deviceName,
                    const std::optional<std::filesystem::path>& pdfFile, std::string_view job,
-                   std::optional<sheets::Paper> paper) {
+                   std::optional<sheets::PaperSize> paper) {
   std::string failure;
   if (deviceName == print::kPdfPrinterName || pdfFile) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
@@ -57,9 +57,11 @@ bool PrintJob::CommitPdf(std::string& reason) {
   return true;
 }
 
-void PrintJob::SetPaper(sheets::Paper paper) {
-  printer_.setPageSize(
-      QPageSize(paper == sheets::Paper::UsLetter ? QPageSize::Letter : QPageSize::A4));
+void PrintJob::SetPaper(const sheets::PaperSize& paper) {
+  // A size within a point or so of a standard one is that one, so the printer
+  // sees "A4" and not a custom size.
+  printer_.setPageSize(QPageSize(QSizeF(paper.width, paper.height), QPageSize::Inch,
+                                 QString::fromStdString(paper.name)));
   if (printer_.outputFormat() == QPrinter::PdfFormat) {
     printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }

@@ -9,7 +9,7 @@
 
 #include "files/ReplacingFile.h"
 #include "qt/QtPrintSurface.h"
-#include "sheets/SheetCatalogue.h"
+#include "sheets/LabelSheet.h"
 
 namespace tavrilon::qt {
 
@@ -24,13 +24,13 @@ class PrintJob {
   // queue and the PDF show it, is "Tavrilon " and the job. The sheet's
   // `paper`; without one the printer's own paper stays.
   PrintJob(const std::string& deviceName, const std::optional<std::filesystem::path>& pdfFile,
-           std::string_view job, std::optional<sheets::Paper> paper);
+           std::string_view job, std::optional<sheets::PaperSize> paper);
 
   print::PrintSurface& Surface() { return *surface_; }
 
  private:
   bool CommitPdf(std::string& reason);
-  void SetPaper(sheets::Paper paper);
+  void SetPaper(const sheets::PaperSize& paper);
 
   QPrinter printer_{QPrinter::HighResolution};
   std::optional<files::ReplacingFile> pdf_;

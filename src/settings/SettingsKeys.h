@@ -48,6 +48,11 @@ inline constexpr SettingKey kUseQrz{kLabelsSection, "UseQRZ"};
 inline constexpr SettingKey kLabelStyle{kLabelsSection, "LabelSet"};
 inline constexpr SettingKey kLabelStock{kLabelsSection, "LabelType"};
 inline constexpr SettingKey kSortFile{kLabelsSection, "SortFile"};
+// A sheet of the label database, by brand and part ("Zweckform 3490"); when
+// set, it is the stock in force instead of "LabelType"'s entry.
+inline constexpr SettingKey kDatabaseSheet{kLabelsSection, "DatabaseSheet"};
+// One more folder of label database template files.
+inline constexpr SettingKey kSheetTemplateFolder{kLabelsSection, "TemplateFolder"};
 
 inline constexpr SettingKey kCustomLogGrid{kCustomLogSection, "Grid"};
 

@@ -2,12 +2,36 @@
 
 namespace tavrilon::sheets {
 
+std::vector<LabelCorner> LabelCorners(const LabelSheet& sheet) {
+  if (!sheet.staggered.empty()) {
+    return sheet.staggered;
+  }
+  std::vector<LabelCorner> corners;
+  corners.reserve(static_cast<std::size_t>(sheet.across) * static_cast<std::size_t>(sheet.down));
+  for (int row = 0; row < sheet.down; ++row) {
+    for (int column = 0; column < sheet.across; ++column) {
+      corners.push_back({sheet.leftMargin + column * sheet.horizontalPitch,
+                         sheet.topMargin + row * sheet.verticalPitch});
+    }
+  }
+  return corners;
+}
+
+LabelCorner LabelPlacement::Corner() const {
+  const auto index = static_cast<std::size_t>(position_.column - 1);
+  if (!sheet_.staggered.empty() && index < sheet_.staggered.size()) {
+    return sheet_.staggered[index];
+  }
+  return {sheet_.leftMargin + (position_.column - 1) * sheet_.horizontalPitch,
+          sheet_.topMargin + (position_.row - 1) * sheet_.verticalPitch};
+}
+
 float LabelPlacement::LabelLeft() const {
-  return static_cast<float>(sheet_.leftMargin + (position_.column - 1) * sheet_.horizontalPitch);
+  return static_cast<float>(Corner().left);
 }
 
 float LabelPlacement::LabelTop() const {
-  return static_cast<float>(sheet_.topMargin + (position_.row - 1) * sheet_.verticalPitch);
+  return static_cast<float>(Corner().top);
 }
 
 bool LabelPlacement::StepWithinPage() {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <vector>
+
 #include "print/PrintSurface.h"
 #include "sheets/LabelSheet.h"
 
 namespace tavrilon::sheets {
+
+// Every label of a page, in the order they are used.
+std::vector<LabelCorner> LabelCorners(const LabelSheet& sheet);
 
 // Where labels go on the sheet of a run: the sheet and the label the next
 // print goes to.
@@ -17,6 +22,7 @@ class LabelPlacement {
   void SetPosition(LabelPosition position) { position_ = position; }
 
   // The current label's top left corner, in inches from the page's.
+  LabelCorner Corner() const;
   float LabelLeft() const;
   float LabelTop() const;
 

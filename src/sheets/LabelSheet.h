@@ -2,9 +2,24 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrilon::sheets {
+
+// A paper size, in inches, portrait.
+struct PaperSize {
+  std::string name;  // "A4", "US-Letter", or a template's own id
+  double width = 0;
+  double height = 0;
+};
+
+// A label's top left corner, in inches from the page's.
+struct LabelCorner {
+  double left = 0;
+  double top = 0;
+};
 
 // A sheet of adhesive labels in a regular grid. Lengths in inches.
 struct LabelSheet {
@@ -15,6 +30,15 @@ struct LabelSheet {
   double verticalPitch = 0;    // top edge of one row to the top edge of the next
   double topMargin = 0;        // top edge of the page to the top edge of the first row
   double leftMargin = 0;       // left edge of the page to the left edge of the first column
+  // The label itself, which the pitch leaves a gap around; a sheet that does
+  // not say has labels as large as the pitch.
+  double labelWidth = 0;
+  double labelHeight = 0;
+  double cornerRadius = 0;
+  std::optional<PaperSize> paper;  // none: whatever paper the printer holds
+  // A sheet laid out in several grids: every label of a page, row by row down
+  // the page, counted as one row of `across` labels. Empty for one grid.
+  std::vector<LabelCorner> staggered;
 };
 
 // The label the next print goes to, numbered from 1; labels are used across

@@ -6,14 +6,15 @@
 
 namespace tavrilon::sheets {
 
-std::optional<std::string> SheetDescription(std::string_view stock,
-                                            settings::SettingsFile& settings) {
+std::optional<std::string> SheetDescription(std::string_view stock, settings::SettingsFile& settings,
+                                            InstalledSheets& installed) {
   if (const auto description = CatalogueDescription(stock)) {
     return std::string(*description);
   }
   const auto sheet = CustomSheetNumber(stock);
   if (!sheet) {
-    return std::nullopt;
+    const DatabaseSheet* found = installed.Database().Find(stock);
+    return found == nullptr ? std::nullopt : std::optional(DatabaseSheetDescription(*found));
   }
   const std::string stored = settings.ReadSetting(settings::CustomSheetKey(*sheet), "");
   if (!IsCustomSheetDefined(stored)) {

@@ -6,10 +6,17 @@
 
 namespace tavrilon::sheets {
 
-SheetLookup FindSheet(std::string_view stock, settings::SettingsFile& settings) {
+SheetLookup FindSheet(std::string_view stock, settings::SettingsFile& settings,
+                      InstalledSheets& installed) {
   const auto number = CustomSheetNumber(stock);
   if (!number) {
     auto sheet = CatalogueSheet(stock);
+    if (!sheet) {
+      // The database is read only for a stock the program does not know itself.
+      if (const DatabaseSheet* found = installed.Database().Find(stock)) {
+        sheet = found->sheet;
+      }
+    }
     return sheet ? SheetLookup{SheetLookupStatus::Found, std::move(sheet), std::nullopt}
                  : SheetLookup{SheetLookupStatus::NotInCatalogue, std::nullopt, std::nullopt};
   }
@@ -22,6 +29,12 @@ SheetLookup FindSheet(std::string_view stock, settings::SettingsFile& settings) 
     return {SheetLookupStatus::CustomIncomplete, std::nullopt, std::move(*fault)};
   }
   return {SheetLookupStatus::Found, std::move(std::get<LabelSheet>(parsed)), std::nullopt};
+}
+
+std::optional<PaperSize> SheetPaper(std::string_view stock, settings::SettingsFile& settings,
+                                    InstalledSheets& installed) {
+  const SheetLookup lookup = FindSheet(stock, settings, installed);
+  return lookup.Found() ? lookup.sheet->paper : std::nullopt;
 }
 
 std::string SheetLookupText(std::string_view stock, const SheetLookup& lookup) {

@@ -25,8 +25,9 @@ std::string DesignMenuCaption(std::string_view name) {
 
 }  // namespace
 
-MainWindowState::MainWindowState(settings::SettingsFile& settings, UserInterface& ui)
-    : settings_(settings), ui_(ui) {}
+MainWindowState::MainWindowState(settings::SettingsFile& settings,
+                                 sheets::InstalledSheets& installed, UserInterface& ui)
+    : settings_(settings), installed_(installed), ui_(ui) {}
 
 std::string MainWindowState::WindowCaption(const std::string& version) {
   return "Tavrilon  Version " + version;
@@ -64,6 +65,9 @@ void MainWindowState::Start() {
   SetSortFile(stored.sortFile);
   SelectLabelStyle(stored.labelStyle);
   SelectLabelStock(stored.stockIndex);
+  if (!stored.databaseSheet.empty()) {
+    SelectDatabaseSheet(stored.databaseSheet);
+  }
 }
 
 void MainWindowState::WriteLabelLayout() {
@@ -157,13 +161,35 @@ void MainWindowState::SelectLabelStock(std::size_t index) {
   stockIndex = index;
   LabelStock = std::string(sheets::kLabelStocks.at(index));
   settings_.WriteSetting(settings::kLabelStock, std::to_string(index));
+  if (!databaseSheet.empty()) {
+    databaseSheet.clear();
+    settings_.WriteSetting(settings::kDatabaseSheet, "");
+  }
+  ShowStockDescription();
+}
+
+void MainWindowState::SelectDatabaseSheet(const std::string& brandAndPart) {
+  databaseSheet = brandAndPart;
+  LabelStock = brandAndPart;
+  settings_.WriteSetting(settings::kDatabaseSheet, brandAndPart);
+  ShowStockDescription();
+}
+
+void MainWindowState::LabelSheetsRead() {
+  installed_.Database();
   ShowStockDescription();
 }
 
 void MainWindowState::ShowStockDescription() {
+  if (!databaseSheet.empty() && !installed_.Ready()) {
+    labelInfoText = databaseSheet + " - the label database is being read";
+    return;
+  }
   // A stock with no description leaves the previous one showing.
-  if (auto description = sheets::SheetDescription(LabelStock, settings_)) {
+  if (auto description = sheets::SheetDescription(LabelStock, settings_, installed_)) {
     labelInfoText = std::move(*description);
+  } else if (!databaseSheet.empty()) {
+    labelInfoText = databaseSheet + " - not in the label database";
   }
 }
 

@@ -9,6 +9,7 @@
 #include "logbook/LogLayout.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
+#include "sheets/InstalledSheets.h"
 
 namespace tavrilon::shell {
 
@@ -19,7 +20,8 @@ namespace tavrilon::shell {
 // The window shows this state; it holds none of its own.
 class MainWindowState {
  public:
-  MainWindowState(settings::SettingsFile& settings, UserInterface& ui);
+  MainWindowState(settings::SettingsFile& settings, sheets::InstalledSheets& installed,
+                  UserInterface& ui);
 
   // Reads every stored choice and selects it, in the order the interlocks
   // expect (the design before the style).
@@ -33,7 +35,13 @@ class MainWindowState {
   // The callbook's folder typed or chosen: stored as "CDdrive" at once.
   void SetQrzFolder(std::string_view folder);
   void SetSortFile(bool checked);
+  // An entry of the stock list; it replaces a database sheet.
   void SelectLabelStock(std::size_t index);
+  // A sheet of the label database by brand and part, kept as
+  // "DatabaseSheet" until an entry of the list is chosen.
+  void SelectDatabaseSheet(const std::string& brandAndPart);
+  // The label database has been read: its sheet's description can show.
+  void LabelSheetsRead();
   void ChooseLabelInputFile(const std::string& path);
   void ChooseLogInputFile(const std::string& path);
   // The "Custom Label Design n" menu entry: makes n the design being edited
@@ -71,6 +79,7 @@ class MainWindowState {
   bool qrzChecked = false;
   std::string qrzDriveText;
   std::size_t stockIndex = 0;
+  std::string databaseSheet;  // the database's sheet in force; "" for the list's entry
   std::string labelInfoText;  // the chosen stock's description
   bool labelPrintEnabled = false;
   bool logPrintEnabled = false;
@@ -86,6 +95,7 @@ class MainWindowState {
   void ShowStockDescription();
 
   settings::SettingsFile& settings_;
+  sheets::InstalledSheets& installed_;
   UserInterface& ui_;
   bool callAsked_ = false;
 };

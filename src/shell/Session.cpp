@@ -1,5 +1,6 @@
 #include "shell/Session.h"
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "files/TemporaryFiles.h"
 #include "settings/InitSettings.h"
 #include "settings/SettingsKeys.h"
+#include "sheets/TemplateFolders.h"
 #include "version/VersionString.h"
 
 namespace tavrilon {
@@ -28,6 +30,10 @@ void Session::Start() {
   }
   settings::InitSettings(settings_);
   settings_.WriteSetting(settings::kVersion, VersionString());
+  const char* home = std::getenv("HOME");
+  labelSheets_ = std::make_unique<sheets::InstalledSheets>(sheets::TemplateFolders(
+      home == nullptr ? std::filesystem::path() : std::filesystem::path(home),
+      settings_.ReadSetting(settings::kSheetTemplateFolder, "")));
 }
 
 std::vector<std::filesystem::path> Session::ProtectedFiles() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "adif/AdifInput.h"
 #include "settings/SettingsFile.h"
+#include "sheets/InstalledSheets.h"
 
 namespace tavrilon {
 
@@ -18,13 +20,14 @@ class Session {
           std::filesystem::path settingsFile);
 
   // What every start does first: the settings file made ready, the version
-  // written.
+  // written, the label databases' folders found (read when first needed).
   void Start();
 
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   const std::filesystem::path& DataFolder() const { return dataFolder_; }
   settings::SettingsFile& Settings() { return settings_; }
   adif::AdifInput& Input() { return input_; }
+  sheets::InstalledSheets& LabelSheets() { return *labelSheets_; }
   // What no print or file the program writes may replace, in the window and
   // in tavrilon-batch alike: the label and logbook logs the settings hold,
   // the settings file, the dictionary, the program's own files, and the
@@ -36,6 +39,8 @@ class Session {
   std::filesystem::path dataFolder_;
   settings::SettingsFile settings_;
   adif::AdifInput input_;
+  std::unique_ptr<sheets::InstalledSheets> labelSheets_ =
+      std::make_unique<sheets::InstalledSheets>();
 };
 
 }  // namespace tavrilon

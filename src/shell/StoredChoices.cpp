@@ -30,9 +30,14 @@ StoredChoices ReadStoredChoices(settings::SettingsFile& settings) {
   if (stock && *stock >= 0 && static_cast<std::size_t>(*stock) < sheets::kLabelStocks.size()) {
     choices.stockIndex = static_cast<std::size_t>(*stock);
   }
+  choices.databaseSheet = text::TrimBlanks(settings.ReadSetting(settings::kDatabaseSheet, ""));
   choices.useQrz = settings.ReadSetting(settings::kUseQrz, "") == "TRUE";
   choices.sortFile = text::ParseWholeNumber(settings.ReadSetting(settings::kSortFile, "0")) == 1;
   return choices;
+}
+
+std::string StoredChoices::StockInForce() const {
+  return databaseSheet.empty() ? std::string(sheets::kLabelStocks.at(stockIndex)) : databaseSheet;
 }
 
 }  // namespace tavrilon::shell

@@ -23,11 +23,14 @@ struct StoredChoices {
   designs::LabelDesign designOption = designs::LabelDesign::None;
   int labelStyle = 1;          // 1 to 3; anything else stored is 1
   std::size_t stockIndex = 0;  // of sheets::kLabelStocks; anything else stored is 0
+  std::string databaseSheet;   // the label database's sheet in force, trimmed; "" for none
   bool useQrz = false;         // exactly "TRUE"
   bool sortFile = false;       // the number 1
 
   // The style the window keeps once the interlock has run.
   int StyleInForce() const;
+  // The stock a run prints on: the database's sheet, else the list's entry.
+  std::string StockInForce() const;
 };
 
 StoredChoices ReadStoredChoices(settings::SettingsFile& settings);

@@ -17,16 +17,20 @@
 namespace tavrilon::app {
 namespace {
 
+const sheets::PaperSize kLetter{"US-Letter", 8.5, 11};
+const sheets::PaperSize kA4{"A4", 210 / 25.4, 297 / 25.4};
+
 TEST(PreviewImage, BlankPageIsThePaperAtScreenResolution) {
   using enum print::Orientation;
   struct Case {
-    std::optional<sheets::Paper> paper;
+    std::optional<sheets::PaperSize> paper;
     print::Orientation orientation;
     QSize size;
   } const cases[] = {
-      {std::nullopt, Portrait, {816, 1056}},              // a custom sheet: US Letter
-      {sheets::Paper::UsLetter, Landscape, {1056, 816}},  // turned
-      {sheets::Paper::A4, Portrait, {794, 1123}},         // 210 x 297 mm
+      {std::nullopt, Portrait, {816, 1056}},                     // a custom sheet: US Letter
+      {kLetter, Landscape, {1056, 816}},                         // turned
+      {kA4, Portrait, {794, 1123}},                              // 210 x 297 mm
+      {sheets::PaperSize{"Other", 4, 6}, Portrait, {384, 576}},  // a template's own
   };
   for (const Case& c : cases) {
     const QImage page = qt::BlankPreviewPage(c.paper, c.orientation);
@@ -50,8 +54,7 @@ TEST(PreviewImage, BmpIsAppendedUnlessTheNameEndsInIt) {
 class PrintPreviewWindowTest : public ::testing::Test {
  protected:
   // Hairlines three pixels apart, which every reduction blurs in its own way.
-  PrintPreviewWindowTest()
-      : page_(qt::BlankPreviewPage(sheets::Paper::A4, print::Orientation::Portrait)) {
+  PrintPreviewWindowTest() : page_(qt::BlankPreviewPage(kA4, print::Orientation::Portrait)) {
     QPainter painter(&page_);
     for (int x = 0; x < page_.width(); x += 3) {
       painter.drawLine(x, 0, x + page_.height() / 3, page_.height());

@@ -25,7 +25,7 @@ class MainWindowStateTest : public ::testing::Test {
   // A new start of the window over the settings as they are now.
   MainWindowState Restart() {
     ui_.messages.clear();
-    MainWindowState state(settings_, ui_);
+    MainWindowState state(settings_, installed_, ui_);
     state.Start();
     return state;
   }
@@ -38,6 +38,7 @@ class MainWindowStateTest : public ::testing::Test {
   test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
   test::ScriptedUserInterface ui_;
+  sheets::InstalledSheets installed_;  // the catalogue alone
 };
 
 TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {

@@ -16,12 +16,13 @@ class LabelRunFixture : public ::testing::Test {
   explicit LabelRunFixture(std::size_t recordLimit = adif::AdifInput::kRecordLimit,
                            Clock clock = SystemClock())
       : input_(dir_.Dictionary(), recordLimit),
-        run_(input_, settings_, ui_, ui_, std::move(clock)) {}
+        run_(input_, settings_, installed_, ui_, ui_, std::move(clock)) {}
 
   ProgramFolder dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
   adif::AdifInput input_;
   ScriptedUserInterface ui_;
+  sheets::InstalledSheets installed_;  // the catalogue alone
   labels::LabelRun run_;
   print::RecordingSurface surface_;
 };
