@@ -136,6 +136,7 @@ void MainWindowForm::BuildControls(QMainWindow& window,
     lstAveryLab->addItem(ToQString(stock));
   }
   right->addWidget(lstAveryLab);
+  right->addWidget(Named(new QLabel(tr("Or find one by brand, part or size:")), "lblFindSheet"));
   txtFindSheet = Named(new SheetFinder(std::move(database)), "txtFindSheet");
   right->addWidget(txtFindSheet);
   right->addWidget(Named(new QLabel(tr("Label Information:")), "lblLabelInfo"));

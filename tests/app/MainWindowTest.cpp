@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindowFixture.h"
+#include "app/SheetFinder.h"
 
 namespace tavrilon::app {
 namespace {
@@ -218,6 +219,33 @@ TEST_F(MainWindowTest, FirstRunPromptsPrintAsNothingAndAnAppliedCallHoldsAtOnce)
   Click(window_.get(), "cmdCvttoHTML");
   EXPECT_NE(test::ReadFile(dir_ / "mylog.html").find("<title>W9XYZ Logbook</title>"),
             std::string::npos);
+}
+
+// A sheet of the label database is found as one types, chosen, kept, and
+// printed on its own paper.
+TEST_F(MainWindowTest, ADatabaseSheetIsFoundChosenAndPrintedOnItsPaper) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  session_->Settings().WriteSetting("QSL Labels", "TemplateFolder",
+                                    (test::TestDataFolder() / "sheets" / "system").string());
+  StartWindow();
+  auto* finder = Find<SheetFinder>("txtFindSheet");
+  QTest::keyClicks(finder, "testa 70X36");
+  EXPECT_TRUE(
+      finder->Offered().contains(QStringLiteral("Testa 100  -  70 x 36 mm, A4, Address labels")))
+      << finder->Offered().join('|').toStdString();
+  finder->setText(QStringLiteral("TESTA 100"));
+  QTest::keyClick(finder, Qt::Key_Return);
+  EXPECT_EQ(Setting("QSL Labels", "DatabaseSheet"), "Testa 100");
+  EXPECT_EQ(Find<QListWidget>("lstAveryLab")->currentRow(), -1);
+  EXPECT_TRUE(Find<QPlainTextEdit>("txtLabelInfo")->toPlainText().startsWith("Testa 100 - A: 3"));
+  desktop_.fileAnswers = {Path("labels.pdf")};
+  Click(window_.get(), "cmdPrintLbl");
+  EXPECT_EQ(Status(), QStringLiteral("1 Labels Submitted to the Printer"));
+  EXPECT_NE(test::ReadFile(dir_ / "labels.pdf").find("/MediaBox [0 0 595"), std::string::npos);
+  StartWindow();
+  EXPECT_EQ(Find<SheetFinder>("txtFindSheet")->text(), QStringLiteral("Testa 100"));
+  Find<QListWidget>("lstAveryLab")->setCurrentRow(3);
+  EXPECT_EQ(Setting("QSL Labels", "DatabaseSheet"), "");
 }
 
 }  // namespace

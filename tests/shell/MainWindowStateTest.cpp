@@ -38,7 +38,7 @@ class MainWindowStateTest : public ::testing::Test {
   test::TempDir dir_;
   settings::SettingsFile settings_{dir_ / "tavrilon.ini"};
   test::ScriptedUserInterface ui_;
-  sheets::InstalledSheets installed_;  // the catalogue alone
+  sheets::InstalledSheets installed_{{test::TestDataFolder() / "sheets" / "system"}};
 };
 
 TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
@@ -154,6 +154,25 @@ TEST_F(MainWindowStateTest, TheCallIsAskedOnceWhileUnsetAndAppliedSettingsHoldAt
   settings_.WriteSetting("Custom Label", "Label-1", "Custom 1|3|10|2.8|1|0.45|0.15");
   next.ReadAppliedSettings();
   EXPECT_EQ(next.OperatorCall + "|" + next.labelInfoText.substr(0, 15), "W9XYZ|Custom 1 - A: 3");
+}
+
+// A database sheet stays in force from start to start until an entry of the
+// list is chosen; its description waits for the database.
+TEST_F(MainWindowStateTest, ADatabaseSheetIsKeptByBrandAndPartUntilTheListIsUsed) {
+  MainWindowState state = Restart();
+  state.SelectLabelStock(5);
+  state.SelectDatabaseSheet("Testa 100");
+  EXPECT_EQ(Read("DatabaseSheet") + "|" + Read("LabelType"), "Testa 100|5");
+  MainWindowState next = Restart();
+  EXPECT_EQ(next.LabelStock + "|" + next.databaseSheet, "Testa 100|Testa 100");
+  EXPECT_EQ(next.labelInfoText, "Testa 100 - the label database is being read");
+  next.LabelSheetsRead();
+  EXPECT_EQ(next.labelInfoText.substr(0, 20), "Testa 100 - A: 3   D");
+  EXPECT_EQ(ReadStoredChoices(settings_).StockInForce(), "Testa 100");
+  next.SelectLabelStock(5);
+  EXPECT_EQ(next.LabelStock + "|" + Read("DatabaseSheet"), "5167|");
+  next.SelectDatabaseSheet("Testa 999");
+  EXPECT_EQ(next.labelInfoText, "Testa 999 - not in the label database");
 }
 
 }  // namespace
