@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "designs/DefaultLabel.h"
 #include "sheets/LabelOutline.h"
 #include "sheets/LabelPlacement.h"
 #include "sheets/LabelSize.h"
