@@ -26,6 +26,8 @@ constexpr Column kColumns[sheets::kCustomSheetEntryCount] = {
     {"Vert", "lblVertPitch", "Enter Vertical Pitch (in inches)"},
     {"TopMarg", "lblTopMargin", "Enter Top Margin (in inches)"},
     {"LeftMarg", "lblLeftMargin", "Enter Left Margin (in inches)"},
+    {"Width", "lblLabelWidth", "Enter Label Width (in inches); blank for the pitch"},
+    {"Height", "lblLabelHeight", "Enter Label Height (in inches); blank for the pitch"},
 };
 
 }  // namespace

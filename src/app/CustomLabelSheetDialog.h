@@ -13,8 +13,8 @@ namespace tavrilon::app {
 
 class Desktop;
 
-// frmCustLabel: the six entries of each of the three custom label sheets,
-// shown as stored and stored as typed.
+// frmCustLabel: the entries of each of the three custom label sheets (the
+// layout and the label's size), shown as stored and stored as typed.
 class CustomLabelSheetDialog : public QDialog {
   Q_OBJECT
 

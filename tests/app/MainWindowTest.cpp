@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheStateAndAsksForAPrinterUntilOneIsChosen
   EXPECT_FALSE(Find<QToolButton>("cmdPrintLog")->isEnabled());
   // Word joiners keep ".15" and the like whole where the description wraps.
   EXPECT_EQ(Find<QPlainTextEdit>("txtLabelInfo")->toPlainText().remove(QChar(0x2060)),
-            QStringLiteral("5160 - A: 3   D: 10   HP: 2.80   VP: 1.0   TM: 0.45   LM: .15"));
+            QStringLiteral("5160 - A: 3   D: 10   HP: 2.75   VP: 1.0   TM: 0.5   LM: .1875"));
   EXPECT_EQ(Find<QPlainTextEdit>("txtLabelInfo")->toPlainText().count(QChar(0x2060)), 4);
   ASSERT_NE(TopLevel("frmSelectPtr"), nullptr);
   Click(TopLevel("frmSelectPtr"), "cmdCancel");
@@ -123,7 +123,8 @@ TEST_F(MainWindowTest, SetUpDialogsOpenOnceCentredAndStoreOnlyOnApply) {
   EXPECT_EQ(Setting("Globals", "Printer"), "Office_Laser");
   EXPECT_EQ(Setting("Globals", "MyCall"), "txtCallSign");
   EXPECT_EQ(Setting("Custom Label", "Label-3"),
-            "Custom 3|txtCL3Across|txtCL3Down|txtCL3Horiz|txtCL3Vert|txtCL3TopMarg|txtCL3LeftMarg");
+            "Custom 3|txtCL3Across|txtCL3Down|txtCL3Horiz|txtCL3Vert|txtCL3TopMarg|txtCL3LeftMarg|"
+            "txtCL3Width|txtCL3Height");
   EXPECT_EQ(Setting("Custom Log", "Grid"), "txtCustLogGrid");
 
   for (const auto& d : kSetUpDialogs) {
