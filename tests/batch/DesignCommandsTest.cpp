@@ -42,8 +42,8 @@ TEST_F(DesignCommandsTest, ACustomDesignPrintsItsPictureAtItsOwnSize) {
   ASSERT_EQ(run.status, 0) << run.err;
   // At 50 dots an inch, the first label's corner, left of its call.
   const PageImage::Box card = RenderPdfPage(folder_ / "out.pdf", 1, 50).BlueInk(0, 0, 75, 75);
-  EXPECT_NEAR(card.left, 0.15 * 50, 1);
-  EXPECT_NEAR(card.top, 0.45 * 50, 1);
+  EXPECT_NEAR(card.left, 0.1875 * 50, 1);
+  EXPECT_NEAR(card.top, 0.5 * 50, 1);
   EXPECT_NEAR(card.right - card.left, 50, 1);  // an inch
   EXPECT_NEAR(card.bottom - card.top, 25, 1);  // half an inch
 }

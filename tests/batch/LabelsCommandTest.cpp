@@ -29,7 +29,7 @@ struct Spot {
 Spot SpotOf(int i) {
   const int label = kSkip + i - 1;
   const int onPage = label % 30;
-  return {label / 30 + 1, 0.15 + (onPage % 3) * 2.8, 0.45 + (onPage / 3) * 1.0};
+  return {label / 30 + 1, 0.1875 + (onPage % 3) * 2.75, 0.5 + (onPage / 3) * 1.0};
 }
 
 class LabelsCommandTest : public ::testing::Test {

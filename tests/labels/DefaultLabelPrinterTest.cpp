@@ -11,7 +11,7 @@
 namespace tavrilon::labels {
 namespace {
 
-// Stock 5160: three across, ten down, labels 2.8 by 1 inch from 0.15, 0.45.
+// Stock 5160: three across, ten down, a pitch of 2.75 by 1 inch from 0.1875, 0.5.
 TEST(DefaultLabelPrinter, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther) {
   adif::FieldTable fields = adif::test::TableOf({"note", "CALL"});
   adif::ParseQsoRecord("<CALL:4>W1AW<EOR>", fields);
@@ -21,9 +21,9 @@ TEST(DefaultLabelPrinter, SkippedLabelsMoveTheFirstLabelAndSheetsFollowEachOther
     int page;  // where the last contact's call goes
     double x, y;
   } cases[] = {
-      {0, 1, 1, 0.15, 0.45},
-      {5, 1, 1, 0.15 + 2 * 2.8, 0.45 + 1},  // the sixth label: column 3, row 2
-      {5, 26, 2, 0.15, 0.45},               // the 25th fills the first sheet
+      {0, 1, 1, 0.1875, 0.5},
+      {5, 1, 1, 0.1875 + 2 * 2.75, 0.5 + 1},  // the sixth label: column 3, row 2
+      {5, 26, 2, 0.1875, 0.5},                // the 25th fills the first sheet
   };
   for (const auto& c : cases) {
     print::RecordingSurface surface;

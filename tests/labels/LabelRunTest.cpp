@@ -65,8 +65,8 @@ TEST_F(LabelRunTest, EveryContactIsPrintedAndTheDocumentEnded) {
   EXPECT_EQ(skip_, "0");
   EXPECT_EQ(ui_.statusTexts, (std::vector<std::string>{"Printing Labels", "Label 1",
                                                        "1 Labels Submitted to the Printer"}));
-  EXPECT_NEAR(Calls().at(0)->x, 0.15, 1e-6);
-  EXPECT_NEAR(Calls().at(0)->y, 0.45, 1e-6);
+  EXPECT_NEAR(Calls().at(0)->x, 0.1875, 1e-6);
+  EXPECT_NEAR(Calls().at(0)->y, 0.5, 1e-6);
 }
 
 // A document is asked for only with a complete sheet and skip count, and is
@@ -154,8 +154,8 @@ TEST_F(LabelRunTest, OnlyThePrintersOwnCorrectionMovesItsLabels) {
     request.printer = printer;
     ASSERT_EQ(Run(request), RunOutcome::Completed);
     ASSERT_EQ(Calls().size(), 2U);
-    EXPECT_NEAR(Calls()[1]->x, 0.15 + 2.8 + dx, 1e-6) << printer;  // the second label, too
-    EXPECT_NEAR(Calls()[1]->y, 0.45 + dy, 1e-6) << printer;
+    EXPECT_NEAR(Calls()[1]->x, 0.1875 + 2.75 + dx, 1e-6) << printer;  // the second label, too
+    EXPECT_NEAR(Calls()[1]->y, 0.5 + dy, 1e-6) << printer;
   }
 
   settings_.WriteSetting("Printer Calibration", "Office_Laser", "1.5;-1");

@@ -81,9 +81,9 @@ TEST_F(SimpleLabelPrinterTest, EachStyleWithAndWithoutTheCallbook) {
   // Style 3: the contact's three labels fill the first row of 5160.
   Print(3, true);
   const auto texts = surface_.Texts();
-  EXPECT_NEAR(texts[8]->x, 0.15 + 2.8 * 2, 1e-6);
-  EXPECT_NEAR(texts[8]->y, 0.45, 1e-6);
-  EXPECT_NEAR(texts[12]->y, 1.45, 1e-6);
+  EXPECT_NEAR(texts[8]->x, 0.1875 + 2.75 * 2, 1e-6);
+  EXPECT_NEAR(texts[8]->y, 0.5, 1e-6);
+  EXPECT_NEAR(texts[12]->y, 1.5, 1e-6);
   EXPECT_EQ(texts[5]->text, "ALICE Q SAMPLE  c/o BOB");
   EXPECT_EQ(texts[6]->text, "12 EXAMPLE LN");
   EXPECT_EQ(texts[7]->text, "TESTVILLE, CT  06001-1234");
@@ -96,8 +96,8 @@ TEST_F(SimpleLabelPrinterTest, LabelsLandOnThePaperWhateverThePrintersMargin) {
   surface_.offsetXPixels = 150;  // a quarter of an inch at 600 dpi
   surface_.offsetYPixels = 60;
   Print(1, false);
-  EXPECT_NEAR(surface_.Texts()[0]->x, 0.15 - 0.25, 1e-6);
-  EXPECT_NEAR(surface_.Texts()[0]->y, 0.45 - 0.1, 1e-6);
+  EXPECT_NEAR(surface_.Texts()[0]->x, 0.1875 - 0.25, 1e-6);
+  EXPECT_NEAR(surface_.Texts()[0]->y, 0.5 - 0.1, 1e-6);
 }
 
 }  // namespace
