@@ -63,9 +63,10 @@ TEST_F(CustomSheetsTest, TheLabelIsAsLargeAsThePitchUnlessGiven) {
   };
   for (const auto& c : cases) {
     const auto parsed = ParseCustomSheet(1, c.stored);
-    ASSERT_TRUE(std::holds_alternative<LabelSheet>(parsed)) << c.stored;
-    EXPECT_EQ(std::get<LabelSheet>(parsed).labelWidth, c.width) << c.stored;
-    EXPECT_EQ(std::get<LabelSheet>(parsed).labelHeight, c.height) << c.stored;
+    const auto* sheet = std::get_if<LabelSheet>(&parsed);
+    ASSERT_TRUE(sheet) << c.stored;
+    EXPECT_EQ(std::pair(sheet->labelWidth, sheet->labelHeight), std::pair(c.width, c.height))
+        << c.stored;
   }
 }
 
