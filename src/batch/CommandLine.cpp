@@ -54,6 +54,14 @@ constexpr const char* kUsage =
     "  alignment-page (--pdf OUT | --printer NAME) [--stock S]\n"
     "                                  print the page that shows where the printer puts\n"
     "                                  the labels of the stock, to measure the shift by\n"
+    "  stocks [--search TEXT]          list the label sheets, one a line: brand, part,\n"
+    "                                  paper, label size, layout and description,\n"
+    "                                  separated by tabs (the catalogue's stocks have no\n"
+    "                                  brand); with --search, those holding every word\n"
+    "                                  of TEXT, in any case\n"
+    "\n"
+    "A stock S is a catalogued one (\"5160\", \"L7162\"), \"Custom 1\" to \"Custom 3\",\n"
+    "or a sheet of the label database by brand and part (\"Zweckform 3490\").\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -322,6 +330,14 @@ Parsed<std::filesystem::path> ParseHtml(const std::vector<std::string>& args) {
     return words.Refuse<std::filesystem::path>(*wrong);
   }
   return {std::filesystem::path(words.Positional(0)), {}};
+}
+
+Parsed<StocksOptions> ParseStocks(const std::vector<std::string>& args) {
+  CommandWords words("stocks takes [--search TEXT]", {}, {}, {"search"});
+  if (const auto wrong = words.Parse(args)) {
+    return words.Refuse<StocksOptions>(*wrong);
+  }
+  return {StocksOptions{words.Value("search").value_or("")}, {}};
 }
 
 Parsed<CalibrateOptions> ParseCalibrate(const std::vector<std::string>& args) {

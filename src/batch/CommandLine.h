@@ -12,6 +12,7 @@
 #include "batch/LabelsCommand.h"
 #include "batch/LogbookCommand.h"
 #include "batch/ReadCommand.h"
+#include "batch/StocksCommand.h"
 
 namespace tavrilon::batch {
 
@@ -39,6 +40,7 @@ Parsed<BlankOptions> ParseBlank(const std::vector<std::string>& args);
 Parsed<PreviewOptions> ParsePreview(const std::vector<std::string>& args);
 Parsed<LogbookOptions> ParseLogbook(const std::vector<std::string>& args);
 Parsed<std::filesystem::path> ParseHtml(const std::vector<std::string>& args);  // the LOG
+Parsed<StocksOptions> ParseStocks(const std::vector<std::string>& args);
 Parsed<CalibrateOptions> ParseCalibrate(const std::vector<std::string>& args);
 // The target and the stock, in LabelsOptions as the label runs take them.
 Parsed<LabelsOptions> ParseAlignmentPage(const std::vector<std::string>& args);

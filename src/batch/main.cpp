@@ -11,6 +11,7 @@
 #include "batch/CommandLine.h"
 #include "batch/ExitStatus.h"
 #include "batch/HtmlCommand.h"
+#include "batch/StocksCommand.h"
 #include "files/TemporaryFiles.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsLocation.h"
@@ -25,6 +26,18 @@ void WarnIfSettingsUnsaved(settings::SettingsFile& settings) {
   if (const auto& failure = settings.FirstWriteError()) {
     std::fprintf(stderr, "Warning: settings could not be saved to %s: %s\n", failure->path.c_str(),
                  failure->reason.c_str());
+  }
+}
+
+// Each label sheet file of the database that could not be read, when the
+// command read the database: every label command may, looking for its stock.
+// Without a load in the background, Ready means read (or nothing to read).
+void WarnOfSkippedSheetFiles(sheets::InstalledSheets& installed) {
+  if (!installed.Ready()) {
+    return;
+  }
+  for (const std::string& skipped : installed.Skipped()) {
+    std::fprintf(stderr, "Warning: skipped label sheet file %s\n", skipped.c_str());
   }
 }
 
@@ -51,7 +64,9 @@ int RunParsed(batch::Parsed<Options> parsed, Command command) {
     return batch::UsageMistake(parsed.mistake);
   }
   const auto session = StartSession();
-  return command(*parsed.options, *session);
+  const int status = command(*parsed.options, *session);
+  WarnOfSkippedSheetFiles(session->LabelSheets());
+  return status;
 }
 
 // A command that prints or draws: fonts and printers come from Qt, and no
@@ -87,6 +102,9 @@ int Run(int argc, char** argv) {
   }
   if (command == "html") {
     return RunParsed(batch::ParseHtml(args), batch::RunHtmlCommand);
+  }
+  if (command == "stocks") {
+    return RunParsed(batch::ParseStocks(args), batch::RunStocksCommand);
   }
   if (command == "labels") {
     return RunWithQt(argc, argv, batch::ParseLabels(args), batch::RunLabelsCommand);
