@@ -51,6 +51,9 @@ TEST(CommandLine, EachMistakeHasItsStatusAndReasonAndNothingIsPrinted) {
       {"preview log.adi --image p.bmp --scale 3", "--scale takes 1, 2 or 4, not \"3\""},
       {"logbook log.adi --pdf out.pdf --from-page 2 --begin 20240101",
        "--from-page goes with neither --begin nor --end"},
+      {"stocks 5160", "one argument too many: \"5160\"; stocks takes"},
+      {"stocks --search a -search=b", "--search given twice"},
+      {"stocks --find 5160", "unknown option \"--find\""},
   };
   for (const auto& [args, says] : mistakes) {
     const BatchRun run = folder.Run(args);
