@@ -27,6 +27,7 @@ class Session {
   const std::filesystem::path& DataFolder() const { return dataFolder_; }
   settings::SettingsFile& Settings() { return settings_; }
   adif::AdifInput& Input() { return input_; }
+  // The installed label databases; their folders are known from Start() on.
   sheets::InstalledSheets& LabelSheets() { return *labelSheets_; }
   // What no print or file the program writes may replace, in the window and
   // in tavrilon-batch alike: the label and logbook logs the settings hold,
