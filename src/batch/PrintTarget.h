@@ -36,6 +36,7 @@ bool PrinterInstalled(const std::string& printer);
 // The run's print document, made when the run asks for it; `jobName` names
 // the run as qt::PrintJob takes it.
 print::SurfaceSource PrintDocumentFor(const PrintTarget& target, std::optional<qt::PrintJob>& job,
-                                      std::string_view jobName, std::optional<sheets::PaperSize> paper);
+                                      std::string_view jobName,
+                                      std::optional<sheets::PaperSize> paper);
 
 }  // namespace tavrilon::batch
