@@ -81,8 +81,7 @@ struct MainWindowForm {
   QAction* mnuAbout = nullptr;
 
  private:
-  void BuildControls(QMainWindow& window,
-                     std::function<const sheets::SheetDatabase&()> database);
+  void BuildControls(QMainWindow& window, std::function<const sheets::SheetDatabase&()> database);
   void BuildToolbar(QMainWindow& window);
   void BuildMenus(QMainWindow& window);
 };

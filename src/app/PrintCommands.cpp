@@ -57,8 +57,7 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
   request.keepSent = true;  // "Save Printed Contacts as Sent..." saves them
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = labelRun_.PrintLabelRun(
-      request,
-      PrintDocument(job, request.labelInputFile, "labels", labelRun_.Paper(request)));
+      request, PrintDocument(job, request.labelInputFile, "labels", labelRun_.Paper(request)));
   labelSkip_.setText(ToQString(result.labelSkip));
   if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
@@ -99,10 +98,9 @@ PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
 void PrintCommands::PrintBlankCards(long count) {
   const labels::LabelRunRequest request = EditedDesignRequest();
   std::optional<qt::PrintJob> job;
-  const labels::LabelRunResult result =
-      labelRun_.PrintBlankCards(request, count,
-                                PrintDocument(job, request.labelInputFile, "blank cards",
-                                              labelRun_.Paper(request)));
+  const labels::LabelRunResult result = labelRun_.PrintBlankCards(
+      request, count,
+      PrintDocument(job, request.labelInputFile, "blank cards", labelRun_.Paper(request)));
   labelSkip_.setText(ToQString(result.labelSkip));
 }
 
@@ -204,9 +202,9 @@ void PrintCommands::CalibratePrinter() {
       print::ReadCalibration(session_.Settings(), request.printer);
   const auto printPage = [this, &request] {
     std::optional<qt::PrintJob> job;
-    labelRun_.PrintAlignmentPage(request,
-                                 PrintDocument(job, request.labelInputFile, "alignment-page",
-                                               labelRun_.Paper(request)));
+    labelRun_.PrintAlignmentPage(
+        request,
+        PrintDocument(job, request.labelInputFile, "alignment-page", labelRun_.Paper(request)));
   };
   CalibrateDialog dialog(ToQString(request.printer), ToQString(request.labelStock), stored.value,
                          ToQString(stored.fault), printPage, &window_);

@@ -81,7 +81,8 @@ class PrintCommands {
   // The print document of a run, made when the run asks for it: on the PDF
   // printer after asking where the file goes.
   print::SurfaceSource PrintDocument(std::optional<qt::PrintJob>& job, const std::string& inputFile,
-                                     std::string_view jobName, std::optional<sheets::PaperSize> paper);
+                                     std::string_view jobName,
+                                     std::optional<sheets::PaperSize> paper);
   // Without the field dictionary nothing can be read: say so and end.
   void EndForMissingDictionary();
 

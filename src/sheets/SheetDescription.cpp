@@ -6,7 +6,8 @@
 
 namespace tavrilon::sheets {
 
-std::optional<std::string> SheetDescription(std::string_view stock, settings::SettingsFile& settings,
+std::optional<std::string> SheetDescription(std::string_view stock,
+                                            settings::SettingsFile& settings,
                                             InstalledSheets& installed) {
   if (const auto description = CatalogueDescription(stock)) {
     return std::string(*description);
