@@ -57,7 +57,7 @@ void SheetFinder::Offer(const QString& text) {
 }
 
 void SheetFinder::Choose(const QString& shown) {
-  const int row = model_->stringList().indexOf(shown);
+  const qsizetype row = model_->stringList().indexOf(shown);
   std::string name;
   if (row >= 0) {
     name = offeredNames_[static_cast<std::size_t>(row)];
