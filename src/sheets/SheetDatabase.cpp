@@ -5,6 +5,8 @@
 #include <tuple>
 #include <utility>
 
+#include "sheets/LabelStocks.h"
+#include "sheets/SheetCatalogue.h"
 #include "text/Text.h"
 
 namespace tavrilon::sheets {
@@ -170,6 +172,20 @@ std::string DatabaseSheetDescription(const DatabaseSheet& sheet) {
     description += ": " + sheet.description;
   }
   return description;
+}
+
+SheetDatabase CatalogueAsDatabase() {
+  std::vector<DatabaseSheet> sheets;
+  for (const std::string_view stock : kLabelStocks) {
+    if (auto sheet = CatalogueSheet(stock)) {
+      std::string size =
+          Decimals(sheet->labelWidth, 3) + " x " + Decimals(sheet->labelHeight, 3) + " in";
+      sheets.push_back({"", std::string(stock),
+                        std::string(CatalogueDescription(stock).value_or("")), std::move(size),
+                        std::move(*sheet)});
+    }
+  }
+  return SheetDatabase(std::move(sheets));
 }
 
 std::string DatabaseSheetLine(const DatabaseSheet& sheet) {

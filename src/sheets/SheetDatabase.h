@@ -43,6 +43,10 @@ class SheetDatabase {
 // millimetres (inches on US paper).
 std::string DatabaseSheetDescription(const DatabaseSheet& sheet);
 
+// The catalogued stocks as sheets without a brand, so that their part is
+// the stock text; in the stock list's order, their size in inches.
+SheetDatabase CatalogueAsDatabase();
+
 // One line of the sheet list: brand, part, paper, label size (as shown in the
 // description), layout ("3 x 8", "12 labels") and description, separated by
 // tabs.
