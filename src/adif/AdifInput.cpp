@@ -205,7 +205,10 @@ bool AdifInput::ReadRecordText(std::string& text) {
       std::string().swap(next);
       return false;
     }
-    end = EndOfFirstEor(text, JoinLine(text, next, !begun));
+    // Joined first: the search must see the text as it is after the join
+    // (its buffer may move), whatever order the arguments are taken in.
+    const std::size_t joined = JoinLine(text, next, !begun);
+    end = EndOfFirstEor(text, joined);
     const bool header = end == std::string::npos && firstRecord_ && EndsWithTag(next, "<EOH>");
     begun = !header && (begun || !text::TrimBlanks(next).empty());
     if (begun) {
