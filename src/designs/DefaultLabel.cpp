@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "adif/LoggedMode.h"
 #include "sheets/LabelSheet.h"
 #include "sheets/PrinterOffset.h"
 #include "text/Text.h"
@@ -60,7 +61,7 @@ void DrawDefaultLabel(PrintSurface& surface, const adif::FieldTable& fields, dou
   surface.SetCurrentX(x0);
   std::string confirms(value(StandardField::Operator));
   confirms += " confirms the 2x";
-  confirms += value(StandardField::Mode);
+  confirms += adif::ModeAsLogged(fields);
   confirms += " QSO";
   surface.PrintText(confirms, true);
 

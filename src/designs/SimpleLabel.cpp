@@ -1,5 +1,6 @@
 #include "designs/SimpleLabel.h"
 
+#include "adif/LoggedMode.h"
 #include "designs/DefaultLabel.h"
 #include "sheets/LabelSheet.h"
 #include "sheets/PrinterOffset.h"
@@ -24,7 +25,7 @@ LabelLines BuildSimpleQslLines(const adif::FieldTable& fields) {
       .append(text::FirstChars(value(StandardField::TimeOn), 5))
       .append(" GMT");
   lines[2].append("Freq: ").append(value(StandardField::Freq)).append("  ");
-  if (const std::string_view mode = value(StandardField::Mode); !mode.empty()) {
+  if (const std::string_view mode = adif::ModeAsLogged(fields); !mode.empty()) {
     lines[2].append("Mode: ").append(mode).append("  ");
   }
   if (const std::string_view power = value(StandardField::TxPwr); !power.empty()) {

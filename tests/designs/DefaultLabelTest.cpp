@@ -15,8 +15,8 @@ using print::RecordingSurface;
 
 adif::FieldTable Contact(std::string_view record) {
   adif::FieldTable table =
-      adif::test::TableOf({"note", "CALL", "QSL_VIA", "OPERATOR", "MODE", "QSO_DATE", "TIME_ON",
-                           "BAND", "RST_SENT", "NAME", "QSL_RCVD"});
+      adif::test::TableOf({"note", "CALL", "QSL_VIA", "OPERATOR", "MODE", "SUBMODE", "QSO_DATE",
+                           "TIME_ON", "BAND", "RST_SENT", "NAME", "QSL_RCVD"});
   adif::ParseQsoRecord(record, table);
   return table;
 }
@@ -80,6 +80,13 @@ TEST(DefaultLabel, AManagerGoesInRedBesideTheCallAndOnlyACardReceivedAsYIsThanke
   EXPECT_NEAR(texts[3]->y, 0.45 + 0.05 + LineHeight(10) + Gap(15), 1e-9);
   EXPECT_EQ(texts[3]->text, " confirms the 2x QSO");  // no operator, no mode
   EXPECT_EQ(texts.back()->text, "Thanks   Please Send QSL");
+}
+
+// ADIF 3 logs FT4 as MFSK: the card names the submode.
+TEST(DefaultLabel, ASubmodeIsTheModeTheCardConfirms) {
+  RecordingSurface surface;
+  DrawDefaultLabel(surface, Contact("<CALL:4>W1AW<MODE:4>MFSK<SUBMODE:3>FT4<EOR>"), 0, 0);
+  EXPECT_EQ(surface.Texts()[2]->text, " confirms the 2xFT4 QSO");
 }
 
 TEST(DefaultLabel, PrinterOffsetsRoundHalvesToEven) {

@@ -29,10 +29,13 @@ TEST(SimpleLabelTest, QslLinesWithAndWithoutTheOptionalFields) {
       {Contact("W1AAB"),
        {"Confirming contact with W1AAB", "On 05 MAR 2024   At 14:07 GMT", "Freq: 14.025  ",
         "Your RST: 599  "}},
+      {Contact("W1AAC", "<MODE:4>MFSK<SUBMODE:3>FT4"),
+       {"Confirming contact with W1AAC", "On 05 MAR 2024   At 14:07 GMT",
+        "Freq: 14.025  Mode: FT4  ", "Your RST: 599  "}},
   };
   for (const auto& [record, lines] : cases) {
-    adif::FieldTable table = adif::test::TableOf(
-        {"note", "CALL", "QSL_VIA", "QSO_DATE", "TIME_ON", "FREQ", "MODE", "TX_PWR", "RST_SENT"});
+    adif::FieldTable table = adif::test::TableOf({"note", "CALL", "QSL_VIA", "QSO_DATE", "TIME_ON",
+                                                  "FREQ", "MODE", "SUBMODE", "TX_PWR", "RST_SENT"});
     adif::ParseQsoRecord(record, table);
     EXPECT_EQ(BuildSimpleQslLines(table), lines) << record;
   }
@@ -72,13 +75,12 @@ class SimpleRunTest : public test::LabelRunFixture {
   // Each label's first line: a label is four texts.
   std::vector<std::string> Run(int style, bool useQrz, std::string stock = "5160") {
     surface_.operations.clear();
-    const LabelRunRequest request{(dir_ / "log.adi").string(),
-                                  std::move(stock),
-                                  LabelDesign::Simple,
-                                  style,
-                                  "0",
-                                  false,
-                                  useQrz};
+    const LabelRunRequest request{.labelInputFile = (dir_ / "log.adi").string(),
+                                  .labelStock = std::move(stock),
+                                  .design = LabelDesign::Simple,
+                                  .labelStyle = style,
+                                  .labelSkip = "0",
+                                  .useQrz = useQrz};
     result_ = run_.PrintLabelRun(request, [this] { return &surface_; });
     const auto texts = surface_.Texts();
     std::vector<std::string> firsts;
