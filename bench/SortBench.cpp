@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   }
   input.Close();
   const auto loaded = Clock::now();
-  tavrilon::adif::SortByCall(records, [](std::int64_t, std::int64_t) {});
+  tavrilon::adif::SortByKey(records, [](std::int64_t, std::int64_t) {});
   const auto sorted = Clock::now();
   const std::string failure = tavrilon::adif::WriteSortedCopy(
       records, tavrilon::adif::SortedFilePath(std::filesystem::path(argv[3]) / log.filename()));

@@ -12,10 +12,10 @@ namespace {
 constexpr std::size_t kBlockBytes = std::size_t{4} << 20;
 constexpr std::int64_t kProgressEvery = 10'000;
 
-std::uint64_t Leading(std::string_view call) {
+std::uint64_t Leading(std::string_view key) {
   std::uint64_t leading = 0;
   for (std::size_t i = 0; i < 8; ++i) {
-    leading = leading << 8 | (i < call.size() ? static_cast<unsigned char>(call[i]) : 0U);
+    leading = leading << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
   }
   return leading;
 }
@@ -39,10 +39,10 @@ struct SortAccess {
       if (a.leading != b.leading) {
         return a.leading < b.leading;
       }
-      if (a.callSize <= 8 && b.callSize <= 8) {
-        return a.callSize < b.callSize;  // spares a visit to the text: repeated calls are common
+      if (a.keySize <= 8 && b.keySize <= 8) {
+        return a.keySize < b.keySize;  // spares a visit to the text: repeated keys are common
       }
-      return std::string_view(a.call, a.callSize) < std::string_view(b.call, b.callSize);
+      return std::string_view(a.key, a.keySize) < std::string_view(b.key, b.keySize);
     }
     std::int64_t Count() const { return count_; }
 
@@ -78,27 +78,27 @@ struct SortAccess {
   }
 };
 
-void SortRecords::Add(std::string_view call, std::string_view record) {
-  const std::size_t size = call.size() + record.size();
+void SortRecords::Add(std::string_view key, std::string_view record) {
+  const std::size_t size = key.size() + record.size();
   if (blocks_.empty() || size > room_) {  // empty also once moved from
     room_ = std::max(size, kBlockBytes);
     free_ = blocks_.emplace_back(std::make_unique_for_overwrite<char[]>(room_)).get();
   }
   char* const at = free_;
-  std::memcpy(at, call.data(), call.size());
-  std::memcpy(at + call.size(), record.data(), record.size());
+  std::memcpy(at, key.data(), key.size());
+  std::memcpy(at + key.size(), record.data(), record.size());
   free_ += size;
   room_ -= size;
   textSize_ += static_cast<std::int64_t>(record.size());
-  entries_.push_back({Leading(call), at, call.size(), record.size()});
+  entries_.push_back({Leading(key), at, key.size(), record.size()});
 }
 
-std::string_view SortRecords::Call(std::size_t i) const {
-  return {entries_[i].call, entries_[i].callSize};
+std::string_view SortRecords::Key(std::size_t i) const {
+  return {entries_[i].key, entries_[i].keySize};
 }
 
 std::string_view SortRecords::Record(std::size_t i) const {
-  return {entries_[i].call + entries_[i].callSize, entries_[i].recordSize};
+  return {entries_[i].key + entries_[i].keySize, entries_[i].recordSize};
 }
 
 std::int64_t SortBound(std::size_t count) {
@@ -106,7 +106,7 @@ std::int64_t SortBound(std::size_t count) {
   return static_cast<std::int64_t>(count) * (levels + 1);
 }
 
-std::int64_t SortByCall(SortRecords& records, const SortProgress& progress) {
+std::int64_t SortByKey(SortRecords& records, const SortProgress& progress) {
   const std::size_t n = records.Count();
   SortAccess::CountingLess less(progress, SortBound(n));
   std::vector<SortAccess::Entry>& entries = SortAccess::Entries(records);

@@ -11,14 +11,15 @@
 namespace tavrilon::adif {
 
 // The records of a label log as the file holds them (AdifInput::RecordBytes),
-// each with its "CALL" value as parsed, kept in large blocks that never move:
+// each with the key it is sorted by (its "CALL" value as parsed, or a key
+// of bureau order), kept in large blocks that never move:
 // a million records cost little more than the log itself, and growing never
 // holds two copies of it.
 class SortRecords {
  public:
-  void Add(std::string_view call, std::string_view record);
+  void Add(std::string_view key, std::string_view record);
   std::size_t Count() const { return entries_.size(); }
-  std::string_view Call(std::size_t i) const;
+  std::string_view Key(std::size_t i) const;
   std::string_view Record(std::size_t i) const;
   // Bytes of all records, for progress while they are printed.
   std::int64_t TextSize() const { return textSize_; }
@@ -26,9 +27,9 @@ class SortRecords {
  private:
   friend struct SortAccess;
   struct Entry {
-    std::uint64_t leading = 0;   // the call's first 8 bytes, big-endian, 0 past its end
-    const char* call = nullptr;  // followed at once by the record text
-    std::size_t callSize = 0;
+    std::uint64_t leading = 0;  // the key's first 8 bytes, big-endian, 0 past its end
+    const char* key = nullptr;  // followed at once by the record text
+    std::size_t keySize = 0;
     std::size_t recordSize = 0;
   };
   std::vector<std::unique_ptr<char[]>> blocks_;
@@ -42,12 +43,12 @@ class SortRecords {
 // most the sort can make (SortBound).
 using SortProgress = std::function<void(std::int64_t done, std::int64_t most)>;
 
-// The most comparisons SortByCall makes for `count` records.
+// The most comparisons SortByKey makes for `count` records.
 std::int64_t SortBound(std::size_t count);
 
-// Puts the records in order by call, compared byte by byte (capitals before
-// small letters), records of one call keeping their order. Returns the
+// Puts the records in order by key, compared byte by byte (capitals before
+// small letters), records of one key keeping their order. Returns the
 // comparisons made.
-std::int64_t SortByCall(SortRecords& records, const SortProgress& progress);
+std::int64_t SortByKey(SortRecords& records, const SortProgress& progress);
 
 }  // namespace tavrilon::adif

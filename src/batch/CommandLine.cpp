@@ -23,6 +23,8 @@ constexpr const char* kUsage =
     "                                  number of records\n"
     "  labels LOG (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
     "          [--style 1|2|3] [--sent-log SENT.adi [--bureau]]\n"
+    "          [--contacts all|to-send] [--from YYYYMMDD] [--to YYYYMMDD]\n"
+    "          [--order file|call|bureau] [--address-per-station]\n"
     "                                  print a QSL label for every contact of LOG, in the\n"
     "                                  design and on the stock of the settings file, to\n"
     "                                  the PDF file OUT or on the printer NAME; D is one\n"
@@ -31,7 +33,14 @@ constexpr const char* kUsage =
     "                                  from the callbook and style 3 the return label;\n"
     "                                  --sent-log writes the printed contacts to SENT.adi\n"
     "                                  for the logger, marked as sent today (--bureau:\n"
-    "                                  through the QSL bureau)\n"
+    "                                  through the QSL bureau); --contacts to-send\n"
+    "                                  prints only the cards still to send (QSL_SENT R,\n"
+    "                                  Q or empty, not sent electronically), --from and\n"
+    "                                  --to only the contacts of those days; --order\n"
+    "                                  bureau sorts by the country of the station the\n"
+    "                                  card goes to (its QSL manager's, if any) from\n"
+    "                                  cty.dat; --address-per-station prints one mailing\n"
+    "                                  label per station with styles 2 and 3\n"
     "  blank N (--pdf OUT | --printer NAME) [--stock S] [--skip N] [--design D]\n"
     "                                  print N blank cards of the custom design: its\n"
     "                                  picture and fixed texts, no contacts\n"
@@ -231,8 +240,12 @@ Parsed<ReadOptions> ParseRead(const std::vector<std::string>& args) {
 Parsed<LabelsOptions> ParseLabels(const std::vector<std::string>& args) {
   CommandWords words(
       "labels takes one LOG, --pdf OUT or --printer NAME, [--stock S], [--skip N], "
-      "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]]",
-      {"LOG"}, {"bureau"}, {"pdf", "printer", "stock", "skip", "design", "style", "sent-log"});
+      "[--design D], [--style 1|2|3], [--sent-log SENT.adi [--bureau]], "
+      "[--contacts all|to-send], [--from YYYYMMDD], [--to YYYYMMDD], [--order file|call|bureau], "
+      "[--address-per-station]",
+      {"LOG"}, {"bureau", "address-per-station"},
+      {"pdf", "printer", "stock", "skip", "design", "style", "sent-log", "contacts", "from", "to",
+       "order"});
   if (const auto wrong = words.Parse(args)) {
     return words.Refuse<LabelsOptions>(*wrong);
   }
@@ -248,6 +261,34 @@ Parsed<LabelsOptions> ParseLabels(const std::vector<std::string>& args) {
   if (o.bureau && !o.sentLog) {
     return words.Refuse<LabelsOptions>("--bureau goes with --sent-log only");
   }
+  if (const auto contacts = words.Value("contacts")) {
+    o.contacts = sending::ContactsOf(*contacts);
+    if (!o.contacts) {
+      return words.Refuse<LabelsOptions>("--contacts takes all or to-send, not " +
+                                         Quoted(*contacts));
+    }
+  }
+  if (const auto order = words.Value("order")) {
+    o.order = sending::RunOrderOf(*order);
+    if (!o.order) {
+      return words.Refuse<LabelsOptions>("--order takes file, call or bureau, not " +
+                                         Quoted(*order));
+    }
+  }
+  for (const auto& [name, day] : {std::pair{"from", &o.from}, std::pair{"to", &o.to}}) {
+    if (const auto typed = words.Value(name)) {
+      *day = sending::DayOf(*typed);
+      if (!*day) {
+        return words.Refuse<LabelsOptions>("--" + std::string(name) +
+                                           " takes a day as YYYYMMDD, not " + Quoted(*typed));
+      }
+    }
+  }
+  if (o.from && o.to && *o.from > *o.to) {
+    return words.Refuse<LabelsOptions>("--from " + std::to_string(*o.from) + " is after --to " +
+                                       std::to_string(*o.to));
+  }
+  o.addressPerStation = words.IsSet("address-per-station");
   return {std::move(o), {}};
 }
 

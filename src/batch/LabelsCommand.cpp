@@ -20,7 +20,12 @@ std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& o
   request.labelStock = options.stock.value_or(stored.StockInForce());
   request.design = stored.labelDesign;
   request.labelSkip = options.skip;
-  request.sortFile = stored.sortFile;
+  request.order = options.order.value_or(stored.order);
+  request.contacts.contacts = options.contacts.value_or(stored.contacts);
+  request.contacts.from = options.from;
+  request.contacts.to = options.to;
+  request.addressPerStation = options.addressPerStation || stored.addressPerStation;
+  request.countryFile = stored.countryFile;
   request.useQrz = stored.useQrz;
   request.printer = TargetPrinter(options.target);
   request.keepSent = options.sentLog.has_value();
@@ -96,18 +101,21 @@ int RunLabelsCommand(const LabelsOptions& options, Session& session) {
     return ExitStatusOf(result.outcome, session.Input(), ui);
   }
   const int printed = result.mailingLabelsMissing ? kExitMailingLabelsMissing : kExitOk;
-  if (!options.sentLog) {
-    return printed;
+  int status = printed;
+  if (options.sentLog) {
+    const labels::SentSaveOutcome saved =
+        run.Sent().Save(*options.sentLog, options.bureau, protectedFiles);
+    if (saved.saved) {
+      ui.ShowMessage(std::to_string(run.Sent().Count()) + " contacts saved as sent to " +
+                     options.sentLog->string());
+    } else {
+      ui.ShowMessage(saved.failure);
+      status = kExitInputMissing;
+    }
   }
-  const labels::SentSaveOutcome saved =
-      run.Sent().Save(*options.sentLog, options.bureau, protectedFiles);
-  if (!saved.saved) {
-    ui.ShowMessage(saved.failure);
-    return kExitInputMissing;
-  }
-  ui.ShowMessage(std::to_string(run.Sent().Count()) + " contacts saved as sent to " +
-                 options.sentLog->string());
-  return printed;
+  ui.ShowMessage(result.chosenText);
+  ui.ShowMessage(result.summaryText);
+  return status;
 }
 
 }  // namespace tavrilon::batch

@@ -6,6 +6,8 @@
 
 #include "batch/PrintTarget.h"
 #include "labels/LabelRun.h"
+#include "sending/ContactChoice.h"
+#include "sending/RunOrder.h"
 #include "shell/Session.h"
 
 namespace tavrilon::batch {
@@ -21,18 +23,26 @@ struct LabelsOptions {
   // `bureau`), once the run completed.
   std::optional<std::filesystem::path> sentLog;
   bool bureau = false;
+  // Which contacts, in which order; the stored choices when not given.
+  std::optional<sending::Contacts> contacts;
+  std::optional<std::int64_t> from;  // YYYYMMDD, both ends included
+  std::optional<std::int64_t> to;
+  std::optional<sending::RunOrder> order;
+  bool addressPerStation = false;  // or as stored
 };
 
 // The request the window would make for `log`, from the settings file, with
-// the options' stock, skip, design and style in place of the stored ones.
+// the options' stock, skip, design, style, contacts and order in place of
+// the stored ones.
 // Nothing, said on standard error, when the design or the style is not one
 // the command prints, or the style does not go with the design.
 std::optional<labels::LabelRunRequest> StoredLabelRequest(const LabelsOptions& options,
                                                           settings::SettingsFile& settings);
 
-// Prints QSL labels for every contact of the log as the window's command
-// does, with the design, style and stock of the settings file unless given,
-// then saves the sent log when asked to. Answers the exit status.
+// Prints QSL labels for the chosen contacts of the log as the window's
+// command does, with the design, style and stock of the settings file unless
+// given, then saves the sent log when asked to, and ends with how many
+// contacts were chosen and where their cards go. Answers the exit status.
 int RunLabelsCommand(const LabelsOptions& options, Session& session);
 
 }  // namespace tavrilon::batch

@@ -20,6 +20,9 @@ class DesignPrinter {
   // drawn.
   virtual bool Print(print::PrintSurface& surface, const adif::FieldTable& fields,
                      std::string& failure) = 0;
+  // After the last contact: what the design prints once its contacts are
+  // all known.
+  virtual void Finish(print::PrintSurface& /*surface*/) {}
   // The labels begun so far.
   virtual int Labels() const = 0;
 };

@@ -29,7 +29,7 @@ SortOutcome SortLabelLog(adif::SortRecords& records, const std::filesystem::path
                            total);
   LetEventsRun(ui);
   SortOutcome outcome;
-  outcome.sortCount = adif::SortByCall(records, [&](std::int64_t done, std::int64_t most) {
+  outcome.sortCount = adif::SortByKey(records, [&](std::int64_t done, std::int64_t most) {
     display.ShowSortProgress(SortedText(display, done), done, most);
     ui.LetPendingEventsRun();
   });

@@ -40,6 +40,16 @@ std::string NothingDrawnText(const RunPreparation& prepared, const std::string& 
   return text;
 }
 
+// Why a run printed no label at all.
+std::string NoContactsText(const LabelRunRequest& request, std::size_t read) {
+  const std::string description = request.contacts.Description();
+  if (read == 0 || description.empty()) {
+    return "The label file " + request.labelInputFile + " holds no contacts; nothing was printed.";
+  }
+  return "None of the " + std::to_string(read) + " contacts of the label file " +
+         request.labelInputFile + " is chosen (" + description + "); nothing was printed.";
+}
+
 }  // namespace
 
 LabelRun::LabelRun(adif::AdifInput& input, settings::SettingsFile& settings,
@@ -67,14 +77,37 @@ std::unique_ptr<DesignPrinter> LabelRun::MakePrinter(const LabelRunRequest& requ
   }
   if (request.design == designs::LabelDesign::Simple) {
     return std::make_unique<SimpleLabelPrinter>(prepared.sheet, request.labelStyle, useQrz,
-                                                addresses_, LoadReturnAddress(settings_));
+                                                addresses_, LoadReturnAddress(settings_),
+                                                request.addressPerStation);
   }
   return std::make_unique<DefaultLabelPrinter>(prepared.sheet);
 }
 
+std::optional<sending::RunOrder> LabelRun::OrderOf(const LabelRunRequest& request,
+                                                   const RunPreparation& prepared,
+                                                   const countries::CountryTable*& table) {
+  sending::RunOrder order = request.order;
+  if (order == sending::RunOrder::File && prepared.renderer &&
+      prepared.renderer->Design().multiLines > 1) {
+    order = sending::RunOrder::Call;
+  }
+  const bool bureau = order == sending::RunOrder::Bureau;
+  std::string failure;
+  table = countries_.Load(request.countryFile, bureau ? CountryNeed::Bureau : CountryNeed::Summary,
+                          failure);
+  if (bureau && table == nullptr) {
+    ui_.SetStatusText("Nothing Printed");
+    ui_.ShowMessage(failure + "\nNothing was printed.");
+    return std::nullopt;
+  }
+  return order;
+}
+
 LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
                                        const SurfaceSource& surfaceSource) {
-  LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
+  LabelRunResult result;
+  result.labelSkip = request.labelSkip;
+  result.useQrz = request.useQrz;
   if (request.keepSent) {
     sent_.Begin(request.labelInputFile);
   }
@@ -90,7 +123,12 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (!prepared) {
     return result;
   }
-  RunContacts contacts(input_, ui_);
+  const countries::CountryTable* countryTable = nullptr;
+  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, countryTable);
+  if (!order) {
+    return result;
+  }
+  RunContacts contacts(input_, ui_, request.contacts);
   if (const std::optional<RunOutcome> stopped = contacts.Open(request.labelInputFile)) {
     result.outcome = *stopped;
     return result;
@@ -99,8 +137,8 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     result.useQrz = addresses_.OpenCallbook(settings_, ui_);
     result.mailingLabelsMissing = !result.useQrz;
   }
-  if (prepared->renderer && (request.sortFile || prepared->renderer->Design().multiLines > 1) &&
-      !contacts.Sort(request.labelInputFile, false, sortDisplay_)) {
+  if (*order != sending::RunOrder::File &&
+      !contacts.Sort(request.labelInputFile, *order, countryTable, false, sortDisplay_)) {
     return result;
   }
   const std::unique_ptr<DesignPrinter> printer =
@@ -122,9 +160,10 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   }
   print::ApplyCalibration(*surface, prepared->correction);
   printer->Start(*surface, prepared->labelsToSkip);
-  UnreadableDates dates;
-  const std::string fault = PrintEveryContact(*printer, *surface, contacts, dates,
-                                              request.keepSent ? &sent_ : nullptr, ui_);
+  ContactAccounts accounts;
+  accounts.sent = request.keepSent ? &sent_ : nullptr;
+  accounts.countries = countryTable;
+  const std::string fault = PrintEveryContact(*printer, *surface, contacts, accounts, ui_);
   if (!fault.empty()) {
     return failed(fault);
   }
@@ -132,8 +171,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (labels == 0 || !surface->Drawn()) {
     surface->DiscardDocument();
     ui_.SetStatusText("Nothing Printed");
-    ui_.ShowMessage(labels == 0 ? "The label file " + request.labelInputFile +
-                                      " holds no contacts; nothing was printed."
+    ui_.ShowMessage(labels == 0 ? NoContactsText(request, contacts.ContactsRead())
                                 : NothingDrawnText(*prepared,
                                                    "the " + std::to_string(labels) + " labels of " +
                                                        request.labelInputFile,
@@ -144,8 +182,12 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   if (!surface->EndDocument()) {
     return failed("The labels could not be printed: " + surface->Failure());
   }
-  ui_.SetStatusText(std::to_string(labels) + " Labels Submitted to the Printer");
-  dates.Tell(ui_);
+  const std::string description = request.contacts.Description();
+  result.chosenText = accounts.summary.ChosenText(description);
+  result.summaryText = accounts.summary.PrintedText();
+  ui_.SetStatusText(std::to_string(labels) + " Labels Submitted to the Printer: " +
+                    (description.empty() ? result.summaryText : result.chosenText));
+  accounts.dates.Tell(ui_);
   result.outcome = RunOutcome::Completed;
   return result;
 }
@@ -162,13 +204,18 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
   if (!prepared) {
     return RunOutcome::Stopped;
   }
-  RunContacts contacts(input_, ui_);
+  const countries::CountryTable* countryTable = nullptr;
+  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, countryTable);
+  if (!order) {
+    return RunOutcome::Stopped;
+  }
+  RunContacts contacts(input_, ui_, request.contacts);
   if (const std::optional<RunOutcome> stopped = contacts.Open(request.labelInputFile)) {
     return *stopped;
   }
   designs::DesignRenderer& renderer = *prepared->renderer;
-  if (renderer.Design().multiLines > 1 &&
-      !contacts.Sort(request.labelInputFile, true, sortDisplay_)) {
+  if (*order != sending::RunOrder::File &&
+      !contacts.Sort(request.labelInputFile, *order, countryTable, true, sortDisplay_)) {
     return RunOutcome::Stopped;
   }
   sheets::LabelPlacement placement(prepared->sheet);
@@ -200,7 +247,9 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
 
 LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long count,
                                          const SurfaceSource& surfaceSource) {
-  LabelRunResult result{RunOutcome::Stopped, request.labelSkip, request.useQrz};
+  LabelRunResult result;
+  result.labelSkip = request.labelSkip;
+  result.useQrz = request.useQrz;
   if (designs::CustomDesignNumberOf(request.design) == 0) {
     ui_.ShowMessage("Blank cards are printed in a custom label design; please select one.");
     return result;

@@ -9,6 +9,7 @@
 #include "labels/LabelRunRequest.h"
 #include "labels/MailingAddress.h"
 #include "labels/RunContacts.h"
+#include "labels/RunCountries.h"
 #include "labels/RunPreparation.h"
 #include "labels/SentContacts.h"
 #include "print/PrintSurface.h"
@@ -29,6 +30,10 @@ struct LabelRunResult {
   // The labels printed, but without the mailing labels asked for: the
   // callbook could not be used.
   bool mailingLabelsMissing = false;
+  // After a completed run: how many contacts were chosen of how many, and
+  // where their cards go.
+  std::string chosenText;
+  std::string summaryText;
 };
 
 using print::SurfaceSource;
@@ -42,10 +47,11 @@ class LabelRun {
            sheets::InstalledSheets& installed, UserInterface& ui, SortDisplay& sortDisplay,
            Clock clock = SystemClock());
 
-  // Prints a label for every contact of the label input file; the contacts
-  // are kept as sent when the run completes.
+  // Prints a label for every chosen contact of the label input file, in the
+  // request's order; the contacts are kept as sent when the run completes.
   LabelRunResult PrintLabelRun(const LabelRunRequest& request, const SurfaceSource& surface);
-  // Draws the first sheet of labels of the request's custom design on
+  // Draws the first sheet of labels of the request's custom design, of its
+  // chosen contacts in its order, on
   // `picture`, from the first label on, and ends its drawing. Stopped when
   // the label file is missing: the caller shows the empty page all the same.
   RunOutcome PreviewLabelPage(const LabelRunRequest& request, print::PrintSurface& picture);
@@ -77,6 +83,13 @@ class LabelRun {
   std::unique_ptr<DesignPrinter> MakePrinter(const LabelRunRequest& request,
                                              RunPreparation& prepared, bool useQrz,
                                              RunContacts& contacts);
+  // The order the run prints in (a custom design that shares labels keeps a
+  // station's contacts together), with the country file in `table` when one
+  // is there. Nothing, after telling the user why, when bureau order lacks
+  // its country file.
+  std::optional<sending::RunOrder> OrderOf(const LabelRunRequest& request,
+                                           const RunPreparation& prepared,
+                                           const countries::CountryTable*& table);
 
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
@@ -84,6 +97,7 @@ class LabelRun {
   UserInterface& ui_;
   SortDisplay& sortDisplay_;
   MailingAddresses addresses_;
+  RunCountries countries_;
   SentContacts sent_;
   print::PrintSurface* measure_ = nullptr;
 };

@@ -3,7 +3,10 @@
 #include "adif/OpenLog.h"
 #include "adif/SortedCopy.h"
 #include "labels/LabelLogSort.h"
+#include "sending/BureauKey.h"
+#include "sending/Destination.h"
 #include "session/RunProgress.h"
+#include "text/Text.h"
 
 namespace tavrilon::labels {
 
@@ -23,8 +26,11 @@ std::optional<RunOutcome> RunContacts::Open(const std::string& labelInputFile) {
   return std::nullopt;
 }
 
-bool RunContacts::Sort(const std::string& labelInputFile, bool numbered, SortDisplay& display) {
+bool RunContacts::Sort(const std::string& labelInputFile, sending::RunOrder order,
+                       const countries::CountryTable* countries, bool numbered,
+                       SortDisplay& display) {
   adif::SortRecords records;
+  std::string key;  // one buffer for every record's key
   // The bar stays up through the sort, which shows its own progress on it.
   RunProgress progress(ui_);
   if (!numbered) {
@@ -34,8 +40,18 @@ bool RunContacts::Sort(const std::string& labelInputFile, bool numbered, SortDis
   const auto showCount = [&] {
     ui_.SetStatusText("Loading Log File " + std::to_string(records.Count()));
   };
-  while (const adif::QsoRecord* qso = input_.NextRecord()) {
-    records.Add(qso->fields.StandardValue(adif::StandardField::Call), input_.RecordBytes());
+  while (const adif::QsoRecord* qso = NextChosen()) {
+    const adif::FieldTable& fields = qso->fields;
+    if (order == sending::RunOrder::Bureau) {
+      const sending::Destination destination = sending::DestinationOf(fields);
+      sending::BureauKey(
+          key, countries != nullptr ? countries->Find(destination.call) : nullptr, destination.call,
+          text::AsciiUpper(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call))),
+          qso->dateNumber, fields.StandardValue(adif::StandardField::TimeOn));
+      records.Add(key, input_.RecordBytes());
+    } else {
+      records.Add(fields.StandardValue(adif::StandardField::Call), input_.RecordBytes());
+    }
     // The count once a percent: a text per record of a large log only slows it.
     const adif::ReadProgress read = input_.Progress();
     if (numbered && read.Percent() != shownPercent) {
@@ -98,9 +114,19 @@ std::string RunContacts::ReadFault() const {
                          read.detail;
 }
 
+const adif::QsoRecord* RunContacts::NextChosen() {
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    ++read_;
+    if (filter_.Chosen(*qso)) {
+      return qso;
+    }
+  }
+  return nullptr;
+}
+
 const adif::QsoRecord* RunContacts::ReadNext() {
   if (!sorted_) {
-    return input_.NextRecord();
+    return NextChosen();
   }
   if (next_ == sorted_->Count()) {
     return nullptr;

@@ -9,19 +9,23 @@
 
 #include "adif/AdifInput.h"
 #include "adif/QsoSort.h"
+#include "countries/CountryTable.h"
 #include "designs/LabelSample.h"
+#include "sending/ContactChoice.h"
+#include "sending/RunOrder.h"
 #include "session/RunOutcome.h"
 #include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 
 namespace tavrilon::labels {
 
-// The contacts of a label run, one at a time: the label file as the reader
-// goes through it, or its records sorted by call in memory, each parsed
+// The chosen contacts of a label run, one at a time: the label file as the
+// reader goes through it, or its records sorted in memory, each parsed
 // again. The file is closed however the run ends.
 class RunContacts {
  public:
-  RunContacts(adif::AdifInput& input, UserInterface& ui) : input_(input), ui_(ui) {}
+  RunContacts(adif::AdifInput& input, UserInterface& ui, sending::ContactChoice choice = {})
+      : input_(input), ui_(ui), filter_(choice) {}
   ~RunContacts() { input_.Close(); }
   RunContacts(const RunContacts&) = delete;
   RunContacts& operator=(const RunContacts&) = delete;
@@ -29,11 +33,13 @@ class RunContacts {
   // Opens the label file past its header. How the run stops when it cannot
   // (the user has been told why, or the dictionary is missing), or nothing.
   std::optional<RunOutcome> Open(const std::string& labelInputFile);
-  // Reads the whole file and puts its records in order by call, written to
-  // the sorted copy beside it; Next hands them on in that order. False when
-  // they could not be (the user has been told why). `numbered`: the status
-  // counts the records as they are read.
-  bool Sort(const std::string& labelInputFile, bool numbered, SortDisplay& display);
+  // Reads the whole file and puts its chosen records in `order` (by call, or
+  // in bureau order by the countries of `countries`), written to the sorted
+  // copy beside it; Next hands them on in that order. False when they could
+  // not be (the user has been told why). `numbered`: the status counts the
+  // records as they are read.
+  bool Sort(const std::string& labelInputFile, sending::RunOrder order,
+            const countries::CountryTable* countries, bool numbered, SortDisplay& display);
 
   const adif::QsoRecord* Next();
   // The contact Next handed on last, as the log holds it.
@@ -43,14 +49,20 @@ class RunContacts {
   designs::LabelSample ReadFirstLabel();
   // Why the log could not be read to its end, or empty when it could.
   std::string ReadFault() const;
+  // The file's contacts read so far, chosen or not.
+  std::size_t ContactsRead() const { return read_; }
 
  private:
   const adif::QsoRecord* ReadNext();
+  // The next contact of the file that the run chose.
+  const adif::QsoRecord* NextChosen();
   // The record ReadNext handed on last, as the log holds it.
   std::string_view ReadText() const;
 
   adif::AdifInput& input_;
   UserInterface& ui_;
+  sending::ContactFilter filter_;
+  std::size_t read_ = 0;
   std::optional<adif::SortRecords> sorted_;
   std::size_t next_ = 0;
   std::int64_t done_ = 0;

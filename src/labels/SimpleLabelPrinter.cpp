@@ -1,6 +1,6 @@
 #include "labels/SimpleLabelPrinter.h"
 
-#include "text/Text.h"
+#include "sending/Destination.h"
 
 namespace tavrilon::labels {
 
@@ -12,29 +12,53 @@ void SimpleLabelPrinter::Start(print::PrintSurface& surface, long labelsToSkip) 
 bool SimpleLabelPrinter::Print(print::PrintSurface& surface, const adif::FieldTable& fields,
                                std::string& /*failure*/) {
   const designs::LabelLines qsl = designs::BuildSimpleQslLines(fields);
+  std::string destination = sending::DestinationOf(fields).call;
+  if (!perStation_) {
+    PrintStyle(surface, &qsl, destination);
+    return true;
+  }
+  if (station_ && *station_ != destination) {
+    PrintStyle(surface, nullptr, *station_);
+  }
+  PrintLabel(surface, qsl);
+  station_ = std::move(destination);
+  return true;
+}
+
+void SimpleLabelPrinter::Finish(print::PrintSurface& surface) {
+  if (station_) {
+    PrintStyle(surface, nullptr, *station_);
+    station_.reset();
+  }
+}
+
+void SimpleLabelPrinter::PrintStyle(print::PrintSurface& surface, const designs::LabelLines* qsl,
+                                    const std::string& destination) {
   designs::LabelLines mailing;
-  const auto printLabel = [&](const designs::LabelLines& lines) {
-    ++labels_;
-    designs::PrintLabelLines(surface, placement_, lines);
-  };
   for (const designs::StyleStep step : designs::StyleSteps(style_, useQrz_)) {
     switch (step) {
       case designs::StyleStep::QslLabel:
-        printLabel(qsl);
+        if (qsl != nullptr) {
+          PrintLabel(surface, *qsl);
+        }
         break;
       case designs::StyleStep::LookUp:
-        mailing = addresses_.LookupMailingAddress(
-            text::AsciiUpper(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call))));
+        mailing = addresses_.LookupMailingAddress(destination);
         break;
       case designs::StyleStep::MailingLabel:
-        printLabel(mailing);
+        PrintLabel(surface, mailing);
         break;
       case designs::StyleStep::ReturnLabel:
-        printLabel(returnLines_);
+        PrintLabel(surface, returnLines_);
         break;
     }
   }
-  return true;
+}
+
+void SimpleLabelPrinter::PrintLabel(print::PrintSurface& surface,
+                                    const designs::LabelLines& lines) {
+  ++labels_;
+  designs::PrintLabelLines(surface, placement_, lines);
 }
 
 }  // namespace tavrilon::labels

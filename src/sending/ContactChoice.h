@@ -22,8 +22,8 @@ std::optional<Contacts> ContactsOf(std::string_view word);
 struct ContactChoice {
   Contacts contacts = Contacts::All;
   // Days as YYYYMMDD numbers, both ends included; nothing for an open end.
-  std::optional<std::int64_t> from;
-  std::optional<std::int64_t> to;
+  std::optional<std::int64_t> from = std::nullopt;
+  std::optional<std::int64_t> to = std::nullopt;
 
   bool ChoosesAll() const { return contacts == Contacts::All && !from && !to; }
   // "cards still to send, 20240101 to 20241231"; empty when ChoosesAll.

@@ -47,7 +47,11 @@ inline constexpr SettingKey kLabelInputFile{kLabelsSection, "ADIFile"};
 inline constexpr SettingKey kUseQrz{kLabelsSection, "UseQRZ"};
 inline constexpr SettingKey kLabelStyle{kLabelsSection, "LabelSet"};
 inline constexpr SettingKey kLabelStock{kLabelsSection, "LabelType"};
-inline constexpr SettingKey kSortFile{kLabelsSection, "SortFile"};
+inline constexpr SettingKey kSortFile{kLabelsSection, "SortFile"};       // 0 file, 1 call, 2 bureau
+inline constexpr SettingKey kLabelContacts{kLabelsSection, "Contacts"};  // "all" or "to-send"
+inline constexpr SettingKey kAddressPerStation{kLabelsSection, "AddressPerStation"};  // 0 or 1
+// Another country file than the system's, for bureau order.
+inline constexpr SettingKey kCountryFile{kLabelsSection, "CountryFile"};
 // A sheet of the label database, by brand and part ("Zweckform 3490"); when
 // set, it is the stock in force instead of "LabelType"'s entry.
 inline constexpr SettingKey kDatabaseSheet{kLabelsSection, "DatabaseSheet"};

@@ -32,7 +32,12 @@ StoredChoices ReadStoredChoices(settings::SettingsFile& settings) {
   }
   choices.databaseSheet = text::TrimBlanks(settings.ReadSetting(settings::kDatabaseSheet, ""));
   choices.useQrz = settings.ReadSetting(settings::kUseQrz, "") == "TRUE";
-  choices.sortFile = text::ParseWholeNumber(settings.ReadSetting(settings::kSortFile, "0")) == 1;
+  choices.order = sending::RunOrderOfStored(settings.ReadSetting(settings::kSortFile, "0"));
+  choices.contacts = sending::ContactsOf(settings.ReadSetting(settings::kLabelContacts, ""))
+                         .value_or(sending::Contacts::All);
+  choices.addressPerStation =
+      text::ParseWholeNumber(settings.ReadSetting(settings::kAddressPerStation, "0")) == 1;
+  choices.countryFile = text::TrimBlanks(settings.ReadSetting(settings::kCountryFile, ""));
   return choices;
 }
 

@@ -5,6 +5,8 @@
 
 #include "designs/LabelDesign.h"
 #include "logbook/LogLayout.h"
+#include "sending/ContactChoice.h"
+#include "sending/RunOrder.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon::shell {
@@ -25,7 +27,10 @@ struct StoredChoices {
   std::size_t stockIndex = 0;  // of sheets::kLabelStocks; anything else stored is 0
   std::string databaseSheet;   // the label database's sheet in force, trimmed; "" for none
   bool useQrz = false;         // exactly "TRUE"
-  bool sortFile = false;       // the number 1
+  sending::RunOrder order = sending::RunOrder::File;  // "SortFile": 0, 1 or 2
+  sending::Contacts contacts = sending::Contacts::All;
+  bool addressPerStation = false;  // the number 1
+  std::string countryFile;         // as stored; "" for the system's
 
   // The style the window keeps once the interlock has run.
   int StyleInForce() const;

@@ -74,7 +74,7 @@ TEST_F(LabelLogSortTest, PutsRecordsInOrderByCallKeepingTheFileOrderOfOneCall) {
     const SortOutcome outcome = Sort(c.calls);
     EXPECT_TRUE(outcome.written) << c.why;
     EXPECT_EQ(Places(), c.places) << c.why;
-    EXPECT_EQ(records_.Call(1), c.calls[c.places[1]]) << "in order for the caller too";
+    EXPECT_EQ(records_.Key(1), c.calls[c.places[1]]) << "in order for the caller too";
   }
 }
 

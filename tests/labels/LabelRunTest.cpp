@@ -21,7 +21,12 @@ class LabelRunTest : public test::LabelRunFixture {
   RunOutcome Run(std::string_view log, std::string stock = "5160", std::string skip = "0",
                  LabelDesign design = LabelDesign::Default) {
     test::WriteFile(dir_ / "log.adi", log);
-    return Run({(dir_ / "log.adi").string(), std::move(stock), design, 1, std::move(skip)});
+    // No country file: the summary is the same on every machine.
+    return Run({.labelInputFile = (dir_ / "log.adi").string(),
+                .labelStock = std::move(stock),
+                .design = design,
+                .labelSkip = std::move(skip),
+                .countryFile = (dir_ / "none.dat").string()});
   }
   RunOutcome Run(const LabelRunRequest& request) {
     surfaceAsked_ = false;
@@ -54,7 +59,8 @@ class LabelRunTest : public test::LabelRunFixture {
 TEST_F(LabelRunTest, EveryContactIsPrintedAndTheDocumentEnded) {
   ASSERT_EQ(Run(test::ContactLog(26), "5160", "5"), RunOutcome::Completed);
   EXPECT_EQ(Calls().size(), 26U);
-  EXPECT_EQ(ui_.statusTexts.back(), "26 Labels Submitted to the Printer");
+  EXPECT_EQ(ui_.statusTexts.back(),
+            "26 Labels Submitted to the Printer: 26 contacts, 26 stations, 0 via a manager");
   EXPECT_EQ(ui_.progressValues.back(), 100);
   EXPECT_EQ(surface_.operations.back().kind, RecordingSurface::Kind::EndDocument);
   EXPECT_FALSE(run_.Sent().Ready());  // the request did not ask to keep them
@@ -63,8 +69,10 @@ TEST_F(LabelRunTest, EveryContactIsPrintedAndTheDocumentEnded) {
   ui_.statusTexts.clear();
   ASSERT_EQ(Run(test::ContactLog(1), "5160", ""), RunOutcome::Completed);
   EXPECT_EQ(skip_, "0");
-  EXPECT_EQ(ui_.statusTexts, (std::vector<std::string>{"Printing Labels", "Label 1",
-                                                       "1 Labels Submitted to the Printer"}));
+  EXPECT_EQ(ui_.statusTexts,
+            (std::vector<std::string>{
+                "Printing Labels", "Label 1",
+                "1 Labels Submitted to the Printer: 1 contact, 1 station, 0 via a manager"}));
   EXPECT_NEAR(Calls().at(0)->x, 0.1875, 1e-6);
   EXPECT_NEAR(Calls().at(0)->y, 0.5, 1e-6);
 }

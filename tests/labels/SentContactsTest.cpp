@@ -55,7 +55,14 @@ class SentContactsTest : public test::LabelRunFixture {
 
   RunOutcome Run(const fs::path& log, LabelDesign design = LabelDesign::Default,
                  bool sorted = false) {
-    const LabelRunRequest request{log.string(), "5160", design, 1, "0", sorted, false, {}, true};
+    const LabelRunRequest request{
+        .labelInputFile = log.string(),
+        .labelStock = "5160",
+        .design = design,
+        .labelStyle = 1,
+        .labelSkip = "0",
+        .order = sorted ? sending::RunOrder::Call : sending::RunOrder::File,
+        .keepSent = true};
     surface_.operations.clear();
     return run_
         .PrintLabelRun(request,

@@ -12,11 +12,19 @@
 namespace tavrilon::labels {
 namespace {
 
-adif::FieldTable Contact(std::string_view call) {
-  adif::FieldTable fields = adif::test::TableOf({"note", "CALL", "QSO_DATE", "TIME_ON", "FREQ"});
-  adif::ParseQsoRecord("<CALL:" + std::to_string(call.size()) + ">" + std::string(call) +
-                           "<QSO_DATE:8>20240305<TIME_ON:4>1407<FREQ:6>14.025<EOR>",
-                       fields);
+struct Contact {
+  std::string_view call;
+  std::string_view via = "";
+};
+
+adif::FieldTable Fields(const Contact& contact) {
+  adif::FieldTable fields =
+      adif::test::TableOf({"note", "CALL", "QSL_VIA", "QSO_DATE", "TIME_ON", "FREQ"});
+  adif::ParseQsoRecord(
+      "<CALL:" + std::to_string(contact.call.size()) + ">" + std::string(contact.call) +
+          "<QSL_VIA:" + std::to_string(contact.via.size()) + ">" + std::string(contact.via) +
+          "<QSO_DATE:8>20240305<TIME_ON:4>1407<FREQ:6>14.025<EOR>",
+      fields);
   return fields;
 }
 
@@ -34,15 +42,18 @@ class SimpleLabelPrinterTest : public ::testing::Test {
   }
 
   // Each label's first line: a label is four texts.
-  std::vector<std::string> Print(int style, bool useQrz) {
+  std::vector<std::string> Print(int style, bool useQrz,
+                                 const std::vector<Contact>& contacts = {{"w1aaa "}, {"ZZ9Q"}},
+                                 bool perStation = false) {
     surface_.operations.clear();
     SimpleLabelPrinter printer(*sheets::CatalogueSheet("5160"), style, useQrz, addresses_,
-                               LoadReturnAddress(settings_));
+                               LoadReturnAddress(settings_), perStation);
     printer.Start(surface_, 0);
     std::string failure;
-    for (const char* call : {"w1aaa ", "ZZ9Q"}) {
-      EXPECT_TRUE(printer.Print(surface_, Contact(call), failure));
+    for (const Contact& contact : contacts) {
+      EXPECT_TRUE(printer.Print(surface_, Fields(contact), failure));
     }
+    printer.Finish(surface_);
     std::vector<std::string> firsts;
     const auto texts = surface_.Texts();
     for (std::size_t i = 0; i + 3 < texts.size(); i += 4) {
@@ -90,6 +101,35 @@ TEST_F(SimpleLabelPrinterTest, EachStyleWithAndWithoutTheCallbook) {
   EXPECT_EQ(texts[11]->text, "");  // the return label's fourth line, a prompt, prints nothing
   EXPECT_EQ(texts[17]->text, "Address Not Found");
   EXPECT_EQ(texts[18]->text, "");
+}
+
+// A managed card goes to the manager; per station, one envelope for the
+// contacts in a row that go to the same station.
+TEST_F(SimpleLabelPrinterTest, TheManagersAddressAndOneEnvelopePerStation) {
+  const std::vector<Contact> contacts = {{"W1AAA"}, {"ZZ9Q", "QSL via w1aaa direct"}, {"ZZ9Q"}};
+  const std::string qsl1 = "Confirming contact with W1AAA";
+  const std::string qsl2 = "Confirming contact with ZZ9Q  via:  QSL via w1aaa direct";
+  const std::string qsl3 = "Confirming contact with ZZ9Q";
+  const struct {
+    int style;
+    bool useQrz;
+    bool perStation;
+    std::vector<std::string> firsts;
+  } cases[] = {
+      {2, true, false, {qsl1, "W1AAA", qsl2, "W1AAA", qsl3, "ZZ9Q"}},
+      {2, true, true, {qsl1, qsl2, "W1AAA", qsl3, "ZZ9Q"}},
+      {3, true, true, {qsl1, qsl2, "W1AAA", "K9ME", qsl3, "ZZ9Q", "K9ME"}},
+      {3, false, true, {qsl1, qsl2, "K9ME", qsl3, "K9ME"}},
+      {1, true, true, {qsl1, qsl2, qsl3}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Print(c.style, c.useQrz, contacts, c.perStation), c.firsts)
+        << "style " << c.style << (c.perStation ? " per station" : "");
+  }
+  Print(2, true, {{"ZZ9Q", "QSL via W1AAA"}});
+  EXPECT_EQ(surface_.Texts()[5]->text, "ALICE Q SAMPLE  c/o BOB");
+  Print(2, true, {{"W1AAA", "via ZZ9Q"}});
+  EXPECT_EQ(surface_.Texts()[5]->text, "Address Not Found");
 }
 
 TEST_F(SimpleLabelPrinterTest, LabelsLandOnThePaperWhateverThePrintersMargin) {
