@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -33,6 +34,7 @@
 #include "app/SelectPrinterDialog.h"
 #include "app/SheetFinder.h"
 #include "app/WindowPlacement.h"
+#include "countries/CountryTable.h"
 #include "print/PrinterChoice.h"
 #include "version/VersionString.h"
 
@@ -58,6 +60,11 @@ QString EntriesKeptWhole(QString description) {
   return description;
 }
 
+// The country file bureau order reads: the one chosen, else the system's.
+std::string CountryFileInForce(const std::string& chosen) {
+  return chosen.empty() ? std::string(countries::kSystemCountryFile) : chosen;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop& desktop,
@@ -72,7 +79,8 @@ MainWindow::MainWindow(Session& session, print::PrinterChoice& printers, Desktop
             }),
       ui_(*this, *form_.statusText, *form_.progressBar, desktop),
       state_(session.Settings(), session.LabelSheets(), ui_),
-      commands_(session, printers, desktop, ui_, ui_, *this, state_, *form_.txtLabelSkip,
+      commands_(session, printers, desktop, ui_, ui_, *this, state_,
+                {*form_.txtLabelSkip, *form_.txtFromDate, *form_.txtToDate},
                 [this] { OpenPrinterDialog(); }) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowIcon(PictureIcon(Picture::Program));
@@ -128,8 +136,16 @@ void MainWindow::Connect() {
     Handle([this, &folder] { state_.SetQrzFolder(ToUtf8(folder)); });
   });
   connect(f.cmdQRZFolder, &QPushButton::clicked, this, &MainWindow::ChooseQrzFolder);
-  connect(f.chkSortFile, &QCheckBox::clicked, this,
-          [this](bool checked) { Handle([this, checked] { state_.SetSortFile(checked); }); });
+  connect(f.chkAddressPerStation, &QCheckBox::clicked, this, [this](bool checked) {
+    Handle([this, checked] { state_.SetAddressPerStation(checked); });
+  });
+  connect(f.cboContacts, &QComboBox::currentIndexChanged, this, [this](int index) {
+    Handle([this, index] { state_.SelectContacts(static_cast<sending::Contacts>(index)); });
+  });
+  connect(f.cboOrder, &QComboBox::currentIndexChanged, this, [this](int index) {
+    Handle([this, index] { state_.SelectOrder(static_cast<sending::RunOrder>(index)); });
+  });
+  connect(f.cmdCountryFile, &QPushButton::clicked, this, &MainWindow::ChooseCountryFile);
   connect(f.lstAveryLab, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) {
       Handle([this, row] { state_.SelectLabelStock(static_cast<std::size_t>(row)); });
@@ -221,8 +237,17 @@ void MainWindow::Refresh() {
   if (const QString folder = ToQString(state_.qrzDriveText); f.txtQRZDrive->text() != folder) {
     f.txtQRZDrive->setText(folder);
   }
-  f.chkSortFile->setChecked(state_.sortChecked);
-  f.chkSortFile->setEnabled(state_.sortEnabled);
+  f.chkAddressPerStation->setChecked(state_.addressPerStation);
+  f.chkAddressPerStation->setEnabled(state_.addressPerStationEnabled);
+  for (auto [box, index] : {std::pair(f.cboContacts, static_cast<int>(state_.contacts)),
+                            std::pair(f.cboOrder, static_cast<int>(state_.order))}) {
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(index);
+  }
+  const QString countryFile = ToQString(CountryFileInForce(state_.countryFile));
+  f.lblCountryFile->setText(QFileInfo::exists(countryFile) ? countryFile
+                            : state_.countryFile.empty()   ? countryFile + tr(" (not installed)")
+                                                           : countryFile + tr(" (not found)"));
   {
     const QSignalBlocker blocker(f.lstAveryLab);
     // No entry of the list is in force while a database sheet is.
@@ -307,6 +332,17 @@ void MainWindow::ChooseQrzFolder() {
       desktop_.ChooseFolder(this, tr("Callbook Folder"), ToQString(state_.qrzDriveText));
   if (folder) {
     Handle([this, &folder] { state_.SetQrzFolder(ToUtf8(*folder)); });
+  }
+}
+
+void MainWindow::ChooseCountryFile() {
+  // Opens in the folder of the file in force, the system's at first.
+  const auto path =
+      desktop_.ChooseOpenFile(this, tr("Choose the Country File (cty.dat)"),
+                              QFileInfo(ToQString(CountryFileInForce(state_.countryFile))).path(),
+                              tr("Country files (*.dat);;All files (*)"));
+  if (path) {
+    Handle([this, &path] { state_.SetCountryFile(ToUtf8(*path)); });
   }
 }
 

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
   void OpenSetUpDialog(QPointer<QWidget>& slot, Args&&... args);
   void ChooseInputFile(bool labels);
   void ChooseQrzFolder();
+  void ChooseCountryFile();
   // A label run; the callbook stays out of later runs when it found none.
   void PrintLabels(bool askForPrinter);
   void OpenPrinterDialog();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,6 +95,12 @@ void MainWindowForm::BuildControls(QMainWindow& window,
     styleGroup->addButton(styleOptions[i], static_cast<int>(i) + 1);
     styleLayout->addWidget(styleOptions[i]);
   }
+  chkAddressPerStation =
+      Named(new QCheckBox(tr("One Mailing Label per Station")), "chkAddressPerStation");
+  chkAddressPerStation->setToolTip(
+      tr("Styles 2 and 3: one mailing (and return) label per station, after its last QSL label, "
+         "instead of one for every contact"));
+  styleLayout->addWidget(chkAddressPerStation);
 
   auto* frame3 = Named(new QGroupBox(tr("Select Log Layout")), "Frame3");
   auto* logLayout = new QHBoxLayout(frame3);
@@ -112,7 +119,6 @@ void MainWindowForm::BuildControls(QMainWindow& window,
   cmdQRZFolder->setToolTip(tr("Choose the folder of the callbook files"));
   cmdQRZFolder->setMaximumWidth(32);
   auto* qrzDriveLabel = Named(new QLabel(tr("Drive Letter for QRZ Database")), "lblQRZDrive");
-  chkSortFile = Named(new QCheckBox(tr("Sort File before printing")), "chkSortFile");
 
   auto* left = new QVBoxLayout;
   left->addWidget(frame4);
@@ -125,7 +131,7 @@ void MainWindowForm::BuildControls(QMainWindow& window,
   qrzRow->addWidget(qrzDriveLabel);
   qrzRow->addStretch();
   left->addLayout(qrzRow);
-  left->addWidget(chkSortFile);
+  left->addWidget(BuildRunChoices());
   left->addStretch();
   layout->addLayout(left, 2, 0, 1, 2);
 
@@ -166,6 +172,59 @@ void MainWindowForm::BuildControls(QMainWindow& window,
   progressBar->hide();
   bar->addPermanentWidget(progressBar);
   window.setStatusBar(bar);
+}
+
+QWidget* MainWindowForm::BuildRunChoices() {
+  auto* frame = Named(new QGroupBox(tr("Select Contacts and Order")), "Frame6");
+  auto* grid = new QGridLayout(frame);
+
+  cboContacts = Named(new QComboBox, "cboContacts");
+  cboContacts->addItems({tr("All contacts in the file"), tr("Cards still to send")});
+  cboContacts->setToolTip(
+      tr("Cards still to send: the contacts whose QSL_SENT is R, Q or empty, and whose card was "
+         "not sent electronically (QSL_SENT_VIA E)"));
+  grid->addWidget(Named(new QLabel(tr("Contacts to Print:")), "lblContacts"), 0, 0);
+  grid->addWidget(cboContacts, 0, 1, 1, 2);
+
+  txtFromDate = Named(new QLineEdit, "txtFromDate");
+  txtFromDate->setToolTip(
+      tr("Only the contacts of this day (YYYYMMDD) and later; empty: from "
+         "the first"));
+  txtToDate = Named(new QLineEdit, "txtToDate");
+  txtToDate->setToolTip(
+      tr("Only the contacts of this day (YYYYMMDD) and earlier; empty: to the "
+         "last"));
+  auto* dateRow = new QHBoxLayout;
+  for (QLineEdit* date : {txtFromDate, txtToDate}) {
+    date->setPlaceholderText(QStringLiteral("YYYYMMDD"));
+    date->setMaxLength(8);
+    date->setMaximumWidth(100);
+    if (date == txtToDate) {
+      dateRow->addWidget(Named(new QLabel(tr("To:")), "lblToDate"));
+    }
+    dateRow->addWidget(date);
+  }
+  dateRow->addStretch();
+  grid->addWidget(Named(new QLabel(tr("From:")), "lblFromDate"), 1, 0);
+  grid->addLayout(dateRow, 1, 1, 1, 2);
+
+  cboOrder = Named(new QComboBox, "cboOrder");
+  cboOrder->addItems({tr("File order"), tr("By call"), tr("Bureau order (by country)")});
+  cboOrder->setToolTip(
+      tr("The order the labels print in: as the file holds the contacts, by the station's call, "
+         "or for the QSL bureau by the destination's DXCC country, then call"));
+  cmdCountryFile = Named(new QPushButton(tr("Country File...")), "cmdCountryFile");
+  cmdCountryFile->setToolTip(
+      tr("Choose the country file (cty.dat) that tells bureau order each call's country"));
+  grid->addWidget(Named(new QLabel(tr("Order of Labels:")), "lblOrder"), 2, 0);
+  grid->addWidget(cboOrder, 2, 1);
+  grid->addWidget(cmdCountryFile, 2, 2);
+  lblCountryFile = Named(new QLabel, "lblCountryFile");
+  lblCountryFile->setToolTip(tr("The country file bureau order reads"));
+  lblCountryFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  grid->addWidget(lblCountryFile, 3, 1, 1, 2);
+  grid->setColumnStretch(1, 1);
+  return frame;
 }
 
 void MainWindowForm::BuildToolbar(QMainWindow& window) {

@@ -10,6 +10,7 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -47,7 +48,13 @@ struct MainWindowForm {
   QCheckBox* ckUseQRZ = nullptr;
   QLineEdit* txtQRZDrive = nullptr;
   QPushButton* cmdQRZFolder = nullptr;  // the folder dialog for txtQRZDrive
-  QCheckBox* chkSortFile = nullptr;
+  QCheckBox* chkAddressPerStation = nullptr;
+  QComboBox* cboContacts = nullptr;  // items in the order of sending::Contacts
+  QLineEdit* txtFromDate = nullptr;  // the dates are kept in no settings
+  QLineEdit* txtToDate = nullptr;
+  QComboBox* cboOrder = nullptr;  // items in the order of sending::RunOrder
+  QPushButton* cmdCountryFile = nullptr;
+  QLabel* lblCountryFile = nullptr;  // the country file in force
   QListWidget* lstAveryLab = nullptr;
   SheetFinder* txtFindSheet = nullptr;  // a sheet of the label database
   QPlainTextEdit* txtLabelInfo = nullptr;
@@ -82,6 +89,8 @@ struct MainWindowForm {
 
  private:
   void BuildControls(QMainWindow& window, std::function<const sheets::SheetDatabase&()> database);
+  // Which contacts print, and in what order.
+  QWidget* BuildRunChoices();
   void BuildToolbar(QMainWindow& window);
   void BuildMenus(QMainWindow& window);
 };

@@ -1,5 +1,6 @@
 #include "app/PrintCommands.h"
 
+#include <cstdint>
 #include <utility>
 
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "html/HtmlExport.h"
 #include "print/PrinterChoice.h"
 #include "qt/PreviewImage.h"
+#include "sending/ContactChoice.h"
 #include "shell/MainWindowState.h"
 #include "shell/Session.h"
 
@@ -24,7 +26,7 @@ namespace tavrilon::app {
 
 PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, Desktop& desktop,
                              UserInterface& ui, SortDisplay& sortDisplay, QWidget& window,
-                             const shell::MainWindowState& state, QLineEdit& labelSkip,
+                             const shell::MainWindowState& state, LabelRunBoxes boxes,
                              std::function<void()> choosePrinter)
     : session_(session),
       printers_(printers),
@@ -32,7 +34,7 @@ PrintCommands::PrintCommands(Session& session, print::PrinterChoice& printers, D
       ui_(ui),
       window_(window),
       state_(state),
-      labelSkip_(labelSkip),
+      boxes_(boxes),
       choosePrinter_(std::move(choosePrinter)),
       measureSurface_(measureImage_, qt::kPreviewDotsPerInch),
       labelRun_(session.Input(), session.Settings(), session.LabelSheets(), ui, sortDisplay),
@@ -54,11 +56,14 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
     return state_.UseQrz;
   }
   labels::LabelRunRequest request = LabelRequest();
+  if (!ReadDateBoxes(request)) {
+    return state_.UseQrz;
+  }
   request.keepSent = true;  // "Save Printed Contacts as Sent..." saves them
   std::optional<qt::PrintJob> job;
   const labels::LabelRunResult result = labelRun_.PrintLabelRun(
       request, PrintDocument(job, request.labelInputFile, "labels", labelRun_.Paper(request)));
-  labelSkip_.setText(ToQString(result.labelSkip));
+  boxes_.labelSkip.setText(ToQString(result.labelSkip));
   if (result.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
   }
@@ -66,8 +71,47 @@ bool PrintCommands::PrintLabels(bool askForPrinter) {
 }
 
 labels::LabelRunRequest PrintCommands::LabelRequest() const {
-  return {state_.LabelInputFile,     state_.LabelStock,  state_.LabelDesign, state_.LabelStyle,
-          ToUtf8(labelSkip_.text()), state_.sortChecked, state_.UseQrz,      printers_.Current()};
+  labels::LabelRunRequest request;
+  request.labelInputFile = state_.LabelInputFile;
+  request.labelStock = state_.LabelStock;
+  request.design = state_.LabelDesign;
+  request.labelStyle = state_.LabelStyle;
+  request.labelSkip = ToUtf8(boxes_.labelSkip.text());
+  request.contacts.contacts = state_.contacts;
+  request.order = state_.order;
+  request.addressPerStation = state_.addressPerStation;
+  request.countryFile = state_.countryFile;
+  request.useQrz = state_.UseQrz;
+  request.printer = printers_.Current();
+  return request;
+}
+
+bool PrintCommands::ReadDateBoxes(labels::LabelRunRequest& request) {
+  const auto readDay = [this](const QLineEdit& box, const char* name,
+                              std::optional<std::int64_t>& day) {
+    const std::string typed = ToUtf8(box.text().trimmed());
+    if (typed.empty()) {
+      return true;  // an open end
+    }
+    day = sending::DayOf(typed);
+    if (!day) {
+      ui_.ShowMessage("The date \"" + typed + "\" in " + name +
+                      " is no day: type it as YYYYMMDD, for example 20240131.");
+    }
+    return day.has_value();
+  };
+  sending::ContactChoice& contacts = request.contacts;
+  if (!readDay(boxes_.fromDate, "From", contacts.from) ||
+      !readDay(boxes_.toDate, "To", contacts.to)) {
+    return false;
+  }
+  if (contacts.from && contacts.to && *contacts.from > *contacts.to) {
+    ui_.ShowMessage("The From date " + std::to_string(*contacts.from) +
+                    " comes after the To date " + std::to_string(*contacts.to) +
+                    ": no contact lies between them.");
+    return false;
+  }
+  return true;
 }
 
 labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {
@@ -77,8 +121,11 @@ labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {
 }
 
 PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
-  qt::PreviewPage drawn =
-      qt::DrawPreviewPage(labelRun_, EditedDesignRequest(), session_.Settings());
+  labels::LabelRunRequest request = EditedDesignRequest();
+  if (!ReadDateBoxes(request)) {
+    return shown;
+  }
+  qt::PreviewPage drawn = qt::DrawPreviewPage(labelRun_, request, session_.Settings());
   if (drawn.outcome == RunOutcome::DictionaryMissing) {
     EndForMissingDictionary();
     return nullptr;
@@ -101,7 +148,7 @@ void PrintCommands::PrintBlankCards(long count) {
   const labels::LabelRunResult result = labelRun_.PrintBlankCards(
       request, count,
       PrintDocument(job, request.labelInputFile, "blank cards", labelRun_.Paper(request)));
-  labelSkip_.setText(ToQString(result.labelSkip));
+  boxes_.labelSkip.setText(ToQString(result.labelSkip));
 }
 
 void PrintCommands::SaveSentContacts() {

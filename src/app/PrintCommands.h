@@ -32,16 +32,22 @@ namespace tavrilon::app {
 class Desktop;
 class PrintPreviewWindow;
 
+// The boxes of frmMain a label run reads, which no settings keep.
+struct LabelRunBoxes {
+  QLineEdit& labelSkip;  // the count of labels to skip, which a run updates
+  const QLineEdit& fromDate;
+  const QLineEdit& toDate;
+};
+
 // The commands of frmMain that read the log: the labels, the three logbooks
 // and the HTML page. They start the runs with the window's choices; the runs
 // keep their state here from one command to the next.
 class PrintCommands {
  public:
-  // `choosePrinter` opens the printer dialog; `labelSkip` is the window's
-  // count of labels to skip, which a label run reads and updates.
+  // `choosePrinter` opens the printer dialog.
   PrintCommands(Session& session, print::PrinterChoice& printers, Desktop& desktop,
                 UserInterface& ui, SortDisplay& sortDisplay, QWidget& window,
-                const shell::MainWindowState& state, QLineEdit& labelSkip,
+                const shell::MainWindowState& state, LabelRunBoxes boxes,
                 std::function<void()> choosePrinter);
   PrintCommands(const PrintCommands&) = delete;
   PrintCommands& operator=(const PrintCommands&) = delete;
@@ -52,7 +58,8 @@ class PrintCommands {
   bool PrintLabels(bool askForPrinter);
   // "Preview QSL Labels": the first sheet of the label log in the custom
   // design chosen last, in `shown` or else a new preview window, which is
-  // answered; nothing when the program ends for want of a dictionary.
+  // answered; nothing when the program ends for want of a dictionary. A date
+  // box that holds no day is said, and `shown` answered as it was.
   PrintPreviewWindow* PreviewLabels(PrintPreviewWindow* shown = nullptr);
   // `count` labels of the design being edited with its fixed texts only.
   void PrintBlankCards(long count);
@@ -71,9 +78,12 @@ class PrintCommands {
  private:
   // True when the command must wait for the printer dialog instead.
   bool PrinterStillToChoose(bool askForPrinter);
-  // The label log, stock, design, style, skip box and sort box as the window
-  // holds them.
+  // The label log, stock, design, style, skip box, contacts, order and
+  // mailing labels as the window holds them, without the date boxes.
   labels::LabelRunRequest LabelRequest() const;
+  // Puts the date boxes' days into `request`; false, after saying why, when
+  // a box holds no day or From comes after To.
+  bool ReadDateBoxes(labels::LabelRunRequest& request);
   // The same in the custom design chosen last in the SetUp menu.
   labels::LabelRunRequest EditedDesignRequest() const;
   // The log, its layout and the operator's call, as the window holds them.
@@ -92,7 +102,7 @@ class PrintCommands {
   UserInterface& ui_;
   QWidget& window_;
   const shell::MainWindowState& state_;
-  QLineEdit& labelSkip_;
+  LabelRunBoxes boxes_;
   std::function<void()> choosePrinter_;
   // Texts are measured here before a label run prints, as on a screen.
   QImage measureImage_{1, 1, QImage::Format_RGB32};

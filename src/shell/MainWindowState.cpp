@@ -62,7 +62,12 @@ void MainWindowState::Start() {
   if (stored.useQrz) {
     SetUseQrz(true);
   }
-  SetSortFile(stored.sortFile);
+  SelectOrder(stored.order);
+  SelectContacts(stored.contacts);
+  SetAddressPerStation(stored.addressPerStation);
+  if (!stored.countryFile.empty()) {
+    SetCountryFile(stored.countryFile);
+  }
   SelectLabelStyle(stored.labelStyle);
   SelectLabelStock(stored.stockIndex);
   if (!stored.databaseSheet.empty()) {
@@ -80,11 +85,9 @@ void MainWindowState::SelectLabelDesign(designs::LabelDesign option) {
     case LabelDesign::None:
       return;
     case LabelDesign::Simple:
-      sortEnabled = false;
       LabelDesign = option;
       break;
     case LabelDesign::Default:
-      sortEnabled = false;
       if (LabelStyle > 1) {
         ui_.ShowMessage("Default Layout can only be selected if Label Style 1 (QSL only) is used");
         SelectLabelDesign(LabelDesign::Simple);
@@ -94,8 +97,7 @@ void MainWindowState::SelectLabelDesign(designs::LabelDesign option) {
       break;
     case LabelDesign::Custom1:
     case LabelDesign::Custom2:
-    case LabelDesign::Custom3: {
-      sortEnabled = true;
+    case LabelDesign::Custom3:
       if (LabelStyle > 1) {
         ui_.ShowMessage("Custom Layouts can only be selected if Label Style 1 (QSL only) is used");
         SelectLabelDesign(LabelDesign::Simple);
@@ -104,7 +106,6 @@ void MainWindowState::SelectLabelDesign(designs::LabelDesign option) {
         LabelDesign = option;
       }
       break;
-    }
   }
   WriteLabelLayout();
 }
@@ -125,6 +126,7 @@ void MainWindowState::SelectLabelStyle(int style) {
     LabelStyle = style;
     qrzEnabled = true;
   }
+  addressPerStationEnabled = qrzEnabled;
   settings_.WriteSetting(settings::kLabelStyle, std::to_string(LabelStyle));
 }
 
@@ -152,9 +154,25 @@ void MainWindowState::SetQrzFolder(std::string_view folder) {
   settings_.WriteSetting(settings::kQrzDrive, folder);
 }
 
-void MainWindowState::SetSortFile(bool checked) {
-  sortChecked = checked;
-  settings_.WriteSetting(settings::kSortFile, checked ? "1" : "0");
+void MainWindowState::SelectOrder(sending::RunOrder chosen) {
+  order = chosen;
+  settings_.WriteSetting(settings::kSortFile, sending::StoredRunOrder(chosen));
+}
+
+void MainWindowState::SelectContacts(sending::Contacts chosen) {
+  contacts = chosen;
+  settings_.WriteSetting(settings::kLabelContacts,
+                         chosen == sending::Contacts::ToSend ? "to-send" : "all");
+}
+
+void MainWindowState::SetAddressPerStation(bool checked) {
+  addressPerStation = checked;
+  settings_.WriteSetting(settings::kAddressPerStation, checked ? "1" : "0");
+}
+
+void MainWindowState::SetCountryFile(std::string_view path) {
+  countryFile = path;
+  settings_.WriteSetting(settings::kCountryFile, path);
 }
 
 void MainWindowState::SelectLabelStock(std::size_t index) {

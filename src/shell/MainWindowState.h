@@ -7,6 +7,8 @@
 
 #include "designs/LabelDesign.h"
 #include "logbook/LogLayout.h"
+#include "sending/ContactChoice.h"
+#include "sending/RunOrder.h"
 #include "session/UserInterface.h"
 #include "settings/SettingsFile.h"
 #include "sheets/InstalledSheets.h"
@@ -34,7 +36,11 @@ class MainWindowState {
   void SetUseQrz(bool checked);
   // The callbook's folder typed or chosen: stored as "CDdrive" at once.
   void SetQrzFolder(std::string_view folder);
-  void SetSortFile(bool checked);
+  void SelectOrder(sending::RunOrder chosen);
+  void SelectContacts(sending::Contacts chosen);
+  void SetAddressPerStation(bool checked);
+  // The country file chosen for bureau order; "" for the system's.
+  void SetCountryFile(std::string_view path);
   // An entry of the stock list; it replaces a database sheet.
   void SelectLabelStock(std::size_t index);
   // A sheet of the label database by brand and part, kept as
@@ -69,13 +75,17 @@ class MainWindowState {
   // Mailing labels from the callbook: the QRZ box's choice, until a run
   // finds no callbook; the box then has to be checked again.
   bool UseQrz = false;
+  sending::RunOrder order = sending::RunOrder::File;
+  sending::Contacts contacts = sending::Contacts::All;
+  // Styles 2 and 3: one mailing label per station, as its box says.
+  bool addressPerStation = false;
+  std::string countryFile;  // "" for the system's
 
   // The controls.
   designs::LabelDesign designOption = designs::LabelDesign::None;
   int styleOption = 0;  // 1 to 3, 0 when none is selected
-  bool sortEnabled = true;
-  bool sortChecked = false;
   bool qrzEnabled = true;
+  bool addressPerStationEnabled = true;  // with the QRZ box: styles 2 and 3
   bool qrzChecked = false;
   std::string qrzDriveText;
   std::size_t stockIndex = 0;

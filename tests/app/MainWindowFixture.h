@@ -98,6 +98,8 @@ class MainWindowTest : public ::testing::Test {
     return Child<T>(window_.get(), name);
   }
   QString Status() { return Find<QLabel>("StatusText")->text(); }
+  // The status before the account of what a run chose and printed.
+  QString StatusHead() { return Status().section(u':', 0, 0); }
   std::string Setting(const char* section, const char* key) {
     return session_->Settings().ReadSetting(section, key, "<missing>");
   }

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -44,6 +45,8 @@ TEST_F(MainWindowTest, TheControlsReachTheirHandlers) {
   Find<QRadioButton>("optLabelLaySimp")->click();
   Find<QRadioButton>("optLblSet3")->click();
   Find<QCheckBox>("ckUseQRZ")->click();
+  auto* perStation = Find<QCheckBox>("chkAddressPerStation");
+  perStation->click();
   auto* qrzFolder = Find<QLineEdit>("txtQRZDrive");
   QTest::keyClicks(qrzFolder, "/cb");
   EXPECT_EQ(Setting("QSL Labels", "CDdrive"), "C:/cb");
@@ -52,14 +55,22 @@ TEST_F(MainWindowTest, TheControlsReachTheirHandlers) {
   EXPECT_EQ(Setting("QSL Labels", "CDdrive"), (dir_ / "Callbook").string());
   EXPECT_EQ(qrzFolder->text(), Path("Callbook"));
   Find<QRadioButton>("optLblSet1")->click();
+  EXPECT_FALSE(perStation->isEnabled());  // no mailing labels
   Find<QRadioButton>("optLabelLayCust2")->click();
-  Find<QCheckBox>("chkSortFile")->click();
+  Find<QComboBox>("cboOrder")->setCurrentIndex(2);
+  Find<QComboBox>("cboContacts")->setCurrentIndex(1);
   Find<QRadioButton>("optLogLayCust")->click();
   Find<QListWidget>("lstAveryLab")->setCurrentRow(30);
-  EXPECT_EQ(Setting("QSL Labels", "UseQRZ") + Setting("QSL Labels", "LabelLayOut") +
-                Setting("QSL Labels", "SortFile") + Setting("Log", "LogLayOut") +
+  EXPECT_EQ(Setting("QSL Labels", "UseQRZ") + Setting("QSL Labels", "AddressPerStation") +
+                Setting("QSL Labels", "LabelLayOut") + Setting("QSL Labels", "SortFile") +
+                Setting("QSL Labels", "Contacts") + Setting("Log", "LogLayOut") +
                 Setting("QSL Labels", "LabelType"),
-            "TRUECUSTOM21CUSTOM30");
+            "TRUE1CUSTOM22to-sendCUSTOM30");
+  desktop_.fileAnswers = {Path("my cty.dat"), std::nullopt};
+  Click(window_.get(), "cmdCountryFile");
+  Click(window_.get(), "cmdCountryFile");  // cancelled: the file stays
+  EXPECT_EQ(Setting("QSL Labels", "CountryFile"), (dir_ / "my cty.dat").string());
+  EXPECT_EQ(Find<QLabel>("lblCountryFile")->text(), Path("my cty.dat") + " (not found)");
   desktop_.textAnswers.push_back(QStringLiteral("Contest"));
   Find<QAction>("mnuCustom_Label_Layout2")->trigger();
   EXPECT_EQ(Find<QAction>("mnuCustom_Label_Layout2")->text(),
@@ -74,6 +85,16 @@ TEST_F(MainWindowTest, TheControlsReachTheirHandlers) {
   EXPECT_EQ(Find<QLabel>("lblLogFileName")->text(), Path("mylog.adi"));
   EXPECT_TRUE(Find<QToolButton>("cmdPrintLog")->isEnabled());
   EXPECT_FALSE(Find<QToolButton>("cmdPrintLbl")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheStoredOrderAndContactsShowAtStart) {
+  StartWindow();
+  session_->Settings().WriteSetting("QSL Labels", "SortFile", "2");
+  session_->Settings().WriteSetting("QSL Labels", "Contacts", "to-send");
+  StartWindow();
+  EXPECT_EQ(Find<QComboBox>("cboOrder")->currentText() + "|" +
+                Find<QComboBox>("cboContacts")->currentText(),
+            QStringLiteral("Bureau order (by country)|Cards still to send"));
 }
 
 // Types into each box its own name and picks the first entry of a list.
@@ -207,7 +228,7 @@ TEST_F(MainWindowTest, FirstRunPromptsPrintAsNothingAndAnAppliedCallHoldsAtOnce)
   desktop_.fileAnswers = {Path("labels.pdf")};
   Click(window_.get(), "cmdPrintLbl");
   EXPECT_EQ(Setting("Globals", "MyCall"), "K1ABC");
-  EXPECT_EQ(Status(), QStringLiteral("2 Labels Submitted to the Printer"));
+  EXPECT_EQ(StatusHead(), QStringLiteral("2 Labels Submitted to the Printer"));
 
   Find<QAction>("mnuInfo")->trigger();
   QWidget* dialog = TopLevel("frmInfoInput");
@@ -241,7 +262,7 @@ TEST_F(MainWindowTest, ADatabaseSheetIsFoundChosenAndPrintedOnItsPaper) {
   EXPECT_TRUE(Find<QPlainTextEdit>("txtLabelInfo")->toPlainText().startsWith("Testa 100 - A: 3"));
   desktop_.fileAnswers = {Path("labels.pdf")};
   Click(window_.get(), "cmdPrintLbl");
-  EXPECT_EQ(Status(), QStringLiteral("1 Labels Submitted to the Printer"));
+  EXPECT_EQ(StatusHead(), QStringLiteral("1 Labels Submitted to the Printer"));
   EXPECT_NE(test::ReadFile(dir_ / "labels.pdf").find("/MediaBox [0 0 595"), std::string::npos);
   StartWindow();
   EXPECT_EQ(Find<SheetFinder>("txtFindSheet")->text(), QStringLiteral("Testa 100"));

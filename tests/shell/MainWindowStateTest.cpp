@@ -43,16 +43,16 @@ class MainWindowStateTest : public ::testing::Test {
 
 TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
   // The clicks (D, S, C: the Default, Simple, Custom 3 designs; 1-3: a style), the start of
-  // the message, the design and style then selected and stored, QRZ and sorting enabled.
+  // the message, the design and style then selected and stored, the QRZ box enabled.
   using D = designs::LabelDesign;
-  const std::tuple<const char*, const char*, D, int, const char*, bool, bool> cases[] = {
-      {"2", "Label Style 2 ", D::Default, 1, "DEFAULT", false, false},
-      {"S2", "", D::Simple, 2, "SIMPLE", true, false},
-      {"S3C", "Custom Layouts", D::Simple, 3, "SIMPLE", true, false},
-      {"S2D", "Default Layout", D::Simple, 2, "SIMPLE", true, false},
-      {"C", "", D::Custom3, 1, "CUSTOM3", false, true},
+  const std::tuple<const char*, const char*, D, int, const char*, bool> cases[] = {
+      {"2", "Label Style 2 ", D::Default, 1, "DEFAULT", false},
+      {"S2", "", D::Simple, 2, "SIMPLE", true},
+      {"S3C", "Custom Layouts", D::Simple, 3, "SIMPLE", true},
+      {"S2D", "Default Layout", D::Simple, 2, "SIMPLE", true},
+      {"C", "", D::Custom3, 1, "CUSTOM3", false},
   };
-  for (const auto& [clicks, message, design, style, stored, qrz, sort] : cases) {
+  for (const auto& [clicks, message, design, style, stored, qrz] : cases) {
     MainWindowState state = Restart();
     for (const char click : "1D" + std::string(clicks)) {  // from style 1 and Default, quietly
       if (click <= '3') {
@@ -64,17 +64,24 @@ TEST_F(MainWindowStateTest, DesignAndStyleInterlockAndEveryChoiceIsStored) {
     EXPECT_EQ(Message(), message) << clicks;
     EXPECT_EQ(std::pair(state.designOption, state.styleOption), std::pair(design, style)) << clicks;
     EXPECT_EQ(Read("LabelLayOut") + Read("LabelSet"), stored + std::to_string(style)) << clicks;
-    EXPECT_EQ(std::pair(state.qrzEnabled, state.sortEnabled), std::pair(qrz, sort)) << clicks;
+    // One mailing label per station is a choice of the styles with mailing labels.
+    EXPECT_EQ(std::pair(state.qrzEnabled, state.addressPerStationEnabled), std::pair(qrz, qrz))
+        << clicks;
   }
 }
 
-// Log layout, the run's design / the option shown, style, stock, QRZ and sorting.
+// Log layout, the run's design / the option shown, style, stock, QRZ, order, cards
+// still to send, one address per station and the country file.
 std::string Shown(logbook::LogLayout layout, designs::LabelDesign design,
-                  designs::LabelDesign option, int style, std::size_t stock, bool qrz, bool sort) {
+                  designs::LabelDesign option, int style, std::size_t stock, bool qrz,
+                  sending::RunOrder order, sending::Contacts contacts, bool perStation,
+                  const std::string& countryFile) {
   return std::string(logbook::StoredLogLayout(layout)) + " " +
          std::string(designs::StoredLabelDesign(design)) + "/" +
          std::string(designs::StoredLabelDesign(option)) + " " + std::to_string(style) + " " +
-         std::to_string(stock) + (qrz ? " qrz" : "") + (sort ? " sort" : "");
+         std::to_string(stock) + (qrz ? " qrz " : " ") + std::string(sending::RunOrderWord(order)) +
+         (contacts == sending::Contacts::ToSend ? " to-send" : "") +
+         (perStation ? " per-station" : "") + (countryFile.empty() ? "" : " " + countryFile);
 }
 
 // tavrilon-batch reads a hand-edited file as the window starts with it, and what the start
@@ -82,11 +89,14 @@ std::string Shown(logbook::LogLayout layout, designs::LabelDesign design,
 TEST_F(MainWindowStateTest, HandEditedChoicesReadAsTheWindowStartsWithThem) {
   // The "Log" and "QSL Labels" lines, the choices, the start of the message shown.
   const std::array<const char*, 4> cases[] = {
-      {"LogLayOut=custom", "LabelLayOut=default\nLabelType=", "CUSTOM DEFAULT/ 1 0", ""},
-      {"LogLayOut=Default", "LabelLayOut=SIMPLE\nLabelSet=3\nLabelType=30",
-       "CUSTOM SIMPLE/SIMPLE 3 30", ""},
-      {"LogLayOut=", "LabelLayOut=FANCY\nLabelSet=2", "CUSTOM / 1 0", "Label Style 2 "},
-      {"", "LabelType=five\nUseQRZ=TRUE\nSortFile=1", "DEFAULT / 1 0 qrz sort", ""},
+      {"LogLayOut=custom", "LabelLayOut=default\nLabelType=\nSortFile=3",
+       "CUSTOM DEFAULT/ 1 0 file", ""},
+      {"LogLayOut=Default",
+       "LabelLayOut=SIMPLE\nLabelSet=3\nLabelType=30\nSortFile=2\nAddressPerStation=1",
+       "CUSTOM SIMPLE/SIMPLE 3 30 bureau per-station", ""},
+      {"LogLayOut=", "LabelLayOut=FANCY\nLabelSet=2\nContacts=TO-SEND\nCountryFile= my.dat",
+       "CUSTOM / 1 0 file to-send my.dat", "Label Style 2 "},
+      {"", "LabelType=five\nUseQRZ=TRUE\nSortFile=1\nContacts=some", "DEFAULT / 1 0 qrz call", ""},
   };
   for (const auto& [log, labels, shows, message] : cases) {
     test::WriteFile(settings_.Path(), "[Log]\n" + std::string(log) + "\n[QSL Labels]\n" + labels);
@@ -96,12 +106,12 @@ TEST_F(MainWindowStateTest, HandEditedChoicesReadAsTheWindowStartsWithThem) {
     for (int reading = 0; reading < 2; ++reading) {  // the file as edited, then as started
       const StoredChoices c = ReadStoredChoices(settings_);
       EXPECT_EQ(Shown(c.logLayout, c.labelDesign, c.designOption, c.StyleInForce(), c.stockIndex,
-                      c.useQrz, c.sortFile),
+                      c.useQrz, c.order, c.contacts, c.addressPerStation, c.countryFile),
                 shows)
           << log << labels;
       const MainWindowState s = Restart();
       EXPECT_EQ(Shown(s.LogLayout, s.LabelDesign, s.designOption, s.LabelStyle, s.stockIndex,
-                      s.qrzChecked, s.sortChecked),
+                      s.qrzChecked, s.order, s.contacts, s.addressPerStation, s.countryFile),
                 shows)
           << log << labels;
       EXPECT_EQ(Message(), reading == 0 ? message : "") << labels;
