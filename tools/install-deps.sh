@@ -7,7 +7,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
   poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
-  libpugixml-dev glabels-data
+  libpugixml-dev glabels-data hamradio-files
   dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()

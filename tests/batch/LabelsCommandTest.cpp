@@ -75,6 +75,39 @@ TEST_F(LabelsCommandTest, PrintsEveryCallAndWritesTheSentLog) {
   EXPECT_EQ(ReadFile(folder_ / "log.adi"), ContactLog(kContacts));
 }
 
+// The cards still to send, in bureau order by the country file of the
+// settings (a manager's card under the manager's country), told at the end.
+TEST(SendingLabelsCommandTest, CardsStillToSendInBureauOrder) {
+  const auto contact = [](std::string_view call, std::string_view more) {
+    return "<CALL:" + std::to_string(call.size()) + ">" + std::string(call) +
+           "<QSO_DATE:8>20240105<TIME_ON:4>1200" + std::string(more) + "<EOR>\n";
+  };
+  BatchFolder folder("<EOH>\n" + contact("K1AAA", "<QSL_SENT:1>R") +
+                     contact("DL1AAA", "<QSL_SENT:1>Y") + contact("ZZ1Q", "<QSL_VIA:5>EA5XX") +
+                     contact("DL2AAA", "") + contact("W1AAA", "<QSL_SENT_VIA:1>E"));
+  WriteFile(folder / "cty.dat",
+            "East: 14: 28: EU: 51: -10: -1: DL:\n DL;\nSouth: 14: 37: EU: 40: 3: -1: EA:\n EA;\n"
+            "West: 5: 8: NA: 43: 87: 5: K:\n K,W;\n");
+  WriteFile(folder / "tavrilon.ini",
+            "[QSL Labels]\nCountryFile=" + (folder / "cty.dat").string() + "\n");
+  const BatchRun run =
+      folder.Run("labels log.adi --pdf out.pdf --design DEFAULT --contacts to-send --order bureau");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(
+      run.err.ends_with("3 of 5 contacts (cards still to send)\n"
+                        "3 contacts, 3 stations, 3 countries, 1 via a manager\n"))
+      << run.err;
+  std::vector<std::string> calls;
+  for (const PdfWord& word : ReadPdfWords(folder / "out.pdf")) {
+    if (word.text.ends_with("AAA") || word.text == "ZZ1Q") {
+      calls.push_back(word.text);
+    }
+  }
+  EXPECT_EQ(calls, (std::vector<std::string>{"DL2AAA", "ZZ1Q", "K1AAA"}));
+  EXPECT_EQ(folder.Run("labels log.adi --pdf out.pdf --order country").status, 64);
+  EXPECT_EQ(folder.Run("labels log.adi --pdf out.pdf --from 20240230").status, 64);
+}
+
 // The Simple design's options and the callbook of the settings: style 3 adds
 // each contact's mailing and return labels; without the callbook the labels
 // print without the mailing labels, and the status tells a script so. What
