@@ -48,10 +48,11 @@ case "${1:-}" in
     # tests/data and, where they lie beside the repository, the real ones.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DTAVRILON_SANITIZE=ON -DTAVRILON_FUZZ=ON -DTAVRILON_TESTS=OFF
-    cmake --build build-fuzz -j"$jobs" --target fuzz_adif_reader fuzz_settings_parser
+    cmake --build build-fuzz -j"$jobs" --target fuzz_adif_reader fuzz_settings_parser \
+      fuzz_country_file
     corpus=$(mktemp -d)
     trap 'rm -rf "$corpus"' EXIT
-    mkdir -p "$corpus/adif" "$corpus/settings"
+    mkdir -p "$corpus/adif" "$corpus/settings" "$corpus/countries"
     cp tests/data/adif/*.adi "$corpus/adif/"
     if compgen -G "../shared/testdata/adif/*.adi" >/dev/null; then
       cp ../shared/testdata/adif/*.adi "$corpus/adif/"
@@ -62,9 +63,11 @@ case "${1:-}" in
       echo "No real logs in ../shared/testdata/adif: the fuzzers are seeded from tests/data only." >&2
     fi
     cp fuzz/seeds/*.ini "$corpus/settings/"
+    cp fuzz/seeds/*.dat "$corpus/countries/"
     seconds=${TAVRILON_FUZZ_SECONDS:-30}
     build-fuzz/fuzz/fuzz_adif_reader -max_total_time="$seconds" -max_len=8192 "$corpus/adif"
     build-fuzz/fuzz/fuzz_settings_parser -max_total_time="$seconds" "$corpus/settings"
+    build-fuzz/fuzz/fuzz_country_file -max_total_time="$seconds" "$corpus/countries"
     ;;
   *)
     echo "usage: tools/dev.sh start|test|package" >&2
