@@ -28,13 +28,16 @@ bool InRange(const ContactChoice& choice, const adif::QsoRecord& qso) {
 
 std::optional<Contacts> ContactsOf(std::string_view word) {
   word = text::TrimBlanks(word);
-  if (text::EqualsIgnoringCase(word, "all")) {
-    return Contacts::All;
-  }
-  if (text::EqualsIgnoringCase(word, "to-send")) {
-    return Contacts::ToSend;
+  for (const Contacts contacts : {Contacts::All, Contacts::ToSend}) {
+    if (text::EqualsIgnoringCase(word, ContactsWord(contacts))) {
+      return contacts;
+    }
   }
   return std::nullopt;
+}
+
+std::string_view ContactsWord(Contacts contacts) {
+  return contacts == Contacts::ToSend ? "to-send" : "all";
 }
 
 std::string ContactChoice::Description() const {

@@ -15,8 +15,9 @@ enum class Contacts {
   ToSend,  // the cards still to send
 };
 
-// "all", "to-send" (the batch's words), in any case.
+// "all", "to-send" (the batch's words and the stored ones), in any case.
 std::optional<Contacts> ContactsOf(std::string_view word);
+std::string_view ContactsWord(Contacts contacts);
 
 // Which contacts a label run prints.
 struct ContactChoice {

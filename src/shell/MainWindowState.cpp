@@ -161,8 +161,7 @@ void MainWindowState::SelectOrder(sending::RunOrder chosen) {
 
 void MainWindowState::SelectContacts(sending::Contacts chosen) {
   contacts = chosen;
-  settings_.WriteSetting(settings::kLabelContacts,
-                         chosen == sending::Contacts::ToSend ? "to-send" : "all");
+  settings_.WriteSetting(settings::kLabelContacts, sending::ContactsWord(chosen));
 }
 
 void MainWindowState::SetAddressPerStation(bool checked) {
