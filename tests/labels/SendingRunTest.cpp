@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -50,10 +52,10 @@ class SendingRunTest : public test::LabelRunFixture {
 
   // The calls printed, each label's first text.
   std::vector<std::string> Run(sending::ContactChoice contacts, RunOrder order,
-                               std::string countryFile = "") {
+                               std::string countryFile = "", std::string log = "") {
     surface_.operations.clear();
     result_ = run_.PrintLabelRun(
-        {.labelInputFile = (dir_ / "log.adi").string(),
+        {.labelInputFile = log.empty() ? (dir_ / "log.adi").string() : log,
          .labelStock = "5160",
          .design = LabelDesign::Default,
          .labelSkip = "0",
@@ -115,6 +117,27 @@ TEST_F(SendingRunTest, BureauOrderWithoutItsCountryFilePrintsNothing) {
   // Without the bureau the same file only leaves the countries out.
   EXPECT_EQ(Run({}, RunOrder::Call, missing.string()).size(), 10U);
   EXPECT_EQ(result_.summaryText, "10 contacts, 9 stations, 1 via a manager");
+}
+
+// Every contact of the real logs, in bureau order by the system's country file.
+TEST_F(SendingRunTest, TheRealLogsInBureauOrder) {
+  const std::string system(countries::kSystemCountryFile);
+  if (!test::SharedAdifPresent() || !std::filesystem::exists(system)) {
+    GTEST_SKIP() << "needs the real logs in " << test::SharedAdifFolder() << " and " << system;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(test::SharedAdifFolder())) {
+    if (entry.path().extension() != ".adi") {
+      continue;
+    }
+    const std::string log = entry.path().string();
+    std::vector<std::string> inFile = Run({}, RunOrder::File, system, log);
+    const RunOutcome outcome = result_.outcome;
+    std::vector<std::string> byBureau = Run({}, RunOrder::Bureau, system, log);
+    EXPECT_EQ(result_.outcome, outcome) << log;
+    std::ranges::sort(inFile);
+    std::ranges::sort(byBureau);
+    EXPECT_EQ(byBureau, inFile) << log;
+  }
 }
 
 TEST_F(SendingRunTest, NoContactChosenSaysSo) {

@@ -66,23 +66,31 @@ TEST(ContactFilter, ChoosesByCardAndDateAcrossDictionaries) {
 }
 
 TEST(Destination, FindsTheManagerInWhatLogsWrite) {
-  const std::pair<const char*, const char*> cases[] = {{"QSL via SP3PDO", "SP3PDO"},
-                                                       {"via EA5XX direct", "EA5XX"},
-                                                       {"BURO", ""},
-                                                       {"LoTW", ""},
-                                                       {"direct", ""},
-                                                       {"M0OXO OQRS", "M0OXO"},
-                                                       {"W1AW", "W1AW"},
-                                                       {"via: k1abc", "K1ABC"},
-                                                       {"QSL VIA 9A2AA or LoTW", "9A2AA"},
-                                                       {"EA5XX/P", "EA5XX/P"},
-                                                       {"ClubLog OQRS", ""},
-                                                       {"eQSL", ""},
-                                                       {"2024", ""},
-                                                       {"VIA EA5XX/ ; 4X4AB", "4X4AB"},
-                                                       {"K1A1", ""},
-                                                       {"ABCDEFGHIJ1K", ""},
-                                                       {"", ""}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"QSL via SP3PDO", "SP3PDO"},
+      {"via EA5XX direct", "EA5XX"},
+      {"BURO", ""},
+      {"LoTW", ""},
+      {"direct", ""},
+      {"M0OXO OQRS", "M0OXO"},
+      {"W1AW", "W1AW"},
+      {"via: k1abc", "K1ABC"},
+      {"QSL VIA 9A2AA or LoTW", "9A2AA"},
+      {"EA5XX/P", "EA5XX/P"},
+      {"ClubLog OQRS", ""},
+      {"eQSL", ""},
+      {"2024", ""},
+      {"VIA EA5XX/ ; 4X4AB", "4X4AB"},
+      {"K1A1", ""},
+      // as real logs word them
+      {"DIRECT OR BURO VIA BA4XX (QRZ.CN)", "BA4XX"},
+      {"P.O. BOX 52852 - SANTIAGO", ""},
+      {"YU 3 AA", ""},
+      {"DIRECT WITH 1 IRC OR 2$ ( NO BURO)", ""},
+      {"WWW.QRZ.COM , NO EQL", ""},
+      {"100% Direct, e-QSL or LoTW", ""},
+      {"ABCDEFGHIJ1K", ""},
+      {"", ""}};
   for (const auto& [via, manager] : cases) {
     EXPECT_EQ(ManagerCall(via), manager) << via;
   }
