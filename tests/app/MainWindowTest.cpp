@@ -87,16 +87,6 @@ TEST_F(MainWindowTest, TheControlsReachTheirHandlers) {
   EXPECT_FALSE(Find<QToolButton>("cmdPrintLbl")->isEnabled());
 }
 
-TEST_F(MainWindowTest, TheStoredOrderAndContactsShowAtStart) {
-  StartWindow();
-  session_->Settings().WriteSetting("QSL Labels", "SortFile", "2");
-  session_->Settings().WriteSetting("QSL Labels", "Contacts", "to-send");
-  StartWindow();
-  EXPECT_EQ(Find<QComboBox>("cboOrder")->currentText() + "|" +
-                Find<QComboBox>("cboContacts")->currentText(),
-            QStringLiteral("Bureau order (by country)|Cards still to send"));
-}
-
 // Types into each box its own name and picks the first entry of a list.
 void TypeNames(QWidget* dialog) {
   for (auto* edit : dialog->findChildren<QLineEdit*>(QRegularExpression("^txt"))) {

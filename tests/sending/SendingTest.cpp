@@ -8,7 +8,6 @@
 #include "sending/BureauKey.h"
 #include "sending/ContactChoice.h"
 #include "sending/Destination.h"
-#include "sending/RunOrder.h"
 #include "sending/RunSummary.h"
 
 namespace tavrilon::sending {
@@ -119,16 +118,6 @@ TEST(RunSummary, CountsAndTellsWhatWasSent) {
   summary.SetContactsRead(7);
   EXPECT_EQ(summary.ChosenText("cards still to send"), "5 of 7 contacts (cards still to send)");
   EXPECT_EQ(summary.PrintedText(), "5 contacts, 3 stations, 2 countries, 2 via a manager");
-}
-
-TEST(RunOrder, ReadsWordsAndStoredNumbers) {
-  for (const RunOrder order : {RunOrder::File, RunOrder::Call, RunOrder::Bureau}) {
-    EXPECT_EQ(RunOrderOf(text::AsciiUpper(RunOrderWord(order))), order);
-    EXPECT_EQ(RunOrderOfStored(StoredRunOrder(order)), order);
-  }
-  EXPECT_EQ(RunOrderOf("dxcc"), std::nullopt);
-  EXPECT_EQ(RunOrderOfStored("3"), RunOrder::File);
-  EXPECT_EQ(RunOrderOfStored("-1"), RunOrder::File);
 }
 
 TEST(BureauKey, SortsByCountryDestinationCallDateAndTime) {
