@@ -186,7 +186,9 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   result.chosenText = accounts.summary.ChosenText(description);
   result.summaryText = accounts.summary.PrintedText();
   ui_.SetStatusText(std::to_string(labels) + " Labels Submitted to the Printer: " +
-                    (description.empty() ? result.summaryText : result.chosenText));
+                    (description.empty()
+                         ? result.summaryText
+                         : result.chosenText + ", " + accounts.summary.WhereText()));
   accounts.dates.Tell(ui_);
   result.outcome = RunOutcome::Completed;
   return result;

@@ -30,8 +30,11 @@ std::string RunSummary::ChosenText(const std::string& choice) const {
 }
 
 std::string RunSummary::PrintedText() const {
-  std::string out = Counted(printed_, "contact", "contacts") + ", " +
-                    Counted(stations_.size(), "station", "stations");
+  return Counted(printed_, "contact", "contacts") + ", " + WhereText();
+}
+
+std::string RunSummary::WhereText() const {
+  std::string out = Counted(stations_.size(), "station", "stations");
   if (countCountries_) {
     out += ", " + Counted(countries_.size(), "country", "countries");
   }

@@ -31,6 +31,8 @@ class RunSummary {
   // "15 contacts, 9 stations, 6 countries, 2 via a manager"; the countries
   // only when counted.
   std::string PrintedText() const;
+  // The same without the contacts: "9 stations, 6 countries, 2 via a manager".
+  std::string WhereText() const;
 
  private:
   std::size_t read_ = 0;

@@ -102,8 +102,10 @@ TEST_F(SendingRunTest, TheChosenContactsInTheirOrder) {
   EXPECT_EQ(surface_.Texts()[5]->text, "12:00");  // before 13:00
   EXPECT_EQ(result_.chosenText, "6 of 10 contacts (cards still to send)");
   EXPECT_EQ(result_.summaryText, "6 contacts, 5 stations, 4 countries, 1 via a manager");
-  EXPECT_EQ(ui_.statusTexts.back(),
-            "6 Labels Submitted to the Printer: 6 of 10 contacts (cards still to send)");
+  EXPECT_EQ(
+      ui_.statusTexts.back(),
+      "6 Labels Submitted to the Printer: 6 of 10 contacts (cards still to send), 5 stations, "
+      "4 countries, 1 via a manager");
 }
 
 TEST_F(SendingRunTest, BureauOrderWithoutItsCountryFileOrAnyContactPrintsNothing) {
