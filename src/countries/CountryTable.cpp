@@ -16,6 +16,9 @@ const Country* CountryTable::Find(std::string_view call) const {
   if (const auto exact = exact_.find(key); exact != exact_.end()) {
     return &countries_[exact->second];
   }
+  if (const std::optional<std::string> moved = MovedToArea(key)) {
+    return ByCall(*moved);
+  }
   const auto parts = CountryParts(key);
   if (!parts || parts->empty()) {
     return nullptr;

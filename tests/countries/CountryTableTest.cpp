@@ -48,7 +48,8 @@ TEST(CountryTableTest, FindsTheEntityOfACall) {
       {"TM0XYZ", "F"},     {"F/W1AW", "F"},   {"VE3/W1AW", "VE"}, {"W1AW/KH6", "KH6"},
       {"KH6/W1AW", "KH6"}, {"W1AW/P", "K"},   {"W1AW/4", "K"},    {"W1AW/QRP", "K"},
       {"W1HI/P", "KH6"},   {"W1ABC/VE", "K"}, {" f/w1aw ", "F"},  {"W1AW/MM", ""},
-      {"W1AW/AM", ""},     {"ZZ9ZZ", ""},     {"", ""},
+      {"W1AW/AM", ""},     {"ZZ9ZZ", ""},     {"", ""},           {"KH6ABC/1", "K"},
+      {"W1AW/R", "K"},     {"W1AW/LH", "K"},
   };
   ExpectPrefixes(table, cases);
 }
@@ -91,8 +92,9 @@ TEST(CountryTableTest, ReadsTheSystemFile) {
   ASSERT_TRUE(load.table) << load.failure;
   EXPECT_GT(load.table->Size(), 300u);
   const CallCases cases = {
-      {"DL1ABC", "DL"}, {"W1AW", "K"},     {"JA1XYZ", "JA"},   {"G4ABC", "G"},
-      {"VK2ABC", "VK"}, {"KH6ABC", "KH6"}, {"4U1ITU", "4U1I"}, {"IG9XX", "I"},
+      {"DL1ABC", "DL"},    {"W1AW", "K"},     {"JA1XYZ", "JA"},   {"G4ABC", "G"},
+      {"VK2ABC", "VK"},    {"KH6ABC", "KH6"}, {"4U1ITU", "4U1I"}, {"IG9XX", "I"},
+      {"UA1ABC/9", "UA9"}, {"W1AW/LH", "K"},
   };
   ExpectPrefixes(*load.table, cases);
 }
