@@ -83,7 +83,7 @@ TEST(Destination, FindsTheManagerInWhatLogsWrite) {
       {"K1A1", ""},
       // as real logs word them
       {"DIRECT OR BURO VIA BA4XX (QRZ.CN)", "BA4XX"},
-      {"P.O. BOX 52852 - SANTIAGO", ""},
+      {"P.O. BOX 12345 - SANTIAGO", ""},
       {"YU 3 AA", ""},
       {"DIRECT WITH 1 IRC OR 2$ ( NO BURO)", ""},
       {"WWW.QRZ.COM , NO EQL", ""},
