@@ -84,7 +84,7 @@ TEST(Destination, FindsTheManagerInWhatLogsWrite) {
       // as real logs word them
       {"DIRECT OR BURO VIA BA4XX (QRZ.CN)", "BA4XX"},
       {"P.O. BOX 12345 - SANTIAGO", ""},
-      {"YU 3 AA", ""},
+      {"YT 9 ZZ", ""},
       {"DIRECT WITH 1 IRC OR 2$ ( NO BURO)", ""},
       {"WWW.QRZ.COM , NO EQL", ""},
       {"100% Direct, e-QSL or LoTW", ""},
