@@ -2,10 +2,10 @@
 // from the parse and from its text.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "settings/IniDocument.h"
 
 namespace {
@@ -19,12 +19,6 @@ std::string PlainText(std::string_view bytes, std::size_t length) {
   }
   // Blanks around a name or value do not count: keep them inside.
   return "x" + out + "x";
-}
-
-void Check(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
 }
 
 }  // namespace
