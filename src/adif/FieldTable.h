@@ -77,6 +77,11 @@ class FieldTable {
   std::string_view Name(std::size_t slot) const { return names_[slot]; }
   std::string_view Value(std::size_t slot) const;
   std::string_view StandardValue(StandardField field) const { return Value(StandardSlot(field)); }
+  // The value of a field looked up by name: empty for slot 0, which holds
+  // the tags the dictionary lacks, not the field asked for.
+  std::string_view FieldValue(std::size_t slot) const {
+    return slot == 0 ? std::string_view() : Value(slot);
+  }
 
   // Starts a contact: `text` becomes the record that SetValueFromRecord
   // refers to, and slots 1 to FieldCount are emptied. Slot 0 keeps its value.

@@ -84,7 +84,7 @@ std::unique_ptr<DesignPrinter> LabelRun::MakePrinter(const LabelRunRequest& requ
 }
 
 std::optional<sending::RunOrder> LabelRun::OrderOf(const LabelRunRequest& request,
-                                                   const RunPreparation& prepared,
+                                                   const RunPreparation& prepared, bool summary,
                                                    const countries::CountryTable*& table) {
   sending::RunOrder order = request.order;
   if (order == sending::RunOrder::File && prepared.renderer &&
@@ -92,6 +92,10 @@ std::optional<sending::RunOrder> LabelRun::OrderOf(const LabelRunRequest& reques
     order = sending::RunOrder::Call;
   }
   const bool bureau = order == sending::RunOrder::Bureau;
+  if (!bureau && !summary) {
+    table = nullptr;
+    return order;
+  }
   std::string failure;
   table = countries_.Load(request.countryFile, bureau ? CountryNeed::Bureau : CountryNeed::Summary,
                           failure);
@@ -124,7 +128,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     return result;
   }
   const countries::CountryTable* countryTable = nullptr;
-  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, countryTable);
+  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, true, countryTable);
   if (!order) {
     return result;
   }
@@ -207,7 +211,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     return RunOutcome::Stopped;
   }
   const countries::CountryTable* countryTable = nullptr;
-  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, countryTable);
+  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, false, countryTable);
   if (!order) {
     return RunOutcome::Stopped;
   }

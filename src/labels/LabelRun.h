@@ -84,11 +84,11 @@ class LabelRun {
                                              RunPreparation& prepared, bool useQrz,
                                              RunContacts& contacts);
   // The order the run prints in (a custom design that shares labels keeps a
-  // station's contacts together), with the country file in `table` when one
-  // is there. Nothing, after telling the user why, when bureau order lacks
-  // its country file.
+  // station's contacts together), with the country file in `table` when
+  // bureau order or the run's `summary` needs it and it is there. Nothing,
+  // after telling the user why, when bureau order lacks its country file.
   std::optional<sending::RunOrder> OrderOf(const LabelRunRequest& request,
-                                           const RunPreparation& prepared,
+                                           const RunPreparation& prepared, bool summary,
                                            const countries::CountryTable*& table);
 
   adif::AdifInput& input_;

@@ -7,11 +7,6 @@ namespace tavrilon::sending {
 
 namespace {
 
-// A slot that is 0 holds the tags the dictionary lacks, never the field asked for.
-std::string_view ValueAt(const adif::FieldTable& fields, std::size_t slot) {
-  return slot == 0 ? std::string_view() : fields.Value(slot);
-}
-
 // Unreadable and missing dates are no day at all: outside any range with an end.
 bool InRange(const ContactChoice& choice, const adif::QsoRecord& qso) {
   if (!choice.from && !choice.to) {
@@ -84,8 +79,8 @@ bool ContactFilter::Chosen(const adif::QsoRecord& qso) {
       sentViaSlot_ = fields.LookupFieldSlot("QSL_SENT_VIA");
       generation_ = fields.Generation();
     }
-    if (!StillToSend(ValueAt(fields, fields.StandardSlot(adif::StandardField::QslSent)),
-                     ValueAt(fields, sentViaSlot_))) {
+    if (!StillToSend(fields.FieldValue(fields.StandardSlot(adif::StandardField::QslSent)),
+                     fields.FieldValue(sentViaSlot_))) {
       return false;
     }
   }

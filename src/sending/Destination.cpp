@@ -66,10 +66,8 @@ Destination DestinationOf(std::string_view call, std::string_view qslVia) {
 }
 
 Destination DestinationOf(const adif::FieldTable& fields) {
-  // Without QSL_VIA in the dictionary its slot is 0, the tags it lacks.
-  const std::size_t viaSlot = fields.StandardSlot(adif::StandardField::QslVia);
   return DestinationOf(fields.StandardValue(adif::StandardField::Call),
-                       viaSlot == 0 ? std::string_view() : fields.Value(viaSlot));
+                       fields.FieldValue(fields.StandardSlot(adif::StandardField::QslVia)));
 }
 
 }  // namespace tavrilon::sending
