@@ -141,8 +141,7 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
     result.useQrz = addresses_.OpenCallbook(settings_, ui_);
     result.mailingLabelsMissing = !result.useQrz;
   }
-  if (*order != sending::RunOrder::File &&
-      !contacts.Sort(request.labelInputFile, *order, countryTable, false, sortDisplay_)) {
+  if (!contacts.Sort(request.labelInputFile, *order, countryTable, false, sortDisplay_)) {
     return result;
   }
   const std::unique_ptr<DesignPrinter> printer =
@@ -220,8 +219,7 @@ RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
     return *stopped;
   }
   designs::DesignRenderer& renderer = *prepared->renderer;
-  if (*order != sending::RunOrder::File &&
-      !contacts.Sort(request.labelInputFile, *order, countryTable, true, sortDisplay_)) {
+  if (!contacts.Sort(request.labelInputFile, *order, countryTable, true, sortDisplay_)) {
     return RunOutcome::Stopped;
   }
   sheets::LabelPlacement placement(prepared->sheet);

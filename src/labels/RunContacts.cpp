@@ -29,6 +29,9 @@ std::optional<RunOutcome> RunContacts::Open(const std::string& labelInputFile) {
 bool RunContacts::Sort(const std::string& labelInputFile, sending::RunOrder order,
                        const countries::CountryTable* countries, bool numbered,
                        SortDisplay& display) {
+  if (order == sending::RunOrder::File) {
+    return true;
+  }
   adif::SortRecords records;
   std::string key;  // one buffer for every record's key
   // The bar stays up through the sort, which shows its own progress on it.

@@ -35,7 +35,8 @@ class RunContacts {
   std::optional<RunOutcome> Open(const std::string& labelInputFile);
   // Reads the whole file and puts its chosen records in `order` (by call, or
   // in bureau order by the countries of `countries`), written to the sorted
-  // copy beside it; Next hands them on in that order. False when they could
+  // copy beside it; Next hands them on in that order. File order reads
+  // nothing ahead. False when they could
   // not be (the user has been told why). `numbered`: the status counts the
   // records as they are read.
   bool Sort(const std::string& labelInputFile, sending::RunOrder order,
