@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tavrilon::designs {
 
@@ -11,6 +13,28 @@ using namespace settings;
 
 const char* FlagText(bool on) {
   return on ? "True" : "False";
+}
+
+// Every key of a field as the options write it, in the order they are written.
+std::vector<std::pair<DesignKeyName, std::string>> FieldKeyTexts(const FieldOptions& o) {
+  return {{kFieldAdif, o.adif},
+          {kFieldLabel, o.label},
+          {kFieldCondition, ConditionSetting(o)},
+          {kFieldHoriz, o.horiz},
+          {kFieldVert, o.vert},
+          {kFieldFontName, o.fontName},
+          {kFieldFontSize, DecimalText(o.fontSize)},
+          {kFieldFontBold, FlagText(o.bold)},
+          {kFieldFontItalic, FlagText(o.italic)},
+          {kFieldFontUnderline, FlagText(o.underline)},
+          {kFieldFontStrikethru, FlagText(o.strikethru)},
+          {kFieldFontColor, std::to_string(o.color)},
+          {kFieldMultiRpt, o.repeats ? "1" : "0"},
+          {kFieldAlign, std::string(AlignText(o.align))}};
+}
+
+double Snapped(double inches, double snapInches) {
+  return snapInches > 0 ? std::round(inches / snapInches) * snapInches : inches;
 }
 
 }  // namespace
@@ -38,6 +62,7 @@ FieldOptions OptionsOf(const DesignField& field) {
   o.strikethru = field.strikethru;
   o.color = field.color;
   o.repeats = field.repeats;
+  o.align = field.align;
   return o;
 }
 
@@ -48,22 +73,21 @@ std::string ConditionSetting(const FieldOptions& o) {
 
 void WriteFieldOptions(SettingsFile& settings, int design, int field, const FieldOptions& o) {
   const SettingsBatch batch(settings);
-  const auto write = [&](DesignKeyName name, std::string_view value) {
+  for (const auto& [name, value] : FieldKeyTexts(o)) {
     settings.WriteSetting(DesignFieldKey(design, field, name), value);
-  };
-  write(kFieldAdif, o.adif);
-  write(kFieldLabel, o.label);
-  write(kFieldCondition, ConditionSetting(o));
-  write(kFieldHoriz, o.horiz);
-  write(kFieldVert, o.vert);
-  write(kFieldFontName, o.fontName);
-  write(kFieldFontSize, DecimalText(o.fontSize));
-  write(kFieldFontBold, FlagText(o.bold));
-  write(kFieldFontItalic, FlagText(o.italic));
-  write(kFieldFontUnderline, FlagText(o.underline));
-  write(kFieldFontStrikethru, FlagText(o.strikethru));
-  write(kFieldFontColor, std::to_string(o.color));
-  write(kFieldMultiRpt, o.repeats ? "1" : "0");
+  }
+}
+
+void WriteChangedFieldOptions(SettingsFile& settings, int design, int field,
+                              const FieldOptions& before, const FieldOptions& after) {
+  const SettingsBatch batch(settings);
+  const auto was = FieldKeyTexts(before);
+  const auto now = FieldKeyTexts(after);
+  for (std::size_t key = 0; key < now.size(); ++key) {
+    if (now[key].second != was[key].second) {
+      settings.WriteSetting(DesignFieldKey(design, field, now[key].first), now[key].second);
+    }
+  }
 }
 
 void ClearDesignFields(SettingsFile& settings, int design) {
@@ -73,11 +97,12 @@ void ClearDesignFields(SettingsFile& settings, int design) {
       settings.WriteSetting(DesignFieldKey(design, field, name), name.firstRunValue);
     }
     settings.WriteSetting(DesignFieldKey(design, field, kFieldCondition), "");
+    settings.WriteSetting(DesignFieldKey(design, field, kFieldAlign), AlignText(FieldAlign::Left));
   }
 }
 
 bool MoveDesignField(SettingsFile& settings, int design, int field, double rightInches,
-                     double downInches) {
+                     double downInches, double snapInches) {
   const DesignField moved = ReadDesignField(settings, design, field);
   if (!moved.unreadable.empty()) {
     return false;
@@ -85,10 +110,10 @@ bool MoveDesignField(SettingsFile& settings, int design, int field, double right
   const SettingsBatch batch(settings);
   if (!moved.continuesText) {
     settings.WriteSetting(DesignFieldKey(design, field, kFieldHoriz),
-                          HundredthsText(moved.horiz + rightInches));
+                          HundredthsText(Snapped(moved.horiz + rightInches, snapInches)));
   }
   settings.WriteSetting(DesignFieldKey(design, field, kFieldVert),
-                        HundredthsText(moved.vert + downInches));
+                        HundredthsText(Snapped(moved.vert + downInches, snapInches)));
   return true;
 }
 

@@ -31,6 +31,7 @@ struct FieldOptions {
   bool strikethru = false;
   std::uint32_t color = 0;  // red in the lowest byte
   bool repeats = false;
+  FieldAlign align = FieldAlign::Left;
 };
 
 // The field as the design's reader read it; a key that is empty or missing
@@ -44,15 +45,21 @@ std::string ConditionSetting(const FieldOptions& options);
 void WriteFieldOptions(settings::SettingsFile& settings, int design, int field,
                        const FieldOptions& options);
 
+// Writes only the keys whose text differs from `before`'s, in one save: an
+// edit of one property leaves the field's other keys as they were stored.
+void WriteChangedFieldOptions(settings::SettingsFile& settings, int design, int field,
+                              const FieldOptions& before, const FieldOptions& after);
+
 // Every field of the design back to what a new design holds; the keys of
 // the design as a whole stay.
 void ClearDesignFields(settings::SettingsFile& settings, int design);
 
-// A field dragged by so many inches: its place written to the hundredth; a
-// text that goes on where the last one ended moves up and down only. False,
-// with nothing written, when the field's place cannot be read.
+// A field dragged by so many inches: its place written to the hundredth, or
+// to the nearest multiple of `snapInches` when that is above 0; a text that
+// goes on where the last one ended moves up and down only. False, with
+// nothing written, when the field's place cannot be read.
 bool MoveDesignField(settings::SettingsFile& settings, int design, int field, double rightInches,
-                     double downInches);
+                     double downInches, double snapInches = 0);
 
 // A number as the design keys hold it: no exponent, no trailing zeros
 // ("10", "10.5", "-0.25").

@@ -47,6 +47,16 @@ std::string FaultText(int design, const CustomLabelDesign& read, const Unreadabl
   return text;
 }
 
+// A centred or right aligned text starts left of its place by half or all
+// of its width, measured in the field's font.
+void AlignOnPlace(print::PrintSurface& surface, const DesignField& field, std::string_view text) {
+  if (field.align == FieldAlign::Left || field.continuesText || text.empty()) {
+    return;
+  }
+  const double width = surface.TextWidth(text);
+  surface.SetCurrentX(surface.CurrentX() - (field.align == FieldAlign::Center ? width / 2 : width));
+}
+
 // The preview's grid: each label's own outline, so that the gaps between
 // labels show as they are on the sheet.
 void DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet) {
@@ -57,6 +67,11 @@ void DrawGrid(print::PrintSurface& surface, const sheets::LabelSheet& sheet) {
 }
 
 }  // namespace
+
+bool BeginsLabel(double multiLines, int linesOnLabel, std::string_view call,
+                 std::string_view previousCall) {
+  return multiLines <= linesOnLabel || multiLines == 1 || call != previousCall;
+}
 
 void DesignRenderer::Reset() {
   previousCall_.clear();
@@ -114,8 +129,7 @@ const std::string& DesignRenderer::PictureFault(std::string_view reason) {
 bool DesignRenderer::BeginsNewLabel(const adif::FieldTable& fields) {
   previousCall_.swap(currentCall_);
   currentCall_.assign(text::TrimBlanks(fields.StandardValue(adif::StandardField::Call)));
-  const double lines = design_.multiLines;
-  return lines <= labelLineCounter_ || lines == 1 || currentCall_ != previousCall_;
+  return BeginsLabel(design_.multiLines, labelLineCounter_, currentCall_, previousCall_);
 }
 
 DesignRenderer::Origin DesignRenderer::PrinterOrigin(const print::PrintSurface& surface,
@@ -188,6 +202,7 @@ void DesignRenderer::DrawContact(print::PrintSurface& surface, Origin origin,
     }
     text += field.label;
     text += value;
+    AlignOnPlace(surface, field, text);
     if (extents_ != nullptr && !text.empty()) {
       const double x = surface.CurrentX() - origin.x;
       const double y = surface.CurrentY() - origin.y;
@@ -232,6 +247,7 @@ bool DesignRenderer::RenderBlankCard(print::PrintSurface& surface,
       continue;
     }
     PlaceField(surface, field, origin, 0);
+    AlignOnPlace(surface, field, field.label);
     surface.PrintText(field.label, false);
   }
   placement.AdvanceLabel(surface);

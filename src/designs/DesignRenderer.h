@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "adif/FieldTable.h"
@@ -20,6 +21,13 @@ struct FieldExtent {
   double right = 0;
   double bottom = 0;
 };
+
+// Whether a contact whose call is `call` begins a new label after one whose
+// call was `previousCall`, with `linesOnLabel` lines already on the label in
+// progress: a new call, a full label or a design of one line per label. The
+// runs and the editor's steps through the log's labels group alike.
+bool BeginsLabel(double multiLines, int linesOnLabel, std::string_view call,
+                 std::string_view previousCall);
 
 // Prints contacts in a custom label design. A run (labels, preview, blank
 // cards) reads its design once, at its start, and prints that design to its

@@ -20,6 +20,7 @@ constexpr std::string_view kNotAPosition = "is neither a number nor A";
 constexpr std::string_view kNotAFontSize = "is not a font size above 0";
 constexpr std::string_view kNotAFlag = "is neither True nor False";
 constexpr std::string_view kNotAColour = "is not a colour from 0 to 16777215";
+constexpr std::string_view kNotAnAlignment = "is not Left, Center or Right";
 
 // "^" keeps a blank that the settings file would trim.
 std::string WithBlanks(std::string_view text) {
@@ -93,6 +94,15 @@ class KeyReader {
     return false;
   }
 
+  FieldAlign Align() {
+    const std::string text = Text(settings::kFieldAlign);
+    if (const auto align = ParseAlign(text)) {
+      return *align;
+    }
+    Note(settings::kFieldAlign, text, kNotAnAlignment);
+    return FieldAlign::Left;
+  }
+
   // A whole number from 0 to white; "255.0" is red as "255" is.
   std::uint32_t Colour(const DesignKeyName& name) {
     const std::string text = Text(name);
@@ -123,6 +133,27 @@ class KeyReader {
 };
 
 }  // namespace
+
+std::string_view AlignText(FieldAlign align) {
+  switch (align) {
+    case FieldAlign::Center:
+      return "Center";
+    case FieldAlign::Right:
+      return "Right";
+    case FieldAlign::Left:
+      break;
+  }
+  return "Left";
+}
+
+std::optional<FieldAlign> ParseAlign(std::string_view stored) {
+  for (const FieldAlign align : {FieldAlign::Left, FieldAlign::Center, FieldAlign::Right}) {
+    if (text::EqualsIgnoringCase(stored, AlignText(align))) {
+      return align;
+    }
+  }
+  return stored.empty() ? std::optional(FieldAlign::Left) : std::nullopt;
+}
 
 std::array<std::string_view, kConditionParts> ConditionParts(std::string_view stored) {
   const std::vector<std::string_view> split = text::SplitAtMost(stored, '|', kConditionParts);
@@ -160,6 +191,7 @@ DesignField ReadDesignField(settings::SettingsFile& settings, int design, int fi
   f.color = read.Colour(kFieldFontColor);
   // Any other number is a field on the first line only, as "0" is.
   f.repeats = read.Number(kFieldMultiRpt) == 1;
+  f.align = read.Align();
   return f;
 }
 

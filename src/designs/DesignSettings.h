@@ -44,6 +44,14 @@ struct StoredFieldTexts {
   std::string fontSize;
 };
 
+// Where a field's text stands on its place: starting there, centred on it,
+// or ending there.
+enum class FieldAlign { Left, Center, Right };
+// "Left", "Center", "Right", as the design keys hold them.
+std::string_view AlignText(FieldAlign align);
+// The word in any case; nothing for any other text. Empty is Left.
+std::optional<FieldAlign> ParseAlign(std::string_view stored);
+
 // One of the fifteen fields of a custom label design. A key left empty, or
 // holding a value that cannot be used, reads as the value the start-up pass
 // would write into it.
@@ -65,6 +73,8 @@ struct DesignField {
   bool strikethru = false;
   print::Colour color = 0;
   bool repeats = false;  // "MultiRpt" 1: printed on every line of a label
+  // A text that goes on where the last one ended is always left aligned.
+  FieldAlign align = FieldAlign::Left;
   StoredFieldTexts stored;
   std::vector<UnreadableValue> unreadable;
 };

@@ -103,6 +103,9 @@ inline constexpr DesignKeyName kFieldFontUnderline{"FontUnderline", "False"};
 inline constexpr DesignKeyName kFieldFontStrikethru{"FontStrikethru", "False"};
 inline constexpr DesignKeyName kFieldFontColor{"FontColor", "0"};
 inline constexpr DesignKeyName kFieldMultiRpt{"MultiRpt", "0"};
+// "Left", "Center" or "Right" on the field's place; missing is Left, so
+// designs stored before it print as they did.
+inline constexpr DesignKeyName kFieldAlign{"Align", ""};
 
 // The attributes a new file holds for each field, in the order they are
 // written; the upgrade fills in all but the first two.

@@ -62,6 +62,33 @@ TEST_F(DesignEditingTest, ClearingTheFieldsKeepsTheDesignsOwnKeys) {
   EXPECT_EQ(Stored("Field15FontColor"), "0");
 }
 
+// The property panel writes one key per edit, so that undo and a file edited
+// meanwhile keep the field's other keys.
+TEST_F(DesignEditingTest, AnEditWritesOnlyTheKeysItChanged) {
+  settings_.WriteSetting("Custom Label Layout-2", "Field4Horiz", "0.5");
+  const FieldOptions before = OptionsOf(ReadDesignField(settings_, 2, 4));
+  FieldOptions after = before;
+  after.align = FieldAlign::Right;
+  after.bold = true;
+  WriteChangedFieldOptions(settings_, 2, 4, before, after);
+  EXPECT_EQ(Stored("Field4Align"), "Right");
+  EXPECT_EQ(Stored("Field4FontBold"), "True");
+  EXPECT_EQ(Stored("Field4Condition"), "<missing>");
+  EXPECT_EQ(Stored("Field4FontName"), "<missing>");
+  EXPECT_EQ(ReadDesignField(settings_, 2, 4).align, FieldAlign::Right);
+}
+
+// Dragged with the grid on, a field lands on the nearest 0.05 inch.
+TEST_F(DesignEditingTest, ADraggedFieldSnapsToTheGridWhenAsked) {
+  settings_.WriteSetting("Custom Label Layout-2", "Field4Horiz", "0.52");
+  settings_.WriteSetting("Custom Label Layout-2", "Field4Vert", "0.31");
+  ASSERT_TRUE(MoveDesignField(settings_, 2, 4, 0.105, -0.1, 0.05));
+  EXPECT_EQ(Stored("Field4Horiz"), "0.65");
+  EXPECT_EQ(Stored("Field4Vert"), "0.2");
+  ASSERT_TRUE(MoveDesignField(settings_, 2, 4, 0.013, 0));
+  EXPECT_EQ(Stored("Field4Horiz"), "0.66");
+}
+
 TEST(DesignEditing, PositionsAreRoundedToHundredthsWithoutTrailingZeros) {
   const struct {
     double inches;

@@ -127,6 +127,18 @@ TEST_F(DesignRendererTest, FieldsPrintTheirConditionPrefixAndValueWhereTheDesign
   EXPECT_EQ(surface_.GetOrientation(), print::Orientation::Portrait);
 }
 
+// "W1AW" in 10 points is a third of an inch wide on the recording surface.
+TEST_F(DesignRendererTest, AlignedTextsStartCentreOrEndOnTheirPlace) {
+  Design(
+      "Field1ADIF=CALL\nField1Horiz=1\nField1Vert=0.1\nField1Align=Center\n"
+      "Field2ADIF=CALL\nField2Horiz=2\nField2Vert=0.3\nField2Align=right\n"
+      // goes on where the right aligned text ended, whatever its own alignment
+      "Field3Label=!\nField3Horiz=A\nField3Vert=0.3\nField3Align=Right\n"
+      "Field4ADIF=CALL\nField4Horiz=0.5\nField4Vert=0.5\nField4Align=Left");
+  ASSERT_EQ(Print(Qso("W1AW")), RunOutcome::Completed);
+  EXPECT_EQ(Texts(), "W1AW@1.02,0.60 W1AW@1.85,0.80 !@2.19,0.80 W1AW@0.69,1.00 ");
+}
+
 TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
   const struct {
     const char* design;
@@ -141,6 +153,8 @@ TEST_F(DesignRendererTest, ADesignThatCannotPrintStopsBeforeTheFirstLabel) {
        "The picture /pics/none.bmp of custom label design 1 cannot be read: not a picture", true},
       // Said before a document is asked for: no device nor FIFO is ever opened.
       {"Print Image=TRUE\nImage Path=/dev/null", "cannot be read: is not a regular file", false},
+      {"Field2ADIF=CALL\nField2Align=Middle",
+       "field 2 holds \"Middle\" in Field2Align, which is not Left, Center or Right.", false},
       // A folder where the sorted copy would go.
       {"MultiLines=2", "log.adi.sort cannot be written", false},
   };
@@ -260,7 +274,8 @@ TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheE
       "Name=Club\nMultiLines=2\nMultiDx=0.2\n"
       "Field1ADIF=CALL\nField1Horiz=0.1\nField1Vert=0.1\nField1FontSize=12\nField1MultiRpt=1\n"
       "Field2Label=/\nField2Horiz=A\nField2Vert=0.1\nField2FontSize=12\n"
-      "Field3Label=Thanks^for^the^contact\nField3Horiz=1.5\nField3Vert=0.7");
+      "Field3Label=Thanks^for^the^contact\nField3Horiz=1.5\nField3Vert=0.7\n"
+      "Field4Label=Right\nField4Horiz=2.6\nField4Vert=0.5\nField4Align=Right");
   test::WriteFile(dir_ / "log.adi", "<EOH>\n" + Qso("W1AW") + Qso("W1AW") + Qso("W1AW"));
   std::string fault;
   const auto sample = ReadFirstLabel(input_, dir_ / "log.adi", fault);
@@ -269,10 +284,11 @@ TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheE
   DesignRenderer renderer(settings_);
   std::string failure;
   const auto extents = DrawFirstLabel(renderer, surface_, 1, *sample, 0, 0, failure);
-  // "W1AW" on two lines, "/" after the first only, the thanks past the label's 2.625 inches.
+  // "W1AW" on two lines, "/" after the first only, the thanks past the
+  // label's 2.625 inches, "Right" ending at its place.
   EXPECT_EQ(ExtentsOf(extents),
             "1:0.10,0.10-0.50,0.30 2:0.50,0.10-0.60,0.30 3:1.50,0.70-3.33,0.87 "
-            "1:0.10,0.30-0.50,0.50 ");
+            "4:2.18,0.50-2.60,0.67 1:0.10,0.30-0.50,0.50 ");
   const auto sheet = sheets::CatalogueSheet("5160");
   const auto overflow = FirstOverflow(extents, *sheet);
   ASSERT_TRUE(overflow);
