@@ -5,7 +5,6 @@
 #include "labels/LabelLogSort.h"
 #include "sending/BureauKey.h"
 #include "sending/Destination.h"
-#include "session/RunProgress.h"
 #include "text/Text.h"
 
 namespace tavrilon::labels {
@@ -26,16 +25,10 @@ std::optional<RunOutcome> RunContacts::Open(const std::string& labelInputFile) {
   return std::nullopt;
 }
 
-bool RunContacts::Sort(const std::string& labelInputFile, sending::RunOrder order,
-                       const countries::CountryTable* countries, bool numbered,
-                       SortDisplay& display) {
-  if (order == sending::RunOrder::File) {
-    return true;
-  }
-  adif::SortRecords records;
+bool RunContacts::ReadChosen(adif::SortRecords& records, sending::RunOrder order,
+                             const countries::CountryTable* countries, bool numbered,
+                             RunProgress& progress) {
   std::string key;  // one buffer for every record's key
-  // The bar stays up through the sort, which shows its own progress on it.
-  RunProgress progress(ui_);
   if (!numbered) {
     ui_.SetStatusText("Loading Log File ");
   }
@@ -67,8 +60,20 @@ bool RunContacts::Sort(const std::string& labelInputFile, sending::RunOrder orde
     showCount();
   }
   input_.Close();
-  if (const std::string fault = ReadFault(); !fault.empty()) {
-    ui_.ShowMessage(fault);
+  return ReadFault().empty();
+}
+
+bool RunContacts::Sort(const std::string& labelInputFile, sending::RunOrder order,
+                       const countries::CountryTable* countries, bool numbered,
+                       SortDisplay& display) {
+  if (order == sending::RunOrder::File) {
+    return true;
+  }
+  adif::SortRecords records;
+  // The bar stays up through the sort, which shows its own progress on it.
+  RunProgress progress(ui_);
+  if (!ReadChosen(records, order, countries, numbered, progress)) {
+    ui_.ShowMessage(ReadFault());
     return false;
   }
   const SortOutcome sorted =
@@ -78,6 +83,20 @@ bool RunContacts::Sort(const std::string& labelInputFile, sending::RunOrder orde
     ui_.ShowMessage(sorted.failure + "\nNothing was printed.");
     return false;
   }
+  sorted_ = std::move(records);
+  return true;
+}
+
+bool RunContacts::SortQuietly(sending::RunOrder order, const countries::CountryTable* countries) {
+  if (order == sending::RunOrder::File) {
+    return true;
+  }
+  adif::SortRecords records;
+  RunProgress progress(ui_);
+  if (!ReadChosen(records, order, countries, false, progress)) {
+    return false;
+  }
+  adif::SortByKey(records, [](std::int64_t, std::int64_t) {});
   sorted_ = std::move(records);
   return true;
 }

@@ -14,6 +14,7 @@
 #include "sending/ContactChoice.h"
 #include "sending/RunOrder.h"
 #include "session/RunOutcome.h"
+#include "session/RunProgress.h"
 #include "session/SortDisplay.h"
 #include "session/UserInterface.h"
 
@@ -41,6 +42,14 @@ class RunContacts {
   // records as they are read.
   bool Sort(const std::string& labelInputFile, sending::RunOrder order,
             const countries::CountryTable* countries, bool numbered, SortDisplay& display);
+  // As Sort, in memory only: no sorted copy, no sort window and no message,
+  // for a look at a run's labels while another run may be printing. False
+  // when the file could not be read to its end.
+  bool SortQuietly(sending::RunOrder order, const countries::CountryTable* countries);
+  // How many chosen contacts the sort put in order; nothing in file order.
+  std::optional<std::size_t> SortedCount() const {
+    return sorted_ ? std::optional(sorted_->Count()) : std::nullopt;
+  }
 
   const adif::QsoRecord* Next();
   // The contact Next handed on last, as the log holds it.
@@ -54,6 +63,10 @@ class RunContacts {
   std::size_t ContactsRead() const { return read_; }
 
  private:
+  // Every chosen record of the file into `records`, with its key of `order`,
+  // and the file closed. False when it could not be read to its end.
+  bool ReadChosen(adif::SortRecords& records, sending::RunOrder order,
+                  const countries::CountryTable* countries, bool numbered, RunProgress& progress);
   const adif::QsoRecord* ReadNext();
   // The next contact of the file that the run chose.
   const adif::QsoRecord* NextChosen();
