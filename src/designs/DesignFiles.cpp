@@ -60,6 +60,21 @@ std::string WriteWhole(const fs::path& target, std::string_view bytes,
   return file.Commit(true) ? std::string() : file.Failure();
 }
 
+std::string SlotPrefix(int design) {
+  return "design" + std::to_string(design) + "-";
+}
+
+// A picture imported before goes on under its own name, not as
+// "design3-design2-qsl.bmp".
+std::string_view WithoutSlotPrefix(std::string_view stem) {
+  for (int design = 1; design <= settings::kDesignCount; ++design) {
+    if (stem.starts_with(SlotPrefix(design)) && stem.size() > SlotPrefix(design).size()) {
+      return stem.substr(SlotPrefix(design).size());
+    }
+  }
+  return stem;
+}
+
 // The picture's file in the folder: "design2-qsl.bmp", or "design2-qsl-2.bmp"
 // and on when a file of the name holds other bytes; an existing file with
 // the same bytes is taken as it is.
@@ -69,7 +84,8 @@ struct PicturePlace {
 };
 PicturePlace PlacePicture(const fs::path& folder, int design, const DesignPicture& picture) {
   const fs::path name = PlainName(picture.name);
-  const std::string stem = "design" + std::to_string(design) + "-" + name.stem().string();
+  const std::string own = name.stem().string();
+  const std::string stem = SlotPrefix(design) + std::string(WithoutSlotPrefix(own));
   for (int copy = 1;; ++copy) {
     const fs::path candidate =
         folder / (stem + (copy == 1 ? "" : "-" + std::to_string(copy)) + name.extension().string());

@@ -62,6 +62,10 @@ TEST_F(DesignFileTest, ADesignGoesThroughItsFileToAnotherSlotWithItsPicture) {
   ASSERT_EQ(Import(2, true).change, SlotChange::Done);
   EXPECT_EQ(test::ReadFile(ImagePath(ReadDesignKeys(settings_, 2))), "another picture");
   EXPECT_EQ(test::ReadFile(pictures_ / "design2-card.bmp"), kPicture);
+  // Passed on again, the picture keeps its own name.
+  ASSERT_EQ(ExportDesign(settings_, 3, file_), "");
+  ASSERT_EQ(Import(1, true).change, SlotChange::Done);
+  EXPECT_EQ(ImagePath(ReadDesignKeys(settings_, 1)), (pictures_ / "design1-card.bmp").string());
 }
 
 TEST_F(DesignFileTest, ASlotHoldingADesignIsReplacedOnlyWhenAsked) {
