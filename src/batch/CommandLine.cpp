@@ -8,6 +8,7 @@
 
 #include "batch/ExitStatus.h"
 #include "designs/BlankCards.h"
+#include "designs/LabelDesign.h"
 
 namespace tavrilon::batch {
 
@@ -48,6 +49,14 @@ constexpr const char* kUsage =
     "                                  draw the first sheet of LOG's labels in the custom\n"
     "                                  design as the preview window shows it, and save it\n"
     "                                  as a bitmap at full, half or quarter size\n"
+    "  design export DESIGN FILE       write the custom design DESIGN (CUSTOM1, CUSTOM2\n"
+    "                                  or CUSTOM3) to the design file FILE, its picture\n"
+    "                                  in it, to share it or keep a copy\n"
+    "  design import FILE DESIGN [--replace]\n"
+    "                                  fill the custom design DESIGN from the design file\n"
+    "                                  FILE; its picture goes into the folder \"pictures\"\n"
+    "                                  beside the settings file; a design already there\n"
+    "                                  is replaced only with --replace\n"
     "  logbook LOG (--pdf OUT | --printer NAME) [--from-page N |\n"
     "          --begin YYYYMMDD [--begin-time HHMM] --end YYYYMMDD [--end-time HHMM]]\n"
     "                                  print the logbook of LOG: all of it, from page N,\n"
@@ -379,6 +388,34 @@ Parsed<StocksOptions> ParseStocks(const std::vector<std::string>& args) {
     return words.Refuse<StocksOptions>(*wrong);
   }
   return {StocksOptions{words.Value("search").value_or("")}, {}};
+}
+
+Parsed<DesignFileOptions> ParseDesign(const std::vector<std::string>& args) {
+  const bool importing = !args.empty() && args.front() == "import";
+  if (!importing && (args.empty() || args.front() != "export")) {
+    return {std::nullopt, "design takes export or import"};
+  }
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  CommandWords words(
+      importing ? "design import takes one FILE, one DESIGN and [--replace]"
+                : "design export takes one DESIGN and one FILE",
+      importing ? std::vector<std::string_view>{"FILE", "DESIGN"}
+                : std::vector<std::string_view>{"DESIGN", "FILE"},
+      importing ? std::vector<std::string_view>{"replace"} : std::vector<std::string_view>{}, {});
+  if (const auto wrong = words.Parse(rest)) {
+    return words.Refuse<DesignFileOptions>(*wrong);
+  }
+  DesignFileOptions o;
+  o.importing = importing;
+  const std::string design = words.Positional(importing ? 1 : 0);
+  o.design = designs::CustomDesignNumberOf(designs::LabelDesignOf(design));
+  if (o.design == 0) {
+    return words.Refuse<DesignFileOptions>("the design " + Quoted(design) +
+                                           " is none of CUSTOM1, CUSTOM2, CUSTOM3");
+  }
+  o.file = words.Positional(importing ? 0 : 1);
+  o.replace = importing && words.IsSet("replace");
+  return {std::move(o), {}};
 }
 
 Parsed<CalibrateOptions> ParseCalibrate(const std::vector<std::string>& args) {

@@ -41,6 +41,8 @@ Parsed<PreviewOptions> ParsePreview(const std::vector<std::string>& args);
 Parsed<LogbookOptions> ParseLogbook(const std::vector<std::string>& args);
 Parsed<std::filesystem::path> ParseHtml(const std::vector<std::string>& args);  // the LOG
 Parsed<StocksOptions> ParseStocks(const std::vector<std::string>& args);
+// "export DESIGN FILE" or "import FILE DESIGN [--replace]".
+Parsed<DesignFileOptions> ParseDesign(const std::vector<std::string>& args);
 Parsed<CalibrateOptions> ParseCalibrate(const std::vector<std::string>& args);
 // The target and the stock, in LabelsOptions as the label runs take them.
 Parsed<LabelsOptions> ParseAlignmentPage(const std::vector<std::string>& args);

@@ -4,6 +4,7 @@
 
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
+#include "designs/DesignFiles.h"
 #include "qt/PreviewImage.h"
 
 namespace tavrilon::batch {
@@ -66,6 +67,40 @@ int RunPreviewCommand(const PreviewOptions& options, Session& session) {
     return kExitInputMissing;
   }
   ui.ShowMessage("Preview saved to " + file.string());
+  return kExitOk;
+}
+
+int RunDesignFileCommand(const DesignFileOptions& options, Session& session) {
+  settings::SettingsFile& settings = session.Settings();
+  const std::string file = options.file.string();
+  if (!options.importing) {
+    const std::string failure = designs::ExportDesign(settings, options.design, options.file);
+    if (!failure.empty()) {
+      std::fprintf(stderr, "%s\n", failure.c_str());
+      return kExitInputMissing;
+    }
+    std::fprintf(stderr, "Custom label design %d written to %s\n", options.design, file.c_str());
+    return kExitOk;
+  }
+  const designs::SlotOutcome outcome =
+      designs::ImportDesign(settings, options.design, options.file,
+                            designs::DesignPictureFolder(settings), options.replace);
+  switch (outcome.change) {
+    case designs::SlotChange::Done:
+      break;
+    case designs::SlotChange::SlotHoldsDesign:
+      std::fprintf(stderr, "%s Give --replace to replace it.\n", outcome.message.c_str());
+      return kExitUsage;
+    case designs::SlotChange::Failed:
+      std::fprintf(stderr, "%s\n", outcome.message.c_str());
+      return kExitInputMissing;
+  }
+  std::fprintf(stderr, "%s imported into custom label design %d\n", file.c_str(), options.design);
+  const std::string picture =
+      settings.ReadSetting(settings::DesignKey(options.design, settings::kDesignImagePath), "");
+  if (!picture.empty()) {
+    std::fprintf(stderr, "Its picture is %s\n", picture.c_str());
+  }
   return kExitOk;
 }
 

@@ -27,4 +27,15 @@ struct PreviewOptions {
 // and saves it as a bitmap, its name ending in ".bmp" as the window's are.
 int RunPreviewCommand(const PreviewOptions& options, Session& session);
 
+struct DesignFileOptions {
+  bool importing = false;  // else export
+  int design = 1;          // the custom design, 1 to 3
+  std::filesystem::path file;
+  bool replace = false;  // a design already in the slot
+};
+
+// Writes the custom design to a design file, or fills it from one (never
+// over a design already there without `replace`). Answers the exit status.
+int RunDesignFileCommand(const DesignFileOptions& options, Session& session);
+
 }  // namespace tavrilon::batch

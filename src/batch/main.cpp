@@ -106,6 +106,9 @@ int Run(int argc, char** argv) {
   if (command == "stocks") {
     return RunParsed(batch::ParseStocks(args), batch::RunStocksCommand);
   }
+  if (command == "design") {
+    return RunParsed(batch::ParseDesign(args), batch::RunDesignFileCommand);
+  }
   if (command == "labels") {
     return RunWithQt(argc, argv, batch::ParseLabels(args), batch::RunLabelsCommand);
   }

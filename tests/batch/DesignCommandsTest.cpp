@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "batch/BatchTestSupport.h"
+#include "designs/DesignKeys.h"
 
 namespace tavrilon::test {
 namespace {
@@ -63,6 +64,38 @@ TEST_F(DesignCommandsTest, ThePreviewIsSavedAsABitmapAtTheChosenScale) {
   const std::string picture = ReadFile(folder_ / "card.bmp");
   EXPECT_EQ(folder_.Run("preview log.adi --image card --stock 5160").status, 64);
   EXPECT_EQ(ReadFile(folder_ / "card.bmp"), picture);
+}
+
+TEST_F(DesignCommandsTest, AnExportedDesignIsImportedIntoAnotherSlotWithItsPicture) {
+  ASSERT_EQ(folder_.Run("design export CUSTOM1 club.tvdesign").status, 0);
+  const BatchRun run = folder_.Run("design import club.tvdesign custom2");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::filesystem::path picture = folder_ / "pictures" / "design2-card.bmp";
+  EXPECT_EQ(ReadFile(picture), BlueBitmap());
+  settings::SettingsFile settings(folder_ / "tavrilon.ini");
+  designs::DesignKeys first = designs::ReadDesignKeys(settings, 1);
+  designs::DesignKeys second = designs::ReadDesignKeys(settings, 2);
+  for (designs::DesignKeyValue& key : second) {
+    if (key.key == "Image Path") {
+      EXPECT_EQ(key.value, picture.string());
+      key.value = (folder_ / "card.bmp").string();
+    }
+  }
+  EXPECT_EQ(second, first);
+}
+
+TEST_F(DesignCommandsTest, AnImportReplacesADesignOnlyWithReplace) {
+  ASSERT_EQ(folder_.Run("design export CUSTOM1 club.tvdesign").status, 0);
+  const BatchRun refused = folder_.Run("design import club.tvdesign CUSTOM1");
+  EXPECT_EQ(refused.status, 64);
+  EXPECT_EQ(refused.err,
+            "Custom label design 1 already holds a design. Give --replace to replace it.\n");
+  settings::SettingsFile settings(folder_ / "tavrilon.ini");
+  const settings::NumberedKey path = settings::DesignKey(1, settings::kDesignImagePath);
+  EXPECT_EQ(settings.ReadSetting(path, ""), (folder_ / "card.bmp").string());
+  EXPECT_EQ(folder_.Run("design import club.tvdesign CUSTOM1 --replace").status, 0);
+  EXPECT_EQ(settings.ReadSetting(path, ""), (folder_ / "pictures" / "design1-card.bmp").string());
+  EXPECT_EQ(folder_.Run("design export DEFAULT club.tvdesign").status, 64);
 }
 
 }  // namespace
