@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "files/RegularFile.h"
 #include "sheets/LabelOutline.h"
@@ -79,6 +80,7 @@ void DesignRenderer::Reset() {
   labelLineCounter_ = 0;
   labelsBegun_ = 0;
   pageFull_ = false;
+  laterSheet_ = false;
   failure_.clear();
 }
 
@@ -260,7 +262,8 @@ bool DesignRenderer::RenderDesignPreview(print::PrintSurface& surface,
   if (pageFull_) {
     return true;
   }
-  if (BeginsNewLabel(fields)) {
+  const bool laterSheet = std::exchange(laterSheet_, false);
+  if (BeginsNewLabel(fields) || laterSheet) {
     if (labelsBegun_ == 0) {
       placement.SetPosition({});
     } else if (!placement.StepWithinPage()) {

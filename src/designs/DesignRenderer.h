@@ -59,10 +59,14 @@ class DesignRenderer {
   // One label with the design's fixed texts and picture only; then the next
   // label position.
   bool RenderBlankCard(print::PrintSurface& surface, sheets::LabelPlacement& placement);
-  // One contact on a picture of the first sheet, without the printer's
-  // offset. Once the sheet is full, PageFull() is set and nothing is drawn.
+  // One contact on a picture of a sheet, without the printer's offset. Once
+  // the sheet is full, PageFull() is set and nothing is drawn.
   bool RenderDesignPreview(print::PrintSurface& surface, const adif::FieldTable& fields,
                            sheets::LabelPlacement& placement);
+  // After Reset(), for a picture of a later sheet: its first contact begins
+  // the sheet's first label whatever its call, as it began that sheet in the
+  // print run.
+  void BeginLaterSheet() { laterSheet_ = true; }
 
   // One contact on a picture of a single label whose corner is at
   // (`left`, `top`), with where each text went added to `extents`: the
@@ -117,6 +121,7 @@ class DesignRenderer {
   int labelLineCounter_ = 0;
   int labelsBegun_ = 0;
   bool pageFull_ = false;
+  bool laterSheet_ = false;
   std::string failure_;
   std::vector<FieldExtent>* extents_ = nullptr;  // kept only while the label view draws
 };

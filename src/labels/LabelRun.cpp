@@ -8,8 +8,6 @@
 #include "labels/DefaultLabelPrinter.h"
 #include "labels/LabelLoop.h"
 #include "labels/SimpleLabelPrinter.h"
-#include "labels/UnreadableDates.h"
-#include "session/RunProgress.h"
 
 namespace tavrilon::labels {
 
@@ -197,56 +195,54 @@ LabelRunResult LabelRun::PrintLabelRun(const LabelRunRequest& request,
   return result;
 }
 
-RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
-                                      print::PrintSurface& picture) {
+PreviewOpening LabelRun::OpenPreview(const LabelRunRequest& request, adif::AdifInput& reader) {
   ui_.SetStatusText("Printing Labels");
-  std::string labelSkip = "0";  // the picture shows the sheet from its first label
+  std::string labelSkip = "0";  // the sheets are shown from their first label
   if (designs::CustomDesignNumberOf(request.design) == 0) {
-    return RunOutcome::Stopped;
+    return {};
   }
   std::optional<RunPreparation> prepared =
       PrepareRun(request, labelSkip, RunKind::Preview, settings_, installed_, ui_);
   if (!prepared) {
-    return RunOutcome::Stopped;
+    return {};
   }
+  auto sheets = std::make_unique<PreviewRun>(
+      std::move(*prepared), reader, request.contacts, ui_,
+      [this, request](const RunPreparation& design, RunContacts& contacts) {
+        return OpenPreviewContacts(request, design, contacts);
+      });
+  if (const std::optional<RunOutcome> stopped = sheets->Open()) {
+    return {*stopped, nullptr};
+  }
+  return {RunOutcome::Completed, std::move(sheets)};
+}
+
+std::optional<RunOutcome> LabelRun::OpenPreviewContacts(const LabelRunRequest& request,
+                                                        const RunPreparation& prepared,
+                                                        RunContacts& contacts) {
   const countries::CountryTable* countryTable = nullptr;
-  const std::optional<sending::RunOrder> order = OrderOf(request, *prepared, false, countryTable);
+  const std::optional<sending::RunOrder> order = OrderOf(request, prepared, false, countryTable);
   if (!order) {
     return RunOutcome::Stopped;
   }
-  RunContacts contacts(input_, ui_, request.contacts);
   if (const std::optional<RunOutcome> stopped = contacts.Open(request.labelInputFile)) {
-    return *stopped;
+    return stopped;
   }
-  designs::DesignRenderer& renderer = *prepared->renderer;
   if (!contacts.Sort(request.labelInputFile, *order, countryTable, true, sortDisplay_)) {
     return RunOutcome::Stopped;
   }
-  sheets::LabelPlacement placement(prepared->sheet);
-  StartCustomSheet(picture, renderer, placement, 0);
-  RunProgress progress(ui_);
-  UnreadableDates dates;
-  std::size_t number = 0;
-  bool drawn = true;
-  while (drawn && !renderer.PageFull()) {
-    const adif::QsoRecord* qso = contacts.Next();
-    if (qso == nullptr) {
-      break;
-    }
-    ui_.SetStatusText("Label " + std::to_string(++number));
-    dates.Check(*qso);
-    drawn = renderer.RenderDesignPreview(picture, qso->fields, placement);
-    progress.Show(contacts.Progress().Percent());
+  return std::nullopt;
+}
+
+RunOutcome LabelRun::PreviewLabelPage(const LabelRunRequest& request,
+                                      print::PrintSurface& picture) {
+  const PreviewOpening opened = OpenPreview(request, input_);
+  if (!opened.sheets) {
+    return opened.outcome;
   }
-  progress.Complete();
+  const bool drawn = opened.sheets->DrawSheet(1, picture);
   picture.EndDocument();
-  const std::string fault = drawn ? contacts.ReadFault() : renderer.Failure();
-  if (!fault.empty()) {
-    ui_.ShowMessage(fault);
-    return RunOutcome::Stopped;
-  }
-  dates.Tell(ui_);
-  return RunOutcome::Completed;
+  return drawn ? RunOutcome::Completed : RunOutcome::Stopped;
 }
 
 LabelRunResult LabelRun::PrintBlankCards(const LabelRunRequest& request, long count,

@@ -8,6 +8,7 @@
 #include "labels/DesignPrinter.h"
 #include "labels/LabelRunRequest.h"
 #include "labels/MailingAddress.h"
+#include "labels/PreviewRun.h"
 #include "labels/RunContacts.h"
 #include "labels/RunCountries.h"
 #include "labels/RunPreparation.h"
@@ -38,6 +39,12 @@ struct LabelRunResult {
 
 using print::SurfaceSource;
 
+struct PreviewOpening {
+  // How the preview stopped when it has no sheets (the user has been told why).
+  RunOutcome outcome = RunOutcome::Stopped;
+  std::unique_ptr<PreviewRun> sheets;
+};
+
 // The label runs and what lives from one run to the next: the callbook and
 // the contacts printed last.
 class LabelRun {
@@ -50,10 +57,13 @@ class LabelRun {
   // Prints a label for every chosen contact of the label input file, in the
   // request's order; the contacts are kept as sent when the run completes.
   LabelRunResult PrintLabelRun(const LabelRunRequest& request, const SurfaceSource& surface);
-  // Draws the first sheet of labels of the request's custom design, of its
-  // chosen contacts in its order, on
-  // `picture`, from the first label on, and ends its drawing. Stopped when
-  // the label file is missing: the caller shows the empty page all the same.
+  // The sheets of the request's custom design, of its chosen contacts in its
+  // order, read by `reader`, which the preview reads alone for its life and
+  // this run outlives.
+  PreviewOpening OpenPreview(const LabelRunRequest& request, adif::AdifInput& reader);
+  // Draws the first of those sheets on `picture` and ends its drawing.
+  // Stopped when the label file is missing: the caller shows the empty page
+  // all the same.
   RunOutcome PreviewLabelPage(const LabelRunRequest& request, print::PrintSurface& picture);
   // Prints `count` labels of the request's custom design with its fixed
   // texts only, after the labels to skip.
@@ -90,6 +100,10 @@ class LabelRun {
   std::optional<sending::RunOrder> OrderOf(const LabelRunRequest& request,
                                            const RunPreparation& prepared, bool summary,
                                            const countries::CountryTable*& table);
+  // A preview's contacts of the request, opened and put in its order.
+  std::optional<RunOutcome> OpenPreviewContacts(const LabelRunRequest& request,
+                                                const RunPreparation& prepared,
+                                                RunContacts& contacts);
 
   adif::AdifInput& input_;
   settings::SettingsFile& settings_;
