@@ -33,9 +33,17 @@ SlotOutcome Failed(std::string message) {
   return {SlotChange::Failed, std::move(message)};
 }
 
-SlotOutcome HoldsDesignAlready(int design) {
-  return {SlotChange::SlotHoldsDesign,
-          "Custom label design " + std::to_string(design) + " already holds a design."};
+// Nothing when the slot may be filled.
+std::optional<SlotOutcome> HeldDesign(settings::SettingsFile& settings, int design, bool replace) {
+  const DesignKeys held = ReadDesignKeys(settings, design);
+  if (replace || !HoldsDesign(held)) {
+    return std::nullopt;
+  }
+  const std::string& name =
+      std::ranges::find(held, settings::kDesignName.name, &DesignKeyValue::key)->value;
+  return SlotOutcome{SlotChange::SlotHoldsDesign,
+                     "Custom label design " + std::to_string(design) + " already holds " +
+                         (name.empty() ? "a design." : "the design \"" + name + "\".")};
 }
 
 SlotOutcome WriteSlot(settings::SettingsFile& settings, int design, const DesignKeys& keys) {
@@ -163,8 +171,8 @@ SlotOutcome ImportDesign(settings::SettingsFile& settings, int design, const fs:
   if (!parsed.content) {
     return Failed(cannot + parsed.error);
   }
-  if (!replace && HoldsDesign(ReadDesignKeys(settings, design))) {
-    return HoldsDesignAlready(design);
+  if (auto held = HeldDesign(settings, design, replace)) {
+    return std::move(*held);
   }
   std::string& imagePath = ImagePathOf(parsed.content->keys);
   imagePath.clear();  // a name from another computer: only the picture in the file is printed
@@ -180,8 +188,8 @@ SlotOutcome ImportDesign(settings::SettingsFile& settings, int design, const fs:
 }
 
 SlotOutcome CopyDesign(settings::SettingsFile& settings, int from, int to, bool replace) {
-  if (!replace && HoldsDesign(ReadDesignKeys(settings, to))) {
-    return HoldsDesignAlready(to);
+  if (auto held = HeldDesign(settings, to, replace)) {
+    return std::move(*held);
   }
   return WriteSlot(settings, to, ReadDesignKeys(settings, from));
 }

@@ -74,6 +74,8 @@ TEST_F(DesignFileTest, ASlotHoldingADesignIsReplacedOnlyWhenAsked) {
   const SlotOutcome refused = Import(2, false);
   EXPECT_EQ(refused.change, SlotChange::SlotHoldsDesign);
   EXPECT_EQ(refused.message, "Custom label design 2 already holds a design.");
+  EXPECT_EQ(CopyDesign(settings_, 2, 1, false).message,
+            "Custom label design 1 already holds the design \"Name|Od\u017Eak=0\".");
   EXPECT_EQ(settings_.ReadSetting("Custom Label Layout-2", "Field3ADIF", ""), "CALL");
   EXPECT_FALSE(std::filesystem::exists(pictures_));
 }
