@@ -48,11 +48,6 @@ class Parser {
   explicit Parser(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
 
   ParsedDesignFile Parse() {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-      if (!text::IsValidUtf8(lines_[i])) {
-        return Refuse(i + 1, "the text is not UTF-8");
-      }
-    }
     if (auto header = Header()) {
       return Refuse(1, *header);
     }
@@ -103,6 +98,9 @@ class Parser {
   }
 
   std::optional<std::string> Take(std::string_view line, std::size_t number) {
+    if (!text::IsValidUtf8(line)) {
+      return "the text is not UTF-8";
+    }
     if (line.empty()) {
       return std::nullopt;
     }

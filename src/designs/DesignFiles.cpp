@@ -1,6 +1,7 @@
 #include "designs/DesignFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <system_error>
 
@@ -9,12 +10,16 @@
 #include "files/RegularFile.h"
 #include "files/ReplacingFile.h"
 #include "print/OutputDestination.h"
+#include "text/LineReader.h"
 
 namespace tavrilon::designs {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Far above a card's picture in base64.
+constexpr std::uintmax_t kLargestDesignFile = std::uintmax_t{256} << 20;
 
 std::string& ImagePathOf(DesignKeys& keys) {
   // Every reader of the keys answers all of DesignKeyNames().
@@ -162,6 +167,11 @@ std::string ExportDesign(settings::SettingsFile& settings, int design, const fs:
 SlotOutcome ImportDesign(settings::SettingsFile& settings, int design, const fs::path& file,
                          const fs::path& pictureFolder, bool replace) {
   const std::string cannot = "The design file " + file.string() + " cannot be read: ";
+  std::error_code ec;
+  if (const std::uintmax_t size = fs::file_size(file, ec); !ec && size > kLargestDesignFile) {
+    // Some other file, which would be read whole before its first line is refused.
+    return Failed(cannot + "at " + text::SizeText(size) + " it is larger than any design file");
+  }
   std::string text;
   std::string reason;
   if (!files::ReadRegularFile(file, text, reason)) {

@@ -92,6 +92,10 @@ TEST_F(DesignFileTest, FailuresNameTheFileAndTheReason) {
             "The design file " + file_.string() +
                 " cannot be read: line 1: the file was written by a newer version of Tavrilon "
                 "(design file version 2; this version reads up to 1)");
+  std::filesystem::resize_file(file_, (std::uintmax_t{256} << 20) + 1);  // sparse: no disk used
+  EXPECT_EQ(Import(2, true).message, "The design file " + file_.string() +
+                                         " cannot be read: at 268435457 bytes it is larger "
+                                         "than any design file");
 }
 
 // Keys a file lacks, as an older one lacks the alignment, are empty.
@@ -117,6 +121,7 @@ TEST(DesignFile, ABrokenFileIsRefusedNamingTheLine) {
   } cases[] = {
       {"", "line 1: this is no Tavrilon design file"},
       {"Tavrilon design file x\n", "line 1: this is no Tavrilon design file"},
+      {"BM\xFF\n", "line 1: this is no Tavrilon design file"},
       {h + "[Design]\nName=a\n[Fields]\n", "line 4: unknown section \"[Fields]\""},
       {h + "Name=a\n", "line 2: a line before the first section"},
       {h + "[Design]\nName\n", "line 3: \"Name\" is no key=value line"},
