@@ -1,0 +1,146 @@
+#include <QImage>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include "app/LabelViewWidget.h"
+#include "app/MainWindowFixture.h"
+
+namespace tavrilon::app {
+namespace {
+
+constexpr const char* kDesign = "Custom Label Layout-1";
+
+class LabelCanvasTest : public MainWindowTest {
+ protected:
+  // The editor on a design whose field 1 prints the call at (0.5, 0.2).
+  void Open() {
+    StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+    for (const auto& [key, value] : {std::pair{"Name", "Club"},
+                                     {"Field1ADIF", "CALL"},
+                                     {"Field1Horiz", "0.5"},
+                                     {"Field1Vert", "0.2"}}) {
+      session_->Settings().WriteSetting(kDesign, key, value);
+    }
+    Find<QAction>("mnuCustom_Label_Layout")->trigger();
+    editor_ = TopLevel("frmCustLabelLayout");
+    ASSERT_NE(editor_, nullptr);
+    view_ = Child<LabelViewWidget>(editor_, "labelView");
+  }
+  QPoint Field1() const {
+    const designs::FieldExtent& e = view_->Extents().at(0);
+    return view_->PointAt((e.left + e.right) / 2, (e.top + e.bottom) / 2);
+  }
+  void Send(QEvent::Type type, QPoint at, Qt::KeyboardModifiers keys) {
+    QMouseEvent event(type, at, view_->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, keys);
+    QApplication::sendEvent(view_, &event);
+  }
+
+  QWidget* editor_ = nullptr;
+  LabelViewWidget* view_ = nullptr;
+};
+
+TEST_F(LabelCanvasTest, ZoomsByButtonAndWheelScrollsAndFitsAgain) {
+  Open();
+  EXPECT_LE(editor_->minimumSizeHint().width(), 1280);
+  EXPECT_LE(editor_->minimumSizeHint().height(), 800);
+  auto* scroll = Child<QScrollArea>(editor_, "labelScroll");
+  Click(editor_, "cmdZoom400");
+  QApplication::processEvents();
+  EXPECT_FALSE(view_->Fitting());
+  EXPECT_EQ(view_->PointAt(1, 0).x() - view_->PointAt(0, 0).x(), 384);
+  EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+
+  QWheelEvent wheel(Field1(), view_->mapToGlobal(Field1()), {}, {0, 120}, Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view_, &wheel);
+  EXPECT_DOUBLE_EQ(view_->Zoom(), 600);
+  EXPECT_EQ(Child<QLabel>(editor_, "lblZoom")->text(), QStringLiteral("600%"));
+  EXPECT_FALSE(Child<QAbstractButton>(editor_, "cmdZoom400")->isChecked());
+
+  Click(editor_, "cmdZoomFit");
+  QApplication::processEvents();
+  EXPECT_TRUE(view_->Fitting());
+  EXPECT_TRUE(Child<QAbstractButton>(editor_, "cmdZoomFit")->isChecked());
+  EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(LabelCanvasTest, AClickSelectsAndArrowsNudgeTheSelectedText) {
+  QImage picture(96, 48, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  picture.save(Path("card.png"));
+  Open();
+  session_->Settings().WriteSetting(kDesign, "Print Image", "TRUE");
+  session_->Settings().WriteSetting(kDesign, "Image Path", Path("card.png").toStdString());
+  view_->Redraw();
+  QSignalSpy selected(view_, &LabelViewWidget::FieldSelected);
+  QSignalSpy nudged(view_, &LabelViewWidget::FieldNudged);
+  QTest::mouseClick(view_, Qt::LeftButton, {}, Field1());
+  EXPECT_EQ(view_->SelectedField(), 1);
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers keys;
+    double right;
+    double down;
+  } nudges[] = {{Qt::Key_Right, {}, 0.01, 0}, {Qt::Key_Up, Qt::ShiftModifier, 0, -0.1}};
+  for (const auto& n : nudges) {
+    QTest::keyClick(view_, n.key, n.keys);
+    ASSERT_FALSE(nudged.isEmpty());
+    const QList<QVariant> moved = nudged.takeFirst();
+    EXPECT_EQ(moved[0].toInt(), 1);
+    EXPECT_DOUBLE_EQ(moved[1].toDouble(), n.right);
+    EXPECT_DOUBLE_EQ(moved[2].toDouble(), n.down);
+  }
+  // The picture at the label's corner is selected, but does not move.
+  QTest::mouseClick(view_, Qt::LeftButton, {}, view_->PointAt(0.1, 0.1));
+  EXPECT_EQ(view_->SelectedField(), LabelViewWidget::kPictureSelected);
+  QTest::keyClick(view_, Qt::Key_Left);
+  EXPECT_TRUE(nudged.isEmpty());
+  QTest::mouseClick(view_, Qt::LeftButton, {}, view_->PointAt(3, 2));
+  EXPECT_EQ(view_->SelectedField(), 0);
+  ASSERT_EQ(selected.size(), 3);
+  EXPECT_EQ(selected[1][0].toInt(), LabelViewWidget::kPictureSelected);
+}
+
+// The outline follows the grid the window snaps to, unless Alt is held.
+TEST_F(LabelCanvasTest, ADragShowsWhereItSnapsAndAltDragsFreely) {
+  Open();
+  view_->SetZoom(400);
+  view_->SetSnap(0.05);
+  QApplication::processEvents();
+  QSignalSpy dragged(view_, &LabelViewWidget::FieldDragged);
+  const QPoint by = view_->PointAt(0.13, 0) - view_->PointAt(0, 0);
+  const auto outlined = [this](const designs::FieldExtent& e, double left) {
+    const QImage shown = view_->grab().toImage();
+    const int x = view_->PointAt(left, 0).x();
+    for (int y = view_->PointAt(0, e.top).y() + 3; y < view_->PointAt(0, e.bottom).y() - 3; ++y) {
+      for (int column = x - 1; column <= x + 1; ++column) {
+        if (shown.pixelColor(column, y) == QColor(0x00, 0x60, 0xD0)) {
+          return true;
+        }
+      }
+    }
+    return false;
+  };
+  for (const bool freely : {false, true}) {
+    const Qt::KeyboardModifiers keys = freely ? Qt::AltModifier : Qt::NoModifier;
+    // The window writes each drag, unsnapped as yet: the second starts at 0.63.
+    const designs::FieldExtent e = view_->Extents().at(0);
+    const double snapped = freely ? 0.13 : 0.15;
+    Send(QEvent::MouseButtonPress, Field1(), keys);
+    Send(QEvent::MouseMove, Field1() + by, keys);
+    EXPECT_TRUE(outlined(e, e.left + snapped));
+    EXPECT_EQ(outlined(e, e.left + 0.13), freely);
+    Send(QEvent::MouseButtonRelease, Field1() + by, keys);
+    ASSERT_EQ(dragged.size(), 1);
+    const QList<QVariant> drag = dragged.takeFirst();
+    EXPECT_NEAR(drag[1].toDouble(), 0.13, 0.003);
+    EXPECT_EQ(drag[3].toBool(), freely);
+  }
+}
+
+}  // namespace
+}  // namespace tavrilon::app
