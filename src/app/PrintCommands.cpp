@@ -18,6 +18,7 @@
 #include "html/HtmlExport.h"
 #include "print/PrinterChoice.h"
 #include "qt/PreviewImage.h"
+#include "qt/PreviewPages.h"
 #include "sending/ContactChoice.h"
 #include "shell/MainWindowState.h"
 #include "shell/Session.h"
@@ -52,10 +53,13 @@ bool PrintCommands::PrinterStillToChoose(bool askForPrinter) {
 }
 
 bool PrintCommands::PrintLabels(bool askForPrinter) {
+  return PrintLabelRun(LabelRequest(), askForPrinter);
+}
+
+bool PrintCommands::PrintLabelRun(labels::LabelRunRequest request, bool askForPrinter) {
   if (PrinterStillToChoose(askForPrinter)) {
     return state_.UseQrz;
   }
-  labels::LabelRunRequest request = LabelRequest();
   if (!ReadDateBoxes(request)) {
     return state_.UseQrz;
   }
@@ -125,20 +129,23 @@ PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
   if (!ReadDateBoxes(request)) {
     return shown;
   }
-  qt::PreviewPage drawn = qt::DrawPreviewPage(labelRun_, request, session_.Settings());
-  if (drawn.outcome == RunOutcome::DictionaryMissing) {
-    EndForMissingDictionary();
+  qt::OpenedPreview opened = qt::OpenPreviewPages(
+      labelRun_, request, session_.Settings(), session_.DataFolder() / adif::kDictionaryFileName);
+  if (opened.outcome == RunOutcome::DictionaryMissing) {
+    EndForMissingDictionary(opened.dictionaryFault);
     return nullptr;
   }
-  // A page that could not be drawn is shown empty, as for a missing log.
+  // Pages that could not be drawn are shown empty, as for a missing log.
   if (shown == nullptr) {
     const auto pictureFault = [this](const std::filesystem::path& file) {
       return qt::PreviewPictureFault(file, EditedDesignRequest(), session_.Settings(),
                                      session_.ProtectedFiles());
     };
     shown = new PrintPreviewWindow(desktop_, previewScale_, pictureFault, &window_);
+    QObject::connect(shown, &PrintPreviewWindow::PrintRequested, shown,
+                     [this] { PrintLabelRun(EditedDesignRequest(), true); });
   }
-  shown->ShowPage(std::move(drawn.page));
+  shown->ShowPages(std::move(opened.pages));
   return shown;
 }
 
@@ -270,8 +277,11 @@ void PrintCommands::CalibratePrinter() {
 }
 
 void PrintCommands::EndForMissingDictionary() {
-  ui_.ShowMessage(adif::DictionaryStopText(session_.Input().DictionaryFault()),
-                  MessageIcon::Critical);
+  EndForMissingDictionary(session_.Input().DictionaryFault());
+}
+
+void PrintCommands::EndForMissingDictionary(std::string_view fault) {
+  ui_.ShowMessage(adif::DictionaryStopText(fault), MessageIcon::Critical);
   window_.close();
   desktop_.EndProgram(2);
 }

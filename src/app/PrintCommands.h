@@ -56,10 +56,12 @@ class PrintCommands {
   // stored; the menu entry does not.
   // Answers whether the callbook is still in use after the run.
   bool PrintLabels(bool askForPrinter);
-  // "Preview QSL Labels": the first sheet of the label log in the custom
-  // design chosen last, in `shown` or else a new preview window, which is
-  // answered; nothing when the program ends for want of a dictionary. A date
-  // box that holds no day is said, and `shown` answered as it was.
+  // "Preview QSL Labels": the sheets of the label log in the custom design
+  // chosen last, from the first, in `shown` or else a new preview window,
+  // which is answered; nothing when the program ends for want of a
+  // dictionary. A date box that holds no day is said, and `shown` answered
+  // as it was. The window's Print prints that design's labels as the print
+  // button does.
   PrintPreviewWindow* PreviewLabels(PrintPreviewWindow* shown = nullptr);
   // `count` labels of the design being edited with its fixed texts only.
   void PrintBlankCards(long count);
@@ -78,6 +80,8 @@ class PrintCommands {
  private:
   // True when the command must wait for the printer dialog instead.
   bool PrinterStillToChoose(bool askForPrinter);
+  // The label run of `request` once the date boxes are read into it.
+  bool PrintLabelRun(labels::LabelRunRequest request, bool askForPrinter);
   // The label log, stock, design, style, skip box, contacts, order and
   // mailing labels as the window holds them, without the date boxes.
   labels::LabelRunRequest LabelRequest() const;
@@ -95,6 +99,8 @@ class PrintCommands {
                                      std::optional<sheets::PaperSize> paper);
   // Without the field dictionary nothing can be read: say so and end.
   void EndForMissingDictionary();
+  // The same with why the dictionary a reader of its own loaded is unusable.
+  void EndForMissingDictionary(std::string_view fault);
 
   Session& session_;
   print::PrinterChoice& printers_;

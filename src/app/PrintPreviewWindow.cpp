@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include "app/Desktop.h"
 #include "app/Named.h"
@@ -25,7 +27,7 @@ namespace tavrilon::app {
 
 namespace {
 
-constexpr std::array<int, 3> kScales = {1, 2, 4};
+constexpr std::array<int, 4> kScales = {1, 2, 4, PrintPreviewWindow::kFitToWindow};
 constexpr int kScrollStep = 20;  // pixels an arrow click moves
 constexpr QSize kPreferredSize(800, 700);
 
@@ -72,20 +74,47 @@ PrintPreviewWindow::PrintPreviewWindow(Desktop& desktop, int& previewScale,
 
   QMenu* file = Named(menuBar()->addMenu(tr("&File")), "mnuFile");
   connect(Named(file->addAction(tr("&Save File to .bmp")), "mnuFileSave"), &QAction::triggered,
-          this, &PrintPreviewWindow::SaveFile);
+          this, [this] {
+            SaveShown(tr("Save as Image"), QStringLiteral("BMP (*.bmp)"), QStringLiteral(".bmp"),
+                      "BMP");
+          });
+  connect(Named(file->addAction(tr("Save Page as &PNG...")), "mnuFileSavePng"), &QAction::triggered,
+          this, [this] {
+            SaveShown(tr("Save Page as PNG"), QStringLiteral("PNG (*.png)"), QStringLiteral(".png"),
+                      "PNG");
+          });
+  connect(Named(file->addAction(tr("Save All Pages as P&DF...")), "mnuFileSavePdf"),
+          &QAction::triggered, this, &PrintPreviewWindow::SavePdf);
+  QAction* print = Named(file->addAction(tr("&Print")), "mnuFilePrint");
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, &PrintPreviewWindow::PrintRequested);
+  file->addSeparator();
   connect(Named(file->addAction(tr("&Close")), "mnuFileClose"), &QAction::triggered, this,
           &QWidget::close);
   QMenu* scale = Named(menuBar()->addMenu(tr("&Scale")), "mnuScale");
   auto* group = new QActionGroup(this);
-  const std::array<QString, 3> captions = {tr("&100%"), tr("50%"), tr("25%")};
-  const std::array<const char*, 3> names = {"mnuSetScale1", "mnuSetScale2", "mnuSetScale4"};
+  const std::array<QString, 4> captions = {tr("&100%"), tr("50%"), tr("25%"), tr("&Fit to Window")};
+  const std::array<const char*, 4> names = {"mnuSetScale1", "mnuSetScale2", "mnuSetScale4",
+                                            "mnuSetScaleFit"};
   for (std::size_t i = 0; i < kScales.size(); ++i) {
+    if (kScales[i] == kFitToWindow) {
+      scale->addSeparator();
+    }
     QAction* item = Named(scale->addAction(captions[i]), names[i]);
     item->setCheckable(true);
     group->addAction(item);
     connect(item, &QAction::triggered, this, [this, i] { SetScale(kScales[i]); });
     scaleItems_[i] = item;
   }
+  QMenu* page = Named(menuBar()->addMenu(tr("&Page")), "mnuPage");
+  previousPage_ = Named(page->addAction(tr("&Previous Page")), "mnuPagePrevious");
+  previousPage_->setShortcut(QKeySequence(Qt::Key_PageUp));
+  connect(previousPage_, &QAction::triggered, this, [this] { GoToPage(page_ - 1); });
+  nextPage_ = Named(page->addAction(tr("&Next Page")), "mnuPageNext");
+  nextPage_->setShortcut(QKeySequence(Qt::Key_PageDown));
+  connect(nextPage_, &QAction::triggered, this, [this] { GoToPage(page_ + 1); });
+  pageLabel_ = Named(new QLabel(this), "lblPage");
+  statusBar()->addPermanentWidget(pageLabel_);
 
   QSize size = kPreferredSize;
   if (const QScreen* s = screen()) {
@@ -94,11 +123,10 @@ PrintPreviewWindow::PrintPreviewWindow(Desktop& desktop, int& previewScale,
   resize(size);
 }
 
-void PrintPreviewWindow::ShowPage(QImage fullSize) {
-  hiddenPict_ = std::move(fullSize);
+void PrintPreviewWindow::ShowPages(std::unique_ptr<qt::PreviewPages> pages) {
+  pages_ = std::move(pages);
   previewScale_ = KnownScale(previewScale_);
-  PaintPreview();
-  LayOut();
+  GoToPage(1);
   show();
   raise();
   activateWindow();
@@ -127,6 +155,9 @@ void PrintPreviewWindow::LayOut() {
   vScroll1_->setGeometry(left, 0, barWidth, top);
   hScroll1_->setGeometry(0, top, left, barHeight);
   viewport_->setGeometry(0, 0, left, top);
+  if (previewScale_ == kFitToWindow) {
+    PaintPreview();
+  }
   hScroll1_->setRange(0, previewPicture_->width());
   vScroll1_->setRange(0, previewPicture_->height());
   hScroll1_->setPageStep(qMax(1, left));
@@ -140,33 +171,84 @@ void PrintPreviewWindow::SetScale(int divisor) {
   previewScale_ = KnownScale(divisor);
   hScroll1_->setValue(0);
   vScroll1_->setValue(0);
-  PaintPreview();
-  LayOut();
+  Repaint();
+}
+
+// The bars stay where they were: the same place on the next page.
+void PrintPreviewWindow::GoToPage(int page) {
+  if (!pages_->HasPage(page)) {
+    return;
+  }
+  page_ = page;
+  hiddenPict_ = pages_->Page(page);
+  Repaint();
+  ShowPaging();
+}
+
+void PrintPreviewWindow::Repaint() {
+  if (previewScale_ != kFitToWindow) {
+    PaintPreview();
+  }
+  LayOut();  // which paints a fitted page, in the viewport's new size
 }
 
 void PrintPreviewWindow::PaintPreview() {
   const auto index =
       static_cast<std::size_t>(std::ranges::find(kScales, previewScale_) - kScales.begin());
   scaleItems_[index]->setChecked(true);
-  previewImage_ = qt::ScaledPreview(hiddenPict_, previewScale_);
+  previewImage_ = previewScale_ == kFitToWindow ? qt::FittedPreview(hiddenPict_, viewport_->size())
+                                                : qt::ScaledPreview(hiddenPict_, previewScale_);
   previewPicture_->setPixmap(QPixmap::fromImage(previewImage_));
   previewPicture_->resize(previewImage_.size());
 }
 
-void PrintPreviewWindow::SaveFile() {
-  const std::optional<QString> chosen =
-      desktop_.ChooseSaveFile(this, tr("Save as Image"), QString(), QStringLiteral("BMP (*.bmp)"));
+void PrintPreviewWindow::ShowPaging() {
+  previousPage_->setEnabled(page_ > 1);
+  nextPage_->setEnabled(pages_->HasPage(page_ + 1));
+  const std::optional<int> count = pages_->PageCount();
+  pageLabel_->setText(count ? tr("Page %1 of %2").arg(page_).arg(*count)
+                            : tr("Page %1").arg(page_));
+}
+
+std::optional<std::filesystem::path> PrintPreviewWindow::AskFile(const QString& title,
+                                                                 const QString& filter,
+                                                                 const QString& extension) {
+  const std::optional<QString> chosen = desktop_.ChooseSaveFile(this, title, QString(), filter);
   if (!chosen) {
+    return std::nullopt;
+  }
+  return qt::WithExtension(*chosen, extension).toStdString();
+}
+
+void PrintPreviewWindow::SaveShown(const QString& title, const QString& filter,
+                                   const QString& extension, const char* format) {
+  const std::optional<std::filesystem::path> file = AskFile(title, filter, extension);
+  if (!file) {
     return;
   }
-  const std::filesystem::path file = qt::WithBmpExtension(*chosen).toStdString();
   std::string failure;
-  if (const auto fault = pictureFault_(file)) {
+  if (const auto fault = pictureFault_(*file)) {
     failure = *fault;
-  } else if (qt::SaveBitmap(previewImage_, file, failure)) {
+  } else if (qt::SavePicture(previewImage_, *file, format, failure)) {
     return;
   }
   desktop_.ShowMessage(this, QString::fromStdString(failure), MessageIcon::Critical);
+}
+
+void PrintPreviewWindow::SavePdf() {
+  const std::optional<std::filesystem::path> file =
+      AskFile(tr("Save All Pages as PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
+  if (!file) {
+    return;
+  }
+  std::string failure;
+  const std::optional<std::string> fault = pictureFault_(*file);
+  const bool saved = !fault && pages_->SavePdf(*file, failure);
+  ShowPaging();  // the run was read to its end
+  if (!saved) {
+    desktop_.ShowMessage(this, QString::fromStdString(fault.value_or(failure)),
+                         MessageIcon::Critical);
+  }
 }
 
 }  // namespace tavrilon::app

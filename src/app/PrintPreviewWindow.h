@@ -3,11 +3,14 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include <QImage>
 #include <QMainWindow>
+
+#include "qt/PreviewPages.h"
 
 class QAction;
 class QLabel;
@@ -18,10 +21,11 @@ namespace tavrilon::app {
 
 class Desktop;
 
-// frmPrintPreview: one page on screen before it is printed, scrolled, seen
-// at 100%, 50% or 25%, and saved as a bitmap at the scale it is seen. The
-// renderers draw the page; the window only shows it. It deletes itself when
-// closed.
+// frmPrintPreview: the pages of a run on screen before they are printed,
+// one at a time, scrolled, seen at 100%, 50%, 25% or fitted to the window,
+// saved as a bitmap or PNG at the size they are seen, all saved as one PDF,
+// or printed. The run draws each page when it is shown; the window only
+// shows it. It deletes itself when closed.
 class PrintPreviewWindow : public QMainWindow {
   Q_OBJECT
 
@@ -30,16 +34,22 @@ class PrintPreviewWindow : public QMainWindow {
   // nothing when it may: qt::PreviewPictureFault, bound by the caller.
   using PictureFault = std::function<std::optional<std::string>(const std::filesystem::path&)>;
 
-  // `previewScale` (1, 2 or 4) is kept by the caller for the program's life,
-  // so that the next preview opens at the scale last chosen.
+  // The scale that follows the window's size.
+  static constexpr int kFitToWindow = 0;
+
+  // `previewScale` (1, 2 or 4, or kFitToWindow) is kept by the caller for
+  // the program's life, so that the next preview opens at the scale last
+  // chosen.
   PrintPreviewWindow(Desktop& desktop, int& previewScale, PictureFault pictureFault,
                      QWidget* parent = nullptr);
 
-  // Keeps the full-size page, shows it at the kept scale and shows the window.
-  void ShowPage(QImage fullSize);
+  // Keeps `pages`, shows their first at the kept scale and shows the window.
+  void ShowPages(std::unique_ptr<qt::PreviewPages> pages);
 
  signals:
   void Closed();
+  // File, Print: the run the window shows, to be printed.
+  void PrintRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,12 +58,24 @@ class PrintPreviewWindow : public QMainWindow {
  private:
   void LayOut();
   void SetScale(int divisor);
+  void GoToPage(int page);
+  // The picture painted afresh from the full-size page, and the bars laid out.
+  void Repaint();
   void PaintPreview();
-  void SaveFile();
+  void ShowPaging();
+  // The file the user names, with `extension` appended; nothing when cancelled.
+  std::optional<std::filesystem::path> AskFile(const QString& title, const QString& filter,
+                                               const QString& extension);
+  // The page as seen, as a picture in `format`.
+  void SaveShown(const QString& title, const QString& filter, const QString& extension,
+                 const char* format);
+  void SavePdf();
 
   Desktop& desktop_;
   int& previewScale_;
   PictureFault pictureFault_;
+  std::unique_ptr<qt::PreviewPages> pages_;
+  int page_ = 1;
   QImage hiddenPict_;    // the page at full size
   QImage previewImage_;  // the page as PreviewPicture shows it
   QWidget* area_ = nullptr;
@@ -62,7 +84,10 @@ class PrintPreviewWindow : public QMainWindow {
   QScrollBar* hScroll1_ = nullptr;
   QScrollBar* vScroll1_ = nullptr;
   QPushButton* cmdJunk_ = nullptr;
-  std::array<QAction*, 3> scaleItems_{};  // 100%, 50%, 25%
+  std::array<QAction*, 4> scaleItems_{};  // 100%, 50%, 25%, fitted
+  QAction* previousPage_ = nullptr;
+  QAction* nextPage_ = nullptr;
+  QLabel* pageLabel_ = nullptr;
 };
 
 }  // namespace tavrilon::app

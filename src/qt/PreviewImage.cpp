@@ -56,11 +56,19 @@ QImage ScaledPreview(const QImage& fullSize, int divisor) {
                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QString WithBmpExtension(const QString& name) {
-  if (name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
+QImage FittedPreview(const QImage& fullSize, QSize room) {
+  if (fullSize.isNull()) {
+    return fullSize;
+  }
+  return fullSize.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio,
+                         Qt::SmoothTransformation);
+}
+
+QString WithExtension(const QString& name, const QString& extension) {
+  if (name.endsWith(extension, Qt::CaseInsensitive)) {
     return name;
   }
-  return name + QStringLiteral(".bmp");
+  return name + extension;
 }
 
 std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file,
@@ -73,7 +81,8 @@ std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file
                                        "preview picture");
 }
 
-bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::string& failure) {
+bool SavePicture(const QImage& image, const std::filesystem::path& file, const char* format,
+                 std::string& failure) {
   const auto fail = [&](std::string_view reason) {
     failure = "The picture " + file.string() + " could not be saved: ";
     failure.append(reason);
@@ -83,7 +92,7 @@ bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::str
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "BMP");
+  QImageWriter writer(&buffer, format);
   if (!writer.write(image)) {
     return fail(writer.errorString().toStdString());
   }

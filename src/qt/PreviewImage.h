@@ -41,9 +41,15 @@ PreviewPage DrawPreviewPage(labels::LabelRun& run, const labels::LabelRunRequest
 // The page at 1/`divisor` of its size (1, 2 or 4). Always made from the
 // full-size page, so that a smaller step never loses more than it must.
 QImage ScaledPreview(const QImage& fullSize, int divisor);
+// The page as large as fits in `room`, its sides kept in proportion.
+QImage FittedPreview(const QImage& fullSize, QSize room);
 
-// `name` with ".bmp" appended unless it already ends in ".bmp" in any case.
-QString WithBmpExtension(const QString& name);
+// `name` with `extension` (".png") appended unless it already ends in it in
+// any case.
+QString WithExtension(const QString& name, const QString& extension);
+inline QString WithBmpExtension(const QString& name) {
+  return WithExtension(name, QStringLiteral(".bmp"));
+}
 
 // Why the preview of `request`'s design may not be saved as `file`, as a
 // sentence (print::OutputDestinationFault: never over the log, one of
@@ -54,8 +60,14 @@ std::optional<std::string> PreviewPictureFault(const std::filesystem::path& file
                                                settings::SettingsFile& settings,
                                                std::vector<std::filesystem::path> protectedFiles);
 
-// Writes `image` to `file` as a Windows bitmap, whole or not at all. False,
-// with `failure` naming the file and the reason, when it cannot.
-bool SaveBitmap(const QImage& image, const std::filesystem::path& file, std::string& failure);
+// Writes `image` to `file` in `format` ("BMP", "PNG"), whole or not at all.
+// False, with `failure` naming the file and the reason, when it cannot.
+bool SavePicture(const QImage& image, const std::filesystem::path& file, const char* format,
+                 std::string& failure);
+// The same as a Windows bitmap.
+inline bool SaveBitmap(const QImage& image, const std::filesystem::path& file,
+                       std::string& failure) {
+  return SavePicture(image, file, "BMP", failure);
+}
 
 }  // namespace tavrilon::qt

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include "app/MainWindowFixture.h"
 #include "app/PrintPreviewWindow.h"
 #include "app/ScriptedDesktop.h"
 #include "print/OutputDestination.h"
@@ -51,6 +52,31 @@ TEST(PreviewImage, BmpIsAppendedUnlessTheNameEndsInIt) {
   }
 }
 
+// Pages of pictures, their count known once the last was shown.
+class Pictures : public qt::PreviewPages {
+ public:
+  explicit Pictures(std::vector<QImage> pages) : pages_(std::move(pages)) {}
+  QImage Page(int page) override {
+    shown_ = std::max(shown_, page);
+    return pages_.at(static_cast<std::size_t>(page) - 1);
+  }
+  bool HasPage(int page) const override {
+    return page >= 1 && page <= std::min(shown_ + 1, Size());
+  }
+  std::optional<int> PageCount() const override {
+    return shown_ == Size() ? std::optional(Size()) : std::nullopt;
+  }
+  bool SavePdf(const std::filesystem::path&, std::string& failure) override {
+    failure = "not here";
+    return false;
+  }
+
+ private:
+  int Size() const { return static_cast<int>(pages_.size()); }
+  std::vector<QImage> pages_;
+  int shown_ = 0;
+};
+
 class PrintPreviewWindowTest : public ::testing::Test {
  protected:
   // Hairlines three pixels apart, which every reduction blurs in its own way.
@@ -66,7 +92,9 @@ class PrintPreviewWindowTest : public ::testing::Test {
       return print::OutputDestinationFault(file, {}, {dir_ / "card.bmp"}, "preview picture");
     };
     window_ = std::make_unique<PrintPreviewWindow>(desktop_, previewScale_, pictureFault);
-    window_->ShowPage(page_);
+    QImage second = page_;
+    second.fill(Qt::gray);
+    window_->ShowPages(std::make_unique<Pictures>(std::vector{page_, second, page_.mirrored()}));
     return *window_;
   }
   template <typename T>
@@ -137,6 +165,93 @@ TEST_F(PrintPreviewWindowTest, SavingWritesTheBitmapAtTheScaleShownOrTellsWhyNot
   ASSERT_EQ(desktop_.messages.size(), 2);
   EXPECT_TRUE(desktop_.messages[0].contains(Path("notes/page2.bmp")));
   EXPECT_TRUE(desktop_.messages[1].contains(QStringLiteral("card.bmp: Tavrilon needs that file")));
+}
+
+TEST_F(PrintPreviewWindowTest, PagesStepBothWaysAndTheirCountShowsOnceKnown) {
+  Open();
+  auto* previous = Find<QAction>("mnuPagePrevious");
+  auto* next = Find<QAction>("mnuPageNext");
+  EXPECT_EQ(next->shortcut(), QKeySequence(Qt::Key_PageDown));
+  const struct {
+    QAction* step;
+    const char* label;
+    bool previousOn;
+    bool nextOn;
+  } steps[] = {{nullptr, "Page 1", false, true},
+               {next, "Page 2", true, true},
+               {next, "Page 3 of 3", true, false},
+               {next, "Page 3 of 3", true, false},
+               {previous, "Page 2 of 3", true, true}};
+  for (const auto& s : steps) {
+    if (s.step != nullptr) {
+      s.step->trigger();
+    }
+    EXPECT_EQ(Find<QLabel>("lblPage")->text(), QString::fromLatin1(s.label));
+    EXPECT_EQ(previous->isEnabled(), s.previousOn) << s.label;
+    EXPECT_EQ(next->isEnabled(), s.nextOn) << s.label;
+  }
+  EXPECT_EQ(Shown().pixel(0, 0), qRgb(160, 160, 164));  // the second page, gray
+}
+
+// Fitted, the whole page fills the window's width or height, as the window
+// changes size, and is saved as a PNG as it is seen.
+TEST_F(PrintPreviewWindowTest, FitFollowsTheWindowAndThePngIsThePageAsSeen) {
+  Open();
+  Find<QAction>("mnuSetScaleFit")->trigger();
+  for (const QSize size : {QSize(500, 400), QSize(400, 900)}) {
+    window_->resize(size);
+    QApplication::processEvents();
+    const QSize room = Find<QLabel>("PreviewPicture")->parentWidget()->size();
+    const QSize shown = Shown().size();
+    EXPECT_TRUE(shown.boundedTo(room) == shown &&
+                (shown.width() == room.width() || shown.height() == room.height()))
+        << shown.width() << "x" << shown.height();
+  }
+  desktop_.fileAnswers = {Path("page.PNG")};
+  Find<QAction>("mnuFileSavePng")->trigger();
+  EXPECT_EQ(QImage(Path("page.PNG")).convertToFormat(QImage::Format_RGB32), Shown());
+
+  Open();
+  EXPECT_EQ(previewScale_, PrintPreviewWindow::kFitToWindow);
+  EXPECT_TRUE(Find<QAction>("mnuSetScaleFit")->isChecked());
+}
+
+// A log of three sheets in a design of two contacts a label, which the
+// window's own design (Default, a label a contact) would print on five.
+TEST_F(MainWindowTest, ThePreviewStepsThroughTheRunAndPrintsOrSavesItWhole) {
+  std::string log = "<EOH>\n";
+  for (int i = 0; i < 130; ++i) {
+    log += "<CALL:6>ZZ" + std::to_string(1000 + i / 2) + "<EOR>\n";
+  }
+  StartWithLog(log);
+  for (const auto& [key, value] : {std::pair("Field1ADIF", "CALL"), std::pair("MultiLines", "2")}) {
+    session_->Settings().WriteSetting("Custom Label Layout-2", key, value);
+  }
+  Click(window_.get(), "optLabelLayCust2");
+  Find<QAction>("mnuPreviewQSL")->trigger();
+  Click(window_.get(), "optLabelLayDflt");
+  QWidget* preview = TopLevel("frmPrintPreview");
+  ASSERT_NE(preview, nullptr);
+  Child<QAction>(preview, "mnuPageNext")->trigger();
+  Child<QAction>(preview, "mnuPageNext")->trigger();
+  EXPECT_EQ(Child<QLabel>(preview, "lblPage")->text(), QStringLiteral("Page 3 of 3"));
+  EXPECT_EQ(Status(), QStringLiteral("Label 130"));
+
+  test::WriteFile(dir_ / "notes", "");
+  desktop_.fileAnswers = {Path("sheets"), Path("notes/sheets"), Path("labels.pdf")};
+  for (const char* item : {"mnuFileSavePdf", "mnuFileSavePdf", "mnuFilePrint"}) {
+    Child<QAction>(preview, item)->trigger();
+  }
+  const auto pages = [this](const char* pdf) {
+    return test::ReadFile(dir_ / pdf).size() > 0
+               ? QByteArray::fromStdString(test::ReadFile(dir_ / pdf)).count("/Type /Page\n")
+               : 0;
+  };
+  EXPECT_EQ(pages("sheets.pdf"), 3);
+  EXPECT_EQ(pages("labels.pdf"), 3);
+  EXPECT_EQ(StatusHead(), QStringLiteral("65 Labels Submitted to the Printer"));
+  ASSERT_EQ(desktop_.messages.size(), 1);
+  EXPECT_TRUE(desktop_.messages[0].contains(Path("notes/sheets.pdf")));
 }
 
 }  // namespace
