@@ -47,7 +47,7 @@ class CaptionClicks : public QObject {
 };
 
 CustomLabelLayoutForm::CustomLabelLayoutForm(QWidget& window, settings::SettingsFile& settings,
-                                             int design, const std::filesystem::path& dictionary) {
+                                             int design) {
   auto* fields = new QGridLayout;
   for (int field = 1; field <= settings::kDesignFieldCount; ++field) {
     fields->addWidget(MakeFieldFrame(field), (field - 1) / 5, (field - 1) % 5);
@@ -77,7 +77,7 @@ CustomLabelLayoutForm::CustomLabelLayoutForm(QWidget& window, settings::Settings
   }
   left->addLayout(buttons);
 
-  labelView = new LabelViewPanel(settings, design, dictionary);
+  labelView = new LabelViewPanel(settings, design);
   auto* layout = new QHBoxLayout(&window);
   layout->addLayout(left);
   layout->addWidget(labelView, 1);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 
 #include <QCoreApplication>
 
@@ -42,8 +41,7 @@ struct CustomLabelLayoutForm {
   Q_DECLARE_TR_FUNCTIONS(CustomLabelLayoutForm)
 
  public:
-  CustomLabelLayoutForm(QWidget& window, settings::SettingsFile& settings, int design,
-                        const std::filesystem::path& dictionary);
+  CustomLabelLayoutForm(QWidget& window, settings::SettingsFile& settings, int design);
 
   QLineEdit* txtName = nullptr;
   std::array<FieldFrame, settings::kDesignFieldCount> fraField1{};

@@ -22,6 +22,7 @@
 #include "designs/BlankCards.h"
 #include "designs/DesignEditing.h"
 #include "designs/DesignSettings.h"
+#include "designs/LabelSample.h"
 #include "print/PrinterChoice.h"
 #include "qt/QtColour.h"
 #include "sheets/SheetLookup.h"
@@ -49,7 +50,7 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
       desktop_(desktop),
       choosePrinter_(std::move(choosePrinter)),
       design_(state.CustomDesignNumber),
-      form_(*this, settings_, design_, session.DataFolder() / adif::kDictionaryFileName),
+      form_(*this, settings_, design_),
       picture_(settings_, design_, desktop, form_, *this, [this] { Stored(); }) {
   setObjectName(QStringLiteral("frmCustLabelLayout"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -79,7 +80,7 @@ void CustomLabelLayoutWindow::Connect() {
             this, [this, field] { ChangeField(field); });
   }
   connect(&form_.labelView->View(), &LabelViewWidget::FieldDragged, this,
-          &CustomLabelLayoutWindow::MoveField);
+          [this](int field, double right, double down, bool) { MoveField(field, right, down); });
   connect(form_.cmdPreview, &QPushButton::clicked, this, &CustomLabelLayoutWindow::Preview);
   connect(form_.cmdPrintBlankQsl, &QPushButton::clicked, this,
           &CustomLabelLayoutWindow::PrintBlankCards);
@@ -217,8 +218,11 @@ void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double do
 }
 
 void CustomLabelLayoutWindow::RefreshView() {
+  designs::ShownSample shown = designs::ChooseLabelSample(
+      session_.DataFolder() / adif::kDictionaryFileName, state_.LabelInputFile);
+  form_.labelView->SetSample(std::move(shown.sample), std::move(shown.note), false, false);
   form_.labelView->Refresh(
-      state_.LabelInputFile, state_.LabelStock,
+      state_.LabelStock,
       sheets::FindSheet(state_.LabelStock, settings_, session_.LabelSheets()).sheet);
 }
 
