@@ -80,20 +80,10 @@ TEST_F(LabelCanvasTest, AClickSelectsAndArrowsNudgeTheSelectedText) {
   QSignalSpy nudged(view_, &LabelViewWidget::FieldNudged);
   QTest::mouseClick(view_, Qt::LeftButton, {}, Field1());
   EXPECT_EQ(view_->SelectedField(), 1);
-  const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers keys;
-    double right;
-    double down;
-  } nudges[] = {{Qt::Key_Right, {}, 0.01, 0}, {Qt::Key_Up, Qt::ShiftModifier, 0, -0.1}};
-  for (const auto& n : nudges) {
-    QTest::keyClick(view_, n.key, n.keys);
-    ASSERT_FALSE(nudged.isEmpty());
-    const QList<QVariant> moved = nudged.takeFirst();
-    EXPECT_EQ(moved[0].toInt(), 1);
-    EXPECT_DOUBLE_EQ(moved[1].toDouble(), n.right);
-    EXPECT_DOUBLE_EQ(moved[2].toDouble(), n.down);
-  }
+  QTest::keyClick(view_, Qt::Key_Right);
+  QTest::keyClick(view_, Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_EQ(nudged, (QList<QList<QVariant>>{{1, 0.01, 0.0}, {1, 0.0, -0.1}}));
+  nudged.clear();
   // The picture at the label's corner is selected, but does not move.
   QTest::mouseClick(view_, Qt::LeftButton, {}, view_->PointAt(0.1, 0.1));
   EXPECT_EQ(view_->SelectedField(), LabelViewWidget::kPictureSelected);
@@ -101,8 +91,7 @@ TEST_F(LabelCanvasTest, AClickSelectsAndArrowsNudgeTheSelectedText) {
   EXPECT_TRUE(nudged.isEmpty());
   QTest::mouseClick(view_, Qt::LeftButton, {}, view_->PointAt(3, 2));
   EXPECT_EQ(view_->SelectedField(), 0);
-  ASSERT_EQ(selected.size(), 3);
-  EXPECT_EQ(selected[1][0].toInt(), LabelViewWidget::kPictureSelected);
+  EXPECT_EQ(selected, (QList<QList<QVariant>>{{1}, {LabelViewWidget::kPictureSelected}, {0}}));
 }
 
 // The outline follows the grid the window snaps to, unless Alt is held.
@@ -127,7 +116,6 @@ TEST_F(LabelCanvasTest, ADragShowsWhereItSnapsAndAltDragsFreely) {
   };
   for (const bool freely : {false, true}) {
     const Qt::KeyboardModifiers keys = freely ? Qt::AltModifier : Qt::NoModifier;
-    // The window writes each drag, unsnapped as yet: the second starts at 0.63.
     const designs::FieldExtent e = view_->Extents().at(0);
     const double snapped = freely ? 0.13 : 0.15;
     Send(QEvent::MouseButtonPress, Field1(), keys);
@@ -138,7 +126,7 @@ TEST_F(LabelCanvasTest, ADragShowsWhereItSnapsAndAltDragsFreely) {
     ASSERT_EQ(dragged.size(), 1);
     const QList<QVariant> drag = dragged.takeFirst();
     EXPECT_NEAR(drag[1].toDouble(), 0.13, 0.003);
-    EXPECT_EQ(drag[3].toBool(), freely);
+    EXPECT_EQ(drag[3], freely);
   }
 }
 
