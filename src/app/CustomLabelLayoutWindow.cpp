@@ -1,5 +1,6 @@
 #include "app/CustomLabelLayoutWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -21,8 +22,10 @@
 #include "app/WindowPlacement.h"
 #include "designs/BlankCards.h"
 #include "designs/DesignEditing.h"
+#include "designs/DesignFiles.h"
+#include "designs/DesignKeys.h"
 #include "designs/DesignSettings.h"
-#include "designs/LabelSample.h"
+#include "designs/LabelDesign.h"
 #include "print/PrinterChoice.h"
 #include "qt/QtColour.h"
 #include "sheets/SheetLookup.h"
@@ -34,6 +37,8 @@ namespace tavrilon::app {
 namespace {
 
 const QString kTitle = QStringLiteral("Custom Label Design - ");
+// The grid a drag snaps to while "Show Grid" is ticked.
+constexpr double kGridInches = 0.05;
 
 }  // namespace
 
@@ -51,11 +56,17 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
       choosePrinter_(std::move(choosePrinter)),
       design_(state.CustomDesignNumber),
       form_(*this, settings_, design_),
-      picture_(settings_, design_, desktop, form_, *this, [this] { Stored(); }) {
+      menu_(*this),
+      picture_(settings_, design_, desktop, form_, *this,
+               [this](std::string_view typing) { Stored(typing); }),
+      files_(settings_, desktop, designs::DesignPictureFolder(settings_)),
+      samples_(settings_, session.DataFolder() / adif::kDictionaryFileName) {
   setObjectName(QStringLiteral("frmCustLabelLayout"));
   setAttribute(Qt::WA_DeleteOnClose);
   Connect();
   Load();
+  history_.emplace(designs::ReadDesignKeys(settings_, design_));
+  ShowHistory();
 }
 
 void CustomLabelLayoutWindow::Connect() {
@@ -73,14 +84,24 @@ void CustomLabelLayoutWindow::Connect() {
        ChoiceKey(form_.optLandscape, kDesignOrientation, "Land"),
        ChoiceKey(form_.optPortrait, kDesignOrientation, "Port"),
        TextKey(form_.txtMultiLines, kDesignMultiLines), TextKey(form_.txtMultiDx, kDesignMultiDx)},
-      [this] { Stored(); }, this);
+      [this](std::string_view typing) { Stored(typing); }, this);
 
   for (int field = 1; field <= kDesignFieldCount; ++field) {
     connect(form_.fraField1[static_cast<std::size_t>(field - 1)].change, &QPushButton::clicked,
             this, [this, field] { ChangeField(field); });
   }
-  connect(&form_.labelView->View(), &LabelViewWidget::FieldDragged, this,
-          [this](int field, double right, double down, bool) { MoveField(field, right, down); });
+  LabelViewWidget& view = form_.labelView->View();
+  connect(&view, &LabelViewWidget::FieldDragged, this, &CustomLabelLayoutWindow::MoveField);
+  connect(&view, &LabelViewWidget::FieldNudged, this,
+          [this](int field, double right, double down) { MoveField(field, right, down, true); });
+  connect(form_.labelView, &LabelViewPanel::StepRequested, this,
+          &CustomLabelLayoutWindow::StepSample);
+  connect(menu_.mnuUndo, &QAction::triggered, this, &CustomLabelLayoutWindow::Undo);
+  connect(menu_.mnuRedo, &QAction::triggered, this, &CustomLabelLayoutWindow::Redo);
+  connect(menu_.mnuExportDesign, &QAction::triggered, this,
+          [this] { files_.ExportDesign(this, design_); });
+  connect(menu_.mnuImportDesign, &QAction::triggered, this, &CustomLabelLayoutWindow::ImportDesign);
+  connect(menu_.mnuCopyDesign, &QAction::triggered, this, &CustomLabelLayoutWindow::CopyDesign);
   connect(form_.cmdPreview, &QPushButton::clicked, this, &CustomLabelLayoutWindow::Preview);
   connect(form_.cmdPrintBlankQsl, &QPushButton::clicked, this,
           &CustomLabelLayoutWindow::PrintBlankCards);
@@ -92,6 +113,14 @@ void CustomLabelLayoutWindow::Load() {
   // The keys a control shows are written back as it shows them, in one save.
   const settings::SettingsBatch batch(settings_);
   loading_ = true;
+  // Labels on sheets stand upright: a new design starts so. A stored one
+  // keeps the orientation it prints in, missing or not.
+  if (const designs::DesignKeys keys = designs::ReadDesignKeys(settings_, design_);
+      !designs::HoldsDesign(keys) &&
+      settings_.ReadSetting(settings::DesignKey(design_, settings::kDesignOrientation), "")
+          .empty()) {
+    settings_.WriteSetting(settings::DesignKey(design_, settings::kDesignOrientation), "Port");
+  }
   const designs::CustomLabelDesign design = designs::ReadCustomLabelDesign(settings_, design_);
   for (int field = 1; field <= settings::kDesignFieldCount; ++field) {
     ShowFieldSummary(field, design.fields[static_cast<std::size_t>(field - 1)]);
@@ -126,14 +155,53 @@ void CustomLabelLayoutWindow::ShowFieldRepeats(int field, bool repeats) {
 void CustomLabelLayoutWindow::ShowAppliedField(int field, const designs::DesignField& stored) {
   ShowFieldSummary(field, stored);
   emit SettingsWritten();
+  Changed();
   RefreshView();
 }
 
-void CustomLabelLayoutWindow::Stored() {
+void CustomLabelLayoutWindow::Stored(std::string_view typing) {
   if (!loading_) {
     emit SettingsWritten();
+    Changed(typing);
     RefreshView();
   }
+}
+
+void CustomLabelLayoutWindow::Changed(std::string_view typing) {
+  if (history_) {
+    history_->Changed(designs::ReadDesignKeys(settings_, design_), std::string(typing));
+    ShowHistory();
+  }
+}
+
+void CustomLabelLayoutWindow::Undo() {
+  if (history_) {
+    Restore(history_->Undo());
+  }
+}
+
+void CustomLabelLayoutWindow::Redo() {
+  if (history_) {
+    Restore(history_->Redo());
+  }
+}
+
+void CustomLabelLayoutWindow::Restore(const std::optional<designs::DesignKeys>& keys) {
+  if (!keys) {
+    return;
+  }
+  ApplySettings(settings_, desktop_, this,
+                [&] { designs::WriteDesignKeys(settings_, design_, *keys); });
+  emit SettingsWritten();
+  Load();
+  // What the controls wrote back as they show it is where the history stands.
+  history_->Settle(designs::ReadDesignKeys(settings_, design_));
+  ShowHistory();
+}
+
+void CustomLabelLayoutWindow::ShowHistory() {
+  menu_.mnuUndo->setEnabled(history_ && history_->CanUndo());
+  menu_.mnuRedo->setEnabled(history_ && history_->CanRedo());
 }
 
 bool CustomLabelLayoutWindow::event(QEvent* event) {
@@ -206,24 +274,59 @@ void CustomLabelLayoutWindow::ClearAll() {
   ApplySettings(settings_, desktop_, this,
                 [this] { designs::ClearDesignFields(settings_, design_); });
   Load();
+  Changed();
 }
 
-void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double downInches) {
+void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double downInches,
+                                        bool freely) {
+  const double snap = form_.chkGrid->isChecked() && !freely ? kGridInches : 0;
   // A field that cannot be drawn cannot have been dragged, so a false moves nothing.
   ApplySettings(settings_, desktop_, this, [&] {
-    designs::MoveDesignField(settings_, design_, field, rightInches, downInches);
+    designs::MoveDesignField(settings_, design_, field, rightInches, downInches, snap);
   });
+  emit SettingsWritten();
   ShowFieldSummary(field, designs::ReadDesignField(settings_, design_, field));
+  Changed();
   RefreshView();
 }
 
+void CustomLabelLayoutWindow::ImportDesign() {
+  if (files_.ImportDesign(this, design_)) {
+    emit SettingsWritten();
+    Load();
+    Changed();
+  }
+}
+
+void CustomLabelLayoutWindow::CopyDesign() {
+  if (const std::optional<int> to = files_.CopyDesign(this, design_)) {
+    emit SettingsWritten();
+    emit NameChanged(*to, ToQString(designs::ReadCustomLabelDesign(settings_, *to).name));
+  }
+}
+
 void CustomLabelLayoutWindow::RefreshView() {
-  designs::ShownSample shown = designs::ChooseLabelSample(
-      session_.DataFolder() / adif::kDictionaryFileName, state_.LabelInputFile);
-  form_.labelView->SetSample(std::move(shown.sample), std::move(shown.note), false, false);
+  labels::LabelRunRequest request = commands_.SampleRequest();
+  request.design = designs::CustomDesignOf(design_);
+  if (samples_.Follow(request)) {
+    sampleIndex_ = 0;
+  }
+  designs::ShownSample shown = samples_.Label(sampleIndex_);
+  form_.labelView->SetSample(std::move(shown.sample), std::move(shown.note), sampleIndex_ > 0,
+                             samples_.HasNext(sampleIndex_));
+  form_.labelView->View().SetSnap(form_.chkGrid->isChecked() ? kGridInches : 0);
   form_.labelView->Refresh(
       state_.LabelStock,
       sheets::FindSheet(state_.LabelStock, settings_, session_.LabelSheets()).sheet);
+}
+
+void CustomLabelLayoutWindow::StepSample(int step) {
+  if (step < 0 && sampleIndex_ > 0) {
+    --sampleIndex_;
+  } else if (step > 0 && samples_.HasNext(sampleIndex_)) {
+    ++sampleIndex_;
+  }
+  RefreshView();
 }
 
 }  // namespace tavrilon::app

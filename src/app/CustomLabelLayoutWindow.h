@@ -1,13 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include <QPointer>
 #include <QWidget>
 
 #include "app/CustomLabelLayoutForm.h"
+#include "app/DesignEditorMenu.h"
+#include "app/DesignFileCommands.h"
 #include "app/DesignPictureBox.h"
 #include "app/FieldOptionsDialog.h"
+#include "designs/DesignHistory.h"
+#include "labels/RunLabelSamples.h"
 #include "settings/SettingsFile.h"
 
 namespace tavrilon {
@@ -26,8 +33,9 @@ class PrintPreviewWindow;
 
 // frmCustLabelLayout: one custom label design, its fifteen fields summed up
 // and the design's own settings, each written the moment it changes, beside
-// a view of one label drawn as it prints. It deletes itself when closed, and
-// the field options dialog with it.
+// a view of the labels the run will print, drawn as they print. Every change
+// made here or in its dialogs can be undone while it is open. It deletes
+// itself when closed, and the field options dialog with it.
 class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   Q_OBJECT
 
@@ -53,17 +61,28 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   void ShowFieldRepeats(int field, bool repeats) override;
   void ShowAppliedField(int field, const designs::DesignField& stored) override;
   // After a key of the design's own was written: the label shown again.
-  void Stored();
+  void Stored(std::string_view typing = {});
+  // A change of the design, for undo: `typing` names the box typed in.
+  void Changed(std::string_view typing = {});
+  void Undo();
+  void Redo();
+  // The design as the history steps to it, shown whole.
+  void Restore(const std::optional<designs::DesignKeys>& keys);
+  void ShowHistory();
 
   void ChangeField(int field);
   void Preview();
   void PrintBlankCards();
   void ClearAll();
-  void MoveField(int field, double rightInches, double downInches);
+  // A drag snaps to the grid while it is shown, unless made `freely`.
+  void MoveField(int field, double rightInches, double downInches, bool freely);
+  void ImportDesign();
+  void CopyDesign();
 
-  // The label view's contacts and stock as the main window now holds them,
-  // and the label drawn again.
+  // The labels of the run as the main window now holds it, the stock's
+  // outline, and the label drawn again.
   void RefreshView();
+  void StepSample(int step);
 
   Session& session_;
   settings::SettingsFile& settings_;
@@ -77,8 +96,13 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   QPointer<FieldOptionsDialog> optionsDialog_;
   QPointer<PrintPreviewWindow> preview_;
   CustomLabelLayoutForm form_;
+  DesignEditorMenu menu_;
   DesignPictureBox picture_;
   DesignKeyBinding* designKeys_ = nullptr;
+  DesignFileCommands files_;
+  std::optional<designs::DesignHistory> history_;  // from the first load on
+  labels::RunLabelSamples samples_;
+  std::size_t sampleIndex_ = 0;  // the label of the run shown
 };
 
 }  // namespace tavrilon::app

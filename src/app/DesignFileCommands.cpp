@@ -59,7 +59,7 @@ bool DesignFileCommands::ImportDesign(QWidget* parent, int design) {
   });
 }
 
-bool DesignFileCommands::CopyDesign(QWidget* parent, int from) {
+std::optional<int> DesignFileCommands::CopyDesign(QWidget* parent, int from) {
   const QString others = from == 1   ? QStringLiteral("2 or 3")
                          : from == 2 ? QStringLiteral("1 or 3")
                                      : QStringLiteral("1 or 2");
@@ -67,7 +67,7 @@ bool DesignFileCommands::CopyDesign(QWidget* parent, int from) {
       parent, QStringLiteral("Copy custom label design %1 to design (%2):").arg(from).arg(others),
       QStringLiteral("Copy Design"));
   if (!answer || answer->trimmed().isEmpty()) {
-    return false;
+    return std::nullopt;
   }
   bool number = false;
   const int to = answer->trimmed().toInt(&number);
@@ -75,10 +75,14 @@ bool DesignFileCommands::CopyDesign(QWidget* parent, int from) {
     desktop_.ShowMessage(parent,
                          QStringLiteral("\"%1\" is not design %2.").arg(answer->trimmed(), others),
                          MessageIcon::None);
-    return false;
+    return std::nullopt;
   }
-  return ChangeSlot(
-      parent, [&](bool replace) { return designs::CopyDesign(settings_, from, to, replace); });
+  if (!ChangeSlot(parent, [&](bool replace) {
+        return designs::CopyDesign(settings_, from, to, replace);
+      })) {
+    return std::nullopt;
+  }
+  return to;
 }
 
 bool DesignFileCommands::ChangeSlot(QWidget* parent,

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "designs/DesignFiles.h"
 #include "settings/SettingsFile.h"
@@ -26,8 +27,8 @@ class DesignFileCommands {
   bool ExportDesign(QWidget* parent, int design);
   // Whether the slot changed.
   bool ImportDesign(QWidget* parent, int design);
-  // Asks for the slot to copy `from` to; whether it changed.
-  bool CopyDesign(QWidget* parent, int from);
+  // Asks for the slot to copy `from` to; the slot when it changed.
+  std::optional<int> CopyDesign(QWidget* parent, int from);
 
  private:
   // Runs `change` without replacing, and once more replacing when the slot

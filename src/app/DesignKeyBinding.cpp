@@ -23,7 +23,8 @@ KeyBinding ChoiceKey(QAbstractButton* option, settings::DesignKeyName key, std::
 }
 
 DesignKeyBinding::DesignKeyBinding(settings::SettingsFile& settings, int design,
-                                   std::vector<KeyBinding> bindings, std::function<void()> stored,
+                                   std::vector<KeyBinding> bindings,
+                                   std::function<void(std::string_view typing)> stored,
                                    QObject* parent)
     : QObject(parent),
       settings_(settings),
@@ -35,7 +36,7 @@ DesignKeyBinding::DesignKeyBinding(settings::SettingsFile& settings, int design,
     switch (b.kind) {
       case KeyControl::Text:
         connect(qobject_cast<QLineEdit*>(b.control), &QLineEdit::textChanged, this,
-                [this, b](const QString& text) { Store(b.key, ToUtf8(text)); });
+                [this, b](const QString& text) { Store(b.key, ToUtf8(text), b.key.name); });
         break;
       case KeyControl::Tick:
         connect(button, &QAbstractButton::toggled, this,
@@ -91,9 +92,10 @@ bool DesignKeyBinding::Chosen(const KeyBinding& option, const std::string& value
   });
 }
 
-void DesignKeyBinding::Store(const settings::DesignKeyName& key, std::string_view value) const {
+void DesignKeyBinding::Store(const settings::DesignKeyName& key, std::string_view value,
+                             std::string_view typing) const {
   settings_.WriteSetting(settings::DesignKey(design_, key), value);
-  stored_();
+  stored_(typing);
 }
 
 }  // namespace tavrilon::app

@@ -37,24 +37,26 @@ KeyBinding TickKey(QAbstractButton* box, settings::DesignKeyName key, std::strin
 KeyBinding ChoiceKey(QAbstractButton* option, settings::DesignKeyName key, std::string_view on);
 
 // Keys of a design of its own, each shown in a control and written the
-// moment the control changes; `stored` runs after every write. Load shows
-// the keys, so a control it changes writes its key back as shown.
+// moment the control changes; `stored` runs after every write, told the key
+// of a box being typed in (empty for a tick or an option). Load shows the
+// keys, so a control it changes writes its key back as shown.
 class DesignKeyBinding : public QObject {
  public:
   DesignKeyBinding(settings::SettingsFile& settings, int design, std::vector<KeyBinding> bindings,
-                   std::function<void()> stored, QObject* parent = nullptr);
+                   std::function<void(std::string_view typing)> stored, QObject* parent = nullptr);
 
   void Load() const;
 
  private:
   std::string Value(const settings::DesignKeyName& key) const;
   bool Chosen(const KeyBinding& option, const std::string& value) const;
-  void Store(const settings::DesignKeyName& key, std::string_view value) const;
+  void Store(const settings::DesignKeyName& key, std::string_view value,
+             std::string_view typing = {}) const;
 
   settings::SettingsFile& settings_;
   const int design_;
   const std::vector<KeyBinding> bindings_;
-  const std::function<void()> stored_;
+  const std::function<void(std::string_view typing)> stored_;
 };
 
 }  // namespace tavrilon::app

@@ -16,7 +16,7 @@ namespace tavrilon::app {
 
 DesignPictureBox::DesignPictureBox(settings::SettingsFile& settings, int design, Desktop& desktop,
                                    const CustomLabelLayoutForm& form, QWidget& window,
-                                   std::function<void()> stored)
+                                   std::function<void(std::string_view typing)> stored)
     : settings_(settings),
       design_(design),
       desktop_(desktop),
@@ -33,8 +33,9 @@ DesignPictureBox::DesignPictureBox(settings::SettingsFile& settings, int design,
 
 void DesignPictureBox::Load() {
   const std::string path = designs::ReadCustomLabelDesign(settings_, design_).imagePath;
-  if (!path.empty()) {
-    LoadPicture(ToQString(path), false);
+  // Undo may take the design back to no picture.
+  if (path.empty() || !LoadPicture(ToQString(path), false)) {
+    form_.picQSLCard->clear();
   }
 }
 
@@ -80,7 +81,7 @@ void DesignPictureBox::SelectPicture() {
       form_.imgQSLCard->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   settings_.WriteSetting(settings::DesignKey(design_, settings::kDesignImagePath),
                          ToUtf8(QFileInfo(*path).absoluteFilePath()));
-  stored_();
+  stored_({});
 }
 
 }  // namespace tavrilon::app

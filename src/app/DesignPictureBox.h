@@ -23,7 +23,7 @@ class DesignPictureBox : public QObject {
  public:
   DesignPictureBox(settings::SettingsFile& settings, int design, Desktop& desktop,
                    const CustomLabelLayoutForm& form, QWidget& window,
-                   std::function<void()> stored);
+                   std::function<void(std::string_view typing)> stored);
 
   // The stored picture; the label view tells why it cannot be read.
   void Load();
@@ -38,7 +38,7 @@ class DesignPictureBox : public QObject {
   Desktop& desktop_;
   const CustomLabelLayoutForm& form_;
   QWidget& window_;
-  const std::function<void()> stored_;
+  const std::function<void(std::string_view typing)> stored_;
   DesignKeyBinding size_;
 };
 

@@ -124,6 +124,16 @@ labels::LabelRunRequest PrintCommands::EditedDesignRequest() const {
   return request;
 }
 
+labels::LabelRunRequest PrintCommands::SampleRequest() const {
+  labels::LabelRunRequest request = EditedDesignRequest();
+  const auto day = [](const QLineEdit& box) {
+    return sending::DayOf(ToUtf8(box.text().trimmed()));
+  };
+  request.contacts.from = day(boxes_.fromDate);
+  request.contacts.to = day(boxes_.toDate);
+  return request;
+}
+
 PrintPreviewWindow* PrintCommands::PreviewLabels(PrintPreviewWindow* shown) {
   labels::LabelRunRequest request = EditedDesignRequest();
   if (!ReadDateBoxes(request)) {

@@ -63,6 +63,10 @@ class PrintCommands {
   // as it was. The window's Print prints that design's labels as the print
   // button does.
   PrintPreviewWindow* PreviewLabels(PrintPreviewWindow* shown = nullptr);
+  // What a run of the design being edited would print, for the editor's
+  // view of its labels: a date box that holds no day is left open, as the
+  // run itself says what is wrong with it.
+  labels::LabelRunRequest SampleRequest() const;
   // `count` labels of the design being edited with its fixed texts only.
   void PrintBlankCards(long count);
   // "Save Printed Contacts as Sent...": the last label run's contacts, if it

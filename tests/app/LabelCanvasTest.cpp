@@ -1,3 +1,5 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -15,8 +17,8 @@ constexpr const char* kDesign = "Custom Label Layout-1";
 class LabelCanvasTest : public MainWindowTest {
  protected:
   // The editor on a design whose field 1 prints the call at (0.5, 0.2).
-  void Open() {
-    StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  void Open(const std::string& log = "<EOH>\n<CALL:4>W1AW<EOR>\n") {
+    StartWithLog(log);
     for (const auto& [key, value] : {std::pair{"Name", "Club"},
                                      {"Field1ADIF", "CALL"},
                                      {"Field1Horiz", "0.5"},
@@ -38,9 +40,64 @@ class LabelCanvasTest : public MainWindowTest {
     QApplication::sendEvent(view_, &event);
   }
 
+  void Drag(QPoint from, QPoint by) {
+    Send(QEvent::MouseButtonPress, from, {});
+    Send(QEvent::MouseMove, from + by, {});
+    Send(QEvent::MouseButtonRelease, from + by, {});
+  }
+  std::string Stored(const char* key) { return Setting(kDesign, key); }
+  double FirstWidth() const {
+    const designs::FieldExtent& e = view_->Extents().at(0);
+    return e.right - e.left;
+  }
+
   QWidget* editor_ = nullptr;
   LabelViewWidget* view_ = nullptr;
 };
+
+// Drag, nudge, undo twice: back where it was; each step can be redone.
+TEST_F(LabelCanvasTest, TheEditorUndoesDragsNudgesAndTicksAndSnapsToTheShownGrid) {
+  Open();
+  auto* undo = Find<QAction>("mnuUndo");
+  EXPECT_FALSE(undo->isEnabled());
+  Child<QCheckBox>(editor_, "chkGrid")->setChecked(true);
+  Drag(Field1(), view_->PointAt(0.13, 0.02) - view_->PointAt(0, 0));
+  EXPECT_EQ(Stored("Field1Horiz"), "0.65");  // snapped to 0.05
+  EXPECT_EQ(Stored("Field1Vert"), "0.2");
+  QTest::mouseClick(view_, Qt::LeftButton, {}, Field1());
+  QTest::keyClick(view_, Qt::Key_Right);
+  EXPECT_EQ(Stored("Field1Horiz"), "0.66");  // a nudge does not snap
+  undo->trigger();
+  undo->trigger();
+  EXPECT_EQ(Stored("Field1Horiz"), "0.5");
+  EXPECT_EQ(Stored("ShowGrid"), "1");
+  undo->trigger();
+  EXPECT_EQ(Stored("ShowGrid"), "0");
+  EXPECT_FALSE(Child<QCheckBox>(editor_, "chkGrid")->isChecked());
+  EXPECT_FALSE(undo->isEnabled());
+  for (int step = 0; step < 3; ++step) {
+    Find<QAction>("mnuRedo")->trigger();
+  }
+  EXPECT_EQ(Stored("Field1Horiz"), "0.66");
+  EXPECT_EQ(Child<QLabel>(editor_, "lblHoriz")->text(), QStringLiteral("H 0.66"));
+}
+
+// By call, K1ABCDEF's label is printed first, the widest call.
+TEST_F(LabelCanvasTest, TheViewShowsTheLabelsInTheOrderTheRunPrintsThem) {
+  Open("<EOH>\n<CALL:4>W1AW<EOR>\n<CALL:8>K1ABCDEF<EOR>\n<CALL:4>N0XX<EOR>\n");
+  const double fileFirst = FirstWidth();
+  Find<QComboBox>("cboOrder")->setCurrentIndex(1);
+  QEvent activated(QEvent::WindowActivate);  // the editor sees the main window's order again
+  QApplication::sendEvent(editor_, &activated);
+  EXPECT_GT(FirstWidth(), fileFirst);
+  EXPECT_FALSE(Child<QAbstractButton>(editor_, "cmdPrevLabel")->isEnabled());
+  Click(editor_, "cmdNextLabel");
+  Click(editor_, "cmdNextLabel");
+  EXPECT_FALSE(Child<QAbstractButton>(editor_, "cmdNextLabel")->isEnabled());
+  EXPECT_TRUE(Child<QLabel>(editor_, "lblViewNote")->text().contains(QStringLiteral("Label 3")));
+  Click(editor_, "cmdPrevLabel");
+  EXPECT_TRUE(Child<QAbstractButton>(editor_, "cmdNextLabel")->isEnabled());
+}
 
 TEST_F(LabelCanvasTest, ZoomsByButtonAndWheelScrollsAndFitsAgain) {
   Open();
@@ -97,8 +154,8 @@ TEST_F(LabelCanvasTest, AClickSelectsAndArrowsNudgeTheSelectedText) {
 // The outline follows the grid the window snaps to, unless Alt is held.
 TEST_F(LabelCanvasTest, ADragShowsWhereItSnapsAndAltDragsFreely) {
   Open();
+  Child<QCheckBox>(editor_, "chkGrid")->setChecked(true);
   view_->SetZoom(400);
-  view_->SetSnap(0.05);
   QApplication::processEvents();
   QSignalSpy dragged(view_, &LabelViewWidget::FieldDragged);
   const QPoint by = view_->PointAt(0.13, 0) - view_->PointAt(0, 0);
