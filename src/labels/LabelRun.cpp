@@ -7,6 +7,7 @@
 #include "labels/CustomLabelPrinter.h"
 #include "labels/DefaultLabelPrinter.h"
 #include "labels/LabelLoop.h"
+#include "labels/RunOrderChoice.h"
 #include "labels/SimpleLabelPrinter.h"
 
 namespace tavrilon::labels {
@@ -84,11 +85,8 @@ std::unique_ptr<DesignPrinter> LabelRun::MakePrinter(const LabelRunRequest& requ
 std::optional<sending::RunOrder> LabelRun::OrderOf(const LabelRunRequest& request,
                                                    const RunPreparation& prepared, bool summary,
                                                    const countries::CountryTable*& table) {
-  sending::RunOrder order = request.order;
-  if (order == sending::RunOrder::File && prepared.renderer &&
-      prepared.renderer->Design().multiLines > 1) {
-    order = sending::RunOrder::Call;
-  }
+  const sending::RunOrder order = EffectiveRunOrder(
+      request.order, prepared.renderer ? prepared.renderer->Design().multiLines : 1);
   const bool bureau = order == sending::RunOrder::Bureau;
   if (!bureau && !summary) {
     table = nullptr;
