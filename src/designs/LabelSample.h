@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "adif/AdifInput.h"
 #include "adif/FieldTable.h"
 
 namespace tavrilon::designs {
@@ -27,10 +26,6 @@ inline constexpr std::size_t kMostViewLines = 20;
 // contact's call, and the view has room for it.
 bool SharesFirstLabel(const std::vector<adif::FieldTable>& taken, const adif::FieldTable& next);
 
-// The contacts of the first label of `log`, read through `input`; nothing,
-// with `fault` saying why, when the log cannot be read.
-std::optional<LabelSample> ReadFirstLabel(adif::AdifInput& input, const std::filesystem::path& log,
-                                          std::string& fault);
 // The contact "[CALL]", "[QSO_DATE]" ... from the dictionary file; nothing,
 // with `fault` saying why, when the dictionary cannot be read.
 std::optional<LabelSample> BracketSample(const std::filesystem::path& dictionary,
@@ -42,9 +37,5 @@ struct ShownSample {
   LabelSample sample;
   std::string note;
 };
-// The first label of `log`; the bracketed contact when no log is chosen, or
-// it holds no contact or cannot be read; no contact at all when the
-// dictionary cannot be read either.
-ShownSample ChooseLabelSample(const std::filesystem::path& dictionary, const std::string& log);
 
 }  // namespace tavrilon::designs

@@ -277,13 +277,17 @@ TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheE
       "Field3Label=Thanks^for^the^contact\nField3Horiz=1.5\nField3Vert=0.7\n"
       "Field4Label=Right\nField4Horiz=2.6\nField4Vert=0.5\nField4Align=Right");
   test::WriteFile(dir_ / "log.adi", "<EOH>\n" + Qso("W1AW") + Qso("W1AW") + Qso("W1AW"));
-  std::string fault;
-  const auto sample = ReadFirstLabel(input_, dir_ / "log.adi", fault);
-  ASSERT_TRUE(sample) << fault;
+  ASSERT_TRUE(input_.Open(dir_ / "log.adi").Ok());
+  ASSERT_TRUE(input_.StartAdifInput().Ok());
+  LabelSample sample;
+  while (const adif::QsoRecord* qso = input_.NextRecord()) {
+    sample.contacts.push_back(qso->fields);
+  }
+  input_.Close();
 
   DesignRenderer renderer(settings_);
   std::string failure;
-  const auto extents = DrawFirstLabel(renderer, surface_, 1, *sample, 0, 0, failure);
+  const auto extents = DrawFirstLabel(renderer, surface_, 1, sample, 0, 0, failure);
   // "W1AW" on two lines, "/" after the first only, the thanks past the
   // label's 2.625 inches, "Right" ending at its place.
   EXPECT_EQ(ExtentsOf(extents),
@@ -304,6 +308,7 @@ TEST_F(DesignRendererTest, TheLabelViewTellsWhereEachTextWentAndWhatRunsPastTheE
   unsized.labelWidth = 0;
   EXPECT_FALSE(RunsPastEdge(inGap, unsized));
 
+  std::string fault;
   const auto brackets = BracketSample(dir_.Dictionary(), fault);
   ASSERT_TRUE(brackets) << fault;
   EXPECT_EQ(brackets->contacts[0].StandardValue(adif::StandardField::Call), "[CALL]");
