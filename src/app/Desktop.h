@@ -33,6 +33,8 @@ class Desktop {
     QColor colour;
   };
   virtual std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& current) = 0;
+  // The system's colour dialog; nothing when cancelled.
+  virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& current) = 0;
   virtual std::optional<QString> AskText(QWidget* parent, const QString& prompt,
                                          const QString& title) = 0;
   // `filter` in Qt's form, "ADIF Files (*.adi *.ADI)".

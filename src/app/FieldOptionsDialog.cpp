@@ -13,11 +13,11 @@
 #include "adif/FieldChoices.h"
 #include "app/Desktop.h"
 #include "app/DialogButtons.h"
+#include "app/FieldControls.h"
 #include "app/Named.h"
 #include "app/QtText.h"
 #include "app/SettingsApply.h"
 #include "qt/QtColour.h"
-#include "text/Text.h"
 
 namespace tavrilon::app {
 
@@ -25,14 +25,6 @@ namespace {
 
 QLabel* Caption(const char* name, const QString& text) {
   return Named(new QLabel(text), name);
-}
-
-QComboBox* FieldList(const char* name) {
-  auto* list = Named(new QComboBox, name);
-  list->setEditable(true);
-  list->setInsertPolicy(QComboBox::NoInsert);  // typing a name must not add it to the list
-  list->setMinimumContentsLength(14);
-  return list;
 }
 
 Desktop::FontChoice FontOf(const designs::FieldOptions& f) {
@@ -73,7 +65,7 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   setWindowTitle(tr("Customized Options for Field %1").arg(field));
   auto* layout = new QGridLayout(this);
 
-  cboADIF_ = FieldList("cboADIF");
+  cboADIF_ = FieldNameList("cboADIF");
   layout->addWidget(Caption("lblADIF", tr("ADIF Field:")), 0, 0);
   layout->addWidget(cboADIF_, 0, 1, 1, 3);
 
@@ -104,6 +96,10 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   place->addSpacing(24);
   place->addWidget(Caption("lblCLLOpVert", tr("Vertical:")));
   place->addWidget(txtCLLOpVert_);
+  place->addSpacing(24);
+  cboAlign_ = AlignList("cboAlign");
+  place->addWidget(Caption("lblAlign", tr("Alignment:")));
+  place->addWidget(cboAlign_);
   place->addStretch();
   layout->addLayout(place, 4, 0, 1, 4);
 
@@ -114,7 +110,7 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
   layout->addWidget(cmdCLLOpFont, 5, 3);
 
   auto* condition = new QHBoxLayout;
-  cboADIF2_ = FieldList("cboADIF2");
+  cboADIF2_ = FieldNameList("cboADIF2");
   auto* frmEQ = Named(new QGroupBox, "frmEQ");
   auto* comparison = new QVBoxLayout(frmEQ);
   optEqual_ = Named(new QRadioButton(tr("Equal")), "optEqual");
@@ -156,16 +152,24 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
           [this](bool ticked) { editor_.ShowFieldRepeats(field_, ticked); });
   connect(buttons.buttons[0], &QPushButton::clicked, this, &FieldOptionsDialog::Apply);
   connect(buttons.buttons[1], &QPushButton::clicked, this, &FieldOptionsDialog::ClearAll);
-  connect(buttons.buttons[2], &QPushButton::clicked, this, &QDialog::close);
+  connect(buttons.buttons[2], &QPushButton::clicked, this, [this] {
+    exiting_ = true;
+    close();
+  });
+}
+
+void FieldOptionsDialog::reject() {
+  // The window's close button comes here too, by way of QDialog::closeEvent.
+  if (exiting_ || SameFieldOptions(Typed(), applied_) ||
+      desktop_.AskYesNo(this,
+                        tr("Drop the changes to field %1 that were not applied?").arg(field_))) {
+    QDialog::reject();
+  }
 }
 
 void FieldOptionsDialog::FillLists(const std::vector<std::string>& choices) {
   for (QComboBox* list : {cboADIF_, cboADIF2_}) {
-    list->clear();
-    list->addItem(QString());
-    for (const std::string& choice : choices) {
-      list->addItem(ToQString(text::TrimBlanks(choice)));
-    }
+    FillFieldNameList(*list, choices);
   }
 }
 
@@ -192,6 +196,8 @@ void FieldOptionsDialog::Load() {
   }
   ShowFontText(fontText);
   chkCLLMultiRpt_->setChecked(stored.repeats);
+  ShowAlign(*cboAlign_, stored.align);
+  applied_ = Typed();
 }
 
 void FieldOptionsDialog::ShowFontText(const QString& text) {
@@ -216,7 +222,7 @@ void FieldOptionsDialog::ChangeFont() {
   font_.color = qt::FromQColor(chosen->colour);
 }
 
-void FieldOptionsDialog::Apply() {
+designs::FieldOptions FieldOptionsDialog::Typed() const {
   designs::FieldOptions applied = font_;
   applied.adif = ToUtf8(cboADIF_->currentText());
   applied.label = ToUtf8(txtCLLOpText_->text());
@@ -228,10 +234,17 @@ void FieldOptionsDialog::Apply() {
   applied.horiz = ToUtf8(txtCLLOpHoriz_->text());
   applied.vert = ToUtf8(txtCLLOpVert_->text());
   applied.repeats = chkCLLMultiRpt_->isChecked();
+  applied.align = ChosenAlign(*cboAlign_);
+  return applied;
+}
+
+void FieldOptionsDialog::Apply() {
+  const designs::FieldOptions applied = Typed();
   if (!ApplySettings(settings_, desktop_, this,
                      [&] { designs::WriteFieldOptions(settings_, design_, field_, applied); })) {
     return;
   }
+  applied_ = applied;
   // What the editor shows is what the file now holds.
   editor_.ShowAppliedField(field_, designs::ReadDesignField(settings_, design_, field_));
   ShowFontText(
@@ -253,6 +266,7 @@ void FieldOptionsDialog::ClearAll() {
   }
   lblCLLOpFont_->clear();
   optEqual_->setChecked(true);
+  ShowAlign(*cboAlign_, designs::FieldAlign::Left);
   font_ = designs::FieldOptions();  // Arial 10, plain, black
 }
 

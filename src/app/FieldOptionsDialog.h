@@ -33,7 +33,9 @@ class FieldSummaryView {
 
 // frmCLLOptions: one field of a custom label design, edited without a word
 // to the settings file until Apply, which writes all of the field's keys.
-// It stays open after Apply and deletes itself when closed.
+// It stays open after Apply and deletes itself when closed. Escape and the
+// window's close button ask before dropping what was typed and not applied;
+// Exit drops it without asking.
 class FieldOptionsDialog : public QDialog {
   Q_OBJECT
 
@@ -46,9 +48,13 @@ class FieldOptionsDialog : public QDialog {
 
   int Field() const { return field_; }
 
+  void reject() override;
+
  private:
   void FillLists(const std::vector<std::string>& choices);
   void Load();
+  // The field as the controls now hold it.
+  designs::FieldOptions Typed() const;
   void ChangeFont();
   void ShowFontText(const QString& text);
   void Apply();
@@ -62,6 +68,9 @@ class FieldOptionsDialog : public QDialog {
   FieldSummaryView& editor_;
   // The font being edited, as the font keys hold it.
   designs::FieldOptions font_;
+  // The field as loaded or last applied: what the controls held then.
+  designs::FieldOptions applied_;
+  bool exiting_ = false;
 
   QComboBox* cboADIF_ = nullptr;
   QComboBox* cboADIF2_ = nullptr;
@@ -75,6 +84,7 @@ class FieldOptionsDialog : public QDialog {
   QLineEdit* txtCLLThen_ = nullptr;
   QLineEdit* txtCLLElse_ = nullptr;
   QCheckBox* chkCLLMultiRpt_ = nullptr;
+  QComboBox* cboAlign_ = nullptr;
 };
 
 // A box for numbers: wide enough for `sample` in the box's font, so that a

@@ -62,10 +62,9 @@ std::optional<Desktop::FontChoice> QtDesktop::ChooseFont(QWidget* parent,
       auto* choose = new QPushButton(Swatch(colour), QObject::tr("Colour..."), box);
       choose->setObjectName(QStringLiteral("cmdFontColour"));
       choose->setAutoDefault(false);
-      QObject::connect(choose, &QPushButton::clicked, &dialog, [&dialog, &colour, choose] {
-        const QColor chosen = QColorDialog::getColor(colour, &dialog);
-        if (chosen.isValid()) {
-          colour = chosen;
+      QObject::connect(choose, &QPushButton::clicked, &dialog, [this, &dialog, &colour, choose] {
+        if (const auto chosen = ChooseColour(&dialog, colour)) {
+          colour = *chosen;
           choose->setIcon(Swatch(colour));
         }
       });
@@ -77,6 +76,11 @@ std::optional<Desktop::FontChoice> QtDesktop::ChooseFont(QWidget* parent,
     return std::nullopt;
   }
   return FontChoice{dialog.selectedFont(), colour};
+}
+
+std::optional<QColor> QtDesktop::ChooseColour(QWidget* parent, const QColor& current) {
+  const QColor chosen = QColorDialog::getColor(current, parent);
+  return chosen.isValid() ? std::optional(chosen) : std::nullopt;
 }
 
 std::optional<QString> QtDesktop::AskText(QWidget* parent, const QString& prompt,

@@ -11,6 +11,7 @@ class QtDesktop : public Desktop {
   void ShowWarning(QWidget* parent, const QString& text) override;
   bool AskWarning(QWidget* parent, const QString& text) override;
   std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& current) override;
+  std::optional<QColor> ChooseColour(QWidget* parent, const QColor& current) override;
   std::optional<QString> AskText(QWidget* parent, const QString& prompt,
                                  const QString& title) override;
   std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& title,

@@ -111,15 +111,52 @@ TEST_F(DesignEditorTest, OneOptionsDialogAtATimeWritesItsFieldOnApplyOnly) {
   fields->setCurrentText(QStringLiteral("CALL"));
   Child<QLineEdit>(dialog, "txtCLLOpHoriz")->setText(QStringLiteral(" 0.5"));
   Child<QRadioButton>(dialog, "optNotEqual")->click();
+  auto* align = Child<QComboBox>(dialog, "cboAlign");
+  align->setCurrentText(QStringLiteral("Right"));
   Click(dialog, "cmdCLLOpApply");
   EXPECT_EQ(Stored("Field3Condition"), "|NotEqual|||");
   EXPECT_EQ(Stored("Field3MultiRpt"), "1");
+  EXPECT_EQ(Stored("Field3Align"), "Right");
   EXPECT_EQ(Summary(editor, 3, "lblADIF"), QStringLiteral("CALL"));
   EXPECT_EQ(Summary(editor, 3, "lblHoriz"), QStringLiteral("H 0.5"));  // as stored, trimmed
 
   Click(dialog, "cmdClear");
+  EXPECT_EQ(align->currentText(), QStringLiteral("Left"));
   Click(dialog, "cmdCLLOpApply");
   EXPECT_EQ(Stored("Field3ADIF"), "");
+}
+
+// Exit drops what was typed without asking; Escape and the close button ask.
+TEST_F(DesignEditorTest, TheOptionsDialogAsksBeforeDroppingWhatWasNotApplied) {
+  StartWithLog("<EOH>\n<CALL:4>W1AW<EOR>\n");
+  Store("Name", "Club");
+  Store("Field4Align", "center");
+  QWidget* editor = OpenEditor();
+  ASSERT_NE(editor, nullptr);
+  const auto open = [editor](const char* typed) {
+    Change(editor, 4);
+    QWidget* dialog = TopLevel("frmCLLOptions");
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtCLLOpText"), typed);
+    return dialog;
+  };
+  QWidget* dialog = open("");
+  EXPECT_EQ(Child<QComboBox>(dialog, "cboAlign")->currentText(), QStringLiteral("Center"));
+  QTest::keyClick(dialog, Qt::Key_Escape);
+  EXPECT_TRUE(OpenWindows("frmCLLOptions").isEmpty());
+
+  dialog = open("x");
+  QTest::keyClick(dialog, Qt::Key_Escape);  // answered No
+  EXPECT_TRUE(dialog->isVisible());
+  desktop_.yesNoAnswers = {true};
+  dialog->close();
+  EXPECT_TRUE(OpenWindows("frmCLLOptions").isEmpty());
+  EXPECT_EQ(desktop_.questions,
+            QStringList(2, QStringLiteral("Drop the changes to field 4 that were not applied?")));
+
+  Click(open("x"), "cmdCLLOpExit");
+  EXPECT_TRUE(OpenWindows("frmCLLOptions").isEmpty());
+  EXPECT_EQ(desktop_.questions.size(), 2);
+  EXPECT_NE(Stored("Field4Label"), "x");
 }
 
 // Which counts are taken, and what a refusal says, the designs' tests check.

@@ -30,6 +30,9 @@ class ScriptedDesktop : public app::Desktop {
   std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice&) override {
     return NextAnswer(fontAnswers);
   }
+  std::optional<QColor> ChooseColour(QWidget*, const QColor&) override {
+    return NextAnswer(colourAnswers);
+  }
   std::optional<QString> AskText(QWidget*, const QString&, const QString&) override {
     return NextAnswer(textAnswers);
   }
@@ -64,6 +67,7 @@ class ScriptedDesktop : public app::Desktop {
   std::deque<std::optional<QString>> fileAnswers;
   std::deque<bool> yesNoAnswers;  // No when none is left
   std::deque<std::optional<FontChoice>> fontAnswers;
+  std::deque<std::optional<QColor>> colourAnswers;
   std::optional<int> endStatus;
 };
 

@@ -1,0 +1,60 @@
+#include "app/FieldControls.h"
+
+#include <tuple>
+
+#include <QComboBox>
+
+#include "app/Named.h"
+#include "app/QtText.h"
+#include "text/Text.h"
+
+namespace tavrilon::app {
+
+namespace {
+
+auto Tied(const designs::FieldOptions& o) {
+  return std::tie(o.adif, o.label, o.testField, o.testsEqual, o.compareText, o.thenText, o.elseText,
+                  o.horiz, o.vert, o.fontName, o.fontSize, o.bold, o.italic, o.underline,
+                  o.strikethru, o.color, o.repeats, o.align);
+}
+
+}  // namespace
+
+QComboBox* FieldNameList(const char* name) {
+  auto* list = Named(new QComboBox, name);
+  list->setEditable(true);
+  list->setInsertPolicy(QComboBox::NoInsert);  // typing a name must not add it to the list
+  list->setMinimumContentsLength(14);
+  return list;
+}
+
+void FillFieldNameList(QComboBox& list, const std::vector<std::string>& choices) {
+  list.clear();
+  list.addItem(QString());
+  for (const std::string& choice : choices) {
+    list.addItem(ToQString(text::TrimBlanks(choice)));
+  }
+}
+
+QComboBox* AlignList(const char* name) {
+  auto* list = Named(new QComboBox, name);
+  for (const auto align :
+       {designs::FieldAlign::Left, designs::FieldAlign::Center, designs::FieldAlign::Right}) {
+    list->addItem(ToQString(designs::AlignText(align)));
+  }
+  return list;
+}
+
+void ShowAlign(QComboBox& list, designs::FieldAlign align) {
+  list.setCurrentIndex(static_cast<int>(align));
+}
+
+designs::FieldAlign ChosenAlign(const QComboBox& list) {
+  return static_cast<designs::FieldAlign>(list.currentIndex());
+}
+
+bool SameFieldOptions(const designs::FieldOptions& a, const designs::FieldOptions& b) {
+  return Tied(a) == Tied(b);
+}
+
+}  // namespace tavrilon::app
