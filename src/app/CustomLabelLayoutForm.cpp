@@ -78,9 +78,11 @@ CustomLabelLayoutForm::CustomLabelLayoutForm(QWidget& window, settings::Settings
   left->addLayout(buttons);
 
   labelView = new LabelViewPanel(settings, design);
+  viewColumn = new QVBoxLayout;
+  viewColumn->addWidget(labelView, 1);
   auto* layout = new QHBoxLayout(&window);
   layout->addLayout(left);
-  layout->addWidget(labelView, 1);
+  layout->addLayout(viewColumn, 1);
 }
 
 QWidget* CustomLabelLayoutForm::MakeFieldFrame(int field) {
@@ -95,7 +97,7 @@ QWidget* CustomLabelLayoutForm::MakeFieldFrame(int field) {
   f.vert = Named(new QLabel, "lblVert");
   for (QLabel* label : {f.adif, f.label, f.font}) {
     label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(110);
+    label->setMinimumWidth(96);
   }
   f.change = Named(new QPushButton(tr("Change")), "cmdChange");
   layout->addWidget(f.adif, 0, 0, 1, 2);
@@ -158,7 +160,7 @@ QWidget* CustomLabelLayoutForm::MakeDesignSettings(CaptionClicks& captions) {
   picQSLCard->hide();
   imgQSLCard = Named(new QLabel, "imgQSLCard");
   imgQSLCard->setToolTip(tr(" Selected Image Preview "));
-  imgQSLCard->setFixedSize(120, 80);
+  imgQSLCard->setFixedSize(96, 64);
   imgQSLCard->setFrameShape(QFrame::Box);
   imgQSLCard->setAlignment(Qt::AlignCenter);
   grid->addWidget(imgQSLCard, 0, 5, 4, 1);

@@ -6,6 +6,7 @@
 
 #include "settings/SettingsKeys.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -62,6 +63,7 @@ struct CustomLabelLayoutForm {
   QPushButton* cmdClearAll = nullptr;
   QPushButton* cmdClose = nullptr;
   LabelViewPanel* labelView = nullptr;
+  QBoxLayout* viewColumn = nullptr;  // the label view, and under it what edits its texts
 
  private:
   QWidget* MakeFieldFrame(int field);

@@ -1,6 +1,7 @@
 #include "app/CustomLabelLayoutWindow.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include "adif/FieldTable.h"
 #include "app/DesignKeyBinding.h"
 #include "app/Desktop.h"
+#include "app/FieldPropertyPanel.h"
 #include "app/LabelViewPanel.h"
 #include "app/LabelViewWidget.h"
 #include "app/PrintCommands.h"
@@ -63,6 +65,14 @@ CustomLabelLayoutWindow::CustomLabelLayoutWindow(Session& session,
       samples_(settings_, session.DataFolder() / adif::kDictionaryFileName) {
   setObjectName(QStringLiteral("frmCustLabelLayout"));
   setAttribute(Qt::WA_DeleteOnClose);
+  // Without the dictionary the lists offer no names, but a name can be typed.
+  std::string fault;
+  properties_ = new FieldPropertyPanel(
+      settings_, design_,
+      adif::ReadFieldChoices(session.DataFolder() / adif::kDictionaryFileName, fault)
+          .value_or(std::vector<std::string>{}),
+      desktop);
+  form_.viewColumn->addWidget(properties_);
   Connect();
   Load();
   history_.emplace(designs::ReadDesignKeys(settings_, design_));
@@ -96,6 +106,9 @@ void CustomLabelLayoutWindow::Connect() {
           [this](int field, double right, double down) { MoveField(field, right, down, true); });
   connect(form_.labelView, &LabelViewPanel::StepRequested, this,
           &CustomLabelLayoutWindow::StepSample);
+  connect(&view, &LabelViewWidget::FieldSelected, properties_, &FieldPropertyPanel::ShowField);
+  connect(properties_, &FieldPropertyPanel::FieldEdited, this,
+          &CustomLabelLayoutWindow::FieldEdited);
   connect(menu_.mnuUndo, &QAction::triggered, this, &CustomLabelLayoutWindow::Undo);
   connect(menu_.mnuRedo, &QAction::triggered, this, &CustomLabelLayoutWindow::Redo);
   connect(menu_.mnuExportDesign, &QAction::triggered, this,
@@ -129,6 +142,7 @@ void CustomLabelLayoutWindow::Load() {
   designKeys_->Load();
   setWindowTitle(kTitle + form_.txtName->text());
   loading_ = false;
+  properties_->Reload();
   RefreshView();
 }
 
@@ -156,7 +170,21 @@ void CustomLabelLayoutWindow::ShowAppliedField(int field, const designs::DesignF
   ShowFieldSummary(field, stored);
   emit SettingsWritten();
   Changed();
+  properties_->Reload();
   RefreshView();
+}
+
+void CustomLabelLayoutWindow::FieldEdited(int field, const QString& typing) {
+  emit SettingsWritten();
+  ShowFieldSummary(field, designs::ReadDesignField(settings_, design_, field));
+  // Keystrokes in one box of one field are one step.
+  Changed(typing.isEmpty() ? std::string() : ToUtf8(typing) + "#" + std::to_string(field));
+  RefreshView();
+}
+
+void CustomLabelLayoutWindow::SelectField(int field) {
+  form_.labelView->View().SelectField(field);
+  properties_->ShowField(field);
 }
 
 void CustomLabelLayoutWindow::Stored(std::string_view typing) {
@@ -214,6 +242,7 @@ bool CustomLabelLayoutWindow::event(QEvent* event) {
 
 void CustomLabelLayoutWindow::ChangeField(int field) {
   fieldToEdit_ = field;
+  SelectField(field);
   // A dialog closed a moment ago may not be deleted yet.
   if (optionsDialog_ != nullptr && optionsDialog_->isVisible()) {
     desktop_.ShowWarning(
@@ -287,6 +316,7 @@ void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double do
   emit SettingsWritten();
   ShowFieldSummary(field, designs::ReadDesignField(settings_, design_, field));
   Changed();
+  properties_->Reload();
   RefreshView();
 }
 

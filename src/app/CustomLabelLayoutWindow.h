@@ -28,6 +28,7 @@ namespace tavrilon::app {
 
 class DesignKeyBinding;
 class Desktop;
+class FieldPropertyPanel;
 class PrintCommands;
 class PrintPreviewWindow;
 
@@ -76,6 +77,10 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   void ClearAll();
   // A drag snaps to the grid while it is shown, unless made `freely`.
   void MoveField(int field, double rightInches, double downInches, bool freely);
+  // An edit in the property panel, written already.
+  void FieldEdited(int field, const QString& typing);
+  // The field chosen in the view, the panel or by its Change button.
+  void SelectField(int field);
   void ImportDesign();
   void CopyDesign();
 
@@ -99,6 +104,7 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   DesignEditorMenu menu_;
   DesignPictureBox picture_;
   DesignKeyBinding* designKeys_ = nullptr;
+  FieldPropertyPanel* properties_ = nullptr;
   DesignFileCommands files_;
   std::optional<designs::DesignHistory> history_;  // from the first load on
   labels::RunLabelSamples samples_;

@@ -51,6 +51,8 @@ QComboBox* EditableList(const char* name, const QStringList& items) {
   list->setEditable(true);
   list->setInsertPolicy(QComboBox::NoInsert);
   list->addItems(items);
+  list->setMinimumContentsLength(10);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   return list;
 }
 
@@ -74,12 +76,12 @@ FieldPropertyPanel::FieldPropertyPanel(settings::SettingsFile& settings, int des
   auto* form = new QFormLayout;
   adif_ = FieldNameList("propAdif");
   FillFieldNameList(*adif_, fieldChoices);
+  adif_->setMinimumContentsLength(10);
   form->addRow(tr("Field:"), adif_);
   label_ = Named(new QLineEdit, "propLabel");
   label_->setToolTip(tr("The text printed before the data; ^ stands for a blank."));
   form->addRow(tr("Caption:"), label_);
   font_ = EditableList("propFont", QFontDatabase::families());
-  form->addRow(tr("Font:"), font_);
 
   size_ = EditableList("propSize", {"6", "7", "8", "9", "10", "11", "12", "14", "16", "18", "20",
                                     "24", "28", "36", "48", "72"});
@@ -88,8 +90,12 @@ FieldPropertyPanel::FieldPropertyPanel(settings::SettingsFile& settings, int des
   italic_ = Named(new QCheckBox(tr("Italic")), "propItalic");
   colour_ = Named(new QPushButton(tr("Colour...")), "propColour");
   colour_->setAutoDefault(false);
+  auto* face = new QHBoxLayout;
+  face->addWidget(font_, 1);
+  face->addWidget(colour_);
+  form->addRow(tr("Font:"), face);
   auto* style = new QHBoxLayout;
-  for (QWidget* control : std::initializer_list<QWidget*>{size_, bold_, italic_, colour_}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{size_, bold_, italic_}) {
     style->addWidget(control);
   }
   style->addStretch();
@@ -101,18 +107,30 @@ FieldPropertyPanel::FieldPropertyPanel(settings::SettingsFile& settings, int des
   vert_ = Named(new QLineEdit, "propVert");
   vert_->setToolTip(tr("Inches from the label's top edge."));
   for (QLineEdit* box : {horiz_, vert_}) {
-    WideEnoughFor(*box, QStringLiteral("-00.000"));
+    WideEnoughFor(*box, QStringLiteral("-0.00"));
   }
-  form->addRow(tr("Horizontal:"), horiz_);
-  form->addRow(tr("Vertical:"), vert_);
+  // As the field's frame sums it up: "H 0.5  V 0.2".
+  auto* place = new QHBoxLayout;
+  place->addWidget(new QLabel(tr("H")));
+  place->addWidget(horiz_);
+  place->addWidget(new QLabel(tr("V")));
+  place->addWidget(vert_);
+  place->addStretch();
+  form->addRow(tr("Position:"), place);
   align_ = AlignList("propAlign");
   form->addRow(tr("Alignment:"), align_);
-  layout->addLayout(form);
+  // Two columns, so that the panel fits under the label view.
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(form, 1);
+  auto* right = new QVBoxLayout;
+  columns->addLayout(right, 1);
+  layout->addLayout(columns);
 
   auto* condition = Named(new QGroupBox(tr("Condition")), "propCondition");
   auto* rows = new QGridLayout(condition);
   testField_ = FieldNameList("propTestField");
   FillFieldNameList(*testField_, fieldChoices);
+  testField_->setMinimumContentsLength(8);
   equal_ = Named(new QRadioButton(tr("Equal")), "propEqual");
   notEqual_ = Named(new QRadioButton(tr("Not Equal")), "propNotEqual");
   compare_ = Named(new QLineEdit, "propCompare");
@@ -132,11 +150,11 @@ FieldPropertyPanel::FieldPropertyPanel(settings::SettingsFile& settings, int des
   row(tr("Else"), else_, 4);
   rows->setColumnStretch(1, 1);
   rows->setColumnStretch(2, 1);
-  layout->addWidget(condition);
+  right->addWidget(condition);
 
   repeats_ = Named(new QCheckBox(tr("Repeated in Multiple QSL format")), "propRepeats");
-  layout->addWidget(repeats_);
-  layout->addStretch();
+  right->addWidget(repeats_);
+  right->addStretch();
 
   using designs::FieldOptions;
   OnList(adif_, [](FieldOptions& o, std::string text) { o.adif = std::move(text); });
@@ -247,7 +265,7 @@ void FieldPropertyPanel::Edit(const QString& typingKey,
   }
   designs::FieldOptions after = shown_;
   change(after);
-  if (SameFieldOptions(after, shown_)) {
+  if (after == shown_) {
     return;
   }
   // The window tells of a file that cannot be written, as for its other live keys.

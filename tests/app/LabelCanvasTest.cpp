@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -80,6 +81,24 @@ TEST_F(LabelCanvasTest, TheEditorUndoesDragsNudgesAndTicksAndSnapsToTheShownGrid
   }
   EXPECT_EQ(Stored("Field1Horiz"), "0.66");
   EXPECT_EQ(Child<QLabel>(editor_, "lblHoriz")->text(), QStringLiteral("H 0.66"));
+}
+
+// The panel edits the field clicked on; keystrokes in one box are one step.
+TEST_F(LabelCanvasTest, ThePanelEditsTheClickedFieldAndItsEditsAreUndone) {
+  Open();
+  QTest::mouseClick(view_, Qt::LeftButton, {}, Field1());
+  EXPECT_EQ(Child<QLabel>(editor_, "propTitle")->text(), QStringLiteral("Field 1"));
+  QTest::keyClick(Child<QComboBox>(editor_, "propAlign"), Qt::Key_Down);
+  QTest::keyClicks(Child<QLineEdit>(editor_, "propLabel"), "de^");
+  EXPECT_EQ(Stored("Field1Align"), "Center");
+  EXPECT_EQ(Stored("Field1Label"), "de^");
+  EXPECT_EQ(Child<QLabel>(editor_, "lblLabel")->text(), QStringLiteral("de^"));
+  Find<QAction>("mnuUndo")->trigger();
+  EXPECT_EQ(Stored("Field1Label"), "");
+  EXPECT_EQ(Child<QLineEdit>(editor_, "propLabel")->text(), QString());
+  Find<QAction>("mnuUndo")->trigger();
+  EXPECT_EQ(Stored("Field1Align"), "");
+  EXPECT_EQ(Child<QComboBox>(editor_, "propAlign")->currentText(), QStringLiteral("Left"));
 }
 
 // By call, K1ABCDEF's label is printed first, the widest call.
