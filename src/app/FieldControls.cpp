@@ -1,7 +1,5 @@
 #include "app/FieldControls.h"
 
-#include <tuple>
-
 #include <QComboBox>
 
 #include "app/Named.h"
@@ -9,16 +7,6 @@
 #include "text/Text.h"
 
 namespace tavrilon::app {
-
-namespace {
-
-auto Tied(const designs::FieldOptions& o) {
-  return std::tie(o.adif, o.label, o.testField, o.testsEqual, o.compareText, o.thenText, o.elseText,
-                  o.horiz, o.vert, o.fontName, o.fontSize, o.bold, o.italic, o.underline,
-                  o.strikethru, o.color, o.repeats, o.align);
-}
-
-}  // namespace
 
 QComboBox* FieldNameList(const char* name) {
   auto* list = Named(new QComboBox, name);
@@ -51,10 +39,6 @@ void ShowAlign(QComboBox& list, designs::FieldAlign align) {
 
 designs::FieldAlign ChosenAlign(const QComboBox& list) {
   return static_cast<designs::FieldAlign>(list.currentIndex());
-}
-
-bool SameFieldOptions(const designs::FieldOptions& a, const designs::FieldOptions& b) {
-  return Tied(a) == Tied(b);
 }
 
 }  // namespace tavrilon::app

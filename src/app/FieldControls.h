@@ -23,6 +23,4 @@ QComboBox* AlignList(const char* name);
 void ShowAlign(QComboBox& list, designs::FieldAlign align);
 designs::FieldAlign ChosenAlign(const QComboBox& list);
 
-bool SameFieldOptions(const designs::FieldOptions& a, const designs::FieldOptions& b);
-
 }  // namespace tavrilon::app

@@ -160,7 +160,7 @@ FieldOptionsDialog::FieldOptionsDialog(settings::SettingsFile& settings, int des
 
 void FieldOptionsDialog::reject() {
   // The window's close button comes here too, by way of QDialog::closeEvent.
-  if (exiting_ || SameFieldOptions(Typed(), applied_) ||
+  if (exiting_ || Typed() == applied_ ||
       desktop_.AskYesNo(this,
                         tr("Drop the changes to field %1 that were not applied?").arg(field_))) {
     QDialog::reject();

@@ -32,6 +32,7 @@ struct FieldOptions {
   std::uint32_t color = 0;  // red in the lowest byte
   bool repeats = false;
   FieldAlign align = FieldAlign::Left;
+  bool operator==(const FieldOptions&) const = default;
 };
 
 // The field as the design's reader read it; a key that is empty or missing
