@@ -82,6 +82,15 @@ TEST_F(DesignCommandsTest, AnExportedDesignIsImportedIntoAnotherSlotWithItsPictu
     }
   }
   EXPECT_EQ(second, first);
+  // The same sheet, picture and call at the same places.
+  for (const char* design : {"CUSTOM1", "CUSTOM2"}) {
+    const BatchRun printed = folder_.Run(std::string("labels log.adi --stock 5160 --design ") +
+                                         design + " --pdf " + design + ".pdf");
+    ASSERT_EQ(printed.status, 0) << printed.err;
+  }
+  const PageImage imported = RenderPdfPage(folder_ / "CUSTOM2.pdf", 1, 50);
+  EXPECT_EQ(RenderPdfPage(folder_ / "CUSTOM1.pdf", 1, 50).rgb, imported.rgb);
+  EXPECT_GT(imported.BlueInk(0, 0, 75, 75).right, 0);
 }
 
 TEST_F(DesignCommandsTest, AnImportReplacesADesignOnlyWithReplace) {
