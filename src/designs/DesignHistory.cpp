@@ -18,21 +18,20 @@ void DesignHistory::Changed(DesignKeys now, const std::string& typing) {
 }
 
 std::optional<DesignKeys> DesignHistory::Undo() {
-  if (undo_.empty()) {
-    return std::nullopt;
-  }
-  redo_.push_back(std::exchange(current_, std::move(undo_.back())));
-  undo_.pop_back();
-  typing_.clear();
-  return current_;
+  return Step(undo_, redo_);
 }
 
 std::optional<DesignKeys> DesignHistory::Redo() {
-  if (redo_.empty()) {
+  return Step(redo_, undo_);
+}
+
+std::optional<DesignKeys> DesignHistory::Step(std::vector<DesignKeys>& from,
+                                              std::vector<DesignKeys>& to) {
+  if (from.empty()) {
     return std::nullopt;
   }
-  undo_.push_back(std::exchange(current_, std::move(redo_.back())));
-  redo_.pop_back();
+  to.push_back(std::exchange(current_, std::move(from.back())));
+  from.pop_back();
   typing_.clear();
   return current_;
 }

@@ -34,6 +34,9 @@ class DesignHistory {
   std::optional<DesignKeys> Redo();
 
  private:
+  // The design as `from` last held it; the one left goes onto `to`.
+  std::optional<DesignKeys> Step(std::vector<DesignKeys>& from, std::vector<DesignKeys>& to);
+
   DesignKeys current_;
   std::vector<DesignKeys> undo_;
   std::vector<DesignKeys> redo_;
