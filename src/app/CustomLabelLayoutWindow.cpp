@@ -129,7 +129,7 @@ void CustomLabelLayoutWindow::Load() {
   // Labels on sheets stand upright: a new design starts so. A stored one
   // keeps the orientation it prints in, missing or not.
   if (const designs::DesignKeys keys = designs::ReadDesignKeys(settings_, design_);
-      !designs::HoldsDesign(keys) &&
+      !designs::HoldsLayout(keys) &&
       settings_.ReadSetting(settings::DesignKey(design_, settings::kDesignOrientation), "")
           .empty()) {
     settings_.WriteSetting(settings::DesignKey(design_, settings::kDesignOrientation), "Port");

@@ -76,7 +76,7 @@ bool WriteDesignKeys(SettingsFile& settings, int design, const DesignKeys& keys)
   return batch.Close();
 }
 
-bool HoldsDesign(const DesignKeys& keys) {
+bool HoldsLayout(const DesignKeys& keys) {
   return std::ranges::any_of(keys, [](const DesignKeyValue& key) {
     if (key.value.empty()) {
       return false;
@@ -84,9 +84,14 @@ bool HoldsDesign(const DesignKeys& keys) {
     if (key.key.ends_with(kFieldCondition.name)) {
       return key.value.size() > kNoCondition.size();
     }
-    return key.key == kDesignName.name ||
-           (key.key == kDesignPrintImage.name && key.value == "TRUE") || IsFieldContent(key.key);
+    return (key.key == kDesignPrintImage.name && key.value == "TRUE") || IsFieldContent(key.key);
   });
+}
+
+bool HoldsDesign(const DesignKeys& keys) {
+  return HoldsLayout(keys) || std::ranges::any_of(keys, [](const DesignKeyValue& key) {
+           return key.key == kDesignName.name && !key.value.empty();
+         });
 }
 
 }  // namespace tavrilon::designs

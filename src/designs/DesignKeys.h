@@ -28,8 +28,11 @@ DesignKeys ReadDesignKeys(settings::SettingsFile& settings, int design);
 // not a design's key is not written. False when the file could not be saved.
 bool WriteDesignKeys(settings::SettingsFile& settings, int design, const DesignKeys& keys);
 
-// Whether the keys hold a design: a name, a picture to print or a field
-// that prints something. A slot without one may be filled without asking.
+// Whether the keys lay out a label: a picture to print or a field that
+// prints something. A design without one is new, even when it has a name.
+bool HoldsLayout(const DesignKeys& keys);
+// Whether the keys hold a design: a layout or a name. A slot without one may
+// be filled without asking.
 bool HoldsDesign(const DesignKeys& keys);
 
 }  // namespace tavrilon::designs

@@ -49,6 +49,9 @@ TEST_F(DesignEditorTest, TheNameIsShownWithEveryKeystrokeAndWhatLoadingShowsIsSt
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("Custom Label Design - Club"));
   EXPECT_EQ(Child<QLineEdit>(editor, "txtMultiLines")->text(), QStringLiteral("1"));
   EXPECT_EQ(Stored("MultiLines"), "1");
+  // A new design, named only, starts upright.
+  EXPECT_EQ(Stored("Orientation"), "Port");
+  EXPECT_TRUE(Child<QRadioButton>(editor, "optPortrait")->isChecked());
 
   QTest::keyClicks(Child<QLineEdit>(editor, "txtName"), "s");
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("Custom Label Design - Clubs"));

@@ -56,8 +56,11 @@ TEST(DesignKeys, AllKeysOfADesignAreReadWrittenAndJudged) {
   ASSERT_TRUE(WriteDesignKeys(settings, 3, keys));
   EXPECT_EQ(ReadDesignKeys(settings, 3), keys);
   EXPECT_EQ(settings.ReadSetting("Custom Label Layout-3", "Field1ADIF", "<missing>"), "<missing>");
-  keys[DesignKeyNames().size() - 14].value = "CALL";  // Field15ADIF
+  keys.front().value = "Club";  // a name alone is a design, but lays out nothing
   EXPECT_TRUE(HoldsDesign(keys));
+  EXPECT_FALSE(HoldsLayout(keys));
+  keys[DesignKeyNames().size() - 14].value = "CALL";  // Field15ADIF
+  EXPECT_TRUE(HoldsLayout(keys));
 }
 
 }  // namespace
