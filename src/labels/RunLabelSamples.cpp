@@ -6,6 +6,7 @@
 #include "designs/DesignRenderer.h"
 #include "designs/DesignSettings.h"
 #include "labels/RunOrderChoice.h"
+#include "labels/UnreadableDates.h"
 #include "text/Text.h"
 
 namespace tavrilon::labels {
@@ -195,10 +196,19 @@ designs::ShownSample RunLabelSamples::Label(std::size_t index) {
     label = &kept_.back();
   }
   designs::ShownSample shown;
+  UnreadableDates dates;
   for (const std::string& text : label->texts) {
-    shown.sample.contacts.push_back(input_.TakeRecord(text)->fields);
+    const adif::QsoRecord* qso = input_.TakeRecord(text);
+    dates.Check(*qso);
+    shown.sample.contacts.push_back(qso->fields);
   }
   shown.note = NoteOf(index, *label);
+  // Said as the run says it after printing.
+  QuietUserInterface told;
+  dates.Tell(told);
+  if (!told.Message().empty()) {
+    shown.note += " " + told.Message();
+  }
   return shown;
 }
 

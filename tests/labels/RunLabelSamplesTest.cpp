@@ -115,6 +115,12 @@ TEST_F(RunLabelSamplesTest, TheLabelsAreThoseTheRunPrintsLabelByLabel) {
     EXPECT_FALSE(samples_.Follow(request)) << "nothing changed";
   }
 
+  // A date that is no date is told of under the label, as after a run.
+  test::WriteFile(log_, "<EOH>\n" + Contact("W1AW", "<QSO_DATE:8>20241340"));
+  EXPECT_TRUE(samples_.Follow(Request({}, RunOrder::File, {})));
+  EXPECT_TRUE(samples_.Label(0).note.ends_with(
+      "1 contact has a QSO_DATE that is no date, printed as it stands: W1AW (40 XXX 2024)."));
+
   // Without its country file bureau order is file order, and the note says why.
   const auto missing = dir_ / "none" / "cty.dat";
   Design(1);
