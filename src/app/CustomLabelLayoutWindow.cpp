@@ -112,7 +112,7 @@ void CustomLabelLayoutWindow::Connect() {
   connect(menu_.mnuUndo, &QAction::triggered, this, &CustomLabelLayoutWindow::Undo);
   connect(menu_.mnuRedo, &QAction::triggered, this, &CustomLabelLayoutWindow::Redo);
   connect(menu_.mnuExportDesign, &QAction::triggered, this,
-          [this] { files_.ExportDesign(this, design_); });
+          [this] { files_.ExportDesign(this, design_, session_.ProtectedFiles()); });
   connect(menu_.mnuImportDesign, &QAction::triggered, this, &CustomLabelLayoutWindow::ImportDesign);
   connect(menu_.mnuCopyDesign, &QAction::triggered, this, &CustomLabelLayoutWindow::CopyDesign);
   connect(form_.cmdPreview, &QPushButton::clicked, this, &CustomLabelLayoutWindow::Preview);

@@ -23,7 +23,8 @@ DesignFileCommands::DesignFileCommands(settings::SettingsFile& settings, Desktop
                                        std::filesystem::path pictureFolder)
     : settings_(settings), desktop_(desktop), pictureFolder_(std::move(pictureFolder)) {}
 
-bool DesignFileCommands::ExportDesign(QWidget* parent, int design) {
+bool DesignFileCommands::ExportDesign(QWidget* parent, int design,
+                                      std::vector<std::filesystem::path> protectedFiles) {
   QString suggested =
       ToQString(settings_.ReadSetting(settings::DesignKey(design, settings::kDesignName), ""));
   suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
@@ -40,7 +41,8 @@ bool DesignFileCommands::ExportDesign(QWidget* parent, int design) {
   if (QFileInfo(file).suffix().isEmpty()) {
     file += ToQString(designs::kDesignFileExtension);
   }
-  const std::string failure = designs::ExportDesign(settings_, design, ToUtf8(file));
+  const std::string failure =
+      designs::ExportDesign(settings_, design, ToUtf8(file), std::move(protectedFiles));
   if (!failure.empty()) {
     desktop_.ShowMessage(parent, ToQString(failure), MessageIcon::Critical);
   }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "designs/DesignFiles.h"
 #include "settings/SettingsFile.h"
@@ -23,8 +24,8 @@ class DesignFileCommands {
   DesignFileCommands(settings::SettingsFile& settings, Desktop& desktop,
                      std::filesystem::path pictureFolder);
 
-  // Whether the file was written.
-  bool ExportDesign(QWidget* parent, int design);
+  // Whether the file was written; never over one of `protectedFiles`.
+  bool ExportDesign(QWidget* parent, int design, std::vector<std::filesystem::path> protectedFiles);
   // Whether the slot changed.
   bool ImportDesign(QWidget* parent, int design);
   // Asks for the slot to copy `from` to; the slot when it changed.

@@ -5,6 +5,7 @@
 #include "batch/ConsoleUserInterface.h"
 #include "batch/ExitStatus.h"
 #include "designs/DesignFiles.h"
+#include "print/OutputDestination.h"
 #include "qt/PreviewImage.h"
 
 namespace tavrilon::batch {
@@ -74,7 +75,15 @@ int RunDesignFileCommand(const DesignFileOptions& options, Session& session) {
   settings::SettingsFile& settings = session.Settings();
   const std::string file = options.file.string();
   if (!options.importing) {
-    const std::string failure = designs::ExportDesign(settings, options.design, options.file);
+    const std::vector<std::filesystem::path> protectedFiles = session.ProtectedFiles();
+    // Over a file the program needs it is a wrong name, as for a PDF.
+    if (const auto fault =
+            print::ProtectedFileFault(options.file, {}, protectedFiles, "design file")) {
+      std::fprintf(stderr, "%s\n", fault->c_str());
+      return kExitUsage;
+    }
+    const std::string failure =
+        designs::ExportDesign(settings, options.design, options.file, protectedFiles);
     if (!failure.empty()) {
       std::fprintf(stderr, "%s\n", failure.c_str());
       return kExitInputMissing;

@@ -141,11 +141,13 @@ fs::path DesignPictureFolder(const settings::SettingsFile& settings) {
   return (ec ? settings.Path() : file).parent_path() / "pictures";
 }
 
-std::string ExportDesign(settings::SettingsFile& settings, int design, const fs::path& file) {
+std::string ExportDesign(settings::SettingsFile& settings, int design, const fs::path& file,
+                         std::vector<fs::path> protectedFiles) {
   DesignFileContent content{ReadDesignKeys(settings, design), std::nullopt};
   std::string& imagePath = ImagePathOf(content.keys);
-  if (const auto fault =
-          print::ProtectedFileFault(file, {}, {settings.Path(), imagePath}, "design file")) {
+  protectedFiles.push_back(settings.Path());
+  protectedFiles.emplace_back(imagePath);
+  if (const auto fault = print::ProtectedFileFault(file, {}, protectedFiles, "design file")) {
     return *fault;
   }
   if (!imagePath.empty()) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "settings/SettingsFile.h"
 
@@ -11,10 +12,13 @@ namespace tavrilon::designs {
 std::filesystem::path DesignPictureFolder(const settings::SettingsFile& settings);
 
 // Writes custom design `design` (1 to 3) to a design file, its picture in
-// it, whole or not at all. Answers what went wrong, with the file's name and
-// the system's reason, or nothing when it was written.
+// it, whole or not at all, never over one of `protectedFiles`
+// (Session::ProtectedFiles), the settings file or the design's picture.
+// Answers what went wrong, with the file's name and the system's reason, or
+// nothing when it was written.
 std::string ExportDesign(settings::SettingsFile& settings, int design,
-                         const std::filesystem::path& file);
+                         const std::filesystem::path& file,
+                         std::vector<std::filesystem::path> protectedFiles);
 
 enum class SlotChange {
   Done,

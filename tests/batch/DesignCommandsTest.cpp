@@ -105,6 +105,9 @@ TEST_F(DesignCommandsTest, AnImportReplacesADesignOnlyWithReplace) {
   EXPECT_EQ(folder_.Run("design import club.tvdesign CUSTOM1 --replace").status, 0);
   EXPECT_EQ(settings.ReadSetting(path, ""), (folder_ / "pictures" / "design1-card.bmp").string());
   EXPECT_EQ(folder_.Run("design export DEFAULT club.tvdesign").status, 64);
+  const std::string kept = ReadFile(folder_ / "tavrilon.ini");
+  EXPECT_EQ(folder_.Run("design export CUSTOM1 tavrilon.ini").status, 64);
+  EXPECT_EQ(ReadFile(folder_ / "tavrilon.ini"), kept);
 }
 
 }  // namespace

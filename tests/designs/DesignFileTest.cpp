@@ -42,7 +42,7 @@ class DesignFileTest : public ::testing::Test {
 };
 
 TEST_F(DesignFileTest, ADesignGoesThroughItsFileToAnotherSlotWithItsPicture) {
-  ASSERT_EQ(ExportDesign(settings_, 1, file_), "");
+  ASSERT_EQ(ExportDesign(settings_, 1, file_, {}), "");
   EXPECT_TRUE(test::ReadFile(file_).starts_with(kHeader));
   ASSERT_EQ(Import(2, false).change, SlotChange::Done);
   DesignKeys first = ReadDesignKeys(settings_, 1);
@@ -58,18 +58,18 @@ TEST_F(DesignFileTest, ADesignGoesThroughItsFileToAnotherSlotWithItsPicture) {
   EXPECT_EQ(CopyDesign(settings_, 1, 3, false).change, SlotChange::SlotHoldsDesign);
   EXPECT_EQ(ImagePath(ReadDesignKeys(settings_, 3)), (pictures_ / "design2-card.bmp").string());
   test::WriteFile(dir_ / "card.bmp", "another picture");
-  ASSERT_EQ(ExportDesign(settings_, 1, file_), "");
+  ASSERT_EQ(ExportDesign(settings_, 1, file_, {}), "");
   ASSERT_EQ(Import(2, true).change, SlotChange::Done);
   EXPECT_EQ(test::ReadFile(ImagePath(ReadDesignKeys(settings_, 2))), "another picture");
   EXPECT_EQ(test::ReadFile(pictures_ / "design2-card.bmp"), kPicture);
   // Passed on again, the picture keeps its own name.
-  ASSERT_EQ(ExportDesign(settings_, 3, file_), "");
+  ASSERT_EQ(ExportDesign(settings_, 3, file_, {}), "");
   ASSERT_EQ(Import(1, true).change, SlotChange::Done);
   EXPECT_EQ(ImagePath(ReadDesignKeys(settings_, 1)), (pictures_ / "design1-card.bmp").string());
 }
 
 TEST_F(DesignFileTest, ASlotHoldingADesignIsReplacedOnlyWhenAsked) {
-  ASSERT_EQ(ExportDesign(settings_, 1, file_), "");
+  ASSERT_EQ(ExportDesign(settings_, 1, file_, {}), "");
   settings_.WriteSetting("Custom Label Layout-2", "Field3ADIF", "CALL");
   const SlotOutcome refused = Import(2, false);
   EXPECT_EQ(refused.change, SlotChange::SlotHoldsDesign);
@@ -82,9 +82,13 @@ TEST_F(DesignFileTest, ASlotHoldingADesignIsReplacedOnlyWhenAsked) {
 
 TEST_F(DesignFileTest, FailuresNameTheFileAndTheReason) {
   settings_.WriteSetting("Custom Label Layout-1", "Image Path", (dir_ / "gone.bmp").string());
-  EXPECT_EQ(ExportDesign(settings_, 1, file_),
+  EXPECT_EQ(ExportDesign(settings_, 1, file_, {}),
             "The picture " + (dir_ / "gone.bmp").string() +
                 " of custom label design 1 cannot be read: No such file or directory");
+  // Never over a file the program needs, such as the log.
+  test::WriteFile(dir_ / "log.adi", "<EOH>\n");
+  EXPECT_NE(ExportDesign(settings_, 1, dir_ / "log.adi", {dir_ / "log.adi"}), "");
+  EXPECT_EQ(test::ReadFile(dir_ / "log.adi"), "<EOH>\n");
   EXPECT_EQ(Import(2, true).message,
             "The design file " + file_.string() + " cannot be read: No such file or directory");
   test::WriteFile(file_, "Tavrilon design file 2\n[Design]\nName=x\n");
