@@ -275,9 +275,9 @@ void LabelViewWidget::PaintSelection(QPainter& painter) const {
   }
   // Above the box, or under it when the top of the view is in the way.
   QRect place = fontMetrics().boundingRect(numbers).adjusted(-3, -1, 3, 1);
-  place.moveBottomLeft(box->topLeft().toPoint() - QPoint(0, kHandlePixels));
+  place.moveBottomLeft((box->topLeft() - QPointF(0, kHandlePixels)).toPoint());
   if (place.top() < 0) {
-    place.moveTopLeft(box->bottomLeft().toPoint() + QPoint(0, kHandlePixels));
+    place.moveTopLeft((box->bottomLeft() + QPointF(0, kHandlePixels)).toPoint());
   }
   painter.fillRect(place, kNumbersBack);
   painter.drawText(place, Qt::AlignCenter, numbers);
