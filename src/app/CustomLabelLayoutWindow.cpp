@@ -167,18 +167,24 @@ void CustomLabelLayoutWindow::ShowFieldRepeats(int field, bool repeats) {
 }
 
 void CustomLabelLayoutWindow::ShowAppliedField(int field, const designs::DesignField& stored) {
-  ShowFieldSummary(field, stored);
-  emit SettingsWritten();
-  Changed();
-  properties_->Reload();
-  RefreshView();
+  FieldWritten(field, stored);
 }
 
 void CustomLabelLayoutWindow::FieldEdited(int field, const QString& typing) {
+  // Keystrokes in one box of one field are one step; the panel shows them already.
+  FieldWritten(field, designs::ReadDesignField(settings_, design_, field),
+               typing.isEmpty() ? std::string() : ToUtf8(typing) + "#" + std::to_string(field),
+               false);
+}
+
+void CustomLabelLayoutWindow::FieldWritten(int field, const designs::DesignField& stored,
+                                           std::string_view typing, bool reloadPanel) {
   emit SettingsWritten();
-  ShowFieldSummary(field, designs::ReadDesignField(settings_, design_, field));
-  // Keystrokes in one box of one field are one step.
-  Changed(typing.isEmpty() ? std::string() : ToUtf8(typing) + "#" + std::to_string(field));
+  ShowFieldSummary(field, stored);
+  Changed(typing);
+  if (reloadPanel) {
+    properties_->Reload();
+  }
   RefreshView();
 }
 
@@ -313,11 +319,7 @@ void CustomLabelLayoutWindow::MoveField(int field, double rightInches, double do
   ApplySettings(settings_, desktop_, this, [&] {
     designs::MoveDesignField(settings_, design_, field, rightInches, downInches, snap);
   });
-  emit SettingsWritten();
-  ShowFieldSummary(field, designs::ReadDesignField(settings_, design_, field));
-  Changed();
-  properties_->Reload();
-  RefreshView();
+  FieldWritten(field, designs::ReadDesignField(settings_, design_, field));
 }
 
 void CustomLabelLayoutWindow::ImportDesign() {

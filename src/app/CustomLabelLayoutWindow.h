@@ -79,6 +79,10 @@ class CustomLabelLayoutWindow : public QWidget, private FieldSummaryView {
   void MoveField(int field, double rightInches, double downInches, bool freely);
   // An edit in the property panel, written already.
   void FieldEdited(int field, const QString& typing);
+  // After a field's keys were written: its summary, a step to undo, the
+  // panel and the label shown again.
+  void FieldWritten(int field, const designs::DesignField& stored, std::string_view typing = {},
+                    bool reloadPanel = true);
   // The field chosen in the view, the panel or by its Change button.
   void SelectField(int field);
   void ImportDesign();

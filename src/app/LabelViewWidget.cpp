@@ -11,6 +11,7 @@
 #include <QPolygonF>
 #include <QWheelEvent>
 
+#include "designs/DesignEditing.h"
 #include "qt/PreviewImage.h"
 #include "qt/QtPrintSurface.h"
 #include "sheets/LabelSize.h"
@@ -219,8 +220,9 @@ QPointF LabelViewWidget::DragInches() const {
   const QPointF moved = QPointF(dragNow_ - dragStart_) / dotsPerInch_;
   const designs::DesignField& field =
       renderer_.Design().fields[static_cast<std::size_t>(draggedField_ - 1)];
+  // Where the window's move will put it.
   const auto snapped = [this](double from, double by) {
-    return freely_ || snap_ <= 0 ? by : std::round((from + by) / snap_) * snap_ - from;
+    return designs::Snapped(from + by, freely_ ? 0 : snap_) - from;
   };
   // A text that goes on where the last one ended moves up and down only.
   return {field.continuesText ? 0 : snapped(field.horiz, moved.x()),

@@ -33,10 +33,6 @@ std::vector<std::pair<DesignKeyName, std::string>> FieldKeyTexts(const FieldOpti
           {kFieldAlign, std::string(AlignText(o.align))}};
 }
 
-double Snapped(double inches, double snapInches) {
-  return snapInches > 0 ? std::round(inches / snapInches) * snapInches : inches;
-}
-
 }  // namespace
 
 FieldOptions OptionsOf(const DesignField& field) {
@@ -115,6 +111,10 @@ bool MoveDesignField(SettingsFile& settings, int design, int field, double right
   settings.WriteSetting(DesignFieldKey(design, field, kFieldVert),
                         HundredthsText(Snapped(moved.vert + downInches, snapInches)));
   return true;
+}
+
+double Snapped(double inches, double snapInches) {
+  return snapInches > 0 ? std::round(inches / snapInches) * snapInches : inches;
 }
 
 std::string DecimalText(double value) {

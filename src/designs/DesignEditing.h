@@ -62,6 +62,9 @@ void ClearDesignFields(settings::SettingsFile& settings, int design);
 bool MoveDesignField(settings::SettingsFile& settings, int design, int field, double rightInches,
                      double downInches, double snapInches = 0);
 
+// `inches` at the nearest multiple of `snapInches`; as it is when that is 0.
+double Snapped(double inches, double snapInches);
+
 // A number as the design keys hold it: no exponent, no trailing zeros
 // ("10", "10.5", "-0.25").
 std::string DecimalText(double value);

@@ -17,10 +17,6 @@ constexpr std::string_view kPictureSection = "[Picture]";
 constexpr std::string_view kPictureName = "File";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 // The file's lines without their ends; a line end after the last line ends
 // no further line.
 std::vector<std::string_view> LinesOf(std::string_view text) {
@@ -83,7 +79,7 @@ class Parser {
     const std::string_view version = first.substr(std::min(first.size(), kHeader.size()));
     if (!first.starts_with(kHeader) || !text::IsDigits(version)) {
       return "this is no Tavrilon design file: its first line must be " +
-             Quoted(std::string(kHeader) + std::to_string(kDesignFileVersion));
+             text::Quoted(std::string(kHeader) + std::to_string(kDesignFileVersion));
     }
     const auto number = text::ParseWholeNumber(version);
     if (!number || *number > kDesignFileVersion) {
@@ -115,13 +111,13 @@ class Parser {
     }
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
-      return Quoted(line) + " is no key=value line";
+      return text::Quoted(line) + " is no key=value line";
     }
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
     if (part_ == Part::Picture) {
       if (key != kPictureName) {
-        return "the section [Picture] has no key " + Quoted(key) + "; it takes File=";
+        return "the section [Picture] has no key " + text::Quoted(key) + "; it takes File=";
       }
       if (pictureName_) {
         return "the key File is given twice";
@@ -133,10 +129,10 @@ class Parser {
       return std::nullopt;
     }
     if (std::ranges::find(DesignKeyNames(), key) == DesignKeyNames().end()) {
-      return Quoted(key) + " is no key of a design";
+      return text::Quoted(key) + " is no key of a design";
     }
     if (!values_.emplace(key, value).second) {
-      return "the key " + Quoted(key) + " is given twice";
+      return "the key " + text::Quoted(key) + " is given twice";
     }
     return std::nullopt;
   }
@@ -146,7 +142,7 @@ class Parser {
                       : line == kPictureSection ? Part::Picture
                                                 : Part::None;
     if (part == Part::None) {
-      return "unknown section " + Quoted(line) + "; a design file has [Design] and [Picture]";
+      return "unknown section " + text::Quoted(line) + "; a design file has [Design] and [Picture]";
     }
     std::size_t& begins = part == Part::Design ? designLine_ : pictureLine_;
     if (begins != 0) {

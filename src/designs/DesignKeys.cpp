@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "designs/DesignSettings.h"
+
 namespace tavrilon::designs {
 
 namespace {
@@ -17,9 +19,6 @@ constexpr std::array kFieldKeys = {
     kFieldAdif,           kFieldLabel,     kFieldCondition, kFieldHoriz,      kFieldVert,
     kFieldFontName,       kFieldFontSize,  kFieldFontBold,  kFieldFontItalic, kFieldFontUnderline,
     kFieldFontStrikethru, kFieldFontColor, kFieldMultiRpt,  kFieldAlign};
-
-// What the options dialog stores for a field without a condition.
-constexpr std::string_view kNoCondition = "|Equal|||";
 
 // What makes a field print something, as the renderer decides it.
 constexpr std::array<std::string_view, 3> kFieldContent = {"ADIF", "Label", "Condition"};
@@ -82,7 +81,7 @@ bool HoldsLayout(const DesignKeys& keys) {
       return false;
     }
     if (key.key.ends_with(kFieldCondition.name)) {
-      return key.value.size() > kNoCondition.size();
+      return ConditionInForce(key.value);
     }
     return (key.key == kDesignPrintImage.name && key.value == "TRUE") || IsFieldContent(key.key);
   });

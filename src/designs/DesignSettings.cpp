@@ -30,7 +30,7 @@ std::string WithBlanks(std::string_view text) {
 }
 
 std::optional<FieldCondition> ParseCondition(std::string_view stored) {
-  if (text::CharCount(stored) <= kLongestNoCondition) {
+  if (!ConditionInForce(stored)) {
     return std::nullopt;
   }
   const auto parts = ConditionParts(stored);
@@ -133,6 +133,10 @@ class KeyReader {
 };
 
 }  // namespace
+
+bool ConditionInForce(std::string_view stored) {
+  return text::CharCount(stored) > kLongestNoCondition;
+}
 
 std::string_view AlignText(FieldAlign align) {
   switch (align) {

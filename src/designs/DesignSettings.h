@@ -106,6 +106,10 @@ struct CustomLabelDesign {
   std::vector<UnreadableValue> unreadable;
 };
 
+// A stored condition is in force only when longer than the nine characters
+// "|Equal|||" the options dialog stores for none.
+bool ConditionInForce(std::string_view stored);
+
 inline constexpr std::size_t kConditionParts = 5;
 // A stored condition's five parts as typed, "^" kept: the fifth runs to the
 // end, any further "|" included, and missing parts are empty.

@@ -57,11 +57,6 @@ bool HasLineBreak(std::string_view s) {
   return s.find_first_of("\r\n") != std::string_view::npos;
 }
 
-std::string Quoted(std::string_view name) {
-  std::string quoted(1, '"');
-  return quoted.append(name).append(1, '"');
-}
-
 }  // namespace
 
 std::string WhyNotStorable(std::string_view section, std::string_view key, std::string_view value) {
@@ -70,14 +65,14 @@ std::string WhyNotStorable(std::string_view section, std::string_view key, std::
     return "a line break in the section, key or value would split its line";
   }
   if (section.find(']') != std::string_view::npos) {
-    return "the section " + Quoted(section) + " holds \"]\", which ends a section's name";
+    return "the section " + text::Quoted(section) + " holds \"]\", which ends a section's name";
   }
   if (key.find('=') != std::string_view::npos) {
-    return "the key " + Quoted(key) + " holds \"=\", which ends a key's name";
+    return "the key " + text::Quoted(key) + " holds \"=\", which ends a key's name";
   }
   if (trimmedKey.starts_with(';') || trimmedKey.starts_with('[')) {
-    return "the key " + Quoted(key) + " begins with " + Quoted(trimmedKey.substr(0, 1)) +
-           ", which would make its line read as a " +
+    return "the key " + text::Quoted(key) + " begins with " +
+           text::Quoted(trimmedKey.substr(0, 1)) + ", which would make its line read as a " +
            (trimmedKey.front() == ';' ? "comment" : "section");
   }
   return {};

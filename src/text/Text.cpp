@@ -26,6 +26,12 @@ std::string_view TrimBlanks(std::string_view s) {
   return TrimLeadingBlanks(TrimTrailingBlanks(s));
 }
 
+std::string Quoted(std::string_view s) {
+  // Appended, not '"' + s + '"': GCC 12 warns wrongly of an overlap.
+  std::string quoted(1, '"');
+  return quoted.append(s).append(1, '"');
+}
+
 std::string AsciiUpper(std::string_view s) {
   std::string out(s);
   for (char& c : out) {

@@ -19,6 +19,8 @@ constexpr char AsciiUpper(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 std::string AsciiUpper(std::string_view s);
+// `s` in double quotes, as messages name what they quote.
+std::string Quoted(std::string_view s);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoringCase(std::string_view s, std::string_view suffix);
 bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix);
